@@ -1,0 +1,6 @@
+#include <iostream>
+
+int main() {
+  std::cout << "acute\n";
+  return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// A user port for tests: records every call in order and returns queued answers.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/user_port.h"
+
+namespace acute {
+
+struct PortEvent {
+  enum class Kind { Message, Input, Progress } kind;
+  std::string title;
+  std::string text;
+  Icon icon = Icon::None;
+  Buttons buttons = Buttons::Ok;
+};
+
+class ScriptedPort : public UserPort {
+ public:
+  Answer Show(const Message& message) override;
+  std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
+                                 const std::string& default_answer) override;
+  void Progress(const std::string& caption, const std::string& status) override;
+  bool CancelRequested() override;
+
+  // Queued answers; when a queue is empty, messages answer Ok/Yes and inputs cancel.
+  std::deque<Answer> answers;
+  std::deque<std::optional<std::string>> inputs;
+  // Cancel is confirmed at the n-th CancelRequested call (1-based); 0 = never.
+  long cancel_at_call = 0;
+  long cancel_calls = 0;
+
+  std::vector<PortEvent> events;
+
+  // Only the message boxes, in order.
+  std::vector<PortEvent> Messages() const;
+  // "title: text" of the last message box, or "" when there was none.
+  std::string LastMessage() const;
+};
+
+}  // namespace acute
