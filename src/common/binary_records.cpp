@@ -25,7 +25,9 @@ const std::uint8_t* ByteReader::Take(std::size_t n) {
   return p;
 }
 
-void ByteReader::Skip(std::size_t n) { Take(n); }
+void ByteReader::Skip(std::size_t n) {
+  Take(n);
+}
 
 std::int16_t ByteReader::I2() {
   const std::uint8_t* p = Take(2);
@@ -48,7 +50,9 @@ float ByteReader::R4() {
   return std::bit_cast<float>(u);
 }
 
-char ByteReader::Char() { return static_cast<char>(*Take(1)); }
+char ByteReader::Char() {
+  return static_cast<char>(*Take(1));
+}
 
 std::string ByteReader::Text(std::size_t width) {
   const std::uint8_t* p = Take(width);
@@ -66,7 +70,9 @@ void ByteWriter::I4(std::int32_t v) {
   for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF));
 }
 
-void ByteWriter::R4(float v) { I4(static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(v))); }
+void ByteWriter::R4(float v) {
+  I4(static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(v)));
+}
 
 void ByteWriter::Text(std::string_view s, std::size_t width) {
   for (std::size_t i = 0; i < width; ++i)

@@ -9,8 +9,12 @@
 namespace acute {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
 
 std::string Trim(const std::string& s) {
   std::size_t a = s.find_first_not_of(" \t");
@@ -42,7 +46,9 @@ bool ListReader::AtEnd() const {
   return true;
 }
 
-bool ListReader::AtLineEnd() const { return pos_ >= text_.size() || IsLineEnd(text_[pos_]); }
+bool ListReader::AtLineEnd() const {
+  return pos_ >= text_.size() || IsLineEnd(text_[pos_]);
+}
 
 void ListReader::ConsumeLineEnd() {
   if (pos_ >= text_.size()) return;
@@ -83,7 +89,9 @@ void ListReader::FinishField(bool number_field) {
   }
 }
 
-[[noreturn]] void ListReader::Fail(const std::string& what) const { throw ListReadError(what, line_); }
+[[noreturn]] void ListReader::Fail(const std::string& what) const {
+  throw ListReadError(what, line_);
+}
 
 std::string ListReader::ReadString() {
   SkipToField();

@@ -17,7 +17,9 @@ struct PictureShape {
   int decimals = 0;
 };
 
-bool IsPlaceholder(char c) { return c == '#' || c == '0' || c == '.' || c == ','; }
+bool IsPlaceholder(char c) {
+  return c == '#' || c == '0' || c == '.' || c == ',';
+}
 
 PictureShape ParsePicture(std::string_view picture) {
   PictureShape shape;
@@ -93,7 +95,8 @@ std::string Group(const std::string& digits) {
 
 std::string FormatPicture(double value, std::string_view picture) {
   PictureShape shape = ParsePicture(picture);
-  if (!std::isfinite(value)) return shape.prefix + (std::isnan(value) ? "NaN" : "Inf") + shape.suffix;
+  if (!std::isfinite(value))
+    return shape.prefix + (std::isnan(value) ? "NaN" : "Inf") + shape.suffix;
   std::string int_part, frac_part;
   ExactDigits(value, shape.decimals, int_part, frac_part);
   RoundDigits(int_part, frac_part, shape.decimals);

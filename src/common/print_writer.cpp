@@ -12,9 +12,15 @@ PrintWriter& PrintWriter::Text(std::string_view s) {
   return *this;
 }
 
-PrintWriter& PrintWriter::Num(float x) { return Text(Str(x)).Text(" "); }
-PrintWriter& PrintWriter::Num(double x) { return Text(Str(x)).Text(" "); }
-PrintWriter& PrintWriter::Num(std::int64_t x) { return Text(Str(x)).Text(" "); }
+PrintWriter& PrintWriter::Num(float x) {
+  return Text(Str(x)).Text(" ");
+}
+PrintWriter& PrintWriter::Num(double x) {
+  return Text(Str(x)).Text(" ");
+}
+PrintWriter& PrintWriter::Num(std::int64_t x) {
+  return Text(Str(x)).Text(" ");
+}
 
 PrintWriter& PrintWriter::Tab(int column) {
   if (column < 1) column = 1;

@@ -3,8 +3,8 @@
 namespace acute {
 
 Answer ScriptedPort::Show(const Message& message) {
-  events.push_back({PortEvent::Kind::Message, message.title, message.text, message.icon,
-                    message.buttons});
+  events.push_back(
+      {PortEvent::Kind::Message, message.title, message.text, message.icon, message.buttons});
   if (!answers.empty()) {
     Answer a = answers.front();
     answers.pop_front();

@@ -19,8 +19,14 @@ std::string ShortestText(T x) {
 
 }  // namespace
 
-std::string Str(float x) { return ShortestText(x); }
-std::string Str(double x) { return ShortestText(x); }
-std::string Str(std::int64_t x) { return (x < 0 ? "" : " ") + std::to_string(x); }
+std::string Str(float x) {
+  return ShortestText(x);
+}
+std::string Str(double x) {
+  return ShortestText(x);
+}
+std::string Str(std::int64_t x) {
+  return (x < 0 ? "" : " ") + std::to_string(x);
+}
 
 }  // namespace acute

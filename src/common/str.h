@@ -10,8 +10,12 @@ namespace acute {
 std::string Str(float x);
 std::string Str(double x);
 std::string Str(std::int64_t x);
-inline std::string Str(std::int32_t x) { return Str(static_cast<std::int64_t>(x)); }
-inline std::string Str(std::int16_t x) { return Str(static_cast<std::int64_t>(x)); }
+inline std::string Str(std::int32_t x) {
+  return Str(static_cast<std::int64_t>(x));
+}
+inline std::string Str(std::int16_t x) {
+  return Str(static_cast<std::int64_t>(x));
+}
 
 // The same text without the sign blank (Trim(Str(x))).
 template <typename T>

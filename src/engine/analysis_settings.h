@@ -37,11 +37,11 @@ struct RdlRow {
 
 // One entry of a batch run.
 struct BatchEntry {
-  std::string residue_file;    // batch folder + residue file name
-  std::string output_base;     // batch folder + report base name
+  std::string residue_file;  // batch folder + residue file name
+  std::string output_base;   // batch folder + report base name
   std::int16_t number = 0;
   std::int16_t max_rdl_index = 0;
-  std::string rdf_work_file;   // "rdfl" + number + ".TMP" when there are RDL rows
+  std::string rdf_work_file;  // "rdfl" + number + ".TMP" when there are RDL rows
   std::vector<RdlRow> rows;
 };
 
@@ -60,9 +60,9 @@ struct CecSettings {
 
 struct AnalysisSettings {
   std::int16_t consumption_check_index = 4;
-  std::int16_t batch_count = 0;     // 0 = single run
-  std::string residue_file;         // single run: residue file; batch run: batch file
-  std::string working_folder;       // with trailing separator
+  std::int16_t batch_count = 0;  // 0 = single run
+  std::string residue_file;      // single run: residue file; batch run: batch file
+  std::string working_folder;    // with trailing separator
   std::int16_t per_kg = 1;
   std::int16_t second_adjustment = 0;
   std::int16_t monte_carlo = 0;
@@ -79,12 +79,12 @@ struct AnalysisSettings {
   std::string plot_file;
   std::int16_t save_report = 0;
   std::string report_file;
-  std::string comment_line;         // the whole comment line, quotes included
+  std::string comment_line;                     // the whole comment line, quotes included
   std::vector<std::int16_t> standard_selected;  // one per standard population, in table order
   std::vector<CustomPopulation> custom;
-  std::int16_t max_rdl_index = 0;   // single run
-  std::vector<RdlRow> rdl_rows;     // single run
-  std::vector<BatchEntry> batch;    // batch run
+  std::int16_t max_rdl_index = 0;  // single run
+  std::vector<RdlRow> rdl_rows;    // single run
+  std::vector<BatchEntry> batch;   // batch run
   std::int16_t cec_flag = 0;
   CecSettings cec;
 

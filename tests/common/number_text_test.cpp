@@ -12,7 +12,7 @@ namespace {
 TEST(Str, ShortestTextWithSignBlank) {
   EXPECT_EQ(Str(0.5f), " 0.5");
   EXPECT_EQ(Str(-0.5f), "-0.5");
-  EXPECT_EQ(Str(0.1f), " 0.1");            // single precision: not 0.100000001...
+  EXPECT_EQ(Str(0.1f), " 0.1");  // single precision: not 0.100000001...
   EXPECT_EQ(Str(0.1), " 0.1");
   EXPECT_EQ(Str(1.0f / 3.0f), " 0.33333334");
   EXPECT_EQ(Str(std::int64_t{4}), " 4");
@@ -57,9 +57,9 @@ TEST(AlignNumber, DecimalPointsLineUp) {
 TEST(AlignNumber, EdgeRules) {
   EXPECT_EQ(AlignNumber("####.######", "."), "   0.000000");
   EXPECT_EQ(AlignNumber("###", ""), "  0");
-  EXPECT_EQ(AlignNumber("###", "12345"), "12345");         // wider: unchanged
-  EXPECT_EQ(AlignNumber("##.##", "123.5"), "123.5");       // wider: unchanged
-  EXPECT_EQ(AlignNumber(".###", ".5"), ".500");            // point first
+  EXPECT_EQ(AlignNumber("###", "12345"), "12345");    // wider: unchanged
+  EXPECT_EQ(AlignNumber("##.##", "123.5"), "123.5");  // wider: unchanged
+  EXPECT_EQ(AlignNumber(".###", ".5"), ".500");       // point first
   EXPECT_EQ(AlignNumber("##,###,###", "1,234"), "     1,234");
   EXPECT_EQ(Picture(-0.5, "####.######"), "   -.500000");
 }

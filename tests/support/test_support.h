@@ -26,7 +26,6 @@ void WriteText(const std::filesystem::path& path, const std::string& text);
 std::string ReadText(const std::filesystem::path& path);
 
 // True when |a - b| <= abs_tol or <= rel_tol * max(|a|, |b|).
-::testing::AssertionResult Near(double a, double b, double rel_tol = 1e-9,
-                                double abs_tol = 1e-12);
+::testing::AssertionResult Near(double a, double b, double rel_tol = 1e-9, double abs_tol = 1e-12);
 
 }  // namespace acute::testing
