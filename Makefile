@@ -1,0 +1,37 @@
+# The two commands a new user needs:
+#   make demo   installs what is missing, builds, writes the sample data folder and runs
+#               the program's main job on it
+#   make test   installs what is missing, builds and runs every test
+JOBS ?= 2
+SAMPLE ?= sample-data
+ACUTE := build/release/acute
+
+.PHONY: demo test deps release debug asan clean
+
+deps:
+	@./scripts/install-deps.sh
+
+release: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+
+debug: deps
+	@cmake --preset debug >/dev/null
+	@cmake --build --preset debug -j $(JOBS)
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
+
+$(SAMPLE)/TarnSupport.txt: | release
+	@$(ACUTE) sample-data $(SAMPLE)
+
+demo: release $(SAMPLE)/TarnSupport.txt
+	@./scripts/demo.sh $(ACUTE) $(SAMPLE)
+
+test: debug
+	@ctest --preset debug -j $(JOBS)
+
+clean:
+	rm -rf build

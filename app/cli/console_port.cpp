@@ -1,0 +1,85 @@
+#include "console_port.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+
+namespace acute::cli {
+namespace {
+
+// Set by Ctrl-C; a signal handler can only reach a flag of this kind.
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void OnInterrupt(int) { g_interrupted = true; }
+
+bool AskYesNo(const std::string& question) {
+  std::cerr << question << " [y/n] " << std::flush;
+  std::string line;
+  if (!std::getline(std::cin, line)) return false;
+  return !line.empty() && (line[0] == 'y' || line[0] == 'Y');
+}
+
+}  // namespace
+
+ConsolePort::ConsolePort(std::optional<bool> answer) : answer_(answer) {
+  std::signal(SIGINT, OnInterrupt);
+}
+
+ConsolePort::~ConsolePort() {
+  FinishProgress();
+  std::signal(SIGINT, SIG_DFL);
+}
+
+bool ConsolePort::Interactive() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
+
+Answer ConsolePort::Show(const Message& message) {
+  FinishProgress();
+  std::cerr << message.title << ": " << message.text << "\n";
+  if (message.buttons == Buttons::Ok) return Answer::Ok;
+  bool yes = answer_ ? *answer_ : (Interactive() && AskYesNo("Answer"));
+  if (message.buttons == Buttons::YesNo) return yes ? Answer::Yes : Answer::No;
+  return yes ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<std::string> ConsolePort::Ask(const std::string& title, const std::string& prompt,
+                                            const std::string& default_answer) {
+  FinishProgress();
+  if (!Interactive()) return std::nullopt;
+  std::cerr << title << ": " << prompt << "\n[" << default_answer << "] " << std::flush;
+  std::string line;
+  if (!std::getline(std::cin, line)) return std::nullopt;
+  return line;
+}
+
+void ConsolePort::Progress(const std::string& caption, const std::string& status) {
+  if (!isatty(STDERR_FILENO)) return;
+  std::string text = caption + " - " + status;
+  if (text == last_progress_) return;
+  std::string padding = last_progress_.size() > text.size()
+                            ? std::string(last_progress_.size() - text.size(), ' ')
+                            : std::string();
+  std::cerr << "\r" << text << padding << std::flush;
+  last_progress_ = text;
+  progress_shown_ = true;
+}
+
+void ConsolePort::FinishProgress() {
+  if (!progress_shown_) return;
+  std::cerr << "\n";
+  progress_shown_ = false;
+  last_progress_.clear();
+}
+
+bool ConsolePort::CancelRequested() {
+  if (!g_interrupted) return false;
+  g_interrupted = false;
+  Message confirm{"Cancel Confirmation", "Are you sure that you want to cancel this analysis?",
+                  Icon::Question, Buttons::YesNo};
+  // Without a terminal to confirm on, Ctrl-C itself is the confirmation.
+  if (!Interactive()) return true;
+  return Show(confirm) == Answer::Yes;
+}
+
+}  // namespace acute::cli

@@ -1,0 +1,78 @@
+// check-residue and residues: reading residue files as File, Open Residue File does.
+#include <algorithm>
+#include <iostream>
+
+#include "commands.h"
+#include "common/errors.h"
+#include "common/file_names.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_reader.h"
+#include "inputs/residue_summary.h"
+
+namespace acute::cli {
+namespace {
+
+// A residue file named on the command line: as given, else in the residue folder.
+std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,
+                                                       const DataSession& session) {
+  if (auto found = FindFile(std::filesystem::absolute(name))) return found;
+  if (!std::filesystem::path(name).is_absolute())
+    if (auto found = FindFile(Resolve(session.setup.ResFolder, name))) return found;
+  return std::nullopt;
+}
+
+bool CheckOne(const std::filesystem::path& file, const DataSession& session, UserPort& port) {
+  auto data = ReadResidueFile(file, session.support, port);
+  if (!data) return false;
+  for (const auto& line : SummariseResidueFile(*data)) std::cout << line << "\n";
+  return true;
+}
+
+}  // namespace
+
+std::filesystem::path StartFolder(const GlobalOptions& global) {
+  std::filesystem::path start = std::filesystem::absolute(global.data_folder);
+  if (!FindFile(start / kSupportListName) && !ConsolePort::Interactive())
+    throw ProgramEnds("the data folder " + start.string() + " has no " + kSupportListName +
+                      " (give the data folder with --data DIR)");
+  return start;
+}
+
+int RunCheckResidue(const GlobalOptions& global, const std::string& file) {
+  ConsolePort port(global.answer);
+  DataSession session = OpenDataSession(StartFolder(global), port);
+  auto path = LocateResidueFile(file, session);
+  if (!path) {
+    port.Show(Message{"Path Error",
+                      "Can't find file " + file +
+                          ". The pathname is probably incorrect. Press 'OK' to return to dialog "
+                          "box and make sure that the path name and file name are correctly "
+                          "matched, or press 'Cancel' to return to main menu.",
+                      Icon::None, Buttons::Ok});
+    return 1;
+  }
+  return CheckOne(*path, session, port) ? 0 : 1;
+}
+
+int RunResidueSummary(const GlobalOptions& global) {
+  ConsolePort port(global.answer);
+  DataSession session = OpenDataSession(StartFolder(global), port);
+  const std::string ext = "." + session.support.ResidueExtension();
+  std::vector<std::filesystem::path> files;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(session.setup.ResFolder, ec))
+    if (ToUpper(entry.path().extension().string()) == ext) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  std::cout << "Data folder:    " << session.folder.string() << "\n"
+            << "Survey:         " << session.support.DatabaseTitle << "\n"
+            << "Residue folder: " << session.setup.ResFolder << " (" << files.size() << " "
+            << ext.substr(1) << " files)\n";
+  int failures = 0;
+  for (const auto& file : files) {
+    std::cout << "\n";
+    if (!CheckOne(file, session, port)) ++failures;
+  }
+  return failures == 0 && !files.empty() ? 0 : 1;
+}
+
+}  // namespace acute::cli
