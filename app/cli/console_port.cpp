@@ -12,7 +12,9 @@ namespace {
 // Set by Ctrl-C; a signal handler can only reach a flag of this kind.
 std::atomic<bool> g_interrupted{false};
 
-extern "C" void OnInterrupt(int) { g_interrupted = true; }
+extern "C" void OnInterrupt(int) {
+  g_interrupted = true;
+}
 
 bool AskYesNo(const std::string& question) {
   std::cerr << question << " [y/n] " << std::flush;
@@ -32,7 +34,9 @@ ConsolePort::~ConsolePort() {
   std::signal(SIGINT, SIG_DFL);
 }
 
-bool ConsolePort::Interactive() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
+bool ConsolePort::Interactive() {
+  return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+}
 
 Answer ConsolePort::Show(const Message& message) {
   FinishProgress();

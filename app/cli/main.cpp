@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
   sample_cmd->add_option("DIR", sample.folder, "folder to write")->required();
   sample_cmd->add_option("--kind", sample.kind, "database kind: 0 or 2")
       ->check(CLI::IsMember({0, 2}));
-  sample_cmd->add_option("--persons", sample.persons,
-                         "person records (default: the full survey size)")
+  sample_cmd
+      ->add_option("--persons", sample.persons, "person records (default: the full survey size)")
       ->check(CLI::NonNegativeNumber);
   sample_cmd->add_option("--seed", sample.seed, "seed of the generator");
 

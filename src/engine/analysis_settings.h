@@ -56,6 +56,10 @@ struct CecSettings {
   std::int16_t excel = 0;
   std::int16_t suppress_warning = 0;
   std::int16_t cumulative = 0;
+
+  // The window as the engine holds it: percentile bounds become upper-tail percents.
+  float HeldLow() const { return basis == 0 ? 100 - low : low; }
+  float HeldHigh() const { return basis == 0 ? 100 - high : high; }
 };
 
 struct AnalysisSettings {

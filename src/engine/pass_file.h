@@ -1,0 +1,52 @@
+#pragma once
+// The analysis pass file "tarnpass.tmp": the only contract between the form side that
+// collects the settings and the engine that runs them. One writer and one reader over
+// AnalysisSettings, in the full form and in the short form of a critical exposure re-run.
+#include <filesystem>
+#include <string>
+
+#include "common/user_port.h"
+#include "engine/analysis_settings.h"
+
+namespace acute {
+
+inline constexpr const char* kPassFileName = "tarnpass.tmp";
+inline constexpr const char* kPassFileHeader = "ACUTE PASS FILE";
+
+// The layout facts of the data folder that the pass file depends on.
+struct PassFileLayout {
+  int database_kind = 2;
+  int standard_population_count = 0;  // S
+  int FirstPadPopulation() const { return database_kind == 0 ? 14 : 6; }
+};
+
+std::string PassFileText(const AnalysisSettings& settings, const PassFileLayout& layout);
+std::string ShortPassFileText(const CecSettings& cec);
+
+// Writes the text through a temporary file; false when the file cannot be written.
+bool WritePassFile(const std::filesystem::path& path, const AnalysisSettings& settings,
+                   const PassFileLayout& layout);
+
+// The engine's start check of the first line. Throws ProgramEnds after the message.
+void CheckPassFileHeader(const std::filesystem::path& path, UserPort& port);
+
+// The full read of the set-up phase. Throws ProgramEnds after a message when the header
+// is wrong or the file cannot be read.
+AnalysisSettings ReadPassFile(const std::filesystem::path& path, const PassFileLayout& layout,
+                              UserPort& port);
+
+// The short form of a critical exposure re-run.
+CecSettings ReadShortPassFile(const std::filesystem::path& path, UserPort& port);
+
+// The name as the writer stores it: the working folder in front of a bare file name.
+std::string WithWorkingFolder(const std::string& name, const std::string& working_folder);
+
+}  // namespace acute
+
+namespace acute {
+
+// The comment line as the writer stores it: between double quotes, CR as "; ", LF dropped,
+// double quotes turned into "'".
+std::string QuoteRunComment(const std::string& comment);
+
+}  // namespace acute

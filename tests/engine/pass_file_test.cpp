@@ -1,0 +1,220 @@
+// The analysis pass file: every record written is read back as it was.
+#include "engine/pass_file.h"
+
+#include <gtest/gtest.h>
+
+#include "common/errors.h"
+#include "common/scripted_port.h"
+#include "support/test_support.h"
+
+namespace acute {
+namespace {
+
+using testing::ScratchFolder;
+
+const PassFileLayout kLayout{2, 24};
+
+CustomPopulation Toddlers() {
+  CustomPopulation c;
+  c.name = "Toddlers, 1 to 2";
+  c.crit = {{{1, 0, 0, 0, 0},
+             {1, 0, 0, 0, 0},
+             {0, 1, 0, 0, 1},
+             {1, 1, 0, 0, 0},
+             {0, 1, 0, 0, 0},
+             {0, 0, 1, 0, 2}}};
+  c.pad = 0.05f;
+  return c;
+}
+
+AnalysisSettings SingleMonteCarloRun() {
+  AnalysisSettings s;
+  s.residue_file = "/data/res/SAMPLEMC.R10";
+  s.working_folder = "/data/res/";
+  s.monte_carlo = 1;
+  s.eating_occasion = 1;
+  s.second_adjustment = 1;
+  s.iterations = 1000;
+  s.seed = -17;
+  s.arfd = 0.1f;
+  s.noel = 12.5f;
+  s.pad_flag = 1;
+  s.standard_pad.assign(32, 0);
+  s.standard_pad[6] = 0.01f;
+  s.standard_pad[24] = 0.3f;
+  s.save_plot = 1;
+  s.plot_file = "run.PLT";
+  s.save_report = 1;
+  s.report_file = "/elsewhere/run.AC10";
+  s.comment_line = QuoteRunComment("First line\r\nsaid \"hi\"");
+  s.standard_selected.assign(24, 0);
+  s.standard_selected[0] = s.standard_selected[5] = 1;
+  s.custom = {Toddlers(), Toddlers()};
+  s.custom[1].name = "Second";
+  RdlRow empirical;
+  empirical.index = 3;
+  empirical.type = 6;
+  empirical.total_z = 900;
+  empirical.total_lod = 10;
+  empirical.lod_res = 0.005f;
+  empirical.value_count = 90;
+  empirical.count_with_lod = 100;
+  empirical.total_count = 1000;
+  empirical.first_record = 1;
+  empirical.first_value = 0.125f;
+  empirical.check_record = 1;
+  RdlRow lognormal;
+  lognormal.index = 7;
+  lognormal.type = 2;
+  lognormal.param = {0.1f, 0.25f, 3.0f};
+  RdlRow unused;
+  unused.index = 8;
+  s.rdl_rows = {empirical, lognormal, unused};
+  s.max_rdl_index = 8;
+  s.cec_flag = 1;
+  s.cec = {40000, 0.05f, "crit.CEC", 0, 95.0f, 99.9f, 1, 0, 1};
+  return s;
+}
+
+void ExpectSameRow(const RdlRow& a, const RdlRow& b) {
+  EXPECT_EQ(a.index, b.index);
+  EXPECT_EQ(a.type, b.type);
+  EXPECT_EQ(a.total_z, b.total_z);
+  EXPECT_EQ(a.lod_res, b.lod_res);
+  EXPECT_EQ(a.total_count, b.total_count);
+  EXPECT_EQ(a.first_value, b.first_value);
+  EXPECT_EQ(a.check_record, b.check_record);
+  EXPECT_EQ(a.param, b.param);
+}
+
+TEST(PassFile, SingleRunRoundTrip) {
+  ScratchFolder dir;
+  const AnalysisSettings s = SingleMonteCarloRun();
+  ASSERT_TRUE(WritePassFile(dir / kPassFileName, s, kLayout));
+  ScriptedPort port;
+  CheckPassFileHeader(dir / kPassFileName, port);
+  AnalysisSettings r = ReadPassFile(dir / kPassFileName, kLayout, port);
+  EXPECT_TRUE(port.events.empty());
+  EXPECT_EQ(r.consumption_check_index, 4);
+  EXPECT_EQ(r.batch_count, 0);
+  EXPECT_EQ(r.residue_file, s.residue_file);
+  EXPECT_EQ(r.working_folder, s.working_folder);
+  EXPECT_EQ(r.per_kg, 1);
+  EXPECT_EQ(r.second_adjustment, 1);
+  EXPECT_EQ(r.eating_occasion, 1);
+  EXPECT_EQ(r.iterations, 1000);
+  EXPECT_EQ(r.seed, -17);
+  EXPECT_EQ(r.arfd, 0.1f);
+  EXPECT_EQ(r.noel, 12.5f);
+  EXPECT_EQ(r.standard_pad[6], 0.01f);
+  EXPECT_EQ(r.standard_pad[24], 0.3f);
+  EXPECT_EQ(r.plot_file, "/data/res/run.PLT");  // the working folder in front of a bare name
+  EXPECT_EQ(r.report_file, "/elsewhere/run.AC10");
+  EXPECT_EQ(r.comment_line, "\"First line; said 'hi'\"");
+  EXPECT_EQ(r.standard_selected, s.standard_selected);
+  ASSERT_EQ(r.custom.size(), 2u);
+  EXPECT_EQ(r.custom[0].name, "Toddlers, 1 to 2");
+  EXPECT_EQ(r.custom[0].crit, s.custom[0].crit);
+  EXPECT_EQ(r.custom[0].pad, 0.05f);
+  EXPECT_EQ(r.custom[1].name, "Second");
+  EXPECT_EQ(r.max_rdl_index, 8);
+  ASSERT_EQ(r.rdl_rows.size(), 2u);  // a row of type 0 is never written
+  ExpectSameRow(r.rdl_rows[0], s.rdl_rows[0]);
+  ExpectSameRow(r.rdl_rows[1], s.rdl_rows[1]);
+  EXPECT_EQ(r.cec.max_records, 40000);
+  EXPECT_EQ(r.cec.min_percent, 0.05f);
+  EXPECT_EQ(r.cec.file_name, "/data/res/crit.CEC");
+  EXPECT_EQ(r.cec.excel, 1);
+  EXPECT_FLOAT_EQ(r.cec.HeldLow(), 5.0f);  // percentile window held as upper-tail percents
+  EXPECT_NEAR(r.cec.HeldHigh(), 0.1f, 1e-5);
+}
+
+TEST(PassFile, OptionalRecordsAreLeftOut) {
+  AnalysisSettings s;
+  s.residue_file = "/r/A.R10";
+  s.working_folder = "/r/";
+  s.comment_line = QuoteRunComment("");
+  s.standard_selected.assign(24, 1);
+  s.custom = {Toddlers()};
+  const std::string text = PassFileText(s, kLayout);
+  EXPECT_EQ(
+      text,
+      "ACUTE PASS FILE\r\n 4 \r\n 0            /r/A.R10\r\n/r/\r\n 1  0  0  0 \r\n"
+      " 0  0          0 \r\n 0 \r\n 0 \r\n 0 \r\n\"\"\r\n" +
+          [] {
+            std::string sel;
+            for (int i = 0; i < 24; ++i) sel += " 1 ";
+            return sel;
+          }() +
+          "\r\n 1 \r\nToddlers, 1 to 2\r\n 1  0  0  0  0 \r\n 1  0  0  0  0 \r\n"
+          " 0  1  0  0  1 \r\n 1  1  0  0  0 \r\n 0  1  0 \r\n 0  0  1  0  2 \r\n"
+          " 0.05 \r\n 0 \r\n 0 \r\n");
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, text);
+  ScriptedPort port;
+  AnalysisSettings r = ReadPassFile(dir / kPassFileName, kLayout, port);
+  EXPECT_EQ(r.iterations, 1);  // no Monte Carlo line
+  EXPECT_EQ(r.custom[0].pad, 0.05f);
+  EXPECT_TRUE(r.rdl_rows.empty());
+  EXPECT_EQ(r.cec_flag, 0);
+}
+
+TEST(PassFile, BatchRunRoundTrip) {
+  AnalysisSettings s = SingleMonteCarloRun();
+  s.batch_count = 2;
+  s.residue_file = "/b/RUNS.B10";
+  s.cec_flag = 0;
+  BatchEntry a{"/b/ONE.R10", "/b/one", 1, 7, "rdfl1.TMP", {s.rdl_rows[0], s.rdl_rows[1]}};
+  BatchEntry b{"/b/TWO.R10", "/b/two", 2, 0, "", {}};
+  s.batch = {a, b};
+  ScratchFolder dir;
+  ASSERT_TRUE(WritePassFile(dir / kPassFileName, s, kLayout));
+  const std::string text = testing::ReadText(dir / kPassFileName);
+  EXPECT_EQ(text.find("run.PLT"), std::string::npos);  // no file names in a batch run
+  ScriptedPort port;
+  AnalysisSettings r = ReadPassFile(dir / kPassFileName, kLayout, port);
+  ASSERT_EQ(r.batch.size(), 2u);
+  EXPECT_EQ(r.batch[0].residue_file, "/b/ONE.R10");
+  EXPECT_EQ(r.batch[0].output_base, "/b/one");
+  EXPECT_EQ(r.batch[0].max_rdl_index, 7);
+  EXPECT_EQ(r.batch[0].rdf_work_file, "rdfl1.TMP");
+  ASSERT_EQ(r.batch[0].rows.size(), 2u);
+  ExpectSameRow(r.batch[0].rows[1], s.rdl_rows[1]);
+  EXPECT_EQ(r.batch[1].number, 2);
+  EXPECT_TRUE(r.batch[1].rows.empty());
+  EXPECT_TRUE(r.plot_file.empty());
+}
+
+TEST(PassFile, HeaderAndDamage) {
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, "SOMETHING ELSE\r\n");
+  ScriptedPort port;
+  EXPECT_THROW(CheckPassFileHeader(dir / kPassFileName, port), ProgramEnds);
+  EXPECT_EQ(port.LastMessage(),
+            "ACUTE: Invalid pass file generated by ACUTE. Can't continue. Please notify Vantrel "
+            "Software.");
+  EXPECT_THROW(ReadPassFile(dir / kPassFileName, kLayout, port), ProgramEnds);
+  EXPECT_EQ(port.LastMessage(), "Fatal error: Invalid pass file generated by ACUTE");
+  EXPECT_THROW(ReadPassFile(dir / "missing.tmp", kLayout, port), ProgramEnds);
+
+  std::string text = PassFileText(SingleMonteCarloRun(), kLayout);
+  testing::WriteText(dir / kPassFileName, text.substr(0, text.size() / 2));
+  EXPECT_THROW(ReadPassFile(dir / kPassFileName, kLayout, port), ProgramEnds);
+  EXPECT_NE(port.LastMessage().find("cannot be read at line"), std::string::npos);
+}
+
+TEST(PassFile, ShortFormOfACriticalExposureRerun) {
+  ScratchFolder dir;
+  CecSettings cec{500, 0, "/x/c.CSV", 1, 0.5f, 2.5f, 1, 1, 0};
+  testing::WriteText(dir / kPassFileName, ShortPassFileText(cec));
+  ScriptedPort port;
+  CecSettings r = ReadShortPassFile(dir / kPassFileName, port);
+  EXPECT_EQ(r.max_records, 500);
+  EXPECT_EQ(r.file_name, "/x/c.CSV");
+  EXPECT_EQ(r.HeldLow(), 0.5f);  // exposure-amount bounds stay as they are
+  EXPECT_EQ(r.HeldHigh(), 2.5f);
+  EXPECT_EQ(r.suppress_warning, 1);
+}
+
+}  // namespace
+}  // namespace acute
