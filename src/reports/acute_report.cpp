@@ -1,0 +1,49 @@
+#include "reports/acute_report.h"
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "common/print_writer.h"
+#include "reports/page_frame.h"
+#include "reports/population_block.h"
+#include "reports/summary_section.h"
+
+namespace acute {
+
+std::string PopulationPagesText(const ReportContext& ctx,
+                                const std::vector<PopulationResult>& results) {
+  PrintWriter out;
+  std::int16_t line_count = 0;
+  std::int16_t page_number = 1;
+  for (std::size_t j = 0; j < results.size(); ++j) {
+    const bool framed = j == 0 || ctx.specs.HeaderAll();
+    if (framed) WriteHeader(out, ctx, static_cast<int>(j) + 1, line_count, OutputKind::AcuteReport);
+    const long mark = out.Lines();
+    WritePopulationBlock(out, ctx, j, results[j]);
+    AddLinesSince(line_count, out, mark);
+    if (framed) WriteFooter(out, ctx, j == 0, page_number, line_count, j + 1 == results.size());
+  }
+  return out.Contents();
+}
+
+std::string SummaryText(const ReportContext& ctx, const std::vector<PopulationResult>& results) {
+  PrintWriter out;
+  std::int16_t line_count = 0;
+  if (ctx.specs.ReportPerCapita())
+    WriteSummarySection(out, ctx, results, Distribution::PerCapita, line_count);
+  if (ctx.specs.ReportUsers())
+    WriteSummarySection(out, ctx, results, Distribution::Users, line_count);
+  return out.Contents();
+}
+
+AcuteReport BuildAcuteReport(const ReportContext& ctx,
+                             const std::vector<PopulationAccumulators>& acc) {
+  if (ctx.Kind() != AnalysisKind::Acute)
+    throw std::logic_error("the acute report writer was given a DWLOC run");
+  AcuteReport report;
+  report.results = ComputeResults(ctx, acc);
+  report.text = SummaryText(ctx, report.results) + PopulationPagesText(ctx, report.results);
+  return report;
+}
+
+}  // namespace acute

@@ -1,0 +1,30 @@
+#pragma once
+// The report step of an acute analysis: the figures of every population and the complete
+// text of "acute.tmp" (summary sections first, then the population pages).
+#include <string>
+#include <vector>
+
+#include "engine/accumulators.h"
+#include "reports/population_stats.h"
+#include "reports/report_context.h"
+
+namespace acute {
+
+struct AcuteReport {
+  std::string text;                       // the whole of "acute.tmp"
+  std::vector<PopulationResult> results;  // report order; the plot file reads them too
+};
+
+// `acc[j]` are the accumulators of ctx.populations[j] after the main pass (bounds laid out,
+// sums over every iteration). An acute context only: the DWLOC report is not written here.
+AcuteReport BuildAcuteReport(const ReportContext& ctx,
+                             const std::vector<PopulationAccumulators>& acc);
+
+// The population pages alone (what "acute2.tmp" holds).
+std::string PopulationPagesText(const ReportContext& ctx,
+                                const std::vector<PopulationResult>& results);
+
+// The summary sections alone: per capita first, then users, as the specifications ask.
+std::string SummaryText(const ReportContext& ctx, const std::vector<PopulationResult>& results);
+
+}  // namespace acute

@@ -1,0 +1,113 @@
+#include "reports/percentile_table.h"
+
+#include <string>
+
+#include "common/number_picture.h"
+#include "reports/endpoints.h"
+#include "reports/report_numbers.h"
+
+namespace acute {
+namespace {
+
+constexpr int kRows = 8;  // Int(15 / 2 + 1)
+
+// Columns of one cell; 0 = the code has no such column.
+struct Cell {
+  int label, exposure, percent, moe;
+};
+
+struct Layout {
+  Cell left, right;
+  const char* heading;
+  const char* rule;
+};
+
+constexpr const char* kSingleRule =
+    " ----------  ----------  ---------         ----------  ----------  ---------";
+constexpr const char* kDoubleRule =
+    "-----  -----------  ------- ----------   ----- -----------  -------  ---------";
+
+Layout LayoutFor(const std::string& code) {
+  if (code == "N")
+    return {{5, 13, 0, 26},
+            {47, 55, 0, 68},
+            " Percentile   Exposure      MOE            Percentile   Exposure      MOE   ",
+            kSingleRule};
+  if (code == "R")
+    return {{5, 13, 28, 0},
+            {47, 55, 70, 0},
+            " Percentile   Exposure     % aRfD          Percentile   Exposure     % aRfD ",
+            kSingleRule};
+  if (code == "P")
+    return {{5, 13, 28, 0},
+            {47, 55, 70, 0},
+            " Percentile   Exposure     % aPAD          Percentile   Exposure     % aPAD ",
+            kSingleRule};
+  if (code == "NR")
+    return {{1, 8, 21, 30},
+            {42, 48, 61, 70},
+            "Perc.   Exposure    % aRfD     MOE       Perc.  Exposure    % aRfD      MOE",
+            kDoubleRule};
+  if (code == "NP")
+    return {{1, 8, 21, 30},
+            {42, 48, 61, 70},
+            "Perc.   Exposure    % aPAD     MOE       Perc.  Exposure    % aPAD      MOE",
+            kDoubleRule};
+  return {{10, 18, 0, 0},
+          {47, 55, 0, 0},
+          "      Percentile   Exposure                Percentile   Exposure  ",
+          "      ----------  ----------               ----------  ---------- "};
+}
+
+std::string EndpointTitle(const std::string& code) {
+  if (code == "N") return "Margin of Exposure (MOE)";
+  if (code == "R") return "Percent of aRfD";
+  if (code == "P") return "Percent of aPAD";
+  if (code == "NR") return "Margin of Exposure (MOE) and Percent of aRfD";
+  if (code == "NP") return "Margin of Exposure (MOE) and Percent of aPAD";
+  return "";
+}
+
+void WriteOrientation(PrintWriter& out, const ReportContext& ctx, Distribution d) {
+  const std::string who = d == Distribution::Users ? "user-days" : "per-capita days";
+  const std::string how = ctx.Exceeding() ? "exceeding" : "falling below";
+  out.Line("  Estimated percentile of " + who + " " + how + " calculated exposure");
+  if (ctx.PerKg())
+    out.Line("    in mg/kg body-wt/day with " + EndpointTitle(ctx.toxicity_code));
+  else if (d == Distribution::Users)
+    out.Line("                       in mg/day");
+  else
+    out.Line("                            in mg/day");
+}
+
+void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
+               Distribution d, const Cell& cell, int i) {
+  const bool users = d == Distribution::Users;
+  const float u = kUpperTail[i];
+  out.Tab(cell.label).Text(Picture(ctx.Exceeding() ? u : 100 - u, "##.##"));
+  out.Tab(cell.exposure).Text(ExposureText(users ? r.exp_user[i] : r.exp_capita[i]));
+  if (cell.percent > 0)
+    out.Tab(cell.percent).Text(PercentText(users ? r.pct_user[i] : r.pct_capita[i]));
+  if (cell.moe > 0) {
+    const std::int32_t moe = users ? r.moe_user[i] : r.moe_capita[i];
+    out.Tab(moe >= kMoeCap ? cell.moe - 1 : cell.moe).Text(TableMoeText(moe));
+  }
+}
+
+}  // namespace
+
+void WritePercentileTable(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
+                          Distribution d) {
+  const Layout layout = LayoutFor(ctx.toxicity_code);
+  WriteOrientation(out, ctx, d);
+  out.EndLine();
+  out.Line(layout.heading);
+  out.Line(layout.rule);
+  for (int row = 1; row <= kRows; ++row) {
+    WriteCell(out, ctx, r, d, layout.left, row);
+    if (row + kRows <= kLastSearchedLevel) WriteCell(out, ctx, r, d, layout.right, row + kRows);
+    out.EndLine();
+  }
+}
+
+}  // namespace acute

@@ -1,0 +1,16 @@
+#pragma once
+// The block of one population in the acute analysis report: description, title and units,
+// means with their spread, the endpoints at the mean, the share of user-days and the
+// percentile tables; or the short block of a population without exposure.
+#include "common/print_writer.h"
+#include "reports/population_stats.h"
+#include "reports/report_context.h"
+
+namespace acute {
+
+// `index` is the population's position in ctx.populations (0 = the first population of the
+// report, which carries the footnote marks).
+void WritePopulationBlock(PrintWriter& out, const ReportContext& ctx, std::size_t index,
+                          const PopulationResult& r);
+
+}  // namespace acute

@@ -1,0 +1,140 @@
+#include "reports/population_stats.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "reports/endpoints.h"
+
+namespace acute {
+namespace {
+
+void SetMeans(PopulationResult& r) {
+  r.pct_users = r.tot_w != 0 ? static_cast<float>(r.sum_w / r.tot_w * 100) : 0.0f;
+  r.has_exposure = r.user_mean != 0;
+  r.capita_mean = r.pct_users * r.user_mean / 100.0f;
+}
+
+// Weighted standard deviation of `total` weight with the given sums; 0 for a negative
+// variance or a total of at most 1.
+double Deviation(double sum_wx, double sum_wx2, double total) {
+  if (total <= 1) return 0;
+  double var = (sum_wx2 - std::pow(sum_wx, 2) / total) / (total - 1);
+  if (var < 0) var = 0;
+  return std::pow(var, 0.5);
+}
+
+void SetSpread(PopulationResult& r, const PopulationAccumulators& acc) {
+  r.has_spread = r.sum_w > 1;
+  if (!r.has_spread) return;
+  r.sd_user = Deviation(acc.sum_wx, acc.sum_wx2, r.sum_w);
+  r.se_user = r.n > 0 ? r.sd_user / std::pow(r.n, 0.5) : 0;
+  r.sd_capita = Deviation(acc.sum_wx, acc.sum_wx2, r.tot_w);
+  r.se_capita = r.tot_n > 0 ? r.sd_capita / std::pow(r.tot_n, 0.5) : 0;
+}
+
+void SetMeanEndpoints(PopulationResult& r, const ReportContext& ctx, const ReportPopulation& pop) {
+  if (!r.has_exposure) return;
+  const std::string& code = ctx.toxicity_code;
+  const double user_share = r.pct_users / 100.0;
+  if (HasMoe(code)) {
+    r.moe_user_mean = static_cast<double>(ctx.settings.noel) / r.user_mean;
+    // No users' share (an inconsistent total) leaves the per-capita margin unbounded.
+    r.moe_capita_mean = user_share > 0 ? r.moe_user_mean / user_share : HUGE_VAL;
+  }
+  const float dose = DoseFor(code, ctx.settings.arfd, pop.pad);
+  if (HasPercent(code) && dose != 0) {
+    r.pct_user_mean = PercentOfDose(r.user_mean, dose);
+    r.pct_capita_mean = static_cast<float>(user_share * r.pct_user_mean);
+  }
+}
+
+void SetAcuteBins(PopulationResult& r, const PopulationAccumulators& acc) {
+  r.top = AcuteTopBin(r.bound, r.bin_w, acc.max_x);
+  r.cum_u = DescendingCumulative(r.bin_w, r.top, 0, r.sum_w);
+  r.cum_c = DescendingCumulative(r.bin_w, r.top, r.tot_w - r.sum_w, r.tot_w);
+}
+
+void SetDwlocBins(PopulationResult& r) {
+  r.top = kBinCount - 1;
+  r.cum_u = AscendingCumulative(r.bin_w, r.sum_w);
+  r.cum_c = r.cum_u;
+}
+
+void SearchAcute(PopulationResult& r) {
+  int ku = 0, kc = 0;
+  for (int i = 1; i <= kLastSearchedLevel; ++i) {
+    r.exp_user[i] = DescendingPercentile(r.cum_u, r.bound, r.top, kUpperTail[i], ku);
+    r.exp_capita[i] = DescendingPercentile(r.cum_c, r.bound, r.top, kUpperTail[i], kc);
+  }
+}
+
+void SearchDwloc(PopulationResult& r) {
+  int k = 0;
+  for (int i = 1; i <= kLastSearchedLevel; ++i) {
+    r.exp_user[i] = AscendingPercentile(r.cum_u, r.bound, kUpperTail[i], k);
+    r.exp_capita[i] = r.exp_user[i];
+  }
+}
+
+void SetPercentileEndpoints(PopulationResult& r, const ReportContext& ctx,
+                            const ReportPopulation& pop) {
+  const float noel = ctx.settings.noel;
+  const float dose = DoseFor(ctx.toxicity_code, ctx.settings.arfd, pop.pad);
+  for (int i = 1; i <= kLastSearchedLevel; ++i) {
+    r.moe_user[i] = PercentileMoe(noel, r.exp_user[i]);
+    r.moe_capita[i] = PercentileMoe(noel, r.exp_capita[i]);
+    r.pct_user[i] = PercentOfDose(r.exp_user[i], dose);
+    r.pct_capita[i] = PercentOfDose(r.exp_capita[i], dose);
+  }
+}
+
+}  // namespace
+
+PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportPopulation& pop,
+                                         const PopulationAccumulators& acc) {
+  const bool dwloc = ctx.Kind() == AnalysisKind::Dwloc;
+  PopulationResult r;
+  r.tot_w = acc.tot_w;
+  r.tot_n = acc.tot_n;
+  r.sum_w = acc.sum_w;
+  r.n = acc.n;
+  r.max_x = dwloc ? acc.min_v : acc.max_x;
+  r.bound = acc.bound;
+  r.bin_w = acc.bin_w;
+  r.user_mean = acc.sum_w != 0 ? static_cast<float>(acc.sum_wx / acc.sum_w) : 0.0f;
+  SetMeans(r);
+  SetSpread(r, acc);
+  SetMeanEndpoints(r, ctx, pop);
+  if (dwloc) {
+    SetDwlocBins(r);
+    SearchDwloc(r);
+  } else {
+    SetAcuteBins(r, acc);
+    if (r.has_exposure) SearchAcute(r);
+  }
+  r.exp_user[kLevelCount - 1] = r.max_x;
+  r.exp_capita[kLevelCount - 1] = r.max_x;
+  SetPercentileEndpoints(r, ctx, pop);
+  return r;
+}
+
+std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
+                                             const std::vector<PopulationAccumulators>& acc) {
+  if (acc.size() != ctx.populations.size())
+    throw std::invalid_argument("one set of accumulators per population is needed");
+  std::vector<PopulationResult> results;
+  results.reserve(ctx.populations.size());
+  for (std::size_t j = 0; j < ctx.populations.size(); ++j)
+    results.push_back(ComputePopulationResult(ctx, ctx.populations[j], acc[j]));
+  return results;
+}
+
+double ExposureAtUpperTail(const PopulationResult& result, Distribution d, AnalysisKind kind,
+                           float upper_tail) {
+  const BinValues& cum = d == Distribution::Users ? result.cum_u : result.cum_c;
+  int k = 0;
+  if (kind == AnalysisKind::Dwloc) return AscendingPercentile(cum, result.bound, upper_tail, k);
+  return DescendingPercentile(cum, result.bound, result.top, upper_tail, k);
+}
+
+}  // namespace acute

@@ -1,0 +1,64 @@
+#pragma once
+// The figures of one population that the report, the summary, the plot file and the
+// critical exposure window read: means, spreads, mean-based endpoints, the bins as the
+// report step leaves them, cumulative percents and the exposure at every percentile level.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/accumulators.h"
+#include "reports/percentiles.h"
+#include "reports/report_context.h"
+
+namespace acute {
+
+enum class Distribution { Users, PerCapita };
+
+struct PopulationResult {
+  // Totals as accumulated (summed over the iterations).
+  double tot_w = 0, tot_n = 0, sum_w = 0, n = 0;
+  float max_x = 0;  // acute: largest exposure; DWLOC: smallest DWLOC value
+
+  bool has_exposure = false;  // per-user mean not 0; otherwise "No exposure" and zeros
+  float pct_users = 0;        // percent of person-days that are user-days
+  float user_mean = 0;
+  float capita_mean = 0;
+
+  bool has_spread = false;  // SumW > 1; otherwise the four values below are -1 ("n/a")
+  double sd_user = -1, se_user = -1, sd_capita = -1, se_capita = -1;
+
+  // Margin of exposure and percent of dose at the mean.
+  double moe_user_mean = 0, moe_capita_mean = 0;
+  float pct_user_mean = 0, pct_capita_mean = 0;
+
+  // Bins as the report step leaves them: bound of bin 1476 and of the top bin set to MaxX.
+  int top = 0;
+  BinBounds bound{};
+  BinValues bin_w{};
+  BinValues cum_u{};  // acute: percent of user-days above Bound(k); DWLOC: at or above
+  BinValues cum_c{};  // acute per capita (non-users in bin 0); DWLOC: same as cum_u
+
+  // Indexes 1..16 of the percentile levels (index 0 unused).
+  std::array<double, kLevelCount> exp_user{}, exp_capita{};
+  std::array<std::int32_t, kLevelCount> moe_user{}, moe_capita{};
+  std::array<float, kLevelCount> pct_user{}, pct_capita{};
+
+  const std::array<double, kLevelCount>& Exposures(Distribution d) const {
+    return d == Distribution::Users ? exp_user : exp_capita;
+  }
+};
+
+// The figures of one population from its accumulators (bounds laid out, main pass done).
+PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportPopulation& pop,
+                                         const PopulationAccumulators& acc);
+
+// Every population of the context, in report order; `acc[j]` belongs to population j.
+std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
+                                             const std::vector<PopulationAccumulators>& acc);
+
+// The exposure at one upper-tail percent of a computed population, searched from bin 0 (the
+// critical exposure window uses this for its two bounds).
+double ExposureAtUpperTail(const PopulationResult& result, Distribution d, AnalysisKind kind,
+                           float upper_tail);
+
+}  // namespace acute

@@ -1,0 +1,36 @@
+#pragma once
+// Hand-made inputs of the report tests: acute bins laid out from a calibration mean with
+// values dropped into them by the bin rules, a run context with fixed texts and dates, and
+// the golden-file comparison.
+#include <string>
+
+#include "engine/accumulators.h"
+#include "reports/report_context.h"
+
+namespace acute::testing {
+
+// Bounds of the acute layout around calibration mean `mean` (bin 1476 left for the report).
+PopulationAccumulators AcuteBins(float mean);
+
+// The bin of exposure `x` under calibration mean `mean`.
+int AcuteBinOf(float x, float mean);
+
+// One user-day of exposure `x` and sample weight `w`: sums, maximum, bin and totals.
+void AddUserDay(PopulationAccumulators& acc, float x, double w);
+
+// Person-days without exposure: totals only.
+void AddNonUsers(PopulationAccumulators& acc, double weight, double count);
+
+// A deterministic single run of database kind 2 with both distributions and headers on, the
+// given toxicity endpoints (the code is computed from them) and the given populations.
+ReportContext TestContext(float noel, float arfd, bool pad_flag,
+                          std::vector<ReportPopulation> populations);
+
+ReportPopulation Standard(const std::string& name, int number, float pad = 0);
+ReportPopulation Custom(const std::string& name, int number, float pad = 0);
+
+// Compares `text` with golden file tests/data/reports/`name`; with ACUTE_UPDATE_GOLDEN=1 the
+// file is written from `text` first.
+void ExpectGolden(const std::string& name, const std::string& text);
+
+}  // namespace acute::testing
