@@ -1,0 +1,35 @@
+#include "engine/bins.h"
+
+#include <cmath>
+
+namespace acute {
+namespace {
+const double kLogStep = std::log(1.01);
+}
+
+float CalibrationMean(double sum_wx, double sum_w) {
+  float m = sum_w > 0 ? static_cast<float>(sum_wx / sum_w) : 0.0f;
+  return m == 0 ? 0.000001f : m;
+}
+
+void LayOutAcuteBins(PopulationAccumulators& a) {
+  const double m = a.m;
+  a.bound[0] = 0;
+  for (int k = 1; k <= 100; ++k) a.bound[k] = static_cast<float>(k * m / 100);
+  for (int k = 101; k <= 1475; ++k) a.bound[k] = static_cast<float>(m * std::pow(1.01, k - 100));
+  a.bound[1476] = a.bound[1475];
+}
+
+int AcuteBin(float x, float m) {
+  if (x == 0) return 0;
+  const float r = x / m;
+  if (r < 1) {
+    int k = static_cast<int>(std::floor(100.0 * x / m)) + 1;
+    return k > 100 ? 100 : k;
+  }
+  const int k = static_cast<int>(std::floor(std::log(static_cast<double>(x) / m) / kLogStep)) + 101;
+  if (k > 1475) return 1476;
+  return k < 101 ? 101 : k;
+}
+
+}  // namespace acute

@@ -1,0 +1,167 @@
+// Reading the binary consumption files: person records, member groups, day records and
+// food entries.
+#include "common/binary_records.h"
+#include "common/errors.h"
+#include "common/file_names.h"
+#include "engine/consumption_data.h"
+
+namespace acute {
+namespace {
+
+constexpr std::size_t kPersonRecordSize = 33;
+constexpr std::size_t kMemberRecordSize = 39;
+constexpr std::size_t kDayRecordSize = 35;
+
+class Damage : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+MemberFacts ReadMember(ByteReader& in, SurveyGroup& g) {
+  const std::size_t start = in.Position();
+  MemberFacts f;
+  in.Skip(5);
+  g.member = in.I2();
+  in.Skip(1);
+  f.age = in.I2();
+  f.sex = in.Char();
+  f.race = in.Char();
+  f.hispanic = in.Char();
+  in.Skip(1);
+  f.female_status = in.Char();
+  f.nursing = in.Char();
+  in.Skip(3 + 4);
+  g.sample_weight = in.I4();
+  in.Seek(start + kMemberRecordSize);
+  return f;
+}
+
+void ReadDay(ByteReader& in, SurveyGroup& g, MemberFacts& f) {
+  const std::size_t start = in.Position();
+  in.Skip(3);
+  g.body_weight = in.R4();
+  in.Skip(4);
+  f.month = in.I2();
+  f.day = in.I2();
+  in.Skip(2);
+  std::int16_t n1 = in.I2();
+  g.water_code[0] = in.I2();
+  in.Skip(2 + 4 + 2);
+  std::int16_t n2 = in.I2();
+  g.water_code[1] = in.I2();
+  in.Seek(start + kDayRecordSize);
+  if (n1 < 0 || n2 < 0) throw Damage("a negative number of food entries");
+  g.day_entries[0] = static_cast<std::uint16_t>(n1);
+  g.day_entries[1] = static_cast<std::uint16_t>(n2);
+  if (g.body_weight == 0) throw Damage("a body weight of 0");
+}
+
+void ReadEntries(ByteReader& in, const SurveyGroup& g, bool occasions, ConsumptionData& data) {
+  const int n = g.day_entries[0] + g.day_entries[1];
+  for (int i = 0; i < n; ++i) {
+    FoodEntry e;
+    e.food_form = in.I2();
+    e.grams = in.R4();
+    if (occasions) e.time = in.I2();
+    data.entries.push_back(e);
+  }
+}
+
+// One person record and its member groups; false at the end marker.
+bool ReadPerson(ByteReader& in, int kind, bool occasions, ConsumptionData& data,
+                std::int32_t& person) {
+  if (in.AtEnd()) return false;
+  const std::size_t start = in.Position();
+  in.Skip(1);
+  person = in.I4();
+  if (person == 0) return false;
+  in.Skip(4);
+  const char region = in.Char();
+  in.Seek(start + 29);
+  const std::int16_t groups = in.I2();
+  in.Seek(start + kPersonRecordSize);
+  if (groups < 0) throw Damage("a negative number of member groups");
+  for (int k = 0; k < groups; ++k) {
+    const std::int16_t present = in.I2();
+    if (present == 0) continue;
+    if (present != 1) throw Damage("a presence flag of " + std::to_string(present));
+    SurveyGroup g;
+    g.person = person;
+    MemberFacts f = ReadMember(in, g);
+    f.region = region;
+    ReadDay(in, g, f);
+    g.attributes = DeriveAttributes(f, kind);
+    g.sex_letter = f.sex == '2' ? 'F' : 'M';
+    g.first_entry = static_cast<std::uint32_t>(data.entries.size());
+    ReadEntries(in, g, occasions, data);
+    data.groups.push_back(g);
+  }
+  return true;
+}
+
+[[noreturn]] void Damaged(UserPort& port, const std::filesystem::path& file, std::int32_t person,
+                          const std::string& why) {
+  std::string text = "The food consumption file " + file.string() + " is damaged at person " +
+                     std::to_string(person) + ": " + why + ". The analysis cannot continue.";
+  Tell(port, "Damaged food consumption file", text, Icon::Critical);
+  throw RunEnds(text);
+}
+
+void ReadFile(const std::filesystem::path& path, int kind, bool occasions, UserPort& port,
+              ConsumptionData& data) {
+  ByteReader in = ByteReader::FromFile(path);
+  std::int32_t person = 0;
+  try {
+    for (;;) {
+      const std::size_t groups_before = data.groups.size();
+      if (!ReadPerson(in, kind, occasions, data, person)) break;
+      data.person_first_group.back() = static_cast<std::uint32_t>(groups_before);
+      data.person_first_group.push_back(static_cast<std::uint32_t>(data.groups.size()));
+      if (port.CancelRequested()) throw RunEnds("cancelled");
+    }
+  } catch (const ShortRecordError&) {
+    Damaged(port, path, person, "the file ends inside a record");
+  } catch (const Damage& e) {
+    Damaged(port, path, person, e.what());
+  }
+}
+
+}  // namespace
+
+std::filesystem::path ConsumptionFiles::PathOf(int index) const {
+  if (index < first || index > last || index >= static_cast<int>(names.size())) return {};
+  return Resolve(folder, names[index]);
+}
+
+void CheckConsumptionFile(const ConsumptionFiles& files, int index, UserPort& port) {
+  std::filesystem::path path = files.PathOf(index);
+  if (!path.empty() && FindFile(path)) return;
+  const std::string shown =
+      path.empty() ? files.folder + "(index " + std::to_string(index) + ")" : path.string();
+  std::string text = "Can't find food consumption file " + shown +
+                     "\r\nPlease check for food consumption files in the assigned path (" +
+                     files.folder + ").";
+  Tell(port, "Can't continue without files", text);
+  throw ProgramEnds(text);
+}
+
+ConsumptionData ReadConsumptionData(const ConsumptionFiles& files, bool eating_occasions,
+                                    int database_kind, UserPort& port) {
+  ConsumptionData data;
+  data.eating_occasions = eating_occasions;
+  data.person_first_group.push_back(0);
+  for (int i = files.first; i <= files.last; ++i) {
+    CheckConsumptionFile(files, i, port);
+    std::filesystem::path path = *FindFile(files.PathOf(i));
+    port.Progress("Reading food consumption data", path.filename().string());
+    try {
+      ReadFile(path, database_kind, eating_occasions, port, data);
+    } catch (const std::runtime_error& e) {
+      if (dynamic_cast<const RunEnds*>(&e)) throw;
+      Damaged(port, path, 0, e.what());
+    }
+  }
+  return data;
+}
+
+}  // namespace acute

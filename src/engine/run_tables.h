@@ -1,0 +1,37 @@
+#pragma once
+// The residue tables of a run: the residue file's values expanded to the food forms of the
+// master list, water residues cleared in a drinking-water run, and the per-food-form factor
+// that folds residue, adjustment factors and unit conversion into one number.
+#include <cstdint>
+#include <vector>
+
+#include "inputs/master_lists.h"
+#include "inputs/residue_tables.h"
+
+namespace acute {
+
+inline constexpr int kDirectWaterAllSources = 532;
+inline constexpr int kIndirectWater = 533;
+inline constexpr int kFirstTapOrBottled = 549;
+inline constexpr int kLastTapOrBottled = 552;
+inline constexpr int kFirstIndirectBySource = 553;
+inline constexpr int kLastIndirectBySource = 556;
+
+struct RunTables {
+  ResidueTables res;
+  // Food-form factor F by master food-form number; 0 = the food form carries no residue.
+  std::vector<float> factor;
+  // Running sum of the chemical ratios at the last chemical, by food form; 0 = no
+  // distribution (always 0 outside Monte Carlo).
+  std::vector<float> cum_ratio_total;
+  bool water_in_residue_file = false;
+
+  bool HasDistribution(int f) const { return cum_ratio_total[f] > 0; }
+};
+
+// Expands the residue tables (commodity-wide residues to their food forms; water
+// commodities cleared in a drinking-water run) and builds the food-form factors.
+RunTables BuildRunTables(ResidueTables tables, const MasterLists& master, bool dwloc,
+                         bool second_adjustment);
+
+}  // namespace acute

@@ -1,0 +1,38 @@
+#pragma once
+// One pass over the survey: for every person-day of the selected populations, the exposure
+// of every iteration, accumulated into the populations' sums (and, in the main pass, bins).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/user_port.h"
+#include "engine/accumulators.h"
+#include "engine/consumption_data.h"
+#include "engine/exposure.h"
+
+namespace acute {
+
+enum class PassKind { Calibration, Main };
+
+struct PassSetup {
+  const ConsumptionData* data = nullptr;
+  const SurveyPasses* passes = nullptr;
+  // Per survey group: bit p set when the group belongs to population p (0: skipped).
+  const std::vector<std::uint64_t>* membership = nullptr;
+  const std::vector<float>* factor = nullptr;
+  int iterations = 1;
+  bool per_kg = true;
+  bool two_day_average = false;
+  bool reversal = false;
+  double half_life = 0;
+  std::string caption;  // progress window caption
+};
+
+// Runs the pass; throws RunEnds when Cancel is confirmed.
+void RunSurveyPass(PassKind kind, const PassSetup& setup,
+                   std::vector<PopulationAccumulators>& populations, UserPort& port);
+
+// Adds one accumulated value of weight w to a population.
+void Accumulate(PopulationAccumulators& a, float x, double w, bool with_bins);
+
+}  // namespace acute

@@ -1,0 +1,141 @@
+#include "run/analysis_driver.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "common/errors.h"
+#include "common/file_names.h"
+#include "common/print_writer.h"
+#include "common/version.h"
+#include "engine/bins.h"
+#include "engine/pass_file.h"
+#include "engine/populations.h"
+#include "engine/survey_pass.h"
+#include "reports/acute_report.h"
+#include "reports/plot_file.h"
+#include "run/run_setup.h"
+
+namespace acute {
+namespace {
+
+constexpr const char* kCompletionTitle = "Tarn-VELD Acute Module";
+
+void Stamp(std::string& date, std::string& time) {
+  if (!date.empty() && !time.empty()) return;
+  std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%m/%d/%Y", &local);
+  if (date.empty()) date = buf;
+  std::strftime(buf, sizeof buf, "%H:%M:%S", &local);
+  if (time.empty()) time = buf;
+}
+
+ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
+  ReportContext ctx;
+  const SupportData& support = request.session.support;
+  ctx.program_version = kProgramVersion;
+  ctx.food_list_version = support.RacFfVersion;
+  ctx.database_title = support.DatabaseTitle;
+  ctx.database_kind = support.DatabaseKind;
+  ctx.region_names = RegionNames(support.DatabaseKind);
+  ctx.chemical_name = run.residue.ChemicalName;
+  ctx.residue_file_path = run.residue.ResFileName;
+  ctx.residue_file_date = run.residue.ResFileDate;
+  ctx.residue_file_comment = run.residue.ResComment;
+  ctx.water_in_residue_file = run.tables.water_in_residue_file;
+  ctx.settings = run.settings;
+  ctx.form = request.form;
+  ctx.toxicity_code = ToxicityCode(run.settings.noel, run.settings.arfd, run.settings.pad_flag,
+                                   run.settings.per_kg, run.settings.dwloc);
+  ctx.specs = request.specs;
+  ctx.page_length = static_cast<std::int16_t>(run.setup.PageLength);
+  ctx.page_number_switch = run.setup.SetupValue.size() > 3 ? run.setup.SetupValue[3] : "";
+  ctx.orientation = run.setup.OrientationLetter;
+  ctx.analysis_date = request.analysis_date;
+  ctx.analysis_time = request.analysis_time;
+  Stamp(ctx.analysis_date, ctx.analysis_time);
+  std::vector<std::string> names(support.PopulationNames.begin() + 1,
+                                 support.PopulationNames.end());
+  ctx.populations = BuildPopulationList(names, run.settings);
+  return ctx;
+}
+
+// Writes a work file in the data folder; a failure ends the run naming the file.
+void WriteWorkFile(const std::filesystem::path& path, const std::string& text, UserPort& port) {
+  if (WriteFileAtomically(path, text)) return;
+  const std::string message = "Can't write file " + path.string() + ". The analysis ends.";
+  Tell(port, kCompletionTitle, message, Icon::Critical);
+  throw RunEnds(message);
+}
+
+void RunPasses(RunSetup& run, const std::string& caption, UserPort& port) {
+  PassSetup pass;
+  pass.data = &run.consumption;
+  pass.passes = &run.passes;
+  pass.membership = &run.membership;
+  pass.factor = &run.tables.factor;
+  pass.iterations = run.settings.iterations;
+  pass.per_kg = run.settings.per_kg == 1;
+  pass.two_day_average = run.form.two_day_average;
+  pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
+  pass.half_life = run.form.half_life_hours;
+  pass.caption = caption;
+  RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
+  for (auto& a : run.accumulators) {
+    a.m = CalibrationMean(a.sum_wx, a.sum_w);
+    LayOutAcuteBins(a);
+  }
+  RunSurveyPass(PassKind::Main, pass, run.accumulators, port);
+}
+
+std::string CompletionMessage(const AnalysisSettings& s) {
+  std::string text = "Analysis Completed. Click on 'Last Acute Rpt' to display analysis.\r\n";
+  if (s.save_report == 1 && !s.report_file.empty())
+    text += "Report saved as file " + s.report_file + "\r\n";
+  if (s.save_plot == 1 && !s.plot_file.empty())
+    text += "Acute Plot file saved as " + s.plot_file + "\r\n";
+  return text;
+}
+
+EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
+  const std::filesystem::path& folder = request.session.folder;
+  const std::string caption = "Acute Analysis Progress Report";
+  RunSetup run = SetUpRun(request, caption, port);
+  RunPasses(run, caption, port);
+  port.Progress(caption, "Compiling all reports");
+  const ReportContext ctx = MakeContext(request, run);
+  const AcuteReport report = BuildAcuteReport(ctx, run.accumulators);
+  EngineOutcome out;
+  out.last_report = folder / "acute.tmp";
+  out.last_plot = folder / "plot.tmp";
+  WriteWorkFile(out.last_report, report.text, port);
+  WriteWorkFile(out.last_plot, PlotFileText(ctx, report.results), port);
+  const AnalysisSettings& s = run.settings;
+  if (s.save_report == 1 && !s.report_file.empty()) {
+    WriteWorkFile(s.report_file, report.text, port);
+    out.saved_files.push_back(s.report_file);
+  }
+  if (s.save_plot == 1 && !s.plot_file.empty()) {
+    WriteWorkFile(s.plot_file, PlotFileText(ctx, report.results), port);
+    out.saved_files.push_back(s.plot_file);
+  }
+  port.Progress(caption, "Run completed");
+  out.completed = true;
+  out.completion_message = CompletionMessage(s);
+  Tell(port, kCompletionTitle, out.completion_message, Icon::Information);
+  return out;
+}
+
+}  // namespace
+
+EngineOutcome RunEngine(const EngineRequest& request, UserPort& port) {
+  try {
+    return RunSingle(request, port);
+  } catch (const RunEnds&) {
+    return EngineOutcome{};
+  }
+}
+
+}  // namespace acute

@@ -1,0 +1,42 @@
+#pragma once
+// The set-up phase of a run: the pass file, the data folder's files, the master lists, the
+// residue tables, the survey in memory and the population membership of every person-day.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/user_port.h"
+#include "engine/accumulators.h"
+#include "engine/analysis_settings.h"
+#include "engine/consumption_data.h"
+#include "engine/exposure.h"
+#include "engine/populations.h"
+#include "engine/run_tables.h"
+#include "inputs/master_lists.h"
+#include "inputs/residue_data.h"
+#include "inputs/support_data.h"
+#include "run/analysis_driver.h"
+
+namespace acute {
+
+struct RunSetup {
+  AnalysisSettings settings;
+  FormSettings form;
+  SetupData setup;
+  MasterLists master;
+  ResidueData residue;
+  RunTables tables;
+  ConsumptionData consumption;
+  SurveyPasses passes;
+  std::vector<SelectedPopulation> selected;
+  std::vector<std::uint64_t> membership;  // per survey group
+  std::vector<PopulationAccumulators> accumulators;
+};
+
+// Throws RunEnds (or ProgramEnds) after a message when the run cannot start.
+RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, UserPort& port);
+
+// True when the group must be skipped for lack of drinking-water data.
+bool MissingWater(const SurveyGroup& group, int database_kind);
+
+}  // namespace acute
