@@ -1,0 +1,72 @@
+#pragma once
+// The main form's analysis parameters as plain values (the desktop window and the command
+// line both fill this model), and the run start: the checks of a run in their fixed order,
+// the pass file and the engine.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/user_port.h"
+#include "engine/analysis_settings.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_data.h"
+#include "run/analysis_driver.h"
+
+namespace acute {
+
+struct MainForm {
+  std::optional<ResidueData> residue;  // the open residue file
+
+  bool per_kg = true;  // "Divide by body weight"
+  bool second_adjustment = false;
+  bool two_day_average = false;
+  bool eating_occasion = false;  // "Eating Occasion" rather than "Daily Total "
+  bool reversal = false;
+  std::string half_life;  // hours
+  bool monte_carlo = false;
+  std::string iterations;
+  std::string seed;
+  bool mersenne_twister = false;  // the form's default is "Microsoft VB"
+  bool hold_residues = false;
+
+  std::string noel;  // texts of the toxicology fields
+  std::string arfd;
+  bool pad = false;
+  std::vector<float> standard_pad;  // by standard population number
+
+  bool save_report = false;
+  std::string report_name;
+  bool save_plot = false;
+  std::string plot_name;
+  bool qa_listing = false;
+
+  std::vector<bool> standard;  // one per standard population, in table order
+  struct Custom {
+    CustomPopulation population;
+    bool defined = false;
+  };
+  std::vector<Custom> custom;
+  std::string comment;
+
+  // Fills the toxicology fields from the open residue file, as opening it does.
+  void TakeEndpointsFromResidueFile();
+};
+
+// Checks the form as a run start does, writes the pass file and runs the engine. Returns
+// std::nullopt when a check refused the run (its message has been shown); otherwise the
+// engine's outcome, after "Acute Analysis was not completed." when it did not finish.
+// The report specifications are read from "AcutSpec.txt" in the data folder; `date` and
+// `time` fix the report header's date and time (the system clock when empty).
+std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
+                                            UserPort& port, const std::string& date = "",
+                                            const std::string& time = "");
+
+// A report or plot name with its extension set: kept when it ends in `extension`, the old
+// extension replaced otherwise, appended when there is none.
+std::string WithExtension(const std::string& name, const std::string& extension);
+
+// The settings that the pass file will carry for this form (no checks).
+AnalysisSettings SettingsFromForm(const MainForm& form, const DataSession& session);
+FormSettings FormSettingsFromForm(const MainForm& form);
+
+}  // namespace acute

@@ -1,0 +1,222 @@
+// The run start: every check of a run in its fixed order, then the pass file and the engine.
+#include <cmath>
+
+#include "common/file_names.h"
+#include "common/list_reader.h"
+#include "common/str.h"
+#include "engine/pass_file.h"
+#include "reports/report_specs.h"
+#include "ui/main_form.h"
+
+namespace acute {
+namespace {
+
+constexpr const char* kWarning = "Warning";
+
+float NumberOf(const std::string& text) {
+  double v = 0;
+  return ParseNumber(text, v) ? static_cast<float>(v) : 0.0f;
+}
+
+bool Refuse(UserPort& port, const std::string& title, const std::string& text) {
+  Tell(port, title, text, Icon::Information);
+  return false;
+}
+
+bool Confirm(UserPort& port, const std::string& text) {
+  return port.Show(Message{kWarning, text, Icon::Question, Buttons::YesNo}) == Answer::Yes;
+}
+
+std::string OutputPath(const std::string& name, const std::string& working_folder,
+                       const std::string& extension) {
+  return WithWorkingFolder(WithExtension(TrimBlanks(name), extension), working_folder);
+}
+
+bool CheckOutputs(const MainForm& f, const std::string& folder, UserPort& port) {
+  if (f.save_plot && TrimBlanks(f.plot_name).empty())
+    return Refuse(port, kWarning,
+                  "If you want plot file to be saved, you must specify a valid name for this "
+                  "file.");
+  if (f.save_report && TrimBlanks(f.report_name).empty())
+    return Refuse(port, kWarning,
+                  "If you want Acute report file to be saved, you must specify a valid file name "
+                  "(*.AC10)");
+  const std::string plot = OutputPath(f.plot_name, folder, ".PLT");
+  const std::string report = OutputPath(f.report_name, folder, ".AC10");
+  const bool plot_exists = f.save_plot && FindFile(plot);
+  const bool report_exists = f.save_report && FindFile(report);
+  if (plot_exists && report_exists)
+    return Confirm(port, "Plot file " + plot + " and Acute Report file " + report +
+                             " already exist. Do you want to write over the old files?");
+  if (plot_exists)
+    return Confirm(
+        port, "Plot file " + plot + " already exists. Do you want to write over the old file?");
+  if (report_exists)
+    return Confirm(port, "Acute Report file " + report +
+                             " already exists. Do you want to write over the old file?");
+  return true;
+}
+
+bool CheckToxicology(const MainForm& f, UserPort& port) {
+  const float arfd = NumberOf(f.arfd);
+  const float noel = NumberOf(f.noel);
+  if (f.pad && f.per_kg) {
+    if (arfd <= 0)
+      return Refuse(port, "Toxicology endpoint specification problem",
+                    "You must specify the aRfD when using PAD.");
+    bool any = false;
+    for (float p : f.standard_pad) any = any || p > 0;
+    for (const auto& c : f.custom) any = any || c.population.pad > 0;
+    if (!any)
+      return Refuse(port, "No PAD values available",
+                    "PAD is checked but no PAD values are entered. Use Edit PAD button to show "
+                    "PAD data entry form.");
+  }
+  if (f.monte_carlo && TrimBlanks(f.iterations).empty())
+    return Refuse(port, "Checking Monte Carlo parameters",
+                  "You must specify number of iterations for Monte Carlo analysis");
+  if (f.monte_carlo && TrimBlanks(f.seed).empty())
+    return Refuse(port, "Checking Monte Carlo parameters",
+                  "You must specify seed number for Monte Carlo analysis");
+  if (f.per_kg && noel <= 0 && arfd <= 0)
+    return Refuse(port, kWarning,
+                  "At least one toxicology endpoint value must be greater than zero.");
+  return true;
+}
+
+bool CheckPopulations(const MainForm& f, UserPort& port) {
+  bool any = false;
+  for (bool b : f.standard) any = any || b;
+  for (const auto& c : f.custom) any = any || !TrimBlanks(c.population.name).empty();
+  if (!any)
+    return Refuse(port, kWarning,
+                  "At least one standard population must be checked OR one custom population "
+                  "defined.");
+  for (std::size_t i = 0; i < f.custom.size(); ++i) {
+    const auto& c = f.custom[i];
+    if (!TrimBlanks(c.population.name).empty() && !c.defined)
+      return Refuse(port, kWarning,
+                    "For custom population (" + std::to_string(i + 1) + ") '" + c.population.name +
+                        "' the demographic data is not complete. Click on index number to display "
+                        "demographic choices");
+  }
+  if (f.eating_occasion && f.reversal) {
+    const float h = NumberOf(f.half_life);
+    if (h <= 0 || h > 48)
+      return Refuse(port, "Acute analysis data problem",
+                    "Half Life cannot be set to zero or greater than 48 hrs.");
+  }
+  return true;
+}
+
+bool CheckForm(const MainForm& f, const std::string& folder, UserPort& port) {
+  if (!f.residue)
+    return Refuse(port, kWarning,
+                  "You must open a residue file or a batch file before you can start the "
+                  "analysis.");
+  return CheckOutputs(f, folder, port) && CheckToxicology(f, port) && CheckPopulations(f, port);
+}
+
+}  // namespace
+
+std::string WithExtension(const std::string& name, const std::string& extension) {
+  if (name.empty()) return name;
+  if (ToUpper(name).size() >= extension.size() &&
+      ToUpper(name).compare(name.size() - extension.size(), extension.size(), ToUpper(extension)) ==
+          0)
+    return name;
+  const std::size_t slash = name.find_last_of("/\\");
+  const std::size_t dot = name.find('.', slash == std::string::npos ? 0 : slash + 1);
+  return (dot == std::string::npos ? name : name.substr(0, dot)) + extension;
+}
+
+void MainForm::TakeEndpointsFromResidueFile() {
+  if (!residue) return;
+  noel = TrimStr(residue->ResNoel);
+  arfd = TrimStr(residue->ResARfD);
+}
+
+FormSettings FormSettingsFromForm(const MainForm& f) {
+  FormSettings s;
+  s.two_day_average = f.two_day_average;
+  s.mersenne_twister = f.mersenne_twister;
+  s.qa_listing = f.qa_listing;
+  s.reversal = f.eating_occasion && f.reversal;
+  s.half_life_hours = NumberOf(f.half_life);
+  s.hold_residues = f.hold_residues;
+  return s;
+}
+
+AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session) {
+  AnalysisSettings s;
+  const ResidueData& r = *f.residue;
+  s.residue_file = r.ResFileName;
+  s.working_folder = r.ResFolder;
+  s.per_kg = f.per_kg ? 1 : 0;
+  s.second_adjustment = f.second_adjustment ? 1 : 0;
+  s.monte_carlo = f.monte_carlo ? 1 : 0;
+  s.eating_occasion = f.eating_occasion ? 1 : 0;
+  s.iterations = static_cast<std::int16_t>(std::nearbyint(NumberOf(f.iterations)));
+  s.seed = static_cast<std::int16_t>(std::nearbyint(NumberOf(f.seed)));
+  s.arfd = NumberOf(f.arfd);
+  s.noel = NumberOf(f.noel);
+  s.pad_flag = f.pad ? 1 : 0;
+  s.standard_pad = f.standard_pad;
+  s.standard_pad.resize(static_cast<std::size_t>(session.support.StandardPopulationCount()) + 8, 0);
+  s.save_plot = f.save_plot ? 1 : 0;
+  s.plot_file = f.save_plot ? WithExtension(TrimBlanks(f.plot_name), ".PLT") : "";
+  s.save_report = f.save_report ? 1 : 0;
+  s.report_file = f.save_report ? WithExtension(TrimBlanks(f.report_name), ".AC10") : "";
+  s.comment_line = QuoteRunComment(f.comment);
+  for (int i = 0; i < session.support.StandardPopulationCount(); ++i)
+    s.standard_selected.push_back(i < static_cast<int>(f.standard.size()) && f.standard[i] ? 1 : 0);
+  for (const auto& c : f.custom)
+    if (!TrimBlanks(c.population.name).empty()) s.custom.push_back(c.population);
+  for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k) {
+    const RdlLine& line = r.Rdl[k];
+    if (line.type == 0) continue;
+    RdlRow row;
+    row.index = line.index;
+    row.type = line.type;
+    row.param = {line.param[1], line.param[2], line.param[3]};
+    s.rdl_rows.push_back(row);
+  }
+  s.max_rdl_index = r.MaxRdlIndex;
+  return s;
+}
+
+std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
+                                            UserPort& port, const std::string& date,
+                                            const std::string& time) {
+  const std::filesystem::path specs_file = session.folder / kReportSpecsFileName;
+  if (!FindFile(specs_file)) {
+    Refuse(port, "Run Tarn Acute Analysis",
+           "You cannot start the Acute Analysis until you have used the 'Set Report Specs' menu "
+           "item to set up the custom report specifications for your Acute Exposure and CEC "
+           "reports.");
+    return std::nullopt;
+  }
+  const auto specs = ReadReportSpecsFile(*FindFile(specs_file));
+  if (!specs) {
+    Refuse(port, "Run Tarn Acute Analysis",
+           "Unexected problem trying to open file 'AcutSpec.txt' which contains the custom "
+           "report specifications.");
+    return std::nullopt;
+  }
+  const std::string folder = form.residue ? form.residue->ResFolder : "";
+  if (!CheckForm(form, folder, port)) return std::nullopt;
+  const AnalysisSettings settings = SettingsFromForm(form, session);
+  const PassFileLayout layout{session.support.DatabaseKind,
+                              session.support.StandardPopulationCount()};
+  if (!WritePassFile(session.folder / kPassFileName, settings, layout)) {
+    Refuse(port, kWarning,
+           "Can't write the pass file " + (session.folder / kPassFileName).string() + ".");
+    return std::nullopt;
+  }
+  EngineRequest request{session, FormSettingsFromForm(form), *specs, date, time};
+  EngineOutcome outcome = RunEngine(request, port);
+  if (!outcome.completed) Tell(port, "Tarn-VELD Acute", "Acute Analysis was not completed.");
+  return outcome;
+}
+
+}  // namespace acute

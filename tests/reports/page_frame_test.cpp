@@ -1,0 +1,144 @@
+// Page header and footer: the lines that depend on the run, line counts and page numbers.
+#include "reports/page_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reports/report_fixture.h"
+
+namespace acute {
+namespace {
+
+using testing::Standard;
+
+// The header's lines after the version and title lines, without the line ends.
+std::vector<std::string> HeaderLines(const ReportContext& ctx, int population_index,
+                                     OutputKind kind = OutputKind::AcuteReport) {
+  PrintWriter out;
+  std::int16_t line_count = 1;
+  WriteHeader(out, ctx, population_index, line_count, kind);
+  std::vector<std::string> lines;
+  const std::string& text = out.Contents();
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find("\r\n", at);
+    lines.push_back(text.substr(at, end - at));
+    at = end + 2;
+  }
+  return {lines.begin() + 3, lines.end()};
+}
+
+ReportContext PadRun() {
+  return testing::TestContext(2, 0.5f, true,
+                              {Standard("Total US Population", 1, 0.25f), Standard("Males", 2, 0)});
+}
+
+TEST(Header, ResidueFileNameAndAdjustmentText) {
+  ReportContext ctx = PadRun();
+  ctx.residue_file_path = "/data/" + std::string(35, 'A');  // "Residue file: " + 35 = 49
+  EXPECT_EQ(HeaderLines(ctx, 1)[0],
+            "Residue file: " + std::string(35, 'A') + " Adjustment factor #2 NOT used.");
+  ctx.residue_file_path = "C:\\RES\\" + std::string(36, 'B');  // exactly 50: next line
+  ctx.settings.second_adjustment = 1;
+  const auto lines = HeaderLines(ctx, 1);
+  EXPECT_EQ(lines[0], "Residue file: " + std::string(36, 'B'));
+  EXPECT_EQ(lines[1], "    Adjustment factor #2 used.");
+  ctx.residue_file_path = "D:DRIVE.R98";  // no folder, a drive prefix
+  EXPECT_EQ(HeaderLines(ctx, 1)[0].substr(0, 21), "Residue file: DRIVE.R");
+}
+
+TEST(Header, EndpointLinesFollowCodeAndPopulation) {
+  const ReportContext ctx = PadRun();  // code "NP"
+  auto lines = HeaderLines(ctx, 1);
+  EXPECT_EQ(lines[2], "NOEL (Acute) =   2.000000 mg/kg body-wt/day");
+  EXPECT_EQ(lines[3], "Acute Pop Adjusted Dose (aPAD) =   0.250000 mg/kg body-wt/day");
+  lines = HeaderLines(ctx, 2);  // no PAD: the aRfD
+  EXPECT_EQ(lines[3], "Acute Reference Dose (aRfD) =   0.500000 mg/kg body-wt/day");
+  lines = HeaderLines(ctx, 0);
+  EXPECT_EQ(lines[3],
+            "Acute Pop Adjusted Dose (aPAD) varies with population; see individual reports");
+
+  ReportContext r = testing::TestContext(0, 0.5f, false, {Standard("Total", 1)});
+  EXPECT_EQ(HeaderLines(r, 0)[2], "RAC/FF intake summed over 24 hours");  // nothing for "R"
+  ReportContext none = testing::TestContext(0, 0, false, {Standard("Total", 1)});
+  EXPECT_EQ(HeaderLines(none, 1)[2], "Toxicology endpoints not specified.");
+}
+
+TEST(Header, DwlocTitlesAndEndpoints) {
+  ReportContext ctx = PadRun();
+  ctx.settings.dwloc = 1;
+  ctx.toxicity_code = ToxicityCode(2, 0.5f, 1, 1, 1);
+  EXPECT_EQ(ctx.toxicity_code, "");
+  EXPECT_EQ(HeaderLines(ctx, 1)[2],
+            "QVA Acute Population-Adjusted Dose (aPAD) =   0.250000 mg/kg body-wt/day");
+  EXPECT_EQ(HeaderLines(ctx, 2)[2],
+            "QVA Acute Reference Dose (aRfD) =   0.500000 mg/kg body-wt/day");
+  PrintWriter out;
+  std::int16_t lc = 1;
+  WriteHeader(out, ctx, 0, lc, OutputKind::DwlocPlot);
+  EXPECT_NE(out.Contents().find("Tarn-VELD DWLOC PLOT FILE for TESTAZINE"), std::string::npos);
+}
+
+TEST(Header, CommentsAndLineCount) {
+  ReportContext ctx = PadRun();
+  ctx.settings.comment_line = "\"\"";
+  ctx.residue_file_comment = "not a batch run";
+  PrintWriter out;
+  std::int16_t line_count = 0;
+  WriteHeader(out, ctx, 1, line_count, OutputKind::AcuteReport);
+  EXPECT_EQ(out.Contents().find("Comment"), std::string::npos);
+  EXPECT_EQ(line_count, out.Lines());  // the first blank line of a file included
+  EXPECT_EQ(out.Contents().substr(0, 4), "\r\n\r\n");
+
+  const std::string comment = "\"" + std::string(70, 'c') + "\"";
+  const auto parts = SplitRunComment(comment);
+  EXPECT_EQ(parts[0].size(), 65u);
+  EXPECT_EQ(parts[1], std::string(6, 'c') + "\"");
+  EXPECT_EQ(parts[2], "");
+  const auto three = SplitRunComment(std::string(65 + 79 + 3, 'x'));
+  EXPECT_EQ(three[1].size(), 79u);
+  EXPECT_EQ(three[2], "xxx");
+}
+
+TEST(Footer, NumberedPagesFillToThePageEnd) {
+  ReportContext ctx = PadRun();
+  ctx.page_length = 20;
+  PrintWriter out;
+  std::int16_t page = 1, line_count = 10;
+  WriteFooter(out, ctx, true, page, line_count, false);
+  // Rule, footnote, MOE note (13), 4 filler lines to 17, page number, form feed.
+  EXPECT_EQ(out.Lines(), 3 + 4 + 2);
+  EXPECT_EQ(page, 2);
+  EXPECT_EQ(line_count, 1);
+  const std::string& text = out.Contents();
+  EXPECT_NE(text.find(std::string(37, ' ') + " 2 \r\n\f\r\n"), std::string::npos);
+
+  out.Clear();
+  line_count = 30;  // already past the page: no filler
+  WriteFooter(out, ctx, false, page, line_count, true);
+  EXPECT_EQ(out.Contents(), std::string(37, ' ') + " 3 \r\n");  // last page: no form feed
+}
+
+TEST(Footer, UnnumberedOrUnframedPages) {
+  ReportContext ctx = PadRun();
+  ctx.page_length = 10;
+  ctx.page_number_switch = "N";
+  PrintWriter out;
+  std::int16_t page = 1, line_count = 6;
+  WriteFooter(out, ctx, false, page, line_count, false);
+  EXPECT_EQ(out.Contents(), "\r\n\r\n");  // one filler line and a blank line for the number
+
+  ctx.specs.header_all = 0;
+  ctx.water_in_residue_file = true;
+  out.Clear();
+  WriteFooter(out, ctx, true, page, line_count, false);
+  EXPECT_EQ(out.Contents(), std::string(79, '-') +
+                                "\r\na/ Analysis based on all two-day participant records in "
+                                "Test Survey 2001-2002\r\n"
+                                "   with 2 days of valid drinking water records.\r\n"
+                                "2/ Margin of Exposure = NOEL/ Dietary Exposure.\r\n");
+  EXPECT_EQ(line_count, 1);
+}
+
+}  // namespace
+}  // namespace acute

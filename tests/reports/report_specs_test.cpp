@@ -1,0 +1,48 @@
+// The report specifications file.
+#include "reports/report_specs.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace acute {
+namespace {
+
+TEST(ReportSpecsFile, PrintZonesAndRoundTrip) {
+  ReportSpecs specs;
+  specs.per_capita = 0;
+  specs.min_percent = 0.05f;
+  specs.choice = {0, 4, 5};
+  const std::string text = ReportSpecsText(specs);
+  EXPECT_EQ(text,
+            " 1             0             1 \r\n"
+            " 0.05 \r\n"
+            " 0             4             5 \r\n");
+  const auto back = ParseReportSpecs(text);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->per_capita, 0);
+  EXPECT_EQ(back->min_percent, 0.05f);
+  EXPECT_EQ(back->choice, specs.choice);
+}
+
+TEST(ReportSpecsFile, RefusesMissingOrUnusableValues) {
+  EXPECT_FALSE(ParseReportSpecs(" 1 , 1 , 1\r\n 0\r\n 1 3\r\n"));  // a choice missing
+  EXPECT_FALSE(ParseReportSpecs(" 1 , 1 , x\r\n 0\r\n 1 3 6\r\n"));
+  EXPECT_FALSE(ParseReportSpecs("1,1,1\n0\n3,1,6\n"));  // not ascending
+  EXPECT_FALSE(ParseReportSpecs("1,1,1\n0\n1,3,7\n"));  // no such percentile
+  EXPECT_TRUE(ParseReportSpecs("1,1,0\n0\n1,3,6\n"));   // LF line ends are read too
+}
+
+TEST(ReportSpecsFile, WritesAndReadsTheFile) {
+  testing::ScratchFolder dir;
+  EXPECT_FALSE(ReadReportSpecsFile(dir / kReportSpecsFileName));
+  ASSERT_TRUE(WriteReportSpecsFile(dir / kReportSpecsFileName, DefaultReportSpecs()));
+  const auto specs = ReadReportSpecsFile(dir / kReportSpecsFileName);
+  ASSERT_TRUE(specs);
+  EXPECT_EQ(specs->choice, (std::array<std::int16_t, 3>{1, 3, 6}));
+  EXPECT_TRUE(specs->ReportUsers() && specs->ReportPerCapita() && specs->HeaderAll());
+  EXPECT_FALSE(WriteReportSpecsFile(dir / "missing" / kReportSpecsFileName, *specs));
+}
+
+}  // namespace
+}  // namespace acute
