@@ -17,7 +17,9 @@ using testing::ExpectGolden;
 using testing::Standard;
 
 // Calibration mean 100 (integer linear bounds): 25.5, 50.5, 75.5 and 90.5 with weight 1,
-// non-users of weight 4. Per user: mean 60.5, 10th percentile 25.4, 90th 90.3.
+// non-users of weight 4. Per user: mean 60.5, SD (2450 / 3)^0.5 = 28.577380, SE half of it,
+// 10th percentile 25.4, 90th 90.3; per capita: mean 30.25, SD (9770.5 / 7)^0.5 = 37.360216,
+// SE SD / 8^0.5, percentiles 0 up to the 50th (half the weight are non-users), 60th 25.8.
 PopulationAccumulators TotalPopulation() {
   PopulationAccumulators acc = AcuteBins(100);
   for (float x : {25.5f, 50.5f, 75.5f, 90.5f}) AddUserDay(acc, x, 1);
@@ -155,6 +157,15 @@ TEST(AcuteReportGolden, RfdOnlyCappedPercents) {
   const AcuteReport report = BuildAcuteReport(ctx, {acc});
   ExpectGolden("r_capped.txt", report.text);
   ExpectGolden("r_capped.plt", PlotFileText(ctx, report.results));
+}
+
+// NOEL and PAD columns side by side, users only, on one framed page.
+TEST(AcuteReportGolden, NoelAndPadUsersPage) {
+  ReportContext ctx =
+      testing::TestContext(5, 0.5f, true, {Standard("Total US Population", 1, 0.2f)});
+  ctx.specs.per_capita = 0;
+  const auto results = ComputeResults(ctx, {AllUsers()});
+  ExpectGolden("np_users_page.txt", PopulationPagesText(ctx, results));
 }
 
 // A summary longer than its page: footers, repeated headers and the "(users)" titles.

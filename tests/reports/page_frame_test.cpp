@@ -47,24 +47,7 @@ TEST(Header, ResidueFileNameAndAdjustmentText) {
   EXPECT_EQ(HeaderLines(ctx, 1)[0].substr(0, 21), "Residue file: DRIVE.R");
 }
 
-TEST(Header, EndpointLinesFollowCodeAndPopulation) {
-  const ReportContext ctx = PadRun();  // code "NP"
-  auto lines = HeaderLines(ctx, 1);
-  EXPECT_EQ(lines[2], "NOEL (Acute) =   2.000000 mg/kg body-wt/day");
-  EXPECT_EQ(lines[3], "Acute Pop Adjusted Dose (aPAD) =   0.250000 mg/kg body-wt/day");
-  lines = HeaderLines(ctx, 2);  // no PAD: the aRfD
-  EXPECT_EQ(lines[3], "Acute Reference Dose (aRfD) =   0.500000 mg/kg body-wt/day");
-  lines = HeaderLines(ctx, 0);
-  EXPECT_EQ(lines[3],
-            "Acute Pop Adjusted Dose (aPAD) varies with population; see individual reports");
-
-  ReportContext r = testing::TestContext(0, 0.5f, false, {Standard("Total", 1)});
-  EXPECT_EQ(HeaderLines(r, 0)[2], "RAC/FF intake summed over 24 hours");  // nothing for "R"
-  ReportContext none = testing::TestContext(0, 0, false, {Standard("Total", 1)});
-  EXPECT_EQ(HeaderLines(none, 1)[2], "Toxicology endpoints not specified.");
-}
-
-TEST(Header, DwlocTitlesAndEndpoints) {
+TEST(Header, EmptyCodeEndpointsOfDwlocAndAcuteRuns) {
   ReportContext ctx = PadRun();
   ctx.settings.dwloc = 1;
   ctx.toxicity_code = ToxicityCode(2, 0.5f, 1, 1, 1);
@@ -73,6 +56,8 @@ TEST(Header, DwlocTitlesAndEndpoints) {
             "QVA Acute Population-Adjusted Dose (aPAD) =   0.250000 mg/kg body-wt/day");
   EXPECT_EQ(HeaderLines(ctx, 2)[2],
             "QVA Acute Reference Dose (aRfD) =   0.500000 mg/kg body-wt/day");
+  ctx.settings.dwloc = 0;  // the same empty code in an acute run
+  EXPECT_EQ(HeaderLines(ctx, 1)[2], "Toxicology endpoints not specified.");
   PrintWriter out;
   std::int16_t lc = 1;
   WriteHeader(out, ctx, 0, lc, OutputKind::DwlocPlot);

@@ -57,18 +57,5 @@ TEST(PopulationDescription, RaceListNursingStatusAndAgesInMonths) {
             std::string::npos);
 }
 
-TEST(PopulationDescription, SeasonsAndRegionsOnlyWithDataSetKindZero) {
-  ReportPopulation p = Everyone("Winter West");
-  p.crit[0] = {0, 0, 0, 0, 1};
-  p.crit[1] = {0, 0, 1, 0, 1};
-  const std::string kind0 = Describe(p, 0);
-  EXPECT_NE(kind0.find(": Winter West\r\n Season(s): Winter.\r\nRegion(s): NorthCentral/West\r\n"
-                       "Sex: "),
-            std::string::npos);
-  EXPECT_NE(Describe(p, 2).find(": Winter West\r\nSex: "), std::string::npos);
-  p.crit[0][0] = p.crit[1][0] = 1;
-  EXPECT_NE(Describe(p, 0).find("\r\nAll Seasons\r\nAll Regions\r\n"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace acute
