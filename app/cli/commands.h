@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "console_port.h"
 
@@ -21,6 +23,34 @@ struct SampleDataOptions {
   std::uint32_t seed = 1;
 };
 
+struct AnalyzeOptions {
+  std::string residue;
+  bool per_person = false;
+  bool second_adjustment = false;
+  bool two_day = false;
+  bool occasions = false;
+  std::optional<float> reversal;  // half-life in hours
+  bool qa = false;
+  std::optional<float> noel;
+  std::optional<float> arfd;
+  bool pad = false;
+  std::vector<std::pair<int, float>> pad_values;
+  std::vector<int> populations;
+  std::vector<std::string> custom;
+  std::string report;
+  std::string plot;
+  std::string comment;
+};
+
+struct RunOptions {
+  std::string pass_file;
+  bool two_day = false;
+  bool qa = false;
+  std::optional<float> reversal;
+};
+
+int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
+int RunPassFile(const GlobalOptions& global, const RunOptions& options);
 int RunSampleData(const SampleDataOptions& options);
 int RunCheckResidue(const GlobalOptions& global, const std::string& file);
 int RunResidueSummary(const GlobalOptions& global);

@@ -33,7 +33,54 @@ int main(int argc, char** argv) {
   auto* summary_cmd = app.add_subcommand(
       "residues", "read and summarise every residue file of the data folder's residue folder");
 
+  AnalyzeOptions analyze;
+  auto* analyze_cmd = app.add_subcommand(
+      "analyze", "run a deterministic acute analysis of a residue file, as the main form does");
+  analyze_cmd->add_option("--residue", analyze.residue, "residue file")->required();
+  analyze_cmd->add_flag("--per-person", analyze.per_person,
+                        "exposure per person (mg/day) instead of per kg body weight");
+  analyze_cmd->add_flag("--second-adjustment", analyze.second_adjustment,
+                        "use adjustment factor #2");
+  analyze_cmd->add_flag("--two-day", analyze.two_day, "two-day average");
+  analyze_cmd->add_flag("--occasions", analyze.occasions,
+                        "eating occasions instead of daily totals");
+  analyze_cmd->add_option("--reversal", analyze.reversal,
+                          "residue reversal with this half-life in hours (implies --occasions)");
+  analyze_cmd->add_flag("--qa", analyze.qa, "QA listing (DWLOC runs)");
+  analyze_cmd->add_option("--noel", analyze.noel, "NOEL (default: the residue file's)");
+  analyze_cmd->add_option("--arfd", analyze.arfd,
+                          "acute reference dose (default: the residue file's)");
+  analyze_cmd->add_flag("--pad", analyze.pad, "use population-adjusted doses");
+  std::vector<std::string> pad_values;
+  analyze_cmd->add_option("--pad-value", pad_values, "PAD of a standard population, as N=VALUE");
+  analyze_cmd->add_option("--pop", analyze.populations,
+                          "standard population by number (repeatable; default 1)");
+  analyze_cmd->add_option("--custom", analyze.custom,
+                          "custom population \"NAME|season|region|race|sex|nursing|age[|PAD]\", "
+                          "items of a line separated by commas (5 each, 3 for nursing)");
+  analyze_cmd->add_option("--report", analyze.report, "save the report as NAME (.AC10)");
+  analyze_cmd->add_option("--plot", analyze.plot, "save the plot file as NAME (.PLT)");
+  analyze_cmd->add_option("--comment", analyze.comment, "run comment");
+
+  RunOptions run;
+  auto* run_cmd =
+      app.add_subcommand("run", "run the engine on a pass file (default: tarnpass.tmp)");
+  run_cmd->add_option("PASSFILE", run.pass_file, "pass file, copied to the data folder first");
+  run_cmd->add_flag("--two-day", run.two_day, "two-day average");
+  run_cmd->add_flag("--qa", run.qa, "QA listing (DWLOC runs)");
+  run_cmd->add_option("--reversal", run.reversal, "residue reversal half-life in hours");
+
   CLI11_PARSE(app, argc, argv);
+  for (const auto& pv : pad_values) {
+    const auto eq = pv.find('=');
+    try {
+      if (eq == std::string::npos) throw std::invalid_argument(pv);
+      analyze.pad_values.emplace_back(std::stoi(pv.substr(0, eq)), std::stof(pv.substr(eq + 1)));
+    } catch (const std::exception&) {
+      std::cerr << "acute: --pad-value takes N=VALUE, got \"" << pv << "\"\n";
+      return 2;
+    }
+  }
   if (yes && no) {
     std::cerr << "acute: --yes and --no exclude each other\n";
     return 2;
@@ -43,6 +90,8 @@ int main(int argc, char** argv) {
     if (*sample_cmd) return RunSampleData(sample);  // NOLINT
     if (*check_cmd) return RunCheckResidue(global, residue_file);
     if (*summary_cmd) return RunResidueSummary(global);
+    if (*analyze_cmd) return RunAnalyze(global, analyze);
+    if (*run_cmd) return RunPassFile(global, run);
   } catch (const acute::ProgramEnds& e) {
     std::cerr << "acute: stopped: " << e.what() << "\n";
     return 1;

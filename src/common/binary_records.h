@@ -43,6 +43,8 @@ class ByteReader {
 
 class ByteWriter {
  public:
+  ByteWriter() = default;
+  explicit ByteWriter(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
   void I2(std::int16_t v);
   void I4(std::int32_t v);
   void R4(float v);

@@ -1,0 +1,156 @@
+// analyze and run: deterministic acute analyses from the command line.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "commands.h"
+#include "common/errors.h"
+#include "common/file_names.h"
+#include "common/list_reader.h"
+#include "common/str.h"
+#include "engine/pass_file.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_reader.h"
+#include "reports/report_specs.h"
+#include "run/analysis_driver.h"
+#include "ui/main_form.h"
+
+namespace acute::cli {
+namespace {
+
+std::vector<std::int16_t> ParseItems(const std::string& text, std::size_t count,
+                                     const std::string& what) {
+  std::vector<std::int16_t> items;
+  std::stringstream ss(text);
+  std::string item;
+  while (std::getline(ss, item, ',')) {
+    double v = 0;
+    if (!ParseNumber(item, v))
+      throw std::runtime_error(what + ": \"" + item + "\" is not a number");
+    items.push_back(static_cast<std::int16_t>(v));
+  }
+  if (items.size() != count)
+    throw std::runtime_error(what + ": expected " + std::to_string(count) + " items, got " +
+                             std::to_string(items.size()));
+  return items;
+}
+
+// "NAME|season|region|race|sex|nursing|age[|PAD]", items separated by commas.
+MainForm::Custom ParseCustom(const std::string& spec) {
+  std::vector<std::string> parts;
+  std::stringstream ss(spec);
+  std::string part;
+  while (std::getline(ss, part, '|')) parts.push_back(part);
+  if (parts.size() != 7 && parts.size() != 8)
+    throw std::runtime_error("--custom \"" + spec +
+                             "\": expected NAME|season|region|race|sex|nursing|age[|PAD]");
+  MainForm::Custom c;
+  c.population.name = parts[0];
+  for (int line = 0; line < 6; ++line) {
+    const std::size_t count = line == 4 ? 3 : 5;
+    auto items = ParseItems(parts[line + 1], count,
+                            "--custom " + parts[0] + " line " + std::to_string(line + 1));
+    for (std::size_t i = 0; i < count; ++i) c.population.crit[line][i] = items[i];
+  }
+  double pad = 0;
+  if (parts.size() == 8 && !ParseNumber(parts[7], pad))
+    throw std::runtime_error("--custom " + parts[0] + ": the PAD is not a number");
+  c.population.pad = static_cast<float>(pad);
+  c.defined = true;
+  return c;
+}
+
+void PrintSummary(const std::filesystem::path& report) {
+  std::ifstream in(report, std::ios::binary);
+  std::string line;
+  bool printing = false;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("Summary calculations", 0) == 0) printing = true;
+    if (printing && line.find("Ver. ") != std::string::npos && line.size() > 60) {
+      printing = false;
+      continue;
+    }
+    if (printing) std::cout << line << "\n";
+  }
+}
+
+int Finish(const std::optional<EngineOutcome>& outcome) {
+  if (!outcome || !outcome->completed) return 1;
+  std::cout << "Last acute report: " << outcome->last_report.string() << "\n";
+  for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
+  std::cout << "\n";
+  PrintSummary(outcome->last_report);
+  return 0;
+}
+
+}  // namespace
+
+int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
+  ConsolePort port(global.answer);
+  DataSession session = OpenDataSession(StartFolder(global), port);
+  auto path = FindFile(std::filesystem::absolute(o.residue));
+  if (!path && !HasFolder(o.residue)) path = FindFile(Resolve(session.setup.ResFolder, o.residue));
+  if (!path) throw ProgramEnds("can't find residue file " + o.residue);
+  MainForm form;
+  form.residue = ReadResidueFile(*path, session.support, port);
+  if (!form.residue) return 1;
+  form.TakeEndpointsFromResidueFile();
+  if (o.noel) form.noel = TrimStr(*o.noel);
+  if (o.arfd) form.arfd = TrimStr(*o.arfd);
+  form.per_kg = !o.per_person;
+  form.second_adjustment = o.second_adjustment;
+  form.two_day_average = o.two_day;
+  form.eating_occasion = o.occasions || o.reversal.has_value();
+  form.reversal = o.reversal.has_value();
+  if (o.reversal) form.half_life = TrimStr(*o.reversal);
+  form.qa_listing = o.qa;
+  form.pad = o.pad;
+  const int count = session.support.StandardPopulationCount();
+  form.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0);
+  for (const auto& [pop, value] : o.pad_values) {
+    if (pop < 1 || pop > count)
+      throw std::runtime_error("--pad-value: no standard population " + std::to_string(pop));
+    form.standard_pad[pop] = value;
+  }
+  form.standard.assign(count, false);
+  for (int p : o.populations) {
+    if (p < 1 || p > count)
+      throw std::runtime_error("--pop: standard populations run from 1 to " +
+                               std::to_string(count));
+    form.standard[p - 1] = true;
+  }
+  if (o.populations.empty() && o.custom.empty()) form.standard[0] = true;
+  for (const auto& c : o.custom) form.custom.push_back(ParseCustom(c));
+  form.save_report = !o.report.empty();
+  form.report_name = o.report;
+  form.save_plot = !o.plot.empty();
+  form.plot_name = o.plot;
+  form.comment = o.comment;
+  return Finish(LaunchAnalysis(form, session, port));
+}
+
+int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
+  ConsolePort port(global.answer);
+  DataSession session = OpenDataSession(StartFolder(global), port);
+  const std::filesystem::path target = session.folder / kPassFileName;
+  if (!o.pass_file.empty()) {
+    std::filesystem::path source = std::filesystem::absolute(o.pass_file);
+    if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + o.pass_file);
+    if (!std::filesystem::exists(target) || !std::filesystem::equivalent(source, target))
+      std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+  }
+  EngineRequest request;
+  request.session = session;
+  request.form.two_day_average = o.two_day;
+  request.form.qa_listing = o.qa;
+  request.form.reversal = o.reversal.has_value();
+  request.form.half_life_hours = o.reversal.value_or(0);
+  auto specs = FindFile(session.folder / kReportSpecsFileName);
+  auto read = specs ? ReadReportSpecsFile(*specs) : std::nullopt;
+  request.specs = read.value_or(DefaultReportSpecs());
+  EngineOutcome outcome = RunEngine(request, port);
+  return Finish(outcome);
+}
+
+}  // namespace acute::cli

@@ -1,0 +1,274 @@
+// A deterministic acute analysis from the main form's settings to the finished reports, on a
+// hand-made data folder whose figures can be worked out by hand.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/binary_records.h"
+#include "common/errors.h"
+#include "common/scripted_port.h"
+#include "engine/bins.h"
+#include "engine/pass_file.h"
+#include "engine/survey_pass.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_reader.h"
+#include "reports/report_specs.h"
+#include "run/run_setup.h"
+#include "support/data_folder_fixture.h"
+#include "support/survey_fixture.h"
+#include "support/test_support.h"
+#include "ui/main_form.h"
+
+namespace acute {
+namespace {
+
+using testing::FixtureEntry;
+using testing::FixturePerson;
+
+// Commodity 1 carries 1 ppm on each of its food forms (master numbers 1 to 3): a factor of
+// 0.001 mg per gram. Commodity 2 (forms 4 to 6) carries nothing.
+const char* kResidue =
+    "\"Testchem\",0\r\n\"21-07-aNH2\"\r\n0.02,\"mg\"\r\n0,5,0\r\n\"12/01/2026\"\r\n3\r\n1\r\n"
+    "1,\"10000001\",\"01\",1,1,1,0,\"Commodity 1\",\"\"\r\n";
+
+std::vector<FixturePerson> People() {
+  FixturePerson a;  // day 1: 100 g / 10 kg -> 0.01; day 2 eats nothing with residue
+  a.number = 101;
+  a.body_weight = 10;
+  a.sample_weight = 1000;
+  a.day1 = {{1, 100}};
+  FixturePerson b;  // day 1: 0.01; day 2: 300 g / 20 kg -> 0.015
+  b.number = 102;
+  b.body_weight = 20;
+  b.sample_weight = 2000;
+  b.day1 = {{2, 200}};
+  b.day2 = {{3, 300}, {4, 50}};
+  FixturePerson c;  // a woman of 30: day 1 no residue, day 2: 500 g / 50 kg -> 0.01
+  c.number = 103;
+  c.sex = '2';
+  c.body_weight = 50;
+  c.sample_weight = 1000;
+  c.day1 = {{5, 80}};
+  c.day2 = {{1, 500}};
+  return {a, b, c};
+}
+
+class AcuteRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::WriteDataFolder(dir_.path());
+    testing::WriteSurvey(dir_ / "survey", People());
+    testing::WriteText(dir_ / "residues/TEST.R10", kResidue);
+    ASSERT_TRUE(WriteReportSpecsFile(dir_ / "AcutSpec.txt", DefaultReportSpecs()));
+    ScriptedPort quiet;
+    session_ = OpenDataSession(dir_.path(), quiet);
+    form_.residue = ReadResidueFile(dir_ / "residues/TEST.R10", session_.support, quiet);
+    ASSERT_TRUE(form_.residue.has_value());
+    form_.TakeEndpointsFromResidueFile();
+    form_.standard = {true, false, false};
+  }
+  std::optional<EngineOutcome> Launch() {
+    return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
+  }
+
+  testing::ScratchFolder dir_;
+  DataSession session_;
+  MainForm form_;
+  ScriptedPort port_;
+};
+
+TEST_F(AcuteRun, MeansOfAHandMadeSurvey) {
+  form_.save_report = true;
+  form_.report_name = "first";
+  form_.save_plot = true;
+  form_.plot_name = "first";
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  const std::string folder = (dir_ / "residues/").string();
+  EXPECT_EQ(port_.LastMessage(),
+            "Tarn-VELD Acute Module: Analysis Completed. Click on 'Last Acute Rpt' to display "
+            "analysis.\r\nReport saved as file " +
+                folder + "first.AC10\r\nAcute Plot file saved as " + folder + "first.PLT\r\n");
+  const std::string report = testing::ReadText(dir_ / "acute.tmp");
+  EXPECT_EQ(testing::ReadText(dir_ / "residues/first.AC10"), report);
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "residues/first.PLT"));
+  // Per capita 70 / 8000, per user 70 / 6000 (sample weight x mg/kg summed over user-days).
+  EXPECT_NE(report.find("0.008750"), std::string::npos);
+  EXPECT_NE(report.find("0.011667"), std::string::npos);
+  EXPECT_NE(report.find("Percent of Person-Days that are User-Days =  75.00%"), std::string::npos);
+
+  // The same inputs give the same report, byte for byte.
+  ScriptedPort again;
+  auto second = LaunchAnalysis(form_, session_, again, "12/06/2026", "10:00:00");
+  ASSERT_TRUE(second && second->completed);
+  EXPECT_EQ(testing::ReadText(dir_ / "acute.tmp"), report);
+}
+
+TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
+  form_.standard = {true, false, false};
+  MainForm::Custom women;
+  women.population.name = "Women";
+  women.population.crit = {{{1, 0, 0, 0, 0},
+                            {1, 0, 0, 0, 0},
+                            {1, 0, 0, 0, 0},
+                            {0, 1, 0, 0, 0},
+                            {1, 0, 0, 0, 0},
+                            {1, 0, 0, 0, 0}}};
+  women.defined = true;
+  form_.custom = {women};
+  ASSERT_TRUE(
+      WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3}));
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  RunSetup run = SetUpRun(request, "caption", port_);
+  PassSetup pass{
+      &run.consumption, &run.passes, &run.membership, &run.tables.factor, 1, true, false, false, 0,
+      "caption"};
+  RunSurveyPass(PassKind::Main, pass, run.accumulators, port_);
+  ASSERT_EQ(run.accumulators.size(), 2u);
+  const auto& all = run.accumulators[0];
+  EXPECT_DOUBLE_EQ(all.tot_w, 8000);
+  EXPECT_DOUBLE_EQ(all.tot_n, 6);
+  EXPECT_DOUBLE_EQ(all.sum_w, 6000);
+  EXPECT_DOUBLE_EQ(all.n, 4);
+  EXPECT_TRUE(testing::Near(all.sum_wx, 70, 1e-6));
+  EXPECT_FLOAT_EQ(all.max_x, 0.015f);
+  const auto& w = run.accumulators[1];
+  EXPECT_DOUBLE_EQ(w.tot_w, 2000);
+  EXPECT_DOUBLE_EQ(w.sum_w, 1000);
+  EXPECT_TRUE(testing::Near(w.sum_wx, 10, 1e-6));
+
+  // The two-day average: one pass per person, both days' entries, exposure halved.
+  request.form.two_day_average = true;
+  RunSetup avg = SetUpRun(request, "caption", port_);
+  pass = {
+      &avg.consumption, &avg.passes, &avg.membership, &avg.tables.factor, 1, true, true, false, 0,
+      "caption"};
+  RunSurveyPass(PassKind::Main, pass, avg.accumulators, port_);
+  EXPECT_DOUBLE_EQ(avg.accumulators[0].tot_w, 4000);
+  EXPECT_DOUBLE_EQ(avg.accumulators[0].sum_w, 4000);
+  // A: 0.01/2, B: (0.01 + 0.015)/2, C: 0.01/2 -> 5 + 25 + 5 = 35.
+  EXPECT_TRUE(testing::Near(avg.accumulators[0].sum_wx, 35, 1e-6));
+}
+
+TEST_F(AcuteRun, CancelEndsTheRunWithoutReports) {
+  form_.save_report = true;
+  form_.report_name = "cancelled";
+  port_.cancel_at_call = 2;
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_FALSE(outcome->completed);
+  EXPECT_EQ(port_.LastMessage(), "Tarn-VELD Acute: Acute Analysis was not completed.");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "residues/cancelled.AC10"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "acute.tmp"));
+}
+
+TEST_F(AcuteRun, DamagedSurveyFilesNameFileAndPerson) {
+  auto people = People();
+  people[1].body_weight = 0;
+  testing::WriteSurvey(dir_ / "survey", people);
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_FALSE(outcome->completed);
+  const auto messages = port_.Messages();
+  ASSERT_GE(messages.size(), 2u);
+  EXPECT_EQ(messages[messages.size() - 2].title, "Damaged food consumption file");
+  EXPECT_NE(messages[messages.size() - 2].text.find(
+                "A1.DAT is damaged at person 102: a body weight of 0"),
+            std::string::npos);
+
+  people = People();
+  people[2].presence = 3;
+  testing::WriteSurvey(dir_ / "survey", people);
+  port_.events.clear();
+  Launch();
+  EXPECT_NE(port_.Messages()[0].text.find("person 103: a presence flag of 3"), std::string::npos);
+
+  auto bytes = testing::SurveyBytes(People(), false);
+  bytes.resize(bytes.size() - 40);
+  ByteWriter(bytes).Save(dir_ / "survey/A1.DAT");
+  port_.events.clear();
+  Launch();
+  EXPECT_NE(port_.Messages()[0].text.find("the file ends inside a record"), std::string::npos);
+}
+
+TEST_F(AcuteRun, MissingConsumptionFileEndsTheProgram) {
+  std::filesystem::remove(dir_ / "survey/A4.DAT");
+  EXPECT_THROW(Launch(), ProgramEnds);
+  EXPECT_EQ(port_.LastMessage(),
+            "Can't continue without files: Can't find food consumption file " +
+                (dir_ / "survey/A4.DAT").string() +
+                "\r\nPlease check for food consumption files in the assigned path (" +
+                (dir_ / "survey/").string() + ").");
+}
+
+TEST_F(AcuteRun, RunStartRefusalsWriteNothing) {
+  struct Case {
+    std::function<void(MainForm&)> change;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {[](MainForm& f) { f.residue.reset(); },
+       "Warning: You must open a residue file or a batch file before you can start the analysis."},
+      {[](MainForm& f) {
+         f.standard = {false, false, false};
+       },
+       "Warning: At least one standard population must be checked OR one custom population "
+       "defined."},
+      {[](MainForm& f) { f.noel = f.arfd = "0"; },
+       "Warning: At least one toxicology endpoint value must be greater than zero."},
+      {[](MainForm& f) { f.save_report = true; },
+       "Warning: If you want Acute report file to be saved, you must specify a valid file name "
+       "(*.AC10)"},
+      {[](MainForm& f) {
+         f.eating_occasion = f.reversal = true;
+         f.half_life = "49";
+       },
+       "Acute analysis data problem: Half Life cannot be set to zero or greater than 48 hrs."},
+  };
+  for (const auto& c : cases) {
+    MainForm form = form_;
+    c.change(form);
+    ScriptedPort port;
+    EXPECT_FALSE(LaunchAnalysis(form, session_, port).has_value()) << c.message;
+    EXPECT_EQ(port.LastMessage(), c.message);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / kPassFileName));
+  }
+  std::filesystem::remove(dir_ / "AcutSpec.txt");
+  EXPECT_FALSE(Launch().has_value());
+  EXPECT_EQ(port_.Messages().back().title, "Run Tarn Acute Analysis");
+}
+
+TEST_F(AcuteRun, ExistingReportNeedsConsent) {
+  form_.save_report = true;
+  form_.report_name = "old.AC10";
+  testing::WriteText(dir_ / "residues/old.AC10", "keep me");
+  port_.answers = {Answer::No};
+  EXPECT_FALSE(Launch().has_value());
+  EXPECT_EQ(port_.LastMessage(), "Warning: Acute Report file " +
+                                     (dir_ / "residues/old.AC10").string() +
+                                     " already exists. Do you want to write over the old file?");
+  EXPECT_EQ(testing::ReadText(dir_ / "residues/old.AC10"), "keep me");
+  EXPECT_EQ(WithExtension("name.txt", ".AC10"), "name.AC10");
+  EXPECT_EQ(WithExtension("name.ac10", ".AC10"), "name.ac10");
+}
+
+TEST_F(AcuteRun, WaterResiduesDropPersonDaysWithoutWaterData) {
+  testing::WriteText(
+      dir_ / "residues/TEST.R10",
+      std::string(kResidue) + "532,\"86010000\",\"01\",0.1,1,1,0,\"Water\",\"\"\r\n");
+  auto people = People();
+  people[0].water_code[1] = -1;  // person 101 has no valid water record
+  testing::WriteSurvey(dir_ / "survey", people);
+  ScriptedPort quiet;
+  form_.residue = ReadResidueFile(dir_ / "residues/TEST.R10", session_.support, quiet);
+  ASSERT_TRUE(
+      WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3}));
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  RunSetup run = SetUpRun(request, "caption", port_);
+  EXPECT_TRUE(run.tables.water_in_residue_file);
+  EXPECT_EQ(run.membership[0], 0u);
+  EXPECT_EQ(run.membership[1], 1u);
+}
+
+}  // namespace
+}  // namespace acute
