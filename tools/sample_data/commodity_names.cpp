@@ -198,21 +198,15 @@ std::vector<NamedCommodity> NamedCommodities() {
 NamedCommodity WaterCommodity(int commodity) {
   static const std::array<const char*, 4> kSources = {"tap: community water", "tap: private well",
                                                       "bottled", "source not specified"};
-  NamedCommodity c;
-  c.crop_group = "W";
-  if (commodity == 532) {
-    c.name = "Water, direct, all sources";
-    c.code = "86010000";
-  } else if (commodity == 533) {
-    c.name = "Water, indirect, all sources";
-    c.code = "86020000";
-  } else {
-    bool direct = commodity <= 552;
-    int source = (direct ? commodity - 549 : commodity - 553) + 1;
-    c.name = std::string(direct ? "Water, direct, " : "Water, indirect, ") + kSources[source - 1];
-    c.code = std::string(direct ? "8601" : "8602") + TwoDigits(source) + "00";
-  }
-  return c;
+  if (commodity == 532) return {"Water, direct, all sources", "W", "86010000", false};
+  if (commodity == 533) return {"Water, indirect, all sources", "W", "86020000", false};
+  const bool direct = commodity <= 552;
+  const int source = (direct ? commodity - 549 : commodity - 553) + 1;
+  std::string name(direct ? "Water, direct, " : "Water, indirect, ");
+  name.append(kSources[static_cast<std::size_t>(source - 1)]);
+  std::string code(direct ? "8601" : "8602");
+  code.append(TwoDigits(source)).append("00");
+  return {name, "W", code, false};
 }
 
 }  // namespace acute::sample

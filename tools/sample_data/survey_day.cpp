@@ -16,7 +16,7 @@ std::int16_t ClockTime(int minutes) {
 }
 
 int DrawFoodCount(const Person& p, RandomSource& rng) {
-  double mean = p.age <= 0 ? 4.0 : 11.0;
+  double mean = p.age <= 0 ? 4.0 : 10.0;
   double spread = p.age <= 0 ? 1.5 : 3.0;
   return std::clamp(static_cast<int>(std::round(mean + spread * rng.Normal())), 1, 24);
 }

@@ -11,7 +11,9 @@
 namespace acute::sample {
 
 std::string Quoted(std::string_view s) {
-  return "\"" + std::string(s) + "\"";
+  std::string out(1, '"');
+  out.append(s).push_back('"');
+  return out;
 }
 
 std::string NumberText(float x) {
@@ -21,13 +23,13 @@ std::string NumberText(float x) {
 }
 
 std::string DecimalText(long units, int decimals) {
-  std::string sign = units < 0 ? "-" : "";
   std::string digits = std::to_string(units < 0 ? -units : units);
-  if (decimals <= 0) return sign + digits;
-  if (digits.size() <= static_cast<std::size_t>(decimals))
-    digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-  digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-  return sign + digits;
+  const auto places = static_cast<std::size_t>(decimals > 0 ? decimals : 0);
+  if (places > 0 && digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+  std::string out(units < 0 ? "-" : "");
+  out.append(digits, 0, digits.size() - places);
+  if (places > 0) out.append(1, '.').append(digits, digits.size() - places, places);
+  return out;
 }
 
 std::string Joined(const std::vector<std::string>& values) {
