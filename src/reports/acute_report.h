@@ -24,7 +24,7 @@ AcuteReport BuildAcuteReport(const ReportContext& ctx,
 std::string PopulationPagesText(const ReportContext& ctx,
                                 const std::vector<PopulationResult>& results);
 
-// The summary sections alone: per capita first, then users, as the specifications ask.
+// The summary sections alone: per capita first, then users, as the report choices ask.
 std::string SummaryText(const ReportContext& ctx, const std::vector<PopulationResult>& results);
 
 }  // namespace acute
