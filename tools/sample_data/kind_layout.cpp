@@ -76,7 +76,7 @@ KindLayout SurveyLayout() {
   k.commodity_record_bytes = 62;
   k.commodity_code_bytes = 10;
   k.version = "21-07-a";
-  k.title = "NHANES-style 2003-2010 two-day food consumption (generated sample data)";
+  k.title = "NHANES-style 2003-2010 (sample data)";
   k.residue_extension = "R10";
   k.batch_extension = "B10";
   k.plain_tag = k.version + "NH2";
@@ -93,7 +93,7 @@ KindLayout OlderSurveyLayout() {
   k.commodity_record_bytes = 60;
   k.commodity_code_bytes = 8;
   k.version = "98-12-a";
-  k.title = "Older two-day survey 1994-1998 with seasons and regions (generated sample data)";
+  k.title = "Older survey 1994-1998 (sample data)";
   k.residue_extension = "R98";
   k.batch_extension = "B98";
   k.plain_tag = "VELD1";

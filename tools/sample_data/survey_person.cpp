@@ -77,7 +77,8 @@ void DrawDemographics(Person& p, bool older, RandomSource& rng) {
   p.nursing = DrawNursing(p, rng);
   p.body_weight = DrawBodyWeight(p.age, p.sex == '1', rng);
   p.sample_weight = DrawSampleWeight(p.age, rng);
-  p.appetite = std::clamp(static_cast<double>(p.body_weight) / 70.0, 0.15, 1.3);
+  // Children eat more for their weight than adults do.
+  p.appetite = std::clamp(0.25 + 0.75 * static_cast<double>(p.body_weight) / 70.0, 0.2, 1.3);
   if (p.nursing == '1') p.appetite *= 0.5;  // much of the day's food is breast milk
 }
 
