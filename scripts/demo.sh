@@ -1,6 +1,14 @@
 #!/usr/bin/env bash
-# The program's main job on the sample data folder.
+# The program's main job on the sample data folder: summarise its residue files, then run a
+# deterministic acute analysis of the plain residue file for a few standard populations and
+# one custom population (toddlers, 1 to 2 years).
 set -euo pipefail
 acute="$1"
 data="$2"
 "$acute" --data "$data" residues
+echo
+echo "== Deterministic acute analysis of SAMPLE =="
+"$acute" --data "$data" --yes analyze --residue SAMPLE.R10 \
+  --pop 1 --pop 2 --pop 7 --pop 14 \
+  --custom "Toddlers 1-2 yrs|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2" \
+  --report SAMPLE --plot SAMPLE --comment "Sample deterministic run"

@@ -64,14 +64,19 @@ void PrintSummary(const std::filesystem::path& report) {
   std::ifstream in(report, std::ios::binary);
   std::string line;
   bool printing = false;
+  bool blank = false;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.rfind("Summary calculations", 0) == 0) printing = true;
-    if (printing && line.find("Ver. ") != std::string::npos && line.size() > 60) {
-      printing = false;
+    if (printing && line.find("Ver. ") != std::string::npos && line.size() > 60) printing = false;
+    if (!printing || line.find_first_not_of(' ') == std::string::npos) {
+      blank = true;  // runs of blank lines print as one
       continue;
     }
-    if (printing) std::cout << line << "\n";
+    if (line.rfind("-----", 0) == 0 && line.find_first_not_of('-') == std::string::npos) continue;
+    if (blank) std::cout << "\n";
+    blank = false;
+    std::cout << line << "\n";
   }
 }
 

@@ -49,6 +49,15 @@ struct RunOptions {
   std::optional<float> reversal;
 };
 
+struct SpecsOptions {
+  std::optional<bool> users;
+  std::optional<bool> per_capita;
+  std::optional<bool> headers;
+  std::optional<double> min_percent;  // percent, 0 to 50
+  std::vector<std::string> percentiles;
+};
+
+int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);
 int RunSampleData(const SampleDataOptions& options);

@@ -70,6 +70,20 @@ int main(int argc, char** argv) {
   run_cmd->add_flag("--qa", run.qa, "QA listing (DWLOC runs)");
   run_cmd->add_option("--reversal", run.reversal, "residue reversal half-life in hours");
 
+  SpecsOptions specs;
+  auto* specs_cmd = app.add_subcommand(
+      "specs", "show or set the report specifications (AcutSpec.txt) of the data folder");
+  specs_cmd->add_option("--users", specs.users, "report the user distribution (0 or 1)");
+  specs_cmd->add_option("--per-capita", specs.per_capita,
+                        "report the per capita distribution (0 or 1)");
+  specs_cmd->add_option("--headers", specs.headers, "header and page numbers (0 or 1)");
+  specs_cmd->add_option("--min-percent", specs.min_percent,
+                        "minimum percent contribution in CEC reports (0 = every food, up to 50)");
+  specs_cmd
+      ->add_option("--percentiles", specs.percentiles,
+                   "exactly three summary percentiles out of 90 95 97.5 99 99.5 99.75 99.9")
+      ->delimiter(',');
+
   CLI11_PARSE(app, argc, argv);
   for (const auto& pv : pad_values) {
     const auto eq = pv.find('=');
@@ -92,6 +106,7 @@ int main(int argc, char** argv) {
     if (*summary_cmd) return RunResidueSummary(global);
     if (*analyze_cmd) return RunAnalyze(global, analyze);
     if (*run_cmd) return RunPassFile(global, run);
+    if (*specs_cmd) return RunSpecs(global, specs);
   } catch (const acute::ProgramEnds& e) {
     std::cerr << "acute: stopped: " << e.what() << "\n";
     return 1;

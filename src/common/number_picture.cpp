@@ -121,9 +121,12 @@ std::string AlignNumber(std::string_view picture, std::string_view text) {
   std::string t = text == "." ? std::string(".0") : std::string(text);
   std::string templ;
   if (p == 0) {
-    templ = "." + std::string(length - 1, '0');
+    templ.assign(1, '.');
+    templ.append(length - 1, '0');
   } else {
-    templ = std::string(p - 1, ' ') + "0." + std::string(length - p - 1, '0');
+    templ.assign(p - 1, ' ');
+    templ.append("0.");
+    templ.append(length - p - 1, '0');
   }
   // A text without a point is laid in just after the picture's point; a text that would
   // run past the picture's end is cut there (the result is as wide as the picture).

@@ -26,7 +26,9 @@ std::string Str(double x) {
   return ShortestText(x);
 }
 std::string Str(std::int64_t x) {
-  return (x < 0 ? "" : " ") + std::to_string(x);
+  std::string s = std::to_string(x);
+  if (x >= 0) s.insert(s.begin(), ' ');
+  return s;
 }
 
 }  // namespace acute

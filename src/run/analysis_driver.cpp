@@ -70,26 +70,6 @@ void WriteWorkFile(const std::filesystem::path& path, const std::string& text, U
   throw RunEnds(message);
 }
 
-void RunPasses(RunSetup& run, const std::string& caption, UserPort& port) {
-  PassSetup pass;
-  pass.data = &run.consumption;
-  pass.passes = &run.passes;
-  pass.membership = &run.membership;
-  pass.factor = &run.tables.factor;
-  pass.iterations = run.settings.iterations;
-  pass.per_kg = run.settings.per_kg == 1;
-  pass.two_day_average = run.form.two_day_average;
-  pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
-  pass.half_life = run.form.half_life_hours;
-  pass.caption = caption;
-  RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
-  for (auto& a : run.accumulators) {
-    a.m = CalibrationMean(a.sum_wx, a.sum_w);
-    LayOutAcuteBins(a);
-  }
-  RunSurveyPass(PassKind::Main, pass, run.accumulators, port);
-}
-
 std::string CompletionMessage(const AnalysisSettings& s) {
   std::string text = "Analysis Completed. Click on 'Last Acute Rpt' to display analysis.\r\n";
   if (s.save_report == 1 && !s.report_file.empty())
@@ -103,7 +83,7 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
   const std::filesystem::path& folder = request.session.folder;
   const std::string caption = "Acute Analysis Progress Report";
   RunSetup run = SetUpRun(request, caption, port);
-  RunPasses(run, caption, port);
+  RunAnalysisPasses(run, caption, port);
   port.Progress(caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
   const AcuteReport report = BuildAcuteReport(ctx, run.accumulators);

@@ -2,7 +2,9 @@
 
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "engine/bins.h"
 #include "engine/pass_file.h"
+#include "engine/survey_pass.h"
 #include "inputs/residue_reader.h"
 
 namespace acute {
@@ -82,6 +84,26 @@ RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, User
   run.passes = CollectRelevantEntries(run.consumption, run.tables.factor, run.form.two_day_average);
   DecideMembership(run, session.support, port);
   return run;
+}
+
+void RunAnalysisPasses(RunSetup& run, const std::string& caption, UserPort& port) {
+  PassSetup pass;
+  pass.data = &run.consumption;
+  pass.passes = &run.passes;
+  pass.membership = &run.membership;
+  pass.factor = &run.tables.factor;
+  pass.iterations = run.settings.iterations;
+  pass.per_kg = run.settings.per_kg == 1;
+  pass.two_day_average = run.form.two_day_average;
+  pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
+  pass.half_life = run.form.half_life_hours;
+  pass.caption = caption;
+  RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
+  for (auto& a : run.accumulators) {
+    a.m = CalibrationMean(a.sum_wx, a.sum_w);
+    LayOutAcuteBins(a);
+  }
+  RunSurveyPass(PassKind::Main, pass, run.accumulators, port);
 }
 
 }  // namespace acute
