@@ -1,0 +1,24 @@
+#pragma once
+// MT19937 in its 2002 form, seeded by init_genrand.
+#include <array>
+#include <cstdint>
+
+namespace acute {
+
+class MersenneTwister {
+ public:
+  MersenneTwister() { Seed(5489u); }
+  void Seed(std::uint32_t seed);  // init_genrand
+  std::uint32_t NextWord();       // genrand_int32
+  // genrand_real2: the next word times 2^-32, in [0, 1).
+  double NextReal() { return NextWord() * (1.0 / 4294967296.0); }
+  // Discards n words.
+  void Skip(std::uint64_t n);
+
+ private:
+  void Regenerate();
+  std::array<std::uint32_t, 624> mt_{};
+  int mti_ = 625;
+};
+
+}  // namespace acute

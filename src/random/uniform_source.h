@@ -1,0 +1,39 @@
+#pragma once
+// The uniform numbers of a Monte Carlo run: the chosen generator, seeded as a run seeds it,
+// each draw converted to a 32-bit float in [0, 1).
+#include <cstdint>
+
+#include "random/mersenne_twister.h"
+#include "random/vb_generator.h"
+
+namespace acute {
+
+// 1 - 2^-23: what a Mersenne Twister draw that rounds to 1.0 becomes.
+inline constexpr float kBelowOne = 0.99999988079071044921875f;
+
+class UniformSource {
+ public:
+  // Seeds the chosen generator: with `seed`, or with the timer (seconds since midnight)
+  // when the seed is 0. The runtime-style generator is reset by a draw with -1 first.
+  UniformSource(bool mersenne_twister, std::int16_t seed, double timer_seconds);
+
+  float Next() {
+    if (mersenne_twister_) {
+      const float u = static_cast<float>(mt_.NextReal());
+      return u < 1.0f ? u : kBelowOne;
+    }
+    return vb_.Next();
+  }
+  // Discards n draws.
+  void Skip(std::uint64_t n);
+
+ private:
+  bool mersenne_twister_;
+  MersenneTwister mt_;
+  VbGenerator vb_;
+};
+
+// Seconds since midnight, as the system timer gives them.
+double TimerSeconds();
+
+}  // namespace acute

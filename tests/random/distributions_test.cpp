@@ -1,0 +1,51 @@
+// The parametric residue distributions and their means.
+#include "random/distributions.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace acute {
+namespace {
+
+TEST(Distributions, KnownValues) {
+  EXPECT_NEAR(NormalVariate(0.975f, 0, 1, 0), 1.96006, 1e-5);
+  EXPECT_NEAR(NormalVariate(0.025f, 0, 1, 0), -1.96006, 1e-5);
+  EXPECT_EQ(NormalVariate(0.5f, 3.5f, 2, 0), 3.5f);
+  EXPECT_EQ(NormalVariate(0.999f, 1, 1, 2), 2.0f);  // bounded above
+  EXPECT_LT(NormalVariate(0.0f, 0, 1, 0), -5.0f);   // u = 0 taken as 1e-7, not bounded below
+  for (float u : {0.0f, 0.3f, 0.9f}) EXPECT_FLOAT_EQ(LognormalVariate(u, 1, 0, 0), 1.0f);
+  EXPECT_EQ(LognormalVariate(0.7f, 0, 1, 0), 0.0f);
+  EXPECT_EQ(TriangularVariate(0.5f, 0, 0.5f, 1), 0.5f);
+  EXPECT_EQ(TriangularVariate(0.3f, 2, 2, 2), 2.0f);
+  EXPECT_NEAR(TriangularVariate(0.125f, 0, 0.5f, 1), 0.25, 1e-7);  // sqrt(0.5 * 0.125)
+  for (float u = 0; u < 1; u += 0.01f) {
+    EXPECT_LE(ParetoVariate(u, 1.5f, 1, 10), 10.0f);
+    if (u < 0.5f) {
+      EXPECT_EQ(UniformVariate(u, -1, 1), 0.0f);
+    }
+  }
+  EXPECT_NEAR(ParetoVariate(0.75f, 2, 1, 0), 2.0, 1e-6);  // 1 / 0.25^(1/2)
+  EXPECT_EQ(ParetoVariate(1.0f, 2, 1, 0), 0.0f);
+  EXPECT_FLOAT_EQ(UniformVariate(0.25f, 2, 6), 3.0f);
+}
+
+TEST(Distributions, LognormalFromShapeIsTheSameDraw) {
+  const LognormalShape shape = LognormalParameters(0.004f, 0.006f);
+  for (float u = 0.001f; u < 1; u += 0.037f)
+    EXPECT_EQ(LognormalFromShape(u, 0.004f, shape, 0.08f),
+              LognormalVariate(u, 0.004f, 0.006f, 0.08f));
+}
+
+TEST(Distributions, MeansAtFixedProbabilities) {
+  EXPECT_FLOAT_EQ(ParametricMean(1, 0.001f, 0.021f, 0), 0.011f);
+  // The normal mean at the ten symmetric probabilities is the mean itself.
+  EXPECT_TRUE(testing::Near(ParametricMean(4, 0.01f, 0.003f, 0), 0.01, 1e-6));
+  float sum = 0;
+  for (int i = 0; i < 10; ++i)
+    sum += TriangularVariate(static_cast<float>(i / 10.0 + 0.05), 0, 0.005f, 0.03f);
+  EXPECT_EQ(ParametricMean(3, 0, 0.005f, 0.03f), sum / 10);
+}
+
+}  // namespace
+}  // namespace acute

@@ -1,0 +1,71 @@
+// The uniform generators: the Mersenne Twister against the reference generator, the
+// runtime-style generator against a hand computation of its rules.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "random/mersenne_twister.h"
+#include "random/uniform_source.h"
+#include "random/vb_generator.h"
+
+namespace acute {
+namespace {
+
+TEST(MersenneTwister, MatchesTheReferenceGenerator) {
+  MersenneTwister mt;
+  mt.Seed(5489);
+  std::mt19937 reference(5489);
+  EXPECT_EQ(mt.NextWord(), 3499211612u);
+  reference();
+  for (int i = 2; i < 10000; ++i) ASSERT_EQ(mt.NextWord(), reference()) << i;
+  EXPECT_EQ(mt.NextWord(), 4123659995u);  // the 10,000th output
+
+  MersenneTwister skipped, stepped;
+  skipped.Seed(77);
+  stepped.Seed(77);
+  skipped.Skip(1500);  // across two regenerations
+  for (int i = 0; i < 1500; ++i) stepped.NextWord();
+  EXPECT_EQ(skipped.NextWord(), stepped.NextWord());
+}
+
+TEST(VbGenerator, ResetReseedAndDraws) {
+  VbGenerator vb;
+  vb.NextFrom(-1.0f);  // bits 0xBF800000: state 0x8000BF, advanced once
+  EXPECT_EQ(vb.state(), 0x395886u);
+  vb.Randomize(1);  // upper word 0x3FF00000: state 0x3FF000 keeping the low byte
+  EXPECT_EQ(vb.state(), 0x3FF086u);
+  EXPECT_EQ(vb.Next(), 5596465 / 16777216.0f);
+  EXPECT_EQ(vb.Next(), 1143600 / 16777216.0f);
+  EXPECT_EQ(vb.Next(), 9962803 / 16777216.0f);
+
+  VbGenerator a, b;
+  a.Randomize(123);
+  b.Randomize(123);
+  a.Skip(100000);
+  for (int i = 0; i < 100000; ++i) b.Next();
+  EXPECT_EQ(a.state(), b.state());
+}
+
+TEST(UniformSource, SeedsAsARunDoes) {
+  UniformSource vb(false, 1, 0);
+  VbGenerator expected;
+  expected.NextFrom(-1.0f);
+  expected.Randomize(1);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(vb.Next(), expected.Next());
+
+  UniformSource mt(true, 5489, 0);
+  std::mt19937 reference(5489);
+  for (int i = 0; i < 1000; ++i) {
+    const float u = mt.Next();
+    EXPECT_EQ(u, std::min(static_cast<float>(reference() / 4294967296.0), kBelowOne));
+    EXPECT_LT(u, 1.0f);
+  }
+  // Seed 0 takes the timer: two different timer values give different sequences.
+  UniformSource t1(true, 0, 100.4), t2(true, 0, 101.0);
+  EXPECT_NE(t1.Next(), t2.Next());
+  UniformSource v1(false, 0, 100.5), v2(false, 0, 3600.25);
+  EXPECT_NE(v1.Next(), v2.Next());
+}
+
+}  // namespace
+}  // namespace acute
