@@ -17,6 +17,23 @@ inline constexpr int kLastTapOrBottled = 552;
 inline constexpr int kFirstIndirectBySource = 553;
 inline constexpr int kLastIndirectBySource = 556;
 
+// The Monte Carlo tables of the food forms.
+struct MonteCarloTables {
+  int chemicals = 0;
+  std::vector<float> cum_ratio;  // FfCumRatio(i, f) at f * (chemicals + 1) + i
+  std::vector<float> FfMeanResidue;
+  std::vector<std::int16_t> FfWaterFlag;
+  std::vector<std::int16_t> FfWaterGroup;
+  std::vector<std::int16_t> WaterGroupRdl;  // 1 to WaterGroupCount (slot 0 unused)
+  int WaterGroupCount = 0;
+
+  float CumRatio(int i, int f) const {
+    return cum_ratio[static_cast<std::size_t>(f) * (chemicals + 1) + i];
+  }
+};
+
+inline constexpr int kMaxWaterGroups = 28;
+
 struct RunTables {
   ResidueTables res;
   // Food-form factor F by master food-form number; 0 = the food form carries no residue.
@@ -25,6 +42,7 @@ struct RunTables {
   // distribution (always 0 outside Monte Carlo).
   std::vector<float> cum_ratio_total;
   bool water_in_residue_file = false;
+  MonteCarloTables mc;
 
   bool HasDistribution(int f) const { return cum_ratio_total[f] > 0; }
 };
@@ -33,5 +51,11 @@ struct RunTables {
 // commodities cleared in a drinking-water run) and builds the food-form factors.
 RunTables BuildRunTables(ResidueTables tables, const MasterLists& master, bool dwloc,
                          bool second_adjustment);
+
+// The mean residue of every food form with distributions (`rdl_mean` by RDL index) and the
+// drinking-water flags and groups. Returns false when the drinking-water food forms point
+// to more than kMaxWaterGroups distinct distributions.
+bool AddMonteCarloTables(RunTables& tables, const MasterLists& master,
+                         const std::vector<float>& rdl_mean, bool dwloc);
 
 }  // namespace acute

@@ -8,11 +8,22 @@
 #include "common/user_port.h"
 #include "engine/accumulators.h"
 #include "engine/consumption_data.h"
+#include "engine/distribution_tables.h"
 #include "engine/exposure.h"
+#include "engine/run_tables.h"
 
 namespace acute {
 
 enum class PassKind { Calibration, Main };
+
+// What a Monte Carlo pass draws from.
+struct MonteCarloSetup {
+  const RunTables* tables = nullptr;
+  const DistributionTables* distributions = nullptr;
+  bool mersenne_twister = false;
+  std::int16_t seed = 0;
+  bool hold_residues = false;
+};
 
 struct PassSetup {
   const ConsumptionData* data = nullptr;
@@ -25,10 +36,12 @@ struct PassSetup {
   bool two_day_average = false;
   bool reversal = false;
   double half_life = 0;
-  std::string caption;  // progress window caption
+  std::string caption;                           // progress window caption
+  const MonteCarloSetup* monte_carlo = nullptr;  // null in a deterministic run
 };
 
-// Runs the pass; throws RunEnds when Cancel is confirmed.
+// Runs the pass; throws RunEnds when Cancel is confirmed, ProgramEnds after "Error selecting
+// ii".
 void RunSurveyPass(PassKind kind, const PassSetup& setup,
                    std::vector<PopulationAccumulators>& populations, UserPort& port);
 

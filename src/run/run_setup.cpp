@@ -5,6 +5,7 @@
 #include "engine/bins.h"
 #include "engine/pass_file.h"
 #include "engine/survey_pass.h"
+#include "inputs/rdf_tables.h"
 #include "inputs/residue_reader.h"
 
 namespace acute {
@@ -17,8 +18,6 @@ namespace {
 
 void RefuseWhatIsNotBuilt(const AnalysisSettings& s, UserPort& port) {
   if (s.IsBatch()) CannotRun(port, "Batch runs are not available in this version.");
-  if (s.monte_carlo == 1)
-    CannotRun(port, "Monte Carlo analyses are not available in this version.");
   if (s.dwloc == 1) CannotRun(port, "DWLOC analyses are not available in this version.");
   if (s.cec_flag == 1)
     CannotRun(port, "Critical exposure contribution files are not available in this version.");
@@ -49,6 +48,46 @@ void DecideMembership(RunSetup& run, const SupportData& support, UserPort& port)
   run.accumulators.assign(run.selected.size(), PopulationAccumulators{});
 }
 
+std::vector<float> RdlMeans(const DistributionTables& d) {
+  std::vector<float> means;
+  for (const RdlSampler& s : d.rdl) means.push_back(s.mean);
+  return means;
+}
+
+// Every distribution a food form draws from must be one the residue file defines.
+void CheckPointers(const RunSetup& run, UserPort& port) {
+  const ResidueTables& t = run.tables.res;
+  for (int f = 1; f < static_cast<int>(run.tables.cum_ratio_total.size()); ++f) {
+    if (run.tables.cum_ratio_total[f] == 0) continue;
+    for (int i = 1; i <= t.chemical_count; ++i) {
+      const int ptr = t.FfRdlPtr[t.At(f, i)];
+      if (t.FfRdlRatio[t.At(f, i)] == 0) continue;
+      const bool defined = ptr >= 1 && ptr < static_cast<int>(run.distributions.rdl.size()) &&
+                           run.distributions.rdl[ptr].type != 0;
+      if (!defined)
+        CannotRun(port, "Food form " + std::to_string(run.master.FfCode[f]) + " of commodity " +
+                            run.master.RacCode[run.master.FfRac[f]] +
+                            " points to residue distribution line " + std::to_string(ptr) +
+                            ", which the residue file does not define. Can't continue with this "
+                            "residue file.");
+    }
+  }
+}
+
+void SetUpMonteCarlo(RunSetup& run, UserPort& port) {
+  CheckPointers(run, port);
+  if (!AddMonteCarloTables(run.tables, run.master, RdlMeans(run.distributions),
+                           run.settings.dwloc == 1))
+    CannotRun(port, "The drinking-water food forms of this residue file draw from more than " +
+                        std::to_string(kMaxWaterGroups) +
+                        " different residue distributions; at most " +
+                        std::to_string(kMaxWaterGroups) +
+                        " can be used in one analysis. Can't continue with this residue file.");
+  run.mc_setup.mersenne_twister = run.form.mersenne_twister;
+  run.mc_setup.seed = run.settings.seed;
+  run.mc_setup.hold_residues = run.form.hold_residues;
+}
+
 }  // namespace
 
 bool MissingWater(const SurveyGroup& g, int kind) {
@@ -75,11 +114,17 @@ RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, User
   CheckConsumptionFile(files, run.settings.consumption_check_index, port);
   run.master = ReadMasterLists(session.folder, session.support, port);
   port.Progress(caption, "Residue file: " + NamePart(run.settings.residue_file));
+  run.monte_carlo = run.settings.monte_carlo == 1 && !run.settings.rdl_rows.empty();
+  if (run.monte_carlo)
+    run.distributions = LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index,
+                                          session.folder / kRdfScratchFileName, port);
   ResidueTables tables;
-  ReadResidueForAnalysis(run.settings.residue_file, session.support, run.master, false, port,
-                         run.residue, tables);
+  ReadResidueForAnalysis(run.settings.residue_file, session.support, run.master, run.monte_carlo,
+                         port, run.residue, tables);
   run.tables = BuildRunTables(std::move(tables), run.master, run.settings.dwloc == 1,
                               run.settings.second_adjustment == 1);
+  if (run.monte_carlo) SetUpMonteCarlo(run, port);
+  if (!run.monte_carlo) run.settings.iterations = 1;
   run.consumption = ReadConsumptionData(files, occasions, session.support.DatabaseKind, port);
   run.passes = CollectRelevantEntries(run.consumption, run.tables.factor, run.form.two_day_average);
   DecideMembership(run, session.support, port);
@@ -98,6 +143,10 @@ void RunAnalysisPasses(RunSetup& run, const std::string& caption, UserPort& port
   pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
   pass.half_life = run.form.half_life_hours;
   pass.caption = caption;
+  // The tables are pointed to here, where `run` has its final place.
+  run.mc_setup.tables = &run.tables;
+  run.mc_setup.distributions = &run.distributions;
+  pass.monte_carlo = run.monte_carlo ? &run.mc_setup : nullptr;
   RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
   for (auto& a : run.accumulators) {
     a.m = CalibrationMean(a.sum_wx, a.sum_w);

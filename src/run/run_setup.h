@@ -9,9 +9,11 @@
 #include "engine/accumulators.h"
 #include "engine/analysis_settings.h"
 #include "engine/consumption_data.h"
+#include "engine/distribution_tables.h"
 #include "engine/exposure.h"
 #include "engine/populations.h"
 #include "engine/run_tables.h"
+#include "engine/survey_pass.h"
 #include "inputs/master_lists.h"
 #include "inputs/residue_data.h"
 #include "inputs/support_data.h"
@@ -31,6 +33,10 @@ struct RunSetup {
   std::vector<SelectedPopulation> selected;
   std::vector<std::uint64_t> membership;  // per survey group
   std::vector<PopulationAccumulators> accumulators;
+  // Monte Carlo runs only.
+  bool monte_carlo = false;
+  DistributionTables distributions;
+  MonteCarloSetup mc_setup;
 };
 
 // Throws RunEnds (or ProgramEnds) after a message when the run cannot start.

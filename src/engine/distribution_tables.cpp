@@ -1,0 +1,120 @@
+#include "engine/distribution_tables.h"
+
+#include <cmath>
+
+#include "common/binary_records.h"
+#include "common/errors.h"
+#include "common/file_names.h"
+
+namespace acute {
+namespace {
+
+[[noreturn]] void EndRun(UserPort& port, const std::string& text, Icon icon) {
+  Tell(port, "Tarn-VELD Acute Module", text, icon);
+  throw RunEnds(text);
+}
+
+std::vector<float> ReadScratch(const std::filesystem::path& file, std::int64_t last_record,
+                               UserPort& port) {
+  auto found = FindFile(file);
+  std::vector<float> values;
+  try {
+    if (!found) throw std::runtime_error("missing");
+    ByteReader in = ByteReader::FromFile(*found);
+    if (static_cast<std::int64_t>(in.Size() / 4) < last_record)
+      EndRun(port,
+             "The scratch file " + found->string() + " holds fewer than the " +
+                 std::to_string(last_record) +
+                 " residue values of this run. Set up the residue distribution files again.",
+             Icon::Critical);
+    values.resize(in.Size() / 4);
+    for (float& v : values) v = in.R4();
+  } catch (const std::runtime_error& e) {
+    if (dynamic_cast<const RunEnds*>(&e)) throw;
+    EndRun(port,
+           "Can't find file " + file.filename().string() +
+               ". Can't continue. Please notify Vantrel Software.",
+           Icon::Critical);
+  }
+  return values;
+}
+
+RdlSampler FromRow(const RdlRow& row) {
+  RdlSampler s;
+  s.type = row.type;
+  s.p1 = row.param[0];
+  s.p2 = row.param[1];
+  s.p3 = row.param[2];
+  if (s.type == 5 && s.p1 > 0) s.shape = LognormalParameters(s.p1, s.p2);
+  s.first_record = row.first_record;
+  s.value_count = row.value_count;
+  s.count_with_lod = row.count_with_lod;
+  s.total_count = row.total_count;
+  s.lod_res = row.lod_res;
+  s.first_value = row.first_value;
+  s.check_record = row.check_record;
+  s.total_lod = row.total_lod;
+  return s;
+}
+
+float EmpiricalMean(const RdlSampler& s, const std::vector<float>& values) {
+  if (s.count_with_lod == 0) return 0;
+  double sum = 0;
+  for (std::int32_t k = 0; k < s.value_count; ++k) sum += values[s.first_record - 1 + k];
+  sum += static_cast<double>(s.lod_res) * s.total_lod;
+  return static_cast<float>(sum / s.count_with_lod);
+}
+
+}  // namespace
+
+bool ScratchValueMatches(float v, float f) {
+  const double scale = v > 1 ? 10 : (v > 0.001 ? 1000 : 1000000);
+  const double a = std::floor(scale * v);
+  const double b = std::floor(scale * f);
+  return a >= b - 1 && a <= b + 1;
+}
+
+DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rdl_index,
+                                     const std::filesystem::path& scratch_file, UserPort& port) {
+  DistributionTables t;
+  t.rdl.assign(static_cast<std::size_t>(std::max(max_rdl_index, 0)) + 1, RdlSampler{});
+  std::int64_t last_record = 0;
+  bool empirical = false;
+  for (const RdlRow& row : rows) {
+    if (row.index < 1 || row.index > max_rdl_index) continue;
+    t.rdl[row.index] = FromRow(row);
+    if (row.type == 6) {
+      empirical = true;
+      last_record = static_cast<std::int64_t>(row.first_record) + row.value_count - 1;
+    }
+  }
+  if (empirical) t.values = ReadScratch(scratch_file, last_record, port);
+  for (const RdlSampler& s : t.rdl) {
+    if (s.type != 6 || s.check_record == 0) continue;
+    const bool inside =
+        s.check_record >= 1 && s.check_record <= static_cast<std::int64_t>(t.values.size());
+    if (!inside || !ScratchValueMatches(t.values[s.check_record - 1], s.first_value)) {
+      const std::string text =
+          "Error in temp rdf file. Can't continue. Please notify Vantrel Software.";
+      Tell(port, "Tarn-VELD Acute Module", text, Icon::Critical);
+      throw ProgramEnds(text);
+    }
+  }
+  for (RdlSampler& s : t.rdl) {
+    if (s.type == 0) continue;
+    if (s.type == 6)
+      s.mean = EmpiricalMean(s, t.values);
+    else if (s.type == -1)
+      s.mean = s.p1;
+    else if (s.type >= 1 && s.type <= 5)
+      s.mean = ParametricMean(s.type, s.p1, s.p2, s.p3);
+    else
+      EndRun(port,
+             "Illegal residue distribution type encountered in residue file. Can't continue with "
+             "this residue file.",
+             Icon::None);
+  }
+  return t;
+}
+
+}  // namespace acute

@@ -1,0 +1,64 @@
+#pragma once
+// The residue distributions of a Monte Carlo run, by RDL index: the parameters or the
+// empirical counts the pass file carries, the empirical values of the scratch file (held in
+// memory), the mean residue of each distribution, and the draw of one residue.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "common/user_port.h"
+#include "engine/analysis_settings.h"
+#include "random/distributions.h"
+
+namespace acute {
+
+struct RdlSampler {
+  std::int16_t type = 0;
+  float p1 = 0, p2 = 0, p3 = 0;
+  LognormalShape shape;  // type 5
+  // Type 6: the empirical distribution.
+  std::int32_t first_record = 0;
+  std::int32_t value_count = 0;
+  std::int32_t count_with_lod = 0;
+  std::int32_t total_count = 0;
+  std::int32_t total_lod = 0;
+  float lod_res = 0;
+  float first_value = 0;
+  std::int32_t check_record = 0;
+  float mean = 0;  // RdlMeanResidue
+};
+
+struct DistributionTables {
+  std::vector<RdlSampler> rdl;  // 0 to the highest RDL index
+  std::vector<float> values;    // scratch file records, record r at values[r - 1]
+
+  // One residue from RDL r for the uniform number u (not yet clamped at 0).
+  float Draw(int r, float u) const {
+    const RdlSampler& s = rdl[r];
+    switch (s.type) {
+      case 6: {
+        const auto j = static_cast<std::int64_t>(static_cast<double>(u) * s.total_count) + 1;
+        if (j <= s.value_count) return values[static_cast<std::size_t>(s.first_record + j - 2)];
+        return j <= s.count_with_lod ? s.lod_res : 0.0f;
+      }
+      case -1:
+        return s.p1;
+      case 5:
+        return LognormalFromShape(u, s.p1, s.shape, s.p3);
+      default:
+        return ParametricVariate(s.type, u, s.p1, s.p2, s.p3);
+    }
+  }
+};
+
+// The distributions of the pass file's RDL rows. Loads and checks the scratch file when a
+// row is empirical: a missing file ends the run (RunEnds), a value that does not match the
+// pass file ends the program (ProgramEnds), an illegal type ends the run; each after its
+// message.
+DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rdl_index,
+                                     const std::filesystem::path& scratch_file, UserPort& port);
+
+// The check of one scratch record value v against the first value f of its distribution.
+bool ScratchValueMatches(float v, float f);
+
+}  // namespace acute

@@ -1,0 +1,46 @@
+#pragma once
+// The residue of a food form in one Monte Carlo iteration: the chemical choice, a residue
+// held for the day, the shared draw of a drinking-water group, or a fresh draw from the
+// food form's distribution.
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+#include "engine/distribution_tables.h"
+#include "engine/run_tables.h"
+#include "random/uniform_source.h"
+
+namespace acute {
+
+// No chemical of a food form qualified for the uniform number drawn.
+class ChemicalSelectionError : public std::runtime_error {
+ public:
+  ChemicalSelectionError() : std::runtime_error("Error selecting ii") {}
+};
+
+class ResidueSampler {
+ public:
+  ResidueSampler(const RunTables& tables, const DistributionTables& distributions,
+                 UniformSource& uniforms, bool hold_residues);
+
+  // Clears the held residues and the water groups' draws.
+  void StartIteration();
+
+  // The residue of food form f (which has a distribution) in this iteration.
+  float Residue(int f);
+
+ private:
+  int ChooseRdl(int f);
+
+  const RunTables& tables_;
+  const DistributionTables& distributions_;
+  UniformSource& uniforms_;
+  const bool hold_;
+  const int chemicals_;
+  std::vector<float> held_;      // 0: nothing held; -1: a drawn zero
+  std::vector<int> held_forms_;  // food forms holding a residue in this iteration
+  std::vector<float> group_residue_;
+  std::vector<char> group_drawn_;
+};
+
+}  // namespace acute

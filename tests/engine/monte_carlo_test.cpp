@@ -1,0 +1,221 @@
+// Monte Carlo residue sampling: empirical distributions, the scratch check, mean residues,
+// drinking-water groups, held residues and the chemical choice.
+#include <gtest/gtest.h>
+
+#include "common/binary_records.h"
+#include "common/errors.h"
+#include "common/scripted_port.h"
+#include "engine/distribution_tables.h"
+#include "engine/residue_sampler.h"
+#include "engine/run_tables.h"
+#include "support/test_support.h"
+
+namespace acute {
+namespace {
+
+using testing::ScratchFolder;
+
+RdlRow Empirical(int index, int first, int values, int lod, int zeros, float lod_res) {
+  RdlRow r;
+  r.index = static_cast<std::int16_t>(index);
+  r.type = 6;
+  r.first_record = first;
+  r.value_count = values;
+  r.total_lod = lod;
+  r.lod_res = lod_res;
+  r.total_z = zeros;
+  r.count_with_lod = values + lod;
+  r.total_count = values + lod + zeros;
+  r.check_record = first;
+  return r;
+}
+
+void WriteScratch(const std::filesystem::path& file, const std::vector<float>& values) {
+  ByteWriter w;
+  for (float v : values) w.R4(v);
+  w.Save(file);
+}
+
+TEST(Distributions, EmpiricalDrawsAndMean) {
+  ScratchFolder dir;
+  std::vector<float> values;
+  for (int i = 1; i <= 90; ++i) values.push_back(0.01f * i);
+  WriteScratch(dir / "rdfacute.tmp", values);
+  RdlRow row = Empirical(3, 1, 90, 10, 900, 0.005f);
+  row.first_value = 0.01f;
+  ScriptedPort port;
+  DistributionTables t = LoadDistributions({row}, 3, dir / "rdfacute.tmp", port);
+  int listed = 0, lod = 0, zero = 0;
+  for (int k = 0; k < 1000; ++k) {
+    const float r = t.Draw(3, (k + 0.5f) / 1000);
+    if (r == 0.005f)
+      ++lod;
+    else if (r == 0)
+      ++zero;
+    else
+      ++listed;
+  }
+  EXPECT_EQ(listed, 90);
+  EXPECT_EQ(lod, 10);
+  EXPECT_EQ(zero, 900);
+  double sum = 0;
+  for (float v : values) sum += v;
+  EXPECT_FLOAT_EQ(t.rdl[3].mean, static_cast<float>((sum + 10 * 0.005) / 100));
+  EXPECT_EQ(t.Draw(3, 0.0f), 0.01f);
+}
+
+TEST(Distributions, ScratchFileChecks) {
+  EXPECT_TRUE(ScratchValueMatches(2.05f, 2.0f));  // tenths for values above 1
+  EXPECT_FALSE(ScratchValueMatches(2.25f, 2.0f));
+  EXPECT_TRUE(ScratchValueMatches(0.0501f, 0.05f));  // thousandths
+  EXPECT_FALSE(ScratchValueMatches(0.0521f, 0.05f));
+  EXPECT_FALSE(ScratchValueMatches(0.000105f, 0.000102f));  // millionths
+
+  ScratchFolder dir;
+  WriteScratch(dir / "rdfacute.tmp", {0.5f, 0.7f});
+  RdlRow row = Empirical(1, 1, 2, 0, 0, 0);
+  row.first_value = 0.9f;  // not what the file holds
+  ScriptedPort port;
+  EXPECT_THROW(LoadDistributions({row}, 1, dir / "rdfacute.tmp", port), ProgramEnds);
+  EXPECT_EQ(port.LastMessage(),
+            "Tarn-VELD Acute Module: Error in temp rdf file. Can't continue. Please notify "
+            "Vantrel Software.");
+  EXPECT_THROW(LoadDistributions({row}, 1, dir / "missing.tmp", port), RunEnds);
+  EXPECT_EQ(port.LastMessage(),
+            "Tarn-VELD Acute Module: Can't find file missing.tmp. Can't continue. Please notify "
+            "Vantrel Software.");
+  RdlRow illegal;
+  illegal.index = 1;
+  illegal.type = 9;
+  EXPECT_THROW(LoadDistributions({illegal}, 1, dir / "rdfacute.tmp", port), RunEnds);
+  EXPECT_NE(port.LastMessage().find("Illegal residue distribution type"), std::string::npos);
+}
+
+// Four commodities with two food forms each; commodity 532 is not in this small list.
+struct SmallLists {
+  MasterLists master;
+  ResidueTables res;
+  SmallLists(int chemicals) {
+    master.RacCode.assign(560, "x");
+    master.RacFfCount.assign(560, 0);
+    master.RacFirstFf.assign(560, 0);
+    master.FfCode.assign(16, 0);
+    master.FfRac.assign(16, 0);
+    int f = 1;
+    for (int c : {1, 533, 549, 553}) {
+      master.RacFfCount[c] = 2;
+      master.RacFirstFf[c] = static_cast<std::int16_t>(f);
+      f += 2;
+    }
+    res.Allocate(559, 15, chemicals, true);
+  }
+  void Give(int c, float residue, std::vector<std::pair<int, float>> pairs) {
+    res.ResDefRes[c] = residue;
+    res.ResAdj1[c] = res.ResAdj2[c] = 1;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      res.ResRdlPtr[res.At(c, static_cast<int>(i) + 1)] = static_cast<std::int16_t>(pairs[i].first);
+      res.ResRdlRatio[res.At(c, static_cast<int>(i) + 1)] = pairs[i].second;
+    }
+  }
+};
+
+TEST(MonteCarloTables, MeanResiduesOfSeveralChemicals) {
+  SmallLists small(2);
+  small.Give(1, 1, {{1, 0.25f}, {2, 0.25f}});
+  small.Give(533, 1, {{1, 1}, {2, 1}});
+  RunTables r = BuildRunTables(small.res, small.master, false, false);
+  std::vector<float> means = {0, 4, 8};
+  ASSERT_TRUE(AddMonteCarloTables(r, small.master, means, false));
+  EXPECT_FLOAT_EQ(r.mc.FfMeanResidue[1], 6.0f);   // (4 x 0.25 + 8 x 0.25) / 0.5
+  EXPECT_FLOAT_EQ(r.mc.FfMeanResidue[3], 12.0f);  // ratios adding up to 2: undivided
+  EXPECT_FLOAT_EQ(r.mc.CumRatio(2, 1), 0.5f);
+  EXPECT_FLOAT_EQ(r.factor[1], 0.001f);  // no residue in the factor of a sampled food form
+}
+
+TEST(MonteCarloTables, DrinkingWaterGroups) {
+  SmallLists small(1);
+  small.Give(533, 1, {{7, 1}});  // both food forms of 533 are water: RDL 7
+  small.Give(549, 1, {{9, 1}});  // first food form of 549: RDL 9
+  small.Give(553, 1, {{7, 1}});  // first food form of 553: RDL 7 again
+  RunTables r = BuildRunTables(small.res, small.master, false, false);
+  ASSERT_TRUE(AddMonteCarloTables(r, small.master, std::vector<float>(10, 1.0f), false));
+  EXPECT_EQ(r.mc.WaterGroupCount, 2);
+  EXPECT_EQ(r.mc.FfWaterGroup[3], 1);
+  EXPECT_EQ(r.mc.FfWaterGroup[4], 1);
+  EXPECT_EQ(r.mc.FfWaterGroup[5], 2);
+  EXPECT_EQ(r.mc.FfWaterGroup[6], 0);  // second food form of 549 is not drinking water
+  EXPECT_EQ(r.mc.FfWaterGroup[7], 1);
+  RunTables dwloc = BuildRunTables(small.res, small.master, true, false);
+  ASSERT_TRUE(AddMonteCarloTables(dwloc, small.master, std::vector<float>(10, 1.0f), true));
+  EXPECT_EQ(dwloc.mc.WaterGroupCount, 0);
+}
+
+TEST(MonteCarloTables, MoreThanTwentyEightWaterDistributionsAreRefused) {
+  MasterLists m;
+  m.RacCode.assign(560, "x");
+  m.RacFfCount.assign(560, 0);
+  m.RacFirstFf.assign(560, 0);
+  m.RacFfCount[533] = 29;
+  m.RacFirstFf[533] = 1;
+  m.FfCode.assign(30, 0);
+  m.FfRac.assign(30, 0);
+  ResidueTables t;
+  t.Allocate(559, 29, 1, true);
+  t.ResDefRes[533] = 1;
+  t.ResFormCount[533] = 29;
+  for (int f = 1; f <= 29; ++f) {
+    t.FfRes[f] = 1;
+    t.FfAdj1[f] = 1;
+    t.FfRdlPtr[t.At(f, 1)] = static_cast<std::int16_t>(f);
+    t.FfRdlRatio[t.At(f, 1)] = 1;
+  }
+  RunTables r = BuildRunTables(t, m, false, false);
+  EXPECT_FALSE(AddMonteCarloTables(r, m, std::vector<float>(30, 1.0f), false));
+}
+
+TEST(ResidueSampler, HeldResiduesWaterGroupsAndTheChemicalChoice) {
+  SmallLists small(1);
+  small.Give(1, 1, {{1, 1}});
+  small.Give(533, 1, {{2, 1}});
+  RunTables r = BuildRunTables(small.res, small.master, false, false);
+  ASSERT_TRUE(AddMonteCarloTables(r, small.master, {0, 1, 1}, false));
+  DistributionTables d;
+  d.rdl.resize(3);
+  d.rdl[1].type = 1;  // uniform 0..1: the residue is the uniform number itself
+  d.rdl[1].p2 = 1;
+  d.rdl[2] = d.rdl[1];
+  {
+    UniformSource u(true, 99, 0), expected(true, 99, 0);
+    ResidueSampler held(r, d, u, true);
+    held.StartIteration();
+    const float first = held.Residue(1);
+    EXPECT_EQ(first, expected.Next());
+    EXPECT_EQ(held.Residue(1), first);            // held for the day
+    EXPECT_EQ(held.Residue(2), expected.Next());  // another food form draws afresh
+    held.StartIteration();
+    EXPECT_EQ(held.Residue(1), expected.Next());
+  }
+  {
+    UniformSource u(true, 5, 0), expected(true, 5, 0);
+    ResidueSampler water(r, d, u, false);
+    water.StartIteration();
+    const float shared = water.Residue(3);
+    EXPECT_EQ(water.Residue(4), shared);  // same water group: one draw
+    EXPECT_EQ(shared, expected.Next());
+    EXPECT_NE(water.Residue(1), water.Residue(1));  // not held: two draws
+  }
+  SmallLists two(2);
+  two.Give(1, 1, {{1, 0.25f}, {2, 0.25f}});  // ratios add up to 0.5
+  RunTables half = BuildRunTables(two.res, two.master, false, false);
+  ASSERT_TRUE(AddMonteCarloTables(half, two.master, {0, 1, 1}, false));
+  UniformSource u(false, 1, 0);
+  ResidueSampler choice(half, d, u, false);
+  EXPECT_THROW(
+      {
+        for (int i = 0; i < 100; ++i) choice.Residue(1);  // a draw of 0.5 or more must come
+      },
+      ChemicalSelectionError);
+}
+
+}  // namespace
+}  // namespace acute
