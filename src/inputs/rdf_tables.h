@@ -31,12 +31,14 @@ struct RdfTables {
   std::vector<std::int16_t> RdfHeaderLines;
   std::vector<std::int16_t> RdfChemCount;
   std::vector<std::vector<std::string>> RdfChemName;  // [rdl][0..40]
+  // The file read for the RDL (empty when it has none), for readers that come back to it.
+  std::vector<std::filesystem::path> RdfPath;
 
   // Only when every RDL is cumulative: the distinct chemical names over all files.
   std::int16_t CumChemCount = 0;
-  std::vector<std::string> CumChemName;                  // [0..40]
-  std::vector<std::vector<std::int16_t>> RdfChemColumn;  // [rdl][0..40]
-  std::vector<std::vector<std::int16_t>> CumChemPresent; // [chemical 0..40][rdl]
+  std::vector<std::string> CumChemName;                   // [0..40]
+  std::vector<std::vector<std::int16_t>> RdfChemColumn;   // [rdl][0..40]
+  std::vector<std::vector<std::int16_t>> CumChemPresent;  // [chemical 0..40][rdl]
   bool all_cumulative = false;
 
   // Every value written to the scratch file, in record order (record r at values[r - 1]).

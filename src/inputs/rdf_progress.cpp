@@ -1,0 +1,27 @@
+#include "inputs/rdf_progress.h"
+
+#include "inputs/rdf_messages.h"
+
+namespace acute {
+
+RdfProgress::RdfProgress(UserPort& port, bool dwloc)
+    : port_(port),
+      caption_(dwloc ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report") {}
+
+void RdfProgress::StartPass(const std::string& file, const std::string& pass) {
+  status_ = "Reading " + file + "\r\n" + pass;
+  lines_ = 0;
+  shown_ = std::chrono::steady_clock::now();
+  port_.Progress(caption_, status_);
+  if (port_.CancelRequested()) throw RdfCancelled{};
+}
+
+void RdfProgress::Test(int line) {
+  if (port_.CancelRequested()) throw RdfCancelled{};
+  auto now = std::chrono::steady_clock::now();
+  if (now - shown_ < std::chrono::seconds(1)) return;
+  shown_ = now;
+  port_.Progress(caption_, status_ + "\r\nAt line " + std::to_string(line));
+}
+
+}  // namespace acute
