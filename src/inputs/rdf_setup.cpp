@@ -1,5 +1,6 @@
 // SetUpRdfs: every distribution file of a Monte Carlo residue file read into the per-RDL
 // tables and the scratch file.
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
@@ -58,18 +59,20 @@ RdfSetUp SetUpRdfs(const ResidueData& residue, const std::filesystem::path& scra
   tables = AllocatedTables(residue.MaxRdlIndex);
   std::error_code ignored;
   std::filesystem::remove(scratch_file, ignored);
+  RdfSetUp outcome = RdfSetUp::Unusable;
   try {
     ReadAll(residue, scratch_file, dwloc, port, tables);
     return RdfSetUp::Ok;
   } catch (const RdfError& e) {
     port.Show(e.message());
   } catch (const RdfCancelled&) {
-    return RdfSetUp::Cancelled;
+    outcome = RdfSetUp::Cancelled;
   } catch (const std::bad_alloc&) {
     tables.values = {};
     port.Show(rdf_message::OutOfMemory(residue.ResFileName));
   }
-  return RdfSetUp::Unusable;
+  std::filesystem::remove(scratch_file, ignored);
+  return outcome;
 }
 
 }  // namespace acute

@@ -28,6 +28,7 @@ struct RdfTables {
   std::vector<std::int32_t> RdfValueCount;
   std::vector<std::int32_t> RdfCountWithLod;
   std::vector<std::int32_t> RdfTotalCount;
+  // Non-empty lines before the first data line (empty lines are never counted).
   std::vector<std::int16_t> RdfHeaderLines;
   std::vector<std::int16_t> RdfChemCount;
   std::vector<std::vector<std::string>> RdfChemName;  // [rdl][0..40]
@@ -48,10 +49,12 @@ struct RdfTables {
 enum class RdfSetUp { Ok = 0, Unusable = 1, Cancelled = 2 };
 
 // Reads every residue distribution file named by the residue file's type-6 RDL lines (a
-// name without a folder is taken relative to the residue file's folder), checks them, and
-// writes their values to `scratch_file` (an existing file is replaced). Every failure shows
-// its message through `port` and returns Unusable; Cancel in the progress window returns
-// Cancelled. `dwloc` only changes the progress caption.
+// relative name is taken relative to the residue file's folder), checks them, and writes
+// their values to `scratch_file` (an existing file is deleted first; after a failure or
+// Cancel there is none). Every failure shows its message through `port` and returns
+// Unusable; Cancel in the progress window returns Cancelled. `dwloc` only changes the
+// progress caption. The rows of a cumulative file can be read again with
+// ForEachCumulativeRow (inputs/rdf_cumulative.h).
 RdfSetUp SetUpRdfs(const ResidueData& residue, const std::filesystem::path& scratch_file,
                    bool dwloc, UserPort& port, RdfTables& tables);
 

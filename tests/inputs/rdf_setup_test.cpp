@@ -100,9 +100,10 @@ TEST_F(RdfSetUpTest, ValueOnLineFiveIsTheFirstDataLine) {
 
 // Comments after values and keywords, keywords in any case and anywhere on their line.
 TEST_F(RdfSetUpTest, CommentsAndKeywordForms) {
-  AddRdf("NOTES.RDF", Lines({"DOCUMENT: sample notes", "Zeros: totalz = 7 ' after the survey",
-                             "' x", "' y", "TOTALLOD=1 DOC lab", "LodRes=0.01", "0.05 ' composite",
-                             "' a comment among the values", "2,0.06 doc duplicate"}));
+  AddRdf("NOTES.RDF",
+         Lines({"DOCUMENT: sample notes", "Zeros: totalz = 7 ' after the survey", "' x", "' y",
+                "TOTALLOD=1 DOC lab", "LodRes=0.01", "0.05 ' composite",
+                "' caf\xe9: past line 5 any code is accepted", "2,0.06 doc duplicate"}));
   ASSERT_EQ(Run(), RdfSetUp::Ok) << port.LastMessage();
   EXPECT_EQ(tables.RdfTotalZ[1], 7);
   EXPECT_EQ(tables.RdfTotalLod[1], 1);
@@ -111,13 +112,24 @@ TEST_F(RdfSetUpTest, CommentsAndKeywordForms) {
   EXPECT_EQ(tables.RdfTotalCount[1], 11);
 }
 
+// Blanks and tabs around commas, trailing commas, signs and exponents; a frequency is
+// rounded half to even.
+TEST_F(RdfSetUpTest, DataLineForms) {
+  AddRdf("FORMS.RDF",
+         Lines({"' 1", "' 2", "' 3", "' 4", "0.5,", "3 ,\t0.05", "2.5,0.1", "+1e-3", "3.5,0.2 ,"}));
+  ASSERT_EQ(Run(), RdfSetUp::Ok) << port.LastMessage();
+  EXPECT_EQ(tables.values, (std::vector<float>{0.5f, 0.05f, 0.05f, 0.05f, 0.1f, 0.1f, 0.001f, 0.2f,
+                                               0.2f, 0.2f, 0.2f}));
+  EXPECT_EQ(tables.RdfTotalNZ[1], 2);
+  EXPECT_EQ(tables.RdfTotalFreq[1], 3);
+}
+
 TEST_F(RdfSetUpTest, FilesAreLookedUpInTheResidueFolder) {
   const std::string values = Lines({"' 1", "' 2", "' 3", "' 4", "0.5"});
   testing::WriteText(dir / "APPLES.RDF", values);
   std::filesystem::create_directories(dir / "sub");
   testing::WriteText(dir / "sub/Pears.rdf", values);
-  AddRdf("apples.rdf", "", 1);
-  std::filesystem::remove(dir / "apples.rdf");
+  residue.Rdl[1] = {1, 6, {}, "apples.rdf", ""};
   residue.Rdl[2] = {2, 6, {}, "sub/PEARS.RDF", ""};
   residue.MaxRdlIndex = 2;
   ASSERT_EQ(Run(), RdfSetUp::Ok) << port.LastMessage();
@@ -166,15 +178,17 @@ TEST(RdfSampleFolder, MonteCarloAndTwoChemicalFilesAreAccepted) {
   sample::SampleManifest m = sample::WriteSampleData(dir / "data", {2, 50, 3});
   ScriptedPort port;
   DataSession session = OpenDataSession(m.folder, port);
+  RdfTables tables;
   for (const auto& name : {m.mc_residue, m.two_chemical_residue}) {
     auto residue = ReadResidueFile(m.residue_folder / name, session.support, port);
     ASSERT_TRUE(residue.has_value()) << port.LastMessage();
-    RdfTables tables;
     ASSERT_EQ(SetUpRdfs(*residue, dir / kRdfScratchFileName, false, port, tables), RdfSetUp::Ok)
         << name << ": " << port.LastMessage();
     EXPECT_TRUE(port.Messages().empty());
     EXPECT_EQ(tables.all_cumulative, name == m.two_chemical_residue);
   }
+  EXPECT_EQ(tables.CumChemCount, 2);
+  EXPECT_EQ(tables.CumChemName[1], "Exampledione");
 }
 
 }  // namespace
