@@ -71,6 +71,7 @@ void StoreRecords(std::size_t r, std::size_t first, RdfTables& t) {
   t.RdfFirstRecord[r] = static_cast<std::int32_t>(first);
   t.RdfValueCount[r] = static_cast<std::int32_t>(records);
   t.RdfFirstValue[r] = records > 0 ? t.values[first - 1] : 0.0f;
+  t.RdfCheckRecord[r] = records > 0 ? t.RdfFirstRecord[r] : 0;
   t.RdfCountWithLod[r] = t.RdfValueCount[r] + t.RdfTotalLod[r];
   t.RdfTotalCount[r] = t.RdfCountWithLod[r] + t.RdfTotalZ[r];
 }

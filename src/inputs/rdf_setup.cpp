@@ -29,6 +29,7 @@ RdfTables AllocatedTables(int highest) {
   t.RdfValueCount.assign(n, 0);
   t.RdfCountWithLod.assign(n, 0);
   t.RdfTotalCount.assign(n, 0);
+  t.RdfCheckRecord.assign(n, 0);
   t.RdfHeaderLines.assign(n, 0);
   t.RdfChemCount.assign(n, 0);
   t.RdfChemName.assign(n, std::vector<std::string>(kMaxRdfChemicals + 1));

@@ -28,6 +28,10 @@ struct RdfTables {
   std::vector<std::int32_t> RdfValueCount;
   std::vector<std::int32_t> RdfCountWithLod;
   std::vector<std::int32_t> RdfTotalCount;
+  // The record that holds RdfFirstValue (RdfFirstRecord), or 0 when the RDL wrote no value
+  // (then RdfFirstRecord is already the next RDL's first record): the pass file's check
+  // record.
+  std::vector<std::int32_t> RdfCheckRecord;
   // Non-empty lines before the first data line (empty lines are never counted).
   std::vector<std::int16_t> RdfHeaderLines;
   std::vector<std::int16_t> RdfChemCount;

@@ -47,13 +47,15 @@ TEST_F(RdfSetUpTest, NinetyValuesTenLodSamplesAndNineHundredZeros) {
 }
 
 // Records run on from file to file; pairs give as many records as their frequency; counts
-// that are not declared are stored as counted; an RDL of type 0 is passed over.
+// that are not declared are stored as counted; an RDL of type 0 is passed over; a file of
+// zero samples only writes no record.
 TEST_F(RdfSetUpTest, RecordsOfSeveralFiles) {
   std::string ten = Lines({"TOTALZ=5", "TOTALLOD=2", "LODRES=0.005", "' ten values"});
   for (int i = 1; i <= 10; ++i) ten += "0." + std::to_string(i) + "\r\n";
   AddRdf("TEN.RDF", ten);
   AddRdf("PAIRS.RDF", Lines({"TOTALFREQ=2", "'", "'", "'", "3,0.05", "2 , 0.5"}), 3);
   AddRdf("MIXED.RDF", Lines({"Mixed values", "'", "'", "'", "0.2", "2,0.3"}), 4);
+  AddRdf("ZEROS.RDF", Lines({"TOTALZ=50"}), 5);
   ASSERT_EQ(Run(), RdfSetUp::Ok) << port.LastMessage();
   EXPECT_EQ(tables.RdfValueCount[1], 10);
   EXPECT_EQ(tables.RdfTotalCount[1], 17);
@@ -67,6 +69,11 @@ TEST_F(RdfSetUpTest, RecordsOfSeveralFiles) {
   EXPECT_EQ(tables.RdfTotalNZ[4], 1);
   EXPECT_EQ(tables.RdfTotalFreq[4], 1);
   EXPECT_EQ(tables.RdfHeaderLines[4], 4);
+  EXPECT_EQ(tables.RdfCheckRecord[4], 16);
+  EXPECT_EQ(tables.RdfFirstRecord[5], 19);  // no values: no check record
+  EXPECT_EQ(tables.RdfValueCount[5], 0);
+  EXPECT_EQ(tables.RdfTotalCount[5], 50);
+  EXPECT_EQ(tables.RdfCheckRecord[5], 0);
   const std::vector<float> tail(tables.values.begin() + 10, tables.values.end());
   EXPECT_EQ(tail, (std::vector<float>{0.05f, 0.05f, 0.05f, 0.5f, 0.5f, 0.2f, 0.3f, 0.3f}));
   EXPECT_EQ(ScratchRecords(Scratch()), tables.values);
