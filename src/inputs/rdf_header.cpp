@@ -13,14 +13,14 @@ namespace {
 
 enum class Keyword { TotalNz, TotalZ, NChemicals, Chemical, Potency, TotalFreq, TotalLod, LodRes };
 
-struct KeywordSpec {
+struct KeywordEntry {
   Keyword keyword;
   std::string_view text;
   bool only_cumulative;  // recognised only once NCHEMICALS has been read
 };
 
 // In the order in which a line is tested.
-constexpr KeywordSpec kKeywords[] = {
+constexpr KeywordEntry kKeywords[] = {
     {Keyword::TotalNz, "TOTALNZ", false},       {Keyword::TotalZ, "TOTALZ", false},
     {Keyword::NChemicals, "NCHEMICALS", false}, {Keyword::Chemical, "CHEMICAL(", true},
     {Keyword::Potency, "POTENCY(", true},       {Keyword::TotalFreq, "TOTALFREQ", false},
@@ -34,7 +34,7 @@ struct KeywordHit {
 };
 
 std::optional<KeywordHit> FindKeyword(const std::string& upper, bool cumulative) {
-  for (const KeywordSpec& k : kKeywords) {
+  for (const KeywordEntry& k : kKeywords) {
     if (k.only_cumulative && !cumulative) continue;
     std::size_t at = upper.find(k.text);
     if (at != std::string::npos) return KeywordHit{k.keyword, k.text, at + k.text.size()};
