@@ -132,6 +132,14 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.save_plot = !o.plot.empty();
   form.plot_name = o.plot;
   form.comment = o.comment;
+  if (o.iterations || o.seed) {
+    form.monte_carlo = true;
+    form.iterations = o.iterations ? std::to_string(*o.iterations) : "";
+    form.seed = o.seed ? std::to_string(*o.seed) : "";
+    if (!CheckIterationsField(form.iterations, port) || !CheckSeedField(form.seed, port)) return 1;
+  }
+  form.mersenne_twister = o.rng == "mt";
+  form.hold_residues = o.hold;
   return Finish(LaunchAnalysis(form, session, port));
 }
 
@@ -151,6 +159,8 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.form.qa_listing = o.qa;
   request.form.reversal = o.reversal.has_value();
   request.form.half_life_hours = o.reversal.value_or(0);
+  request.form.mersenne_twister = o.rng == "mt";
+  request.form.hold_residues = o.hold;
   auto specs = FindFile(session.folder / kReportSpecsFileName);
   auto read = specs ? ReadReportSpecsFile(*specs) : std::nullopt;
   request.specs = read.value_or(DefaultReportSpecs());

@@ -40,6 +40,10 @@ struct AnalyzeOptions {
   std::string report;
   std::string plot;
   std::string comment;
+  std::optional<int> iterations;  // --mc
+  std::optional<int> seed;
+  std::string rng = "vb";
+  bool hold = false;
 };
 
 struct RunOptions {
@@ -47,6 +51,8 @@ struct RunOptions {
   bool two_day = false;
   bool qa = false;
   std::optional<float> reversal;
+  std::string rng = "vb";
+  bool hold = false;
 };
 
 struct SpecsOptions {

@@ -61,6 +61,14 @@ int main(int argc, char** argv) {
   analyze_cmd->add_option("--report", analyze.report, "save the report as NAME (.AC10)");
   analyze_cmd->add_option("--plot", analyze.plot, "save the plot file as NAME (.PLT)");
   analyze_cmd->add_option("--comment", analyze.comment, "run comment");
+  analyze_cmd->add_option("--mc", analyze.iterations,
+                          "Monte Carlo analysis with this many iterations (1-5000)");
+  analyze_cmd->add_option("--seed", analyze.seed,
+                          "seed of the random generator (0-32000; 0 takes the timer)");
+  analyze_cmd->add_option("--rng", analyze.rng, "random generator: mt (Mersenne Twister) or vb")
+      ->check(CLI::IsMember({"mt", "vb"}));
+  analyze_cmd->add_flag("--hold", analyze.hold,
+                        "hold the residue of a food constant over a day (eating occasions)");
 
   RunOptions run;
   auto* run_cmd =
@@ -69,6 +77,9 @@ int main(int argc, char** argv) {
   run_cmd->add_flag("--two-day", run.two_day, "two-day average");
   run_cmd->add_flag("--qa", run.qa, "QA listing (DWLOC runs)");
   run_cmd->add_option("--reversal", run.reversal, "residue reversal half-life in hours");
+  run_cmd->add_option("--rng", run.rng, "random generator: mt (Mersenne Twister) or vb")
+      ->check(CLI::IsMember({"mt", "vb"}));
+  run_cmd->add_flag("--hold", run.hold, "hold residues constant over a day");
 
   SpecsOptions specs;
   auto* specs_cmd = app.add_subcommand(

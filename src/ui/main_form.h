@@ -9,6 +9,7 @@
 #include "common/user_port.h"
 #include "engine/analysis_settings.h"
 #include "inputs/data_session.h"
+#include "inputs/rdf_tables.h"
 #include "inputs/residue_data.h"
 #include "run/analysis_driver.h"
 
@@ -65,8 +66,14 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSess
 // extension replaced otherwise, appended when there is none.
 std::string WithExtension(const std::string& name, const std::string& extension);
 
-// The settings that the pass file will carry for this form (no checks).
-AnalysisSettings SettingsFromForm(const MainForm& form, const DataSession& session);
+// The settings that the pass file will carry for this form (no checks); `rdf` gives the
+// counts of the empirical distributions once their files are read.
+AnalysisSettings SettingsFromForm(const MainForm& form, const DataSession& session,
+                                  const RdfTables* rdf = nullptr);
+
+// The field checks of the iterations and seed boxes (1-5000, 0-32000; blank allowed).
+bool CheckIterationsField(const std::string& text, UserPort& port);
+bool CheckSeedField(const std::string& text, UserPort& port);
 FormSettings FormSettingsFromForm(const MainForm& form);
 
 }  // namespace acute

@@ -72,6 +72,10 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
                     "PAD is checked but no PAD values are entered. Use Edit PAD button to show "
                     "PAD data entry form.");
   }
+  if (f.monte_carlo && !f.residue->OffersMonteCarlo())
+    return Refuse(port, kWarning,
+                  "This residue file has no residue distribution lines; a Monte Carlo analysis "
+                  "needs them.");
   if (f.monte_carlo && TrimBlanks(f.iterations).empty())
     return Refuse(port, "Checking Monte Carlo parameters",
                   "You must specify number of iterations for Monte Carlo analysis");
@@ -117,7 +121,36 @@ bool CheckForm(const MainForm& f, const std::string& folder, UserPort& port) {
   return CheckOutputs(f, folder, port) && CheckToxicology(f, port) && CheckPopulations(f, port);
 }
 
+bool HasEmpiricalDistributions(const ResidueData& r) {
+  for (const RdlLine& line : r.Rdl)
+    if (line.type == 6) return true;
+  return false;
+}
+
+// Reads the residue distribution files into the scratch file of the data folder.
+bool ReadDistributionFiles(const ResidueData& r, const DataSession& session, UserPort& port,
+                           RdfTables& rdf) {
+  if (!HasEmpiricalDistributions(r)) return true;
+  return SetUpRdfs(r, session.folder / kRdfScratchFileName, false, port, rdf) == RdfSetUp::Ok;
+}
+
+bool CheckWholeNumber(const std::string& text, double low, double high, const std::string& message,
+                      UserPort& port) {
+  const std::string t = TrimBlanks(text);
+  double v = 0;
+  if (t.empty() || (ParseNumber(t, v) && v >= low && v <= high)) return true;
+  return Refuse(port, kWarning, message);
+}
+
 }  // namespace
+
+bool CheckIterationsField(const std::string& text, UserPort& port) {
+  return CheckWholeNumber(text, 1, 5000, "Number of iterations must be 1-5000.", port);
+}
+
+bool CheckSeedField(const std::string& text, UserPort& port) {
+  return CheckWholeNumber(text, 0, 32000, "Seed Number must be 0-32000.", port);
+}
 
 std::string WithExtension(const std::string& name, const std::string& extension) {
   if (name.empty()) return name;
@@ -143,11 +176,32 @@ FormSettings FormSettingsFromForm(const MainForm& f) {
   s.qa_listing = f.qa_listing;
   s.reversal = f.eating_occasion && f.reversal;
   s.half_life_hours = NumberOf(f.half_life);
-  s.hold_residues = f.hold_residues;
+  s.hold_residues = f.hold_residues && f.eating_occasion && f.monte_carlo;
   return s;
 }
 
-AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session) {
+RdlRow RowOf(const RdlLine& line, const RdfTables* rdf) {
+  RdlRow row;
+  row.index = line.index;
+  row.type = line.type;
+  row.param = {line.param[1], line.param[2], line.param[3]};
+  const int k = line.index;
+  if (line.type != 6 || rdf == nullptr || k >= static_cast<int>(rdf->RdfTotalCount.size()))
+    return row;
+  row.total_z = rdf->RdfTotalZ[k];
+  row.total_lod = rdf->RdfTotalLod[k];
+  row.lod_res = rdf->RdfLodRes[k];
+  row.value_count = rdf->RdfValueCount[k];
+  row.count_with_lod = rdf->RdfCountWithLod[k];
+  row.total_count = rdf->RdfTotalCount[k];
+  row.first_record = rdf->RdfFirstRecord[k];
+  row.first_value = rdf->RdfFirstValue[k];
+  row.check_record = row.value_count > 0 ? row.first_record : 0;
+  return row;
+}
+
+AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
+                                  const RdfTables* rdf) {
   AnalysisSettings s;
   const ResidueData& r = *f.residue;
   s.residue_file = r.ResFileName;
@@ -172,15 +226,8 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session)
     s.standard_selected.push_back(i < static_cast<int>(f.standard.size()) && f.standard[i] ? 1 : 0);
   for (const auto& c : f.custom)
     if (!TrimBlanks(c.population.name).empty()) s.custom.push_back(c.population);
-  for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k) {
-    const RdlLine& line = r.Rdl[k];
-    if (line.type == 0) continue;
-    RdlRow row;
-    row.index = line.index;
-    row.type = line.type;
-    row.param = {line.param[1], line.param[2], line.param[3]};
-    s.rdl_rows.push_back(row);
-  }
+  for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k)
+    if (r.Rdl[k].type != 0) s.rdl_rows.push_back(RowOf(r.Rdl[k], rdf));
   s.max_rdl_index = r.MaxRdlIndex;
   return s;
 }
@@ -205,7 +252,10 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSess
   }
   const std::string folder = form.residue ? form.residue->ResFolder : "";
   if (!CheckForm(form, folder, port)) return std::nullopt;
-  const AnalysisSettings settings = SettingsFromForm(form, session);
+  RdfTables rdf;
+  if (form.monte_carlo && !ReadDistributionFiles(*form.residue, session, port, rdf))
+    return std::nullopt;
+  const AnalysisSettings settings = SettingsFromForm(form, session, &rdf);
   const PassFileLayout layout{session.support.DatabaseKind,
                               session.support.StandardPopulationCount()};
   if (!WritePassFile(session.folder / kPassFileName, settings, layout)) {
