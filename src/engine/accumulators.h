@@ -11,6 +11,7 @@ struct PopulationAccumulators {
   std::array<float, kBinCount> bound{};   // upper bound of each bin
   std::array<double, kBinCount> bin_w{};  // sum of sample weights per bin
   float m = 0;                            // calibration mean
+  double log_m = 0;                       // its natural logarithm
   double sum_wx = 0;
   double sum_wx2 = 0;
   double sum_w = 0;

@@ -3,9 +3,6 @@
 #include <cmath>
 
 namespace acute {
-namespace {
-const double kLogStep = std::log(1.01);
-}
 
 float CalibrationMean(double sum_wx, double sum_w) {
   float m = sum_w > 0 ? static_cast<float>(sum_wx / sum_w) : 0.0f;
@@ -14,6 +11,7 @@ float CalibrationMean(double sum_wx, double sum_w) {
 
 void LayOutAcuteBins(PopulationAccumulators& a) {
   const double m = a.m;
+  a.log_m = std::log(m);
   a.bound[0] = 0;
   for (int k = 1; k <= 100; ++k) a.bound[k] = static_cast<float>(k * m / 100);
   for (int k = 101; k <= 1475; ++k) a.bound[k] = static_cast<float>(m * std::pow(1.01, k - 100));
@@ -27,7 +25,8 @@ int AcuteBin(float x, float m) {
     int k = static_cast<int>(std::floor(100.0 * x / m)) + 1;
     return k > 100 ? 100 : k;
   }
-  const int k = static_cast<int>(std::floor(std::log(static_cast<double>(x) / m) / kLogStep)) + 101;
+  const double log_ratio = std::log(static_cast<double>(x)) - std::log(static_cast<double>(m));
+  const int k = static_cast<int>(std::floor(log_ratio * kInverseLogStep)) + 101;
   if (k > 1475) return 1476;
   return k < 101 ? 101 : k;
 }

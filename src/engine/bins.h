@@ -5,6 +5,9 @@
 
 namespace acute {
 
+// 1 / ln(1.01): the logarithmic bins are each 1 % wider than the one below.
+inline const double kInverseLogStep = 1.0 / 0.009950330853168092;
+
 // The calibration mean from the sums of the calibration pass (0 becomes 0.000001).
 float CalibrationMean(double sum_wx, double sum_w);
 

@@ -1,10 +1,17 @@
 #include "engine/survey_pass.h"
 
+#include <array>
+#include <atomic>
 #include <bit>
+#include <chrono>
+#include <cmath>
+#include <exception>
 #include <optional>
+#include <thread>
 
 #include "common/errors.h"
 #include "engine/bins.h"
+#include "engine/draw_plan.h"
 #include "engine/residue_sampler.h"
 #include "random/uniform_source.h"
 
@@ -40,19 +47,32 @@ class ProgressCounter {
   int shown_ = -1;
 };
 
+[[noreturn]] void HandleFailure(std::exception_ptr error, UserPort& port) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const ChemicalSelectionError& e) {
+    Tell(port, "Tarn-VELD Acute Module", e.what());
+    throw ProgramEnds(e.what());
+  }
+}
+
 // The exposure of one day pass for one iteration.
 class ExposureComputer {
  public:
-  ExposureComputer(const PassSetup& s, PassKind kind)
+  // `skip`: the draws that come before this computer's persons.
+  ExposureComputer(const PassSetup& s, PassKind kind, double timer, std::uint64_t skip)
       : s_(s), calibration_(kind == PassKind::Calibration), reversal_(s.reversal && !calibration_) {
     const MonteCarloSetup* mc = s.monte_carlo;
     if (mc == nullptr) return;
     mean_ = mc->tables->mc.FfMeanResidue.data();
     cum_total_ = mc->tables->cum_ratio_total.data();
     if (calibration_) return;
-    uniforms_.emplace(mc->mersenne_twister, mc->seed, TimerSeconds());
+    uniforms_.emplace(mc->mersenne_twister, mc->seed, timer);
+    uniforms_->Skip(skip);
     sampler_.emplace(*mc->tables, *mc->distributions, *uniforms_, mc->hold_residues);
   }
+  ExposureComputer(const ExposureComputer&) = delete;
+  ExposureComputer& operator=(const ExposureComputer&) = delete;
 
   float Exposure(const DayPass& pass, float body_weight) {
     const RelevantEntry* entries = s_.passes->entries.data() + pass.first;
@@ -96,12 +116,37 @@ class ExposureComputer {
   std::vector<float> contribution_;
 };
 
-void RunPersons(const PassSetup& s, int iterations, int day_passes, bool bins,
-                std::vector<PopulationAccumulators>& populations, ProgressCounter& progress,
-                ExposureComputer& exposure) {
+// The persons [first, last) of a pass, with accumulators of their own.
+struct PassShare {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  std::uint64_t skipped_draws = 0;  // uniform draws taken by the persons before `first`
+  std::vector<PopulationAccumulators> populations;
+};
+
+// Adds one value to every population of `mask`: the logarithm of the value is taken once.
+void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
+                     std::vector<PopulationAccumulators>& populations) {
+  const double log_x = bins && x > 0 ? std::log(static_cast<double>(x)) : 0;
+  for (std::uint64_t m = mask; m != 0; m &= m - 1) {
+    PopulationAccumulators& a = populations[std::countr_zero(m)];
+    a.sum_wx += w * x;
+    a.sum_wx2 += w * (static_cast<double>(x) * x);
+    a.sum_w += w;
+    a.n += 1;
+    if (x > a.max_x) a.max_x = x;
+    if (bins) a.bin_w[x > 0 ? AcuteBinFromLog(x, log_x, a) : 0] += w;
+  }
+}
+
+// Runs the persons of a share; `tick` is called once per person record.
+template <typename Tick>
+void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
+                ExposureComputer& exposure, Tick tick) {
   const ConsumptionData& data = *s.data;
-  for (std::size_t person = 0; person < data.PersonRecords(); ++person) {
-    progress.Person(person + 1);
+  const int day_passes = s.passes->passes_per_group;
+  for (std::size_t person = share.first; person < share.last; ++person) {
+    tick();
     for (std::uint32_t g = data.person_first_group[person]; g < data.person_first_group[person + 1];
          ++g) {
       const std::uint64_t mask = (*s.membership)[g];
@@ -109,7 +154,7 @@ void RunPersons(const PassSetup& s, int iterations, int day_passes, bool bins,
       const SurveyGroup& group = data.groups[g];
       const double w = group.sample_weight;
       for (std::uint64_t m = mask; m != 0; m &= m - 1) {
-        PopulationAccumulators& a = populations[std::countr_zero(m)];
+        PopulationAccumulators& a = share.populations[std::countr_zero(m)];
         a.tot_w += w * day_passes * iterations;
         a.tot_n += static_cast<double>(day_passes) * iterations;
       }
@@ -118,16 +163,59 @@ void RunPersons(const PassSetup& s, int iterations, int day_passes, bool bins,
         if (pass.count == 0) continue;  // a non-consumer: counted in the totals only
         for (int it = 0; it < iterations; ++it) {
           const float e = exposure.Exposure(pass, group.body_weight);
-          if (pass.total_grams == 0) continue;
-          for (std::uint64_t m = mask; m != 0; m &= m - 1)
-            Accumulate(populations[std::countr_zero(m)], e, w, bins);
+          if (pass.total_grams != 0) AccumulateValue(mask, e, w, bins, share.populations);
         }
       }
     }
   }
 }
 
+// The uniform draws that the persons [first, last) take in a Monte Carlo main pass.
+std::uint64_t DrawsOf(const PassSetup& s, std::size_t first, std::size_t last, int iterations) {
+  const ConsumptionData& data = *s.data;
+  std::vector<std::int16_t> plan;
+  std::uint64_t draws = 0;
+  for (std::size_t g = data.person_first_group[first]; g < data.person_first_group[last]; ++g) {
+    if ((*s.membership)[g] == 0) continue;
+    for (int k = 0; k < s.passes->passes_per_group; ++k) {
+      const DayPass& pass = s.passes->Pass(g, k);
+      plan.clear();
+      draws += static_cast<std::uint64_t>(AppendDrawPlan(s.passes->entries.data() + pass.first,
+                                                         pass.count, *s.monte_carlo->tables,
+                                                         s.monte_carlo->hold_residues, plan)) *
+               static_cast<std::uint64_t>(iterations);
+    }
+  }
+  return draws;
+}
+
+void Merge(const PassShare& share, std::vector<PopulationAccumulators>& populations) {
+  for (std::size_t p = 0; p < populations.size(); ++p) {
+    PopulationAccumulators& a = populations[p];
+    const PopulationAccumulators& b = share.populations[p];
+    for (int k = 0; k < kBinCount; ++k) a.bin_w[k] += b.bin_w[k];
+    a.sum_wx += b.sum_wx;
+    a.sum_wx2 += b.sum_wx2;
+    a.sum_w += b.sum_w;
+    a.n += b.n;
+    a.tot_w += b.tot_w;
+    a.tot_n += b.tot_n;
+    a.max_x = std::max(a.max_x, b.max_x);
+  }
+}
+
 }  // namespace
+
+int AcuteBinFromLog(float x, double log_x, const PopulationAccumulators& a) {
+  const float r = x / a.m;
+  if (r < 1) {
+    const int k = static_cast<int>(std::floor(100.0 * x / a.m)) + 1;
+    return k > 100 ? 100 : k;
+  }
+  const int k = static_cast<int>(std::floor((log_x - a.log_m) * kInverseLogStep)) + 101;
+  if (k > 1475) return 1476;
+  return k < 101 ? 101 : k;
+}
 
 void Accumulate(PopulationAccumulators& a, float x, double w, bool with_bins) {
   a.sum_wx += w * x;
@@ -138,21 +226,58 @@ void Accumulate(PopulationAccumulators& a, float x, double w, bool with_bins) {
   if (with_bins) a.bin_w[AcuteBin(x, a.m)] += w;
 }
 
+// The survey is split into two fixed halves, run side by side and merged in order; the
+// split does not depend on the machine, so a run gives the same figures everywhere. The
+// second half's generator starts where the first half's draws end.
 void RunSurveyPass(PassKind kind, const PassSetup& s,
                    std::vector<PopulationAccumulators>& populations, UserPort& port) {
   for (auto& p : populations) p.ClearSums();
   const int iterations = kind == PassKind::Calibration ? 1 : s.iterations;
-  const int day_passes = s.passes->passes_per_group;
   const bool bins = kind == PassKind::Main;
-  const ConsumptionData& data = *s.data;
-  ProgressCounter progress(port, s.caption, kind, data.PersonRecords());
-  ExposureComputer exposure(s, kind);
+  const std::size_t persons = s.data->PersonRecords();
+  const std::size_t middle = s.split ? persons / 2 : persons;
+  std::array<PassShare, 2> shares;
+  shares[0] = {0, middle, 0, populations};
+  shares[1] = {middle, persons, 0, populations};
+  const double timer = TimerSeconds();
+  if (s.monte_carlo != nullptr && kind != PassKind::Calibration && middle < persons)
+    shares[1].skipped_draws = DrawsOf(s, 0, middle, iterations);
+  ExposureComputer first(s, kind, timer, 0);
+  ExposureComputer second(s, kind, timer, shares[1].skipped_draws);
+
+  ProgressCounter progress(port, s.caption, kind, persons);
+  std::atomic<std::size_t> done{0};
+  std::atomic<bool> stop{false};
+  std::exception_ptr worker_error;
+  std::thread worker([&] {
+    try {
+      RunPersons(s, iterations, bins, shares[1], second, [&] {
+        if (stop.load(std::memory_order_relaxed)) throw RunEnds("stopped");
+        done.fetch_add(1, std::memory_order_relaxed);
+      });
+    } catch (...) {
+      worker_error = std::current_exception();
+    }
+  });
   try {
-    RunPersons(s, iterations, day_passes, bins, populations, progress, exposure);
-  } catch (const ChemicalSelectionError& e) {
-    Tell(port, "Tarn-VELD Acute Module", e.what());
-    throw ProgramEnds(e.what());
+    std::size_t mine = 0;
+    RunPersons(s, iterations, bins, shares[0], first,
+               [&] { progress.Person(++mine + done.load(std::memory_order_relaxed)); });
+    while (done.load() < shares[1].last - shares[1].first && !worker_error) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      progress.Person(mine + done.load());
+      if (done.load() + mine >= persons) break;
+    }
+  } catch (...) {
+    stop = true;
+    worker.join();
+    HandleFailure(std::current_exception(), port);
   }
+  worker.join();
+  if (worker_error) HandleFailure(worker_error, port);
+  for (auto& p : populations) p.ClearSums();
+  Merge(shares[0], populations);
+  Merge(shares[1], populations);
 }
 
 }  // namespace acute

@@ -38,12 +38,18 @@ struct PassSetup {
   double half_life = 0;
   std::string caption;                           // progress window caption
   const MonteCarloSetup* monte_carlo = nullptr;  // null in a deterministic run
+  // The survey runs in two fixed halves side by side; false runs it in one piece (the
+  // figures agree but for the order in which the weighted sums are added).
+  bool split = true;
 };
 
 // Runs the pass; throws RunEnds when Cancel is confirmed, ProgramEnds after "Error selecting
 // ii".
 void RunSurveyPass(PassKind kind, const PassSetup& setup,
                    std::vector<PopulationAccumulators>& populations, UserPort& port);
+
+// The acute bin of x > 0 from its natural logarithm (taken once for all populations).
+int AcuteBinFromLog(float x, double log_x, const PopulationAccumulators& a);
 
 // Adds one accumulated value of weight w to a population.
 void Accumulate(PopulationAccumulators& a, float x, double w, bool with_bins);
