@@ -12,3 +12,9 @@ echo "== Deterministic acute analysis of SAMPLE =="
   --pop 1 --pop 2 --pop 7 --pop 14 \
   --custom "Toddlers 1-2 yrs|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2" \
   --report SAMPLE --plot SAMPLE --comment "Sample deterministic run"
+echo
+echo "== Monte Carlo acute analysis of SAMPLEMC (1000 iterations, seed 1, Mersenne Twister) =="
+"$acute" --data "$data" --yes analyze --residue SAMPLEMC.R10 \
+  --pop 1 --pop 2 --pop 7 --pop 14 \
+  --custom "Toddlers 1-2 yrs|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2" \
+  --mc 1000 --seed 1 --rng mt --report SAMPLEMC --plot SAMPLEMC --comment "Sample Monte Carlo run"
