@@ -82,7 +82,7 @@ void PrintSummary(const std::filesystem::path& report) {
 
 int Finish(const std::optional<EngineOutcome>& outcome) {
   if (!outcome || !outcome->completed) return 1;
-  std::cout << "Last acute report: " << outcome->last_report.string() << "\n";
+  std::cout << "Last report: " << outcome->last_report.string() << "\n";
   for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
   std::cout << "\n";
   PrintSummary(outcome->last_report);
@@ -127,6 +127,9 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   }
   if (o.populations.empty() && o.custom.empty()) form.standard[0] = true;
   for (const auto& c : o.custom) form.custom.push_back(ParseCustom(c));
+  form.dwloc_mode = o.dwloc;
+  form.save_dwloc = !o.dwloc_report.empty();
+  form.dwloc_name = o.dwloc_report;
   form.save_report = !o.report.empty();
   form.report_name = o.report;
   form.save_plot = !o.plot.empty();

@@ -40,6 +40,8 @@ struct AnalyzeOptions {
   std::string report;
   std::string plot;
   std::string comment;
+  bool dwloc = false;
+  std::string dwloc_report;
   std::optional<int> iterations;  // --mc
   std::optional<int> seed;
   std::string rng = "vb";
@@ -63,6 +65,7 @@ struct SpecsOptions {
   std::vector<std::string> percentiles;
 };
 
+int RunShow(const GlobalOptions& global, const std::string& what);
 int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);

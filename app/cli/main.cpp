@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
                         "eating occasions instead of daily totals");
   analyze_cmd->add_option("--reversal", analyze.reversal,
                           "residue reversal with this half-life in hours (implies --occasions)");
-  analyze_cmd->add_flag("--qa", analyze.qa, "QA listing (DWLOC runs)");
+  analyze_cmd->add_flag("--qa", analyze.qa,
+                        "QA listing of a DWLOC analysis, written to dwloc2.tmp in the data folder");
   analyze_cmd->add_option("--noel", analyze.noel, "NOEL (default: the residue file's)");
   analyze_cmd->add_option("--arfd", analyze.arfd,
                           "acute reference dose (default: the residue file's)");
@@ -58,8 +59,14 @@ int main(int argc, char** argv) {
   analyze_cmd->add_option("--custom", analyze.custom,
                           "custom population \"NAME|season|region|race|sex|nursing|age[|PAD]\", "
                           "items of a line separated by commas (5 each, 3 for nursing)");
-  analyze_cmd->add_option("--report", analyze.report, "save the report as NAME (.AC10)");
-  analyze_cmd->add_option("--plot", analyze.plot, "save the plot file as NAME (.PLT)");
+  analyze_cmd->add_option("--report", analyze.report, "save the acute report as NAME (.AC10)");
+  analyze_cmd->add_option("--plot", analyze.plot,
+                          "save the plot file as NAME (.PLT; .DWP in a DWLOC analysis)");
+  analyze_cmd->add_flag("--dwloc", analyze.dwloc,
+                        "a DWLOC analysis (drinking-water levels of comparison) instead of an "
+                        "acute analysis");
+  analyze_cmd->add_option("--dwloc-report", analyze.dwloc_report,
+                          "save the DWLOC report as NAME (.DWL)");
   analyze_cmd->add_option("--comment", analyze.comment, "run comment");
   analyze_cmd->add_option("--mc", analyze.iterations,
                           "Monte Carlo analysis with this many iterations (1-5000)");
@@ -95,6 +102,14 @@ int main(int argc, char** argv) {
                    "exactly three summary percentiles out of 90 95 97.5 99 99.5 99.75 99.9")
       ->delimiter(',');
 
+  std::string show_what;
+  auto* show_cmd = app.add_subcommand(
+      "show", "print the last acute or DWLOC report or plot file, or the QA listing");
+  show_cmd
+      ->add_option("WHAT", show_what, "last-report, last-plot, last-dwloc, last-dwloc-plot or qa")
+      ->required()
+      ->check(CLI::IsMember({"last-report", "last-plot", "last-dwloc", "last-dwloc-plot", "qa"}));
+
   CLI11_PARSE(app, argc, argv);
   for (const auto& pv : pad_values) {
     const auto eq = pv.find('=');
@@ -118,6 +133,7 @@ int main(int argc, char** argv) {
     if (*analyze_cmd) return RunAnalyze(global, analyze);
     if (*run_cmd) return RunPassFile(global, run);
     if (*specs_cmd) return RunSpecs(global, specs);
+    if (*show_cmd) return RunShow(global, show_what);
   } catch (const acute::ProgramEnds& e) {
     std::cerr << "acute: stopped: " << e.what() << "\n";
     return 1;

@@ -12,6 +12,7 @@ struct PopulationAccumulators {
   std::array<double, kBinCount> bin_w{};  // sum of sample weights per bin
   float m = 0;                            // calibration mean
   double log_m = 0;                       // its natural logarithm
+  float largest_dwloc = 0;                // DWLOC runs: T, the top of the bins
   double sum_wx = 0;
   double sum_wx2 = 0;
   double sum_w = 0;

@@ -31,4 +31,28 @@ int AcuteBin(float x, float m) {
   return k < 101 ? 101 : k;
 }
 
+void LayOutDwlocBins(PopulationAccumulators& a, float largest) {
+  const double m = a.m;
+  const double t = largest;
+  a.log_m = std::log(m);
+  a.largest_dwloc = largest;
+  for (int k = 0; k <= 100; ++k) a.bound[k] = static_cast<float>(m + (t - m) * (100 - k) / 100);
+  for (int k = 101; k <= 1474; ++k) a.bound[k] = static_cast<float>(m * std::pow(0.99, k - 100));
+  a.bound[1475] = a.bound[1476] = 0;
+}
+
+int DwlocBin(float v, float m, float t) {
+  if (v == 0) return 1476;
+  if (v > m) {
+    // A span of 0 (or a value above the largest possible) lands in the top bin.
+    if (!(t > m)) return 0;
+    const int k = 100 - static_cast<int>(std::floor((static_cast<double>(v) - m) * 100 / (t - m)));
+    return k < 0 ? 0 : k;
+  }
+  const int k =
+      static_cast<int>(std::floor(std::log(static_cast<double>(v) / m) / std::log(0.99))) + 101;
+  if (k > 1475) return 1475;
+  return k < 101 ? 101 : k;
+}
+
 }  // namespace acute

@@ -17,4 +17,11 @@ void LayOutAcuteBins(PopulationAccumulators& a);
 // The acute bin of an exposure x >= 0 for calibration mean m.
 int AcuteBin(float x, float m);
 
+// The DWLOC bins, descending: from T (the largest DWLOC possible) down to the calibration
+// mean in 100 equal steps, then each bin 1 % narrower, bins 1475 and 1476 at 0.
+void LayOutDwlocBins(PopulationAccumulators& a, float largest);
+
+// The DWLOC bin of a value v >= 0 for calibration mean m and largest DWLOC t.
+int DwlocBin(float v, float m, float t);
+
 }  // namespace acute

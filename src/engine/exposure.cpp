@@ -27,6 +27,24 @@ void CollectPass(const ConsumptionData& data, std::uint32_t first, int n,
 
 }  // namespace
 
+NegativeWaterError::NegativeWaterError(const SurveyGroup& group, float grams)
+    : std::runtime_error("a negative indirect drinking-water amount (" + std::to_string(grams) +
+                         " g)"),
+      person(group.person),
+      member(group.member) {}
+
+float DrinkingWater(const FoodEntry* entries, int n, const WaterForms& water,
+                    const SurveyGroup& group) {
+  float w = 0;
+  for (int i = 0; i < n; ++i) {
+    const int f = entries[i].food_form;
+    const bool indirect = f >= water.indirect_first && f <= water.indirect_last;
+    if (indirect && entries[i].grams < 0) throw NegativeWaterError(group, entries[i].grams);
+    if (indirect || (f == water.direct && f != 0)) w += entries[i].grams / 1000;
+  }
+  return w < 0.03f ? 0.03f : w;
+}
+
 double DecimalHour(int time) {
   const double h = time / 100.0;
   const double whole = std::floor(h);
@@ -34,7 +52,7 @@ double DecimalHour(int time) {
 }
 
 SurveyPasses CollectRelevantEntries(const ConsumptionData& data, const std::vector<float>& factor,
-                                    bool two_day_average) {
+                                    bool two_day_average, const WaterForms* water) {
   SurveyPasses out;
   out.passes_per_group = two_day_average ? 1 : 2;
   out.passes.reserve(data.groups.size() * out.passes_per_group);
@@ -45,14 +63,18 @@ SurveyPasses CollectRelevantEntries(const ConsumptionData& data, const std::vect
       DayPass pass{static_cast<std::uint32_t>(out.entries.size()), 0, 0};
       int previous = 1;
       CollectPass(data, g.first_entry, n1 + n2, factor, previous, out, pass);
+      if (water)
+        pass.water_kg = DrinkingWater(data.entries.data() + g.first_entry, n1 + n2, *water, g);
       out.passes.push_back(pass);
       continue;
     }
     for (int day = 0; day < 2; ++day) {
       DayPass pass{static_cast<std::uint32_t>(out.entries.size()), 0, 0};
       int previous = 1;
-      CollectPass(data, g.first_entry + (day == 0 ? 0 : n1), day == 0 ? n1 : n2, factor, previous,
-                  out, pass);
+      const std::uint32_t first = g.first_entry + (day == 0 ? 0 : n1);
+      const int n = day == 0 ? n1 : n2;
+      CollectPass(data, first, n, factor, previous, out, pass);
+      if (water) pass.water_kg = DrinkingWater(data.entries.data() + first, n, *water, g);
       out.passes.push_back(pass);
     }
   }

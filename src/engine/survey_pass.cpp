@@ -12,6 +12,7 @@
 #include "common/errors.h"
 #include "engine/bins.h"
 #include "engine/draw_plan.h"
+#include "engine/qa_listing.h"
 #include "engine/residue_sampler.h"
 #include "random/uniform_source.h"
 
@@ -74,17 +75,19 @@ class ExposureComputer {
   ExposureComputer(const ExposureComputer&) = delete;
   ExposureComputer& operator=(const ExposureComputer&) = delete;
 
-  float Exposure(const DayPass& pass, float body_weight) {
+  // With `qa`, every entry's contribution is listed.
+  float Exposure(const DayPass& pass, float body_weight, QaListing* qa = nullptr) {
     const RelevantEntry* entries = s_.passes->entries.data() + pass.first;
     const float* factor = s_.factor->data();
+    qa_ = qa;
     float e = 0;
-    if (s_.monte_carlo == nullptr && !reversal_) {
+    if (s_.monte_carlo == nullptr && !reversal_ && qa == nullptr) {
       e = SummedExposure(entries, pass.count, factor);
     } else {
       if (sampler_) sampler_->StartIteration();
       if (reversal_) contribution_.resize(pass.count);
       for (std::uint32_t i = 0; i < pass.count; ++i) {
-        const float c = Contribution(entries[i], factor);
+        const float c = Contribution(entries[i], factor, static_cast<int>(i) + 1);
         if (reversal_)
           contribution_[i] = c;
         else
@@ -98,12 +101,17 @@ class ExposureComputer {
   }
 
  private:
-  float Contribution(const RelevantEntry& entry, const float* factor) {
+  float Contribution(const RelevantEntry& entry, const float* factor, int number) {
     const int f = entry.food_form;
     const float fg = factor[f] * entry.grams;
-    if (cum_total_ == nullptr || cum_total_[f] == 0) return fg;
-    if (calibration_) return fg * mean_[f];
-    return fg * sampler_->Residue(f);
+    float c = fg;
+    float residue = s_.residue != nullptr ? (*s_.residue)[f] : 0.0f;
+    if (cum_total_ != nullptr && cum_total_[f] != 0) {
+      residue = calibration_ ? mean_[f] : sampler_->Residue(f);
+      c = fg * residue;
+    }
+    if (qa_ != nullptr && c != 0) qa_->Entry(number, factor[f], entry.grams, residue, c);
+    return c;
   }
 
   const PassSetup& s_;
@@ -114,6 +122,7 @@ class ExposureComputer {
   std::optional<UniformSource> uniforms_;
   std::optional<ResidueSampler> sampler_;
   std::vector<float> contribution_;
+  QaListing* qa_ = nullptr;
 };
 
 // The persons [first, last) of a pass, with accumulators of their own.
@@ -139,10 +148,70 @@ void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
   }
 }
 
+// Adds the DWLOC value of every population of `mask`: D = (tox - X) x bw / W, at least 0.
+void AccumulateDwloc(std::uint64_t mask, float x, const SurveyGroup& group, const DayPass& pass,
+                     double w, bool bins, const PassSetup& s,
+                     std::vector<PopulationAccumulators>& populations, QaListing* qa) {
+  for (std::uint64_t m = mask; m != 0; m &= m - 1) {
+    const int p = std::countr_zero(m);
+    PopulationAccumulators& a = populations[p];
+    const float tox = (*s.dwloc_tox)[p];
+    float d = (tox - x) * group.body_weight / pass.water_kg;
+    if (d < 0) d = 0;
+    if (qa != nullptr) qa->Equation(tox, x, group.body_weight, pass.water_kg, d);
+    a.sum_wx += w * d;
+    a.sum_wx2 += w * (static_cast<double>(d) * d);
+    a.sum_w += w;
+    a.n += 1;
+    if (d > a.max_x) a.max_x = d;
+    if (d < a.min_v) a.min_v = d;
+    if (bins) a.bin_w[DwlocBin(d, a.m, a.largest_dwloc)] += w;
+  }
+}
+
+void ListWater(const PassSetup& s, const SurveyGroup& group, int k, QaListing& qa) {
+  const int n1 = group.day_entries[0];
+  const int n2 = group.day_entries[1];
+  const bool both = s.passes->passes_per_group == 1;
+  const std::uint32_t first = group.first_entry + (k == 0 ? 0 : n1);
+  const int n = both ? n1 + n2 : (k == 0 ? n1 : n2);
+  const WaterForms& water = *s.water;
+  for (int i = 0; i < n; ++i) {
+    const FoodEntry& e = s.data->entries[first + i];
+    const bool indirect = e.food_form >= water.indirect_first && e.food_form <= water.indirect_last;
+    if (indirect || (e.food_form == water.direct && e.food_form != 0))
+      qa.WaterEntry(indirect, e.food_form, e.grams);
+  }
+}
+
+// One day pass of a DWLOC run: every iteration's DWLOC values, consumers or not.
+void RunDwlocPass(const PassSetup& s, const SurveyGroup& group, const DayPass& pass, int k,
+                  std::uint64_t mask, int iterations, bool bins, PassShare& share,
+                  ExposureComputer& exposure, bool calibration) {
+  if (calibration)
+    for (std::uint64_t m = mask; m != 0; m &= m - 1) {
+      PopulationAccumulators& a = share.populations[std::countr_zero(m)];
+      if (group.body_weight > a.max_bw) a.max_bw = group.body_weight;
+    }
+  QaListing* qa = calibration ? nullptr : s.qa;
+  if (qa != nullptr) {
+    qa->PersonDay(group.person, group.member, k + 1);
+    ListWater(s, group, k, *qa);
+    qa->TotalWater(pass.water_kg);
+  }
+  for (int it = 0; it < iterations; ++it) {
+    if (qa != nullptr) qa->Iteration(it + 1);
+    const float x = exposure.Exposure(pass, group.body_weight, qa);
+    if (qa != nullptr) qa->BodyWeight(group.body_weight, x);
+    AccumulateDwloc(mask, x, group, pass, group.sample_weight, bins, s, share.populations, qa);
+  }
+}
+
 // Runs the persons of a share; `tick` is called once per person record.
 template <typename Tick>
 void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
                 ExposureComputer& exposure, Tick tick) {
+  const bool dwloc = s.dwloc_tox != nullptr;
   const ConsumptionData& data = *s.data;
   const int day_passes = s.passes->passes_per_group;
   for (std::size_t person = share.first; person < share.last; ++person) {
@@ -160,6 +229,10 @@ void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
       }
       for (int k = 0; k < day_passes; ++k) {
         const DayPass& pass = s.passes->Pass(g, k);
+        if (dwloc) {
+          RunDwlocPass(s, group, pass, k, mask, iterations, bins, share, exposure, !bins);
+          continue;
+        }
         if (pass.count == 0) continue;  // a non-consumer: counted in the totals only
         for (int it = 0; it < iterations; ++it) {
           const float e = exposure.Exposure(pass, group.body_weight);
@@ -201,6 +274,8 @@ void Merge(const PassShare& share, std::vector<PopulationAccumulators>& populati
     a.tot_w += b.tot_w;
     a.tot_n += b.tot_n;
     a.max_x = std::max(a.max_x, b.max_x);
+    a.min_v = std::min(a.min_v, b.min_v);
+    a.max_bw = std::max(a.max_bw, b.max_bw);
   }
 }
 
@@ -235,7 +310,8 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   const int iterations = kind == PassKind::Calibration ? 1 : s.iterations;
   const bool bins = kind == PassKind::Main;
   const std::size_t persons = s.data->PersonRecords();
-  const std::size_t middle = s.split ? persons / 2 : persons;
+  // The QA listing follows the survey in order: it is written in one piece.
+  const std::size_t middle = s.split && s.qa == nullptr ? persons / 2 : persons;
   std::array<PassShare, 2> shares;
   shares[0] = {0, middle, 0, populations};
   shares[1] = {middle, persons, 0, populations};

@@ -10,6 +10,7 @@
 #include "engine/consumption_data.h"
 #include "engine/distribution_tables.h"
 #include "engine/exposure.h"
+#include "engine/qa_listing.h"
 #include "engine/run_tables.h"
 
 namespace acute {
@@ -41,6 +42,13 @@ struct PassSetup {
   // The survey runs in two fixed halves side by side; false runs it in one piece (the
   // figures agree but for the order in which the weighted sums are added).
   bool split = true;
+  // DWLOC runs: the toxicity value of each population (report order), the drinking-water
+  // food forms, and the QA listing when one is asked for (main pass).
+  const std::vector<float>* dwloc_tox = nullptr;
+  const WaterForms* water = nullptr;
+  QaListing* qa = nullptr;
+  // Residue of each food form, for the QA listing.
+  const std::vector<float>* residue = nullptr;
 };
 
 // Runs the pass; throws RunEnds when Cancel is confirmed, ProgramEnds after "Error selecting

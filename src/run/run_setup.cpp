@@ -18,7 +18,6 @@ namespace {
 
 void RefuseWhatIsNotBuilt(const AnalysisSettings& s, UserPort& port) {
   if (s.IsBatch()) CannotRun(port, "Batch runs are not available in this version.");
-  if (s.dwloc == 1) CannotRun(port, "DWLOC analyses are not available in this version.");
   if (s.cec_flag == 1)
     CannotRun(port, "Critical exposure contribution files are not available in this version.");
 }
@@ -88,6 +87,35 @@ void SetUpMonteCarlo(RunSetup& run, UserPort& port) {
   run.mc_setup.hold_residues = run.form.hold_residues;
 }
 
+WaterForms WaterFormsOf(const MasterLists& m) {
+  WaterForms w;
+  if (m.RacCount() >= kDirectWaterAllSources && m.RacFfCount[kDirectWaterAllSources] > 0)
+    w.direct = m.RacFirstFf[kDirectWaterAllSources];
+  if (m.RacCount() >= kIndirectWater && m.RacFfCount[kIndirectWater] > 0) {
+    w.indirect_first = m.RacFirstFf[kIndirectWater];
+    w.indirect_last = w.indirect_first + m.RacFfCount[kIndirectWater] - 1;
+  }
+  return w;
+}
+
+// The toxicity value of each population: its PAD when PADs are used and it has one, else
+// the acute reference dose.
+void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
+  const AnalysisSettings& s = run.settings;
+  for (const SelectedPopulation& p : run.selected) {
+    float pad = 0;
+    if (p.custom)
+      pad = s.custom[p.custom_index].pad;
+    else if (p.standard_number < static_cast<int>(s.standard_pad.size()))
+      pad = s.standard_pad[p.standard_number];
+    run.dwloc_tox.push_back(s.pad_flag == 1 && pad > 0 ? pad : s.arfd);
+  }
+  if (!run.form.qa_listing) return;
+  run.qa = std::make_unique<QaListing>(session.folder / kQaListingFileName);
+  if (!run.qa->Ok())
+    CannotRun(port, "Can't write file " + (session.folder / kQaListingFileName).string() + ".");
+}
+
 }  // namespace
 
 bool MissingWater(const SurveyGroup& g, int kind) {
@@ -126,8 +154,20 @@ RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, User
   if (run.monte_carlo) SetUpMonteCarlo(run, port);
   if (!run.monte_carlo) run.settings.iterations = 1;
   run.consumption = ReadConsumptionData(files, occasions, session.support.DatabaseKind, port);
-  run.passes = CollectRelevantEntries(run.consumption, run.tables.factor, run.form.two_day_average);
+  const bool dwloc = run.settings.dwloc == 1;
+  if (dwloc) run.water = WaterFormsOf(run.master);
+  try {
+    run.passes = CollectRelevantEntries(run.consumption, run.tables.factor,
+                                        run.form.two_day_average, dwloc ? &run.water : nullptr);
+  } catch (const NegativeWaterError& e) {
+    const std::string text = "The food consumption data are damaged: person " +
+                             std::to_string(e.person) + " (member " + std::to_string(e.member) +
+                             ") has " + e.what() + ". The analysis cannot continue.";
+    Tell(port, "Damaged food consumption file", text, Icon::Critical);
+    throw RunEnds(text);
+  }
   DecideMembership(run, session.support, port);
+  if (dwloc) SetUpDwloc(run, session, port);
   return run;
 }
 
@@ -138,7 +178,8 @@ void RunAnalysisPasses(RunSetup& run, const std::string& caption, UserPort& port
   pass.membership = &run.membership;
   pass.factor = &run.tables.factor;
   pass.iterations = run.settings.iterations;
-  pass.per_kg = run.settings.per_kg == 1;
+  const bool dwloc = run.settings.dwloc == 1;
+  pass.per_kg = run.settings.per_kg == 1 || dwloc;
   pass.two_day_average = run.form.two_day_average;
   pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
   pass.half_life = run.form.half_life_hours;
@@ -147,11 +188,21 @@ void RunAnalysisPasses(RunSetup& run, const std::string& caption, UserPort& port
   run.mc_setup.tables = &run.tables;
   run.mc_setup.distributions = &run.distributions;
   pass.monte_carlo = run.monte_carlo ? &run.mc_setup : nullptr;
-  RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
-  for (auto& a : run.accumulators) {
-    a.m = CalibrationMean(a.sum_wx, a.sum_w);
-    LayOutAcuteBins(a);
+  if (dwloc) {
+    pass.dwloc_tox = &run.dwloc_tox;
+    pass.water = &run.water;
   }
+  pass.residue = &run.tables.res.FfRes;
+  RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
+  for (std::size_t p = 0; p < run.accumulators.size(); ++p) {
+    PopulationAccumulators& a = run.accumulators[p];
+    a.m = CalibrationMean(a.sum_wx, a.sum_w);
+    if (dwloc)
+      LayOutDwlocBins(a, run.dwloc_tox[p] * a.max_bw / 0.03f);
+    else
+      LayOutAcuteBins(a);
+  }
+  pass.qa = run.qa.get();
   RunSurveyPass(PassKind::Main, pass, run.accumulators, port);
 }
 

@@ -2,6 +2,7 @@
 // The set-up phase of a run: the pass file, the data folder's files, the master lists, the
 // residue tables, the survey in memory and the population membership of every person-day.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "engine/distribution_tables.h"
 #include "engine/exposure.h"
 #include "engine/populations.h"
+#include "engine/qa_listing.h"
 #include "engine/run_tables.h"
 #include "engine/survey_pass.h"
 #include "inputs/master_lists.h"
@@ -33,6 +35,11 @@ struct RunSetup {
   std::vector<SelectedPopulation> selected;
   std::vector<std::uint64_t> membership;  // per survey group
   std::vector<PopulationAccumulators> accumulators;
+  // DWLOC runs only: the toxicity value of each population, the drinking-water food forms
+  // and the QA listing.
+  std::vector<float> dwloc_tox;
+  WaterForms water;
+  std::unique_ptr<QaListing> qa;
   // Monte Carlo runs only.
   bool monte_carlo = false;
   DistributionTables distributions;

@@ -39,7 +39,10 @@ struct MainForm {
   std::string report_name;
   bool save_plot = false;
   std::string plot_name;
-  bool qa_listing = false;
+  bool dwloc_mode = false;  // "&DWLOC Analysis" rather than "&Acute Analysis"
+  bool save_dwloc = false;  // "Save DWLOC Rpt"
+  std::string dwloc_name;
+  bool qa_listing = false;  // "QA DWLOC"
 
   std::vector<bool> standard;  // one per standard population, in table order
   struct Custom {

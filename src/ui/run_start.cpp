@@ -32,28 +32,74 @@ std::string OutputPath(const std::string& name, const std::string& working_folde
   return WithWorkingFolder(WithExtension(TrimBlanks(name), extension), working_folder);
 }
 
+// The run's report: the acute report, or the DWLOC report in a DWLOC run.
+struct ReportChoice {
+  bool save;
+  std::string name;
+  std::string extension;
+  std::string label;
+};
+
+ReportChoice ReportOf(const MainForm& f) {
+  if (f.dwloc_mode) return {f.save_dwloc, f.dwloc_name, ".DWL", "DWLOC Report file "};
+  return {f.save_report, f.report_name, ".AC10", "Acute Report file "};
+}
+
+bool CheckModeNotices(const MainForm& f, UserPort& port) {
+  if (f.dwloc_mode) {
+    if (!TrimBlanks(f.report_name).empty())
+      Tell(port, kWarning,
+           "You have entered a name for the Acute report but you are running a DWLOC analysis.",
+           Icon::Information);
+    if (f.save_dwloc && TrimBlanks(f.dwloc_name).empty())
+      return Refuse(port, kWarning,
+                    "If you want DWLOC report file to be saved, you must specify a valid file "
+                    "name (*.DWL)");
+    return true;
+  }
+  if (!TrimBlanks(f.dwloc_name).empty())
+    Tell(port, kWarning,
+         "You have entered a name for the DWLOC report but you are running a regular Acute "
+         "analysis.",
+         Icon::Information);
+  if (f.save_report && TrimBlanks(f.report_name).empty())
+    return Refuse(port, kWarning,
+                  "If you want Acute report file to be saved, you must specify a valid file name "
+                  "(*.AC10)");
+  return true;
+}
+
 bool CheckOutputs(const MainForm& f, const std::string& folder, UserPort& port) {
   if (f.save_plot && TrimBlanks(f.plot_name).empty())
     return Refuse(port, kWarning,
                   "If you want plot file to be saved, you must specify a valid name for this "
                   "file.");
-  if (f.save_report && TrimBlanks(f.report_name).empty())
-    return Refuse(port, kWarning,
-                  "If you want Acute report file to be saved, you must specify a valid file name "
-                  "(*.AC10)");
-  const std::string plot = OutputPath(f.plot_name, folder, ".PLT");
-  const std::string report = OutputPath(f.report_name, folder, ".AC10");
+  if (!CheckModeNotices(f, port)) return false;
+  const ReportChoice r = ReportOf(f);
+  const std::string plot = OutputPath(f.plot_name, folder, f.dwloc_mode ? ".DWP" : ".PLT");
+  const std::string report = OutputPath(r.name, folder, r.extension);
   const bool plot_exists = f.save_plot && FindFile(plot);
-  const bool report_exists = f.save_report && FindFile(report);
+  const bool report_exists = r.save && FindFile(report);
   if (plot_exists && report_exists)
-    return Confirm(port, "Plot file " + plot + " and Acute Report file " + report +
+    return Confirm(port, "Plot file " + plot + " and " + r.label + report +
                              " already exist. Do you want to write over the old files?");
   if (plot_exists)
     return Confirm(
         port, "Plot file " + plot + " already exists. Do you want to write over the old file?");
   if (report_exists)
-    return Confirm(port, "Acute Report file " + report +
-                             " already exists. Do you want to write over the old file?");
+    return Confirm(port,
+                   r.label + report + " already exists. Do you want to write over the old file?");
+  return true;
+}
+
+bool CheckDwloc(const MainForm& f, UserPort& port) {
+  if (!f.dwloc_mode) return true;
+  if (NumberOf(f.arfd) <= 0)
+    return Refuse(port, "Toxicology endpoint specification problem",
+                  "You must specify the aRfD when conducting a DWLOC analysis.");
+  if (!f.per_kg)
+    return Refuse(port, "Body weight specification problem",
+                  "You must divide exposure by body weight when conducting a DWLOC analysis.");
   return true;
 }
 
@@ -72,6 +118,7 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
                     "PAD is checked but no PAD values are entered. Use Edit PAD button to show "
                     "PAD data entry form.");
   }
+  if (!CheckDwloc(f, port)) return false;
   if (f.monte_carlo && !f.residue->OffersMonteCarlo())
     return Refuse(port, kWarning,
                   "This residue file has no residue distribution lines; a Monte Carlo analysis "
@@ -217,10 +264,13 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
   s.pad_flag = f.pad ? 1 : 0;
   s.standard_pad = f.standard_pad;
   s.standard_pad.resize(static_cast<std::size_t>(session.support.StandardPopulationCount()) + 8, 0);
+  s.dwloc = f.dwloc_mode ? 1 : 0;
   s.save_plot = f.save_plot ? 1 : 0;
-  s.plot_file = f.save_plot ? WithExtension(TrimBlanks(f.plot_name), ".PLT") : "";
-  s.save_report = f.save_report ? 1 : 0;
-  s.report_file = f.save_report ? WithExtension(TrimBlanks(f.report_name), ".AC10") : "";
+  s.plot_file =
+      f.save_plot ? WithExtension(TrimBlanks(f.plot_name), f.dwloc_mode ? ".DWP" : ".PLT") : "";
+  const ReportChoice report = ReportOf(f);
+  s.save_report = report.save ? 1 : 0;
+  s.report_file = report.save ? WithExtension(TrimBlanks(report.name), report.extension) : "";
   s.comment_line = QuoteRunComment(f.comment);
   for (int i = 0; i < session.support.StandardPopulationCount(); ++i)
     s.standard_selected.push_back(i < static_cast<int>(f.standard.size()) && f.standard[i] ? 1 : 0);
@@ -265,7 +315,10 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSess
   }
   EngineRequest request{session, FormSettingsFromForm(form), *specs, date, time};
   EngineOutcome outcome = RunEngine(request, port);
-  if (!outcome.completed) Tell(port, "Tarn-VELD Acute", "Acute Analysis was not completed.");
+  if (!outcome.completed)
+    Tell(port, "Tarn-VELD Acute",
+         form.dwloc_mode ? "DWLOC Analysis was not completed."
+                         : "Acute Analysis was not completed.");
   return outcome;
 }
 
