@@ -324,7 +324,8 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   ProgressCounter progress(port, s.caption, kind, persons);
   std::atomic<std::size_t> done{0};
   std::atomic<bool> stop{false};
-  std::exception_ptr worker_error;
+  std::atomic<bool> finished{false};
+  std::exception_ptr worker_error;  // read only after `finished` or the join
   std::thread worker([&] {
     try {
       RunPersons(s, iterations, bins, shares[1], second, [&] {
@@ -334,15 +335,16 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
     } catch (...) {
       worker_error = std::current_exception();
     }
+    finished.store(true, std::memory_order_release);
   });
   try {
     std::size_t mine = 0;
     RunPersons(s, iterations, bins, shares[0], first,
                [&] { progress.Person(++mine + done.load(std::memory_order_relaxed)); });
-    while (done.load() < shares[1].last - shares[1].first && !worker_error) {
+    // The other half may still run: keep the progress and the Cancel button alive.
+    while (!finished.load(std::memory_order_acquire)) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      progress.Person(mine + done.load());
-      if (done.load() + mine >= persons) break;
+      progress.Person(mine + done.load(std::memory_order_relaxed));
     }
   } catch (...) {
     stop = true;
