@@ -56,10 +56,9 @@ double DescendingPercentile(const BinValues& cum, const BinBounds& bound, int to
 double AscendingPercentile(const BinValues& cum, const BinBounds& bound, float u, int& k) {
   const float level = 100 - u;
   while (level > static_cast<float>(cum[k]) && k < kBinCount - 1) ++k;
-  if (k == 0) {
-    if (cum[0] == 0) return bound[0];
-    return bound[0] * static_cast<double>(level) / cum[0];
-  }
+  // Bin 0 holds the DWLOC of T itself, the largest possible: every level that bin 0
+  // covers reads T. (A line from 0 up to T here would make the values rise down the table.)
+  if (k == 0) return bound[0];
   return Interpolate(cum[k - 1], cum[k], bound[k - 1], bound[k], level);
 }
 

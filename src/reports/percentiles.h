@@ -38,7 +38,8 @@ BinValues AscendingCumulative(const BinValues& bin_w, double total);
 // cumulative span is 0 puts the percentile on the bound.
 double DescendingPercentile(const BinValues& cum, const BinBounds& bound, int top, float u, int& k);
 
-// The DWLOC search over ascending cumulative percents (bounds descend with k).
+// The DWLOC search over ascending cumulative percents (bounds descend with k): the DWLOC that
+// 100 - `u` percent of the weight reaches or exceeds. Levels within bin 0 read Bound(0).
 double AscendingPercentile(const BinValues& cum, const BinBounds& bound, float u, int& k);
 
 }  // namespace acute

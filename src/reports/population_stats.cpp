@@ -8,9 +8,11 @@
 namespace acute {
 namespace {
 
-void SetMeans(PopulationResult& r) {
+// A DWLOC of 0 is a finding (the foods use up the whole dose), so a DWLOC population has
+// figures whenever it has person-days; an acute one needs a per-user mean.
+void SetMeans(PopulationResult& r, bool dwloc) {
   r.pct_users = r.tot_w != 0 ? static_cast<float>(r.sum_w / r.tot_w * 100) : 0.0f;
-  r.has_exposure = r.user_mean != 0;
+  r.has_exposure = dwloc ? r.sum_w > 0 : r.user_mean != 0;
   r.capita_mean = r.pct_users * r.user_mean / 100.0f;
 }
 
@@ -98,11 +100,12 @@ PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportP
   r.tot_n = acc.tot_n;
   r.sum_w = acc.sum_w;
   r.n = acc.n;
-  r.max_x = dwloc ? acc.min_v : acc.max_x;
+  // The smallest DWLOC keeps its starting value when nothing was accumulated: read 0 then.
+  r.max_x = dwloc ? (acc.n > 0 ? acc.min_v : 0.0f) : acc.max_x;
   r.bound = acc.bound;
   r.bin_w = acc.bin_w;
   r.user_mean = acc.sum_w != 0 ? static_cast<float>(acc.sum_wx / acc.sum_w) : 0.0f;
-  SetMeans(r);
+  SetMeans(r, dwloc);
   SetSpread(r, acc);
   SetMeanEndpoints(r, ctx, pop);
   if (dwloc) {

@@ -17,10 +17,12 @@ enum class Distribution { Users, PerCapita };
 struct PopulationResult {
   // Totals as accumulated (summed over the iterations).
   double tot_w = 0, tot_n = 0, sum_w = 0, n = 0;
-  float max_x = 0;  // acute: largest exposure; DWLOC: smallest DWLOC value
+  float max_x = 0;  // acute: largest exposure; DWLOC: smallest DWLOC value (0 when none)
 
-  bool has_exposure = false;  // per-user mean not 0; otherwise "No exposure" and zeros
-  float pct_users = 0;        // percent of person-days that are user-days
+  // Acute: per-user mean not 0; DWLOC: any person-day accumulated. Otherwise the short
+  // "No exposure" block and zeros.
+  bool has_exposure = false;
+  float pct_users = 0;  // percent of person-days that are user-days
   float user_mean = 0;
   float capita_mean = 0;
 

@@ -25,8 +25,8 @@ TEST(DwlocPlotFile, RowsCountUpwardsFromTheHighestDwloc) {
   acc.sum_wx = 100 + 90.5;
   acc.min_v = 0;
   const auto results = ComputeResults(ctx, {acc});
-  // The 10th percentile: 10 % of the way along the line from 0 to Bound(0) at 25 %.
-  EXPECT_TRUE(testing::Near(results[0].exp_user[1], 40));
+  // The 10th percentile lies within bin 0: the largest DWLOC, Bound(0).
+  EXPECT_TRUE(testing::Near(results[0].exp_user[1], 100));
   EXPECT_EQ(results[0].exp_capita[16], 0);  // the smallest DWLOC
 
   const std::string text = PlotFileText(ctx, results);

@@ -44,6 +44,34 @@ void AddNonUsers(PopulationAccumulators& acc, double weight, double count) {
   acc.tot_n += count;
 }
 
+PopulationAccumulators DwlocBins(float mean, float top) {
+  PopulationAccumulators acc;
+  acc.m = mean;
+  for (int k = 0; k <= 100; ++k)
+    acc.bound[k] = static_cast<float>(mean + (static_cast<double>(top) - mean) * (100 - k) / 100);
+  for (int k = 101; k <= 1474; ++k)
+    acc.bound[k] = static_cast<float>(mean * std::pow(0.99, k - 100));
+  acc.bound[1475] = acc.bound[1476] = 0;
+  return acc;
+}
+
+int DwlocBinOf(float v, float mean, float top) {
+  if (v == 0) return 1476;
+  if (v > mean) return 100 - static_cast<int>((static_cast<double>(v) - mean) * 100 / (top - mean));
+  const int bin = static_cast<int>(std::log(static_cast<double>(v) / mean) / std::log(0.99)) + 101;
+  return bin > 1475 ? 1475 : bin;
+}
+
+void AddDwlocDay(PopulationAccumulators& acc, float v, double w) {
+  acc.sum_wx += w * v;
+  acc.sum_wx2 += w * static_cast<double>(v) * v;
+  acc.sum_w += w;
+  acc.n += 1;
+  if (v < acc.min_v) acc.min_v = v;
+  acc.bin_w[DwlocBinOf(v, acc.m, acc.bound[0])] += w;
+  AddNonUsers(acc, w, 1);
+}
+
 ReportContext TestContext(float noel, float arfd, bool pad_flag,
                           std::vector<ReportPopulation> populations) {
   ReportContext ctx;
@@ -65,6 +93,13 @@ ReportContext TestContext(float noel, float arfd, bool pad_flag,
   ctx.analysis_date = "03/04/2024";
   ctx.analysis_time = "13:05:09";
   ctx.populations = std::move(populations);
+  return ctx;
+}
+
+ReportContext DwlocContext(float arfd, bool pad_flag, std::vector<ReportPopulation> populations) {
+  ReportContext ctx = TestContext(0, arfd, pad_flag, std::move(populations));
+  ctx.settings.dwloc = 1;
+  ctx.toxicity_code = ToxicityCode(0, arfd, ctx.settings.pad_flag, 1, 1);
   return ctx;
 }
 

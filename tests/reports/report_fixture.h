@@ -1,7 +1,7 @@
 #pragma once
-// Hand-made inputs of the report tests: acute bins laid out from a calibration mean with
-// values dropped into them by the bin rules, a run context with fixed texts and dates, and
-// the golden-file comparison.
+// Hand-made inputs of the report tests: acute and DWLOC bins laid out from a calibration
+// mean with values dropped into them by the bin rules, a run context with fixed texts and dates,
+// and the golden-file comparison.
 #include <string>
 
 #include "engine/accumulators.h"
@@ -21,10 +21,24 @@ void AddUserDay(PopulationAccumulators& acc, float x, double w);
 // Person-days without exposure: totals only.
 void AddNonUsers(PopulationAccumulators& acc, double weight, double count);
 
+// Bounds of the DWLOC layout from calibration mean `mean` down from `top` (T, the largest
+// DWLOC possible): T to M in 100 equal steps, then 1 % narrower bins, bins 1475 and 1476 at 0.
+PopulationAccumulators DwlocBins(float mean, float top);
+
+// The bin of DWLOC value `v` in that layout.
+int DwlocBinOf(float v, float mean, float top);
+
+// One person-day (or iteration) of DWLOC `v` and sample weight `w`: sums, smallest DWLOC,
+// bin and totals (every person-day of a DWLOC run is accumulated).
+void AddDwlocDay(PopulationAccumulators& acc, float v, double w);
+
 // A deterministic single run of database kind 2 with both distributions and headers on, the
 // given toxicity endpoints (the code is computed from them) and the given populations.
 ReportContext TestContext(float noel, float arfd, bool pad_flag,
                           std::vector<ReportPopulation> populations);
+
+// The same run as a DWLOC run (empty toxicity code) with the given aRfD and PAD flag.
+ReportContext DwlocContext(float arfd, bool pad_flag, std::vector<ReportPopulation> populations);
 
 ReportPopulation Standard(const std::string& name, int number, float pad = 0);
 ReportPopulation Custom(const std::string& name, int number, float pad = 0);

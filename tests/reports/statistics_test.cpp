@@ -130,24 +130,6 @@ TEST(Endpoints, PercentileMarginIsTruncatedAndCapped) {
   EXPECT_EQ(PercentileMoe(100, 0.3), 333);
 }
 
-TEST(DwlocPercentiles, AscendingCumulativeSearch) {
-  BinValues w{};
-  w[0] = 1;
-  w[10] = 1;
-  w[20] = 2;
-  const BinValues cum = AscendingCumulative(w, 4);
-  EXPECT_TRUE(Near(cum[0], 25));
-  EXPECT_TRUE(Near(cum[10], 50));
-  EXPECT_TRUE(Near(cum[1476], 100));
-  BinBounds bound{};
-  for (int k = 0; k < kBinCount; ++k) bound[k] = 100.0f - k;  // descending
-  int k = 0;
-  EXPECT_TRUE(Near(AscendingPercentile(cum, bound, 90, k), 100 * 10 / 25.0));  // 10 % of 25 %
-  // Level 40 lies between Bound(9) = 91 at 25 % and Bound(10) = 90 at 50 %.
-  EXPECT_TRUE(Near(AscendingPercentile(cum, bound, 60, k), 91 - 15 / 25.0));
-  EXPECT_EQ(k, 10);
-}
-
 // The exact weighted percentile: the smallest value whose cumulative weight reaches p %.
 double ExactWeightedPercentile(std::vector<std::pair<float, double>> values, double p) {
   std::sort(values.begin(), values.end());
