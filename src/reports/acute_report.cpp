@@ -17,7 +17,7 @@ std::string PopulationPagesText(const ReportContext& ctx,
   std::int16_t page_number = 1;
   for (std::size_t j = 0; j < results.size(); ++j) {
     const bool framed = j == 0 || ctx.specs.HeaderAll();
-    if (framed) WriteHeader(out, ctx, static_cast<int>(j) + 1, line_count, OutputKind::AcuteReport);
+    if (framed) WriteHeader(out, ctx, static_cast<int>(j) + 1, line_count, ReportKind(ctx));
     const long mark = out.Lines();
     WritePopulationBlock(out, ctx, j, results[j]);
     AddLinesSince(line_count, out, mark);
@@ -29,6 +29,11 @@ std::string PopulationPagesText(const ReportContext& ctx,
 std::string SummaryText(const ReportContext& ctx, const std::vector<PopulationResult>& results) {
   PrintWriter out;
   std::int16_t line_count = 0;
+  if (ctx.Kind() == AnalysisKind::Dwloc) {
+    // One distribution: the DWLOC per capita, whatever the report choices.
+    WriteSummarySection(out, ctx, results, Distribution::PerCapita, line_count);
+    return out.Contents();
+  }
   if (ctx.specs.ReportPerCapita())
     WriteSummarySection(out, ctx, results, Distribution::PerCapita, line_count);
   if (ctx.specs.ReportUsers())

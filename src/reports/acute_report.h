@@ -20,11 +20,12 @@ struct AcuteReport {
 AcuteReport BuildAcuteReport(const ReportContext& ctx,
                              const std::vector<PopulationAccumulators>& acc);
 
-// The population pages alone (what "acute2.tmp" holds).
+// The population pages alone (what "acute2.tmp" holds), acute or DWLOC by the context.
 std::string PopulationPagesText(const ReportContext& ctx,
                                 const std::vector<PopulationResult>& results);
 
-// The summary sections alone: per capita first, then users, as the report choices ask.
+// The summary sections alone: per capita first, then users, as the report choices ask; a
+// DWLOC context has the one per-capita section.
 std::string SummaryText(const ReportContext& ctx, const std::vector<PopulationResult>& results);
 
 }  // namespace acute

@@ -11,6 +11,11 @@ namespace acute {
 
 enum class OutputKind { AcuteReport, AcutePlot, DwlocReport, DwlocPlot };
 
+// The report kind of the run: the acute report or the DWLOC report.
+inline OutputKind ReportKind(const ReportContext& ctx) {
+  return ctx.Kind() == AnalysisKind::Dwloc ? OutputKind::DwlocReport : OutputKind::AcuteReport;
+}
+
 // `population_index` is the report position (1..P) of the population whose page starts, or
 // 0 for the summary and the plot files. Adds the lines written to `line_count` (a count of
 // 0, the start of a file, first gets a blank line of its own and becomes 1).

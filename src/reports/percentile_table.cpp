@@ -27,7 +27,16 @@ constexpr const char* kSingleRule =
 constexpr const char* kDoubleRule =
     "-----  -----------  ------- ----------   ----- -----------  -------  ---------";
 
-Layout LayoutFor(const std::string& code) {
+constexpr const char* kPlainRule =
+    "      ----------  ----------               ----------  ---------- ";
+
+Layout LayoutFor(const ReportContext& ctx) {
+  const std::string& code = ctx.toxicity_code;
+  if (ctx.Kind() == AnalysisKind::Dwloc)
+    return {{10, 18, 0, 0},
+            {47, 55, 0, 0},
+            "      Percentile      ppm                  Percentile      ppm    ",
+            kPlainRule};
   if (code == "N")
     return {{5, 13, 0, 26},
             {47, 55, 0, 68},
@@ -56,7 +65,7 @@ Layout LayoutFor(const std::string& code) {
   return {{10, 18, 0, 0},
           {47, 55, 0, 0},
           "      Percentile   Exposure                Percentile   Exposure  ",
-          "      ----------  ----------               ----------  ---------- "};
+          kPlainRule};
 }
 
 std::string EndpointTitle(const std::string& code) {
@@ -68,7 +77,19 @@ std::string EndpointTitle(const std::string& code) {
   return "";
 }
 
+// DWLOC values descend as the label grows: label 100 - U is the percent of person-days whose
+// DWLOC reaches or exceeds the value, label U (orientation "D") the percent below it.
+void WriteDwlocOrientation(PrintWriter& out, const ReportContext& ctx) {
+  const std::string how = ctx.Exceeding() ? "falling below" : "reaching or exceeding";
+  out.Line("  Estimated percentile of per-capita days " + how + " calculated DWLOC");
+  out.Line("    in ppm of drinking water");
+}
+
 void WriteOrientation(PrintWriter& out, const ReportContext& ctx, Distribution d) {
+  if (ctx.Kind() == AnalysisKind::Dwloc) {
+    WriteDwlocOrientation(out, ctx);
+    return;
+  }
   const std::string who = d == Distribution::Users ? "user-days" : "per-capita days";
   const std::string how = ctx.Exceeding() ? "exceeding" : "falling below";
   out.Line("  Estimated percentile of " + who + " " + how + " calculated exposure");
@@ -98,7 +119,7 @@ void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResul
 
 void WritePercentileTable(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
                           Distribution d) {
-  const Layout layout = LayoutFor(ctx.toxicity_code);
+  const Layout layout = LayoutFor(ctx);
   WriteOrientation(out, ctx, d);
   out.EndLine();
   out.Line(layout.heading);

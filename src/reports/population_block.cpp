@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/number_picture.h"
+#include "reports/dwloc_block.h"
 #include "reports/endpoints.h"
 #include "reports/percentile_table.h"
 #include "reports/population_description.h"
@@ -122,6 +123,10 @@ void WritePopulationBlock(PrintWriter& out, const ReportContext& ctx, std::size_
     return;
   }
   out.EndLine();
+  if (ctx.Kind() == AnalysisKind::Dwloc) {
+    WriteDwlocFigures(out, ctx, pop, first, r);
+    return;
+  }
   WriteTitle(out, ctx, pop, first);
   WriteStatistics(out, ctx, r);
   WriteMeanEndpoints(out, ctx, r, first);

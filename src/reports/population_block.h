@@ -1,7 +1,8 @@
 #pragma once
 // The block of one population in the acute analysis report: description, title and units,
 // means with their spread, the endpoints at the mean, the share of user-days and the
-// percentile tables; or the short block of a population without exposure.
+// percentile tables; or the short block of a population without exposure. In a DWLOC
+// context the figures after the description are those of the DWLOC report.
 #include "common/print_writer.h"
 #include "reports/population_stats.h"
 #include "reports/report_context.h"

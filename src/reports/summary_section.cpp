@@ -104,7 +104,7 @@ void WriteSummarySection(PrintWriter& out, const ReportContext& ctx,
                          std::int16_t& line_count) {
   std::int16_t page_number = -1;
   auto start_page = [&](bool repeated) {
-    WriteHeader(out, ctx, 0, line_count, OutputKind::AcuteReport);
+    WriteHeader(out, ctx, 0, line_count, ReportKind(ctx));
     const long mark = out.Lines();
     WriteTitles(out, ctx, d, repeated);
     AddLinesSince(line_count, out, mark);

@@ -1,0 +1,16 @@
+#pragma once
+// The figures of one population in the DWLOC report: the "DWLOC per Capita" column title,
+// the mean DWLOC with its spread and the one percentile table. Every person-day counts in a
+// DWLOC run, so there are no per-user figures and no share of user-days.
+#include "common/print_writer.h"
+#include "reports/population_stats.h"
+#include "reports/report_context.h"
+
+namespace acute {
+
+// Everything after the population description and its blank line. `first` marks the first
+// population of the report, whose title carries the footnote mark.
+void WriteDwlocFigures(PrintWriter& out, const ReportContext& ctx, const ReportPopulation& pop,
+                       bool first, const PopulationResult& r);
+
+}  // namespace acute
