@@ -46,7 +46,7 @@ Prepared& Prepare() {
                    prepared->session.support.StandardPopulationCount()});
     EngineRequest request{prepared->session, FormSettingsFromForm(form), DefaultReportSpecs(),
                           "12/06/2026", "10:00:00"};
-    prepared->run = SetUpRun(request, "bench", port);
+    prepared->run = SetUpRun(request, port);
     return prepared;
   }();
   return *p;
@@ -58,7 +58,7 @@ void BM_DeterministicEngine(benchmark::State& state) {
   std::size_t person_days = 0;
   for (auto _ : state) {
     port.events.clear();
-    RunAnalysisPasses(p.run, "bench", port);
+    RunAnalysisPasses(p.run, port);
     ReportContext ctx;
     ctx.settings = p.run.settings;
     ctx.toxicity_code = "NR";

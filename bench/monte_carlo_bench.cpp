@@ -52,7 +52,7 @@ RunSetup Prepare(const std::filesystem::path& folder, int iterations, DataSessio
   WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
                 {session.support.DatabaseKind, session.support.StandardPopulationCount()});
   EngineRequest request{session, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
-  return SetUpRun(request, "bench", port);
+  return SetUpRun(request, port);
 }
 
 // The draws of the whole main pass, one iteration's plan per day pass.
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
 
   ScriptedPort port;
   start = std::chrono::steady_clock::now();
-  RunAnalysisPasses(run, "bench", port);
+  RunAnalysisPasses(run, port);
   ReportContext ctx;
   ctx.settings = run.settings;
   ctx.toxicity_code = "NR";

@@ -12,6 +12,7 @@
 #include "engine/populations.h"
 #include "engine/survey_pass.h"
 #include "reports/acute_report.h"
+#include "reports/dwloc_report.h"
 #include "reports/plot_file.h"
 #include "run/run_setup.h"
 
@@ -71,34 +72,57 @@ void WriteWorkFile(const std::filesystem::path& path, const std::string& text, U
 }
 
 std::string CompletionMessage(const AnalysisSettings& s) {
-  std::string text = "Analysis Completed. Click on 'Last Acute Rpt' to display analysis.\r\n";
+  const bool dwloc = s.dwloc == 1;
+  std::string text = dwloc
+                         ? "Analysis Completed. Click on 'Last DWLOC Rt' to display analysis.\r\n"
+                         : "Analysis Completed. Click on 'Last Acute Rpt' to display analysis.\r\n";
   if (s.save_report == 1 && !s.report_file.empty())
-    text += "Report saved as file " + s.report_file + "\r\n";
+    text +=
+        (dwloc ? "DWLOC Report saved as file " : "Report saved as file ") + s.report_file + "\r\n";
   if (s.save_plot == 1 && !s.plot_file.empty())
-    text += "Acute Plot file saved as " + s.plot_file + "\r\n";
+    text +=
+        (dwloc ? "DWLOC Plot file saved as " : "Acute Plot file saved as ") + s.plot_file + "\r\n";
   return text;
+}
+
+// The report text and the figures of every population, acute or DWLOC.
+struct CompiledReport {
+  std::string text;
+  std::vector<PopulationResult> results;
+};
+
+CompiledReport Compile(const ReportContext& ctx, const RunSetup& run) {
+  if (run.settings.dwloc == 1) {
+    DwlocReport r = BuildDwlocReport(ctx, run.accumulators);
+    return {std::move(r.text), std::move(r.results)};
+  }
+  AcuteReport r = BuildAcuteReport(ctx, run.accumulators);
+  return {std::move(r.text), std::move(r.results)};
 }
 
 EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
   const std::filesystem::path& folder = request.session.folder;
-  const std::string caption = "Acute Analysis Progress Report";
-  RunSetup run = SetUpRun(request, caption, port);
-  RunAnalysisPasses(run, caption, port);
+  RunSetup run = SetUpRun(request, port);
+  RunAnalysisPasses(run, port);
+  run.qa.reset();  // the QA listing is complete
+  const std::string& caption = run.caption;
   port.Progress(caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
-  const AcuteReport report = BuildAcuteReport(ctx, run.accumulators);
+  const CompiledReport report = Compile(ctx, run);
+  const bool dwloc = run.settings.dwloc == 1;
   EngineOutcome out;
-  out.last_report = folder / "acute.tmp";
-  out.last_plot = folder / "plot.tmp";
+  out.last_report = folder / (dwloc ? "dwloc.tmp" : "acute.tmp");
+  out.last_plot = folder / (dwloc ? "DWPlot.tmp" : "plot.tmp");
+  const std::string plot = PlotFileText(ctx, report.results);
   WriteWorkFile(out.last_report, report.text, port);
-  WriteWorkFile(out.last_plot, PlotFileText(ctx, report.results), port);
+  WriteWorkFile(out.last_plot, plot, port);
   const AnalysisSettings& s = run.settings;
   if (s.save_report == 1 && !s.report_file.empty()) {
     WriteWorkFile(s.report_file, report.text, port);
     out.saved_files.push_back(s.report_file);
   }
   if (s.save_plot == 1 && !s.plot_file.empty()) {
-    WriteWorkFile(s.plot_file, PlotFileText(ctx, report.results), port);
+    WriteWorkFile(s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
   port.Progress(caption, "Run completed");

@@ -124,16 +124,19 @@ bool MissingWater(const SurveyGroup& g, int kind) {
   return g.water_code[0] < 0 || g.water_code[1] < 0;
 }
 
-RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, UserPort& port) {
+RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
   const DataSession& session = request.session;
   const std::filesystem::path pass_file = session.folder / kPassFileName;
   CheckPassFileHeader(pass_file, port);
-  port.Progress(caption, "Setting up analysis");
   RunSetup run;
   run.form = request.form;
   const PassFileLayout layout{session.support.DatabaseKind,
                               session.support.StandardPopulationCount()};
   run.settings = ReadPassFile(pass_file, layout, port);
+  run.caption =
+      run.settings.dwloc == 1 ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
+  const std::string& caption = run.caption;
+  port.Progress(caption, "Setting up analysis");
   RefuseWhatIsNotBuilt(run.settings, port);
   const bool occasions = run.settings.eating_occasion == 1;
   CheckAnalysisFiles(session.folder, session.support, occasions, port);
@@ -171,7 +174,8 @@ RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, User
   return run;
 }
 
-void RunAnalysisPasses(RunSetup& run, const std::string& caption, UserPort& port) {
+void RunAnalysisPasses(RunSetup& run, UserPort& port) {
+  const std::string& caption = run.caption;
   PassSetup pass;
   pass.data = &run.consumption;
   pass.passes = &run.passes;

@@ -24,6 +24,7 @@
 namespace acute {
 
 struct RunSetup {
+  std::string caption;  // of the progress window
   AnalysisSettings settings;
   FormSettings form;
   SetupData setup;
@@ -47,10 +48,10 @@ struct RunSetup {
 };
 
 // Throws RunEnds (or ProgramEnds) after a message when the run cannot start.
-RunSetup SetUpRun(const EngineRequest& request, const std::string& caption, UserPort& port);
+RunSetup SetUpRun(const EngineRequest& request, UserPort& port);
 
 // The calibration pass, the bin layout of every population and the main pass.
-void RunAnalysisPasses(RunSetup& run, const std::string& caption, UserPort& port);
+void RunAnalysisPasses(RunSetup& run, UserPort& port);
 
 // True when the group must be skipped for lack of drinking-water data.
 bool MissingWater(const SurveyGroup& group, int database_kind);

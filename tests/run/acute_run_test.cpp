@@ -119,7 +119,7 @@ TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
   ASSERT_TRUE(
       WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3}));
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-  RunSetup run = SetUpRun(request, "caption", port_);
+  RunSetup run = SetUpRun(request, port_);
   PassSetup pass{
       &run.consumption, &run.passes, &run.membership, &run.tables.factor, 1, true, false, false, 0,
       "caption"};
@@ -139,7 +139,7 @@ TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
 
   // The two-day average: one pass per person, both days' entries, exposure halved.
   request.form.two_day_average = true;
-  RunSetup avg = SetUpRun(request, "caption", port_);
+  RunSetup avg = SetUpRun(request, port_);
   pass = {
       &avg.consumption, &avg.passes, &avg.membership, &avg.tables.factor, 1, true, true, false, 0,
       "caption"};
@@ -264,7 +264,7 @@ TEST_F(AcuteRun, WaterResiduesDropPersonDaysWithoutWaterData) {
   ASSERT_TRUE(
       WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3}));
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-  RunSetup run = SetUpRun(request, "caption", port_);
+  RunSetup run = SetUpRun(request, port_);
   EXPECT_TRUE(run.tables.water_in_residue_file);
   EXPECT_EQ(run.membership[0], 0u);
   EXPECT_EQ(run.membership[1], 1u);

@@ -57,8 +57,8 @@ class DwlocRun : public ::testing::Test {
   RunSetup Run() {
     WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3});
     EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-    RunSetup run = SetUpRun(request, "caption", port_);
-    RunAnalysisPasses(run, "caption", port_);
+    RunSetup run = SetUpRun(request, port_);
+    RunAnalysisPasses(run, port_);
     return run;
   }
 
@@ -128,7 +128,7 @@ TEST_F(DwlocRun, NegativeIndirectWaterNamesThePerson) {
   testing::WriteSurvey(dir_ / "survey", people_);
   WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3});
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-  EXPECT_THROW(SetUpRun(request, "caption", port_), RunEnds);
+  EXPECT_THROW(SetUpRun(request, port_), RunEnds);
   EXPECT_EQ(port_.Messages().back().title, "Damaged food consumption file");
   EXPECT_NE(port_.LastMessage().find("person 202 (member 1) has a negative indirect drinking-water "
                                      "amount"),

@@ -53,7 +53,7 @@ class MonteCarloRun : public ::testing::Test {
     WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form, session_, &rdf),
                   {2, session_.support.StandardPopulationCount()});
     EngineRequest request{session_, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
-    return SetUpRun(request, "caption", port);
+    return SetUpRun(request, port);
   }
 
   testing::ScratchFolder dir_;
@@ -84,7 +84,7 @@ TEST_F(MonteCarloRun, TwoHalvesDrawWhatOnePieceDraws) {
     RunSetup split = SetUpFor(form);
     RunSetup whole = SetUpFor(form);
     ScriptedPort port;
-    RunAnalysisPasses(split, "caption", port);
+    RunAnalysisPasses(split, port);
     PassSetup pass{&whole.consumption,
                    &whole.passes,
                    &whole.membership,
