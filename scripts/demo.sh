@@ -18,3 +18,8 @@ echo "== Monte Carlo acute analysis of SAMPLEMC (1000 iterations, seed 1, Mersen
   --pop 1 --pop 2 --pop 7 --pop 14 \
   --custom "Toddlers 1-2 yrs|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2" \
   --mc 1000 --seed 1 --rng mt --report SAMPLEMC --plot SAMPLEMC --comment "Sample Monte Carlo run"
+echo
+echo "== DWLOC analysis of SAMPLE (drinking-water levels of comparison) =="
+"$acute" --data "$data" --yes analyze --residue SAMPLE.R10 --dwloc \
+  --pop 1 --pop 2 --pop 7 --pop 14 \
+  --dwloc-report SAMPLE --plot SAMPLE --comment "Sample DWLOC run"

@@ -35,6 +35,28 @@ TEST(SampleFolder, LoadsAndRunsForBothKinds) {
     auto outcome = LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00");
     ASSERT_TRUE(outcome && outcome->completed) << port.LastMessage();
     EXPECT_GT(std::filesystem::file_size(outcome->last_report), 10000u);
+
+    // DWLOC analyses of the Monte Carlo file, deterministic and Monte Carlo, with a plot file.
+    MainForm dwloc;
+    dwloc.residue = ReadResidueFile(m.residue_folder / m.mc_residue, session.support, port);
+    dwloc.TakeEndpointsFromResidueFile();
+    dwloc.standard.assign(session.support.StandardPopulationCount(), false);
+    dwloc.standard[0] = true;
+    dwloc.dwloc_mode = true;
+    dwloc.save_plot = true;
+    dwloc.plot_name = "water";
+    for (bool mc : {false, true}) {
+      dwloc.monte_carlo = mc;
+      dwloc.iterations = "5";
+      dwloc.seed = "3";
+      auto run = LaunchAnalysis(dwloc, session, port, "12/06/2026", "10:00:00");
+      ASSERT_TRUE(run && run->completed) << port.LastMessage();
+      EXPECT_EQ(run->last_report.filename(), "dwloc.tmp");
+      const std::string report = testing::ReadText(run->last_report);
+      EXPECT_NE(report.find("DWLOC per Capita"), std::string::npos);
+      EXPECT_EQ(report.find("Standard Error of mean") == std::string::npos, mc);
+      EXPECT_TRUE(std::filesystem::exists(m.residue_folder / "water.DWP"));
+    }
   }
 }
 
