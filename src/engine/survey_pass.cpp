@@ -5,7 +5,9 @@
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <exception>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -325,6 +327,8 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   std::atomic<std::size_t> done{0};
   std::atomic<bool> stop{false};
   std::atomic<bool> finished{false};
+  std::mutex finish_mutex;
+  std::condition_variable finish_signal;
   std::exception_ptr worker_error;  // read only after `finished` or the join
   std::thread worker([&] {
     try {
@@ -335,15 +339,23 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
     } catch (...) {
       worker_error = std::current_exception();
     }
-    finished.store(true, std::memory_order_release);
+    {
+      std::lock_guard<std::mutex> lock(finish_mutex);
+      finished.store(true, std::memory_order_release);
+    }
+    finish_signal.notify_one();
   });
   try {
     std::size_t mine = 0;
     RunPersons(s, iterations, bins, shares[0], first,
                [&] { progress.Person(++mine + done.load(std::memory_order_relaxed)); });
     // The other half may still run: keep the progress and the Cancel button alive.
-    while (!finished.load(std::memory_order_acquire)) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    for (;;) {
+      std::unique_lock<std::mutex> lock(finish_mutex);
+      if (finish_signal.wait_for(lock, std::chrono::milliseconds(20),
+                                 [&] { return finished.load(std::memory_order_acquire); }))
+        break;
+      lock.unlock();
       progress.Person(mine + done.load(std::memory_order_relaxed));
     }
   } catch (...) {
