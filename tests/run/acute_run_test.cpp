@@ -191,6 +191,21 @@ TEST_F(AcuteRun, DamagedSurveyFilesNameFileAndPerson) {
   EXPECT_NE(port_.Messages()[0].text.find("the file ends inside a record"), std::string::npos);
 }
 
+TEST_F(AcuteRun, AReportThatCannotBeWrittenEndsTheRunNamingIt) {
+  form_.save_report = true;
+  form_.report_name = (dir_ / "no-such-folder" / "first").string();
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_FALSE(outcome->completed);
+  const auto messages = port_.Messages();
+  ASSERT_GE(messages.size(), 2u);
+  EXPECT_EQ(messages[messages.size() - 2].text,
+            "Can't write file " + (dir_ / "no-such-folder" / "first.AC10").string() +
+                ". The analysis ends.");
+  EXPECT_EQ(port_.LastMessage(), "Tarn-VELD Acute: Acute Analysis was not completed.");
+  for (const auto& m : messages) EXPECT_EQ(m.text.find("saved as"), std::string::npos);
+}
+
 TEST_F(AcuteRun, MissingConsumptionFileEndsTheProgram) {
   std::filesystem::remove(dir_ / "survey/A4.DAT");
   EXPECT_THROW(Launch(), ProgramEnds);
