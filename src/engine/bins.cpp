@@ -20,13 +20,15 @@ void LayOutAcuteBins(PopulationAccumulators& a) {
 
 int AcuteBin(float x, float m) {
   if (x == 0) return 0;
-  const float r = x / m;
-  if (r < 1) {
-    int k = static_cast<int>(std::floor(100.0 * x / m)) + 1;
+  return AcuteBinFromLogs(x, std::log(static_cast<double>(x)), m, std::log(static_cast<double>(m)));
+}
+
+int AcuteBinFromLogs(float x, double log_x, float m, double log_m) {
+  if (x / m < 1) {
+    const int k = static_cast<int>(std::floor(100.0 * x / m)) + 1;
     return k > 100 ? 100 : k;
   }
-  const double log_ratio = std::log(static_cast<double>(x)) - std::log(static_cast<double>(m));
-  const int k = static_cast<int>(std::floor(log_ratio * kInverseLogStep)) + 101;
+  const int k = static_cast<int>(std::floor((log_x - log_m) * kInverseLogStep)) + 101;
   if (k > 1475) return 1476;
   return k < 101 ? 101 : k;
 }

@@ -17,6 +17,10 @@ void LayOutAcuteBins(PopulationAccumulators& a);
 // The acute bin of an exposure x >= 0 for calibration mean m.
 int AcuteBin(float x, float m);
 
+// The same for x > 0 from the natural logarithms of x and m (the logarithm of a value is
+// taken once for all the populations it is added to).
+int AcuteBinFromLogs(float x, double log_x, float m, double log_m);
+
 // The DWLOC bins, descending: from T (the largest DWLOC possible) down to the calibration
 // mean in 100 equal steps, then each bin 1 % narrower, bins 1475 and 1476 at 0.
 void LayOutDwlocBins(PopulationAccumulators& a, float largest);

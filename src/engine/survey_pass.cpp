@@ -149,7 +149,7 @@ void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
     a.sum_w += w;
     a.n += 1;
     if (x > a.max_x) a.max_x = x;
-    if (bins) a.bin_w[x > 0 ? AcuteBinFromLog(x, log_x, a) : 0] += w;
+    if (bins) a.bin_w[x > 0 ? AcuteBinFromLogs(x, log_x, a.m, a.log_m) : 0] += w;
   }
 }
 
@@ -285,26 +285,6 @@ void Merge(const PassShare& share, std::vector<PopulationAccumulators>& populati
 }
 
 }  // namespace
-
-int AcuteBinFromLog(float x, double log_x, const PopulationAccumulators& a) {
-  const float r = x / a.m;
-  if (r < 1) {
-    const int k = static_cast<int>(std::floor(100.0 * x / a.m)) + 1;
-    return k > 100 ? 100 : k;
-  }
-  const int k = static_cast<int>(std::floor((log_x - a.log_m) * kInverseLogStep)) + 101;
-  if (k > 1475) return 1476;
-  return k < 101 ? 101 : k;
-}
-
-void Accumulate(PopulationAccumulators& a, float x, double w, bool with_bins) {
-  a.sum_wx += w * x;
-  a.sum_wx2 += w * (static_cast<double>(x) * x);
-  a.sum_w += w;
-  a.n += 1;
-  if (x > a.max_x) a.max_x = x;
-  if (with_bins) a.bin_w[AcuteBin(x, a.m)] += w;
-}
 
 // The survey is split into two fixed halves, run side by side and merged in order; the
 // split does not depend on the machine, so a run gives the same figures everywhere. The

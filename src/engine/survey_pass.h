@@ -56,10 +56,4 @@ struct PassSetup {
 void RunSurveyPass(PassKind kind, const PassSetup& setup,
                    std::vector<PopulationAccumulators>& populations, UserPort& port);
 
-// The acute bin of x > 0 from its natural logarithm (taken once for all populations).
-int AcuteBinFromLog(float x, double log_x, const PopulationAccumulators& a);
-
-// Adds one accumulated value of weight w to a population.
-void Accumulate(PopulationAccumulators& a, float x, double w, bool with_bins);
-
 }  // namespace acute
