@@ -89,6 +89,12 @@ int Finish(const std::optional<EngineOutcome>& outcome) {
   return 0;
 }
 
+// A name with a folder is taken relative to the folder the command runs in; a bare name
+// goes beside the residue file, as on the main form.
+std::string OutputName(const std::string& name) {
+  return HasFolder(name) ? std::filesystem::absolute(name).string() : name;
+}
+
 }  // namespace
 
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
@@ -129,11 +135,11 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   for (const auto& c : o.custom) form.custom.push_back(ParseCustom(c));
   form.dwloc_mode = o.dwloc;
   form.save_dwloc = !o.dwloc_report.empty();
-  form.dwloc_name = o.dwloc_report;
+  form.dwloc_name = OutputName(o.dwloc_report);
   form.save_report = !o.report.empty();
-  form.report_name = o.report;
+  form.report_name = OutputName(o.report);
   form.save_plot = !o.plot.empty();
-  form.plot_name = o.plot;
+  form.plot_name = OutputName(o.plot);
   form.comment = o.comment;
   if (o.iterations || o.seed) {
     form.monte_carlo = true;
