@@ -68,6 +68,42 @@ TEST(RunTables, ExpansionAndFactors) {
   EXPECT_FLOAT_EQ(second.factor[7], 0.2f / 1000 * 10);
 }
 
+TEST(RunTables, DrinkingWaterRunClearsWaterResidues) {
+  MasterLists m;
+  m.RacCode.assign(560, "");
+  m.RacFfCount.assign(560, 0);
+  m.RacFirstFf.assign(560, 0);
+  m.FfCode.assign(9, 0);
+  m.FfRac.assign(9, 0);
+  int f = 1;
+  for (int c : {532, 533, 553, 1}) {
+    m.RacFfCount[c] = 2;
+    m.RacFirstFf[c] = static_cast<std::int16_t>(f);
+    f += 2;
+  }
+  ResidueTables t;
+  t.Allocate(559, 8, 0, false);
+  for (int c : {532, 533, 553, 1}) {
+    t.ResDefRes[c] = 0.5f;
+    t.ResAdj1[c] = 1;
+  }
+  t.ResDefRes[533] = 0;  // a water commodity with food-form residues only keeps them
+  t.ResFormCount[533] = 1;
+  t.FfRes[3] = 0.2f;
+  t.FfAdj1[3] = 1;
+  RunTables acute = BuildRunTables(t, m, false, false);
+  EXPECT_GT(acute.factor[1], 0.0f);
+  EXPECT_GT(acute.factor[5], 0.0f);
+  EXPECT_TRUE(acute.water_in_residue_file);
+  RunTables dwloc = BuildRunTables(t, m, true, false);
+  EXPECT_EQ(dwloc.factor[1], 0.0f);  // 532: the commodity residue is cleared before expansion
+  EXPECT_EQ(dwloc.factor[2], 0.0f);
+  EXPECT_GT(dwloc.factor[3], 0.0f);  // 533 kept its food-form residue
+  EXPECT_EQ(dwloc.factor[5], 0.0f);  // 553 cleared with its food forms
+  EXPECT_EQ(dwloc.res.FfAdj1[5], 1.0f);
+  EXPECT_GT(dwloc.factor[7], 0.0f);  // other commodities as in an acute run
+}
+
 TEST(Exposure, ReversalPeaksAndDecays) {
   EXPECT_DOUBLE_EQ(DecimalHour(1230), 12.5);
   const std::vector<RelevantEntry> nine_minutes = {{1, 100, DecimalHour(1200)},
