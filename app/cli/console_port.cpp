@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 namespace acute::cli {
@@ -21,6 +23,17 @@ bool AskYesNo(const std::string& question) {
   std::string line;
   if (!std::getline(std::cin, line)) return false;
   return !line.empty() && (line[0] == 'y' || line[0] == 'Y');
+}
+
+// "Phase\r\nProgress:    42%" becomes "Phase [########            ]  42%".
+std::string ProgressLine(const std::string& status) {
+  std::string text = status;
+  const std::size_t mark = text.find("\r\nProgress:");
+  if (mark == std::string::npos) return text;
+  const int percent = std::atoi(text.c_str() + mark + 12);
+  const int filled = std::clamp(percent, 0, 100) / 4;
+  return text.substr(0, mark) + " [" + std::string(filled, '#') + std::string(25 - filled, ' ') +
+         "] " + std::to_string(percent) + "%";
 }
 
 }  // namespace
@@ -59,7 +72,7 @@ std::optional<std::string> ConsolePort::Ask(const std::string& title, const std:
 
 void ConsolePort::Progress(const std::string& caption, const std::string& status) {
   if (!isatty(STDERR_FILENO)) return;
-  std::string text = caption + " - " + status;
+  std::string text = caption + " - " + ProgressLine(status);
   if (text == last_progress_) return;
   std::string padding = last_progress_.size() > text.size()
                             ? std::string(last_progress_.size() - text.size(), ' ')

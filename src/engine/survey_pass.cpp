@@ -38,6 +38,10 @@ class ProgressCounter {
     if (percent != shown_) Show(percent);
     if (port_.CancelRequested()) throw RunEnds("the analysis was cancelled");
   }
+  // The pass is over.
+  void Done() {
+    if (shown_ != 100) Show(100);
+  }
 
  private:
   void Show(int percent) {
@@ -351,6 +355,7 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   }
   worker.join();
   if (worker_error) HandleFailure(worker_error, port);
+  progress.Done();
   for (auto& p : populations) p.ClearSums();
   Merge(shares[0], populations);
   Merge(shares[1], populations);
