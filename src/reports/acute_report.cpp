@@ -45,7 +45,12 @@ AcuteReport BuildAcuteReport(const ReportContext& ctx,
                              const std::vector<PopulationAccumulators>& acc) {
   if (ctx.Kind() != AnalysisKind::Acute)
     throw std::logic_error("the acute report writer was given a DWLOC run");
-  AcuteReport report;
+  return BuildReport(ctx, acc);
+}
+
+AnalysisReport BuildReport(const ReportContext& ctx,
+                           const std::vector<PopulationAccumulators>& acc) {
+  AnalysisReport report;
   report.results = ComputeResults(ctx, acc);
   report.text = SummaryText(ctx, report.results) + PopulationPagesText(ctx, report.results);
   return report;

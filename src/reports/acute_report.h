@@ -1,6 +1,6 @@
 #pragma once
-// The report step of an acute analysis: the figures of every population and the complete
-// text of "acute.tmp" (summary sections first, then the population pages).
+// The report step of an analysis: the figures of every population and the complete text of
+// "acute.tmp" or "dwloc.tmp" (summary sections first, then the population pages).
 #include <string>
 #include <vector>
 
@@ -10,10 +10,16 @@
 
 namespace acute {
 
-struct AcuteReport {
-  std::string text;                       // the whole of "acute.tmp"
+struct AnalysisReport {
+  std::string text;                       // the whole of "acute.tmp" or "dwloc.tmp"
   std::vector<PopulationResult> results;  // report order; the plot file reads them too
 };
+using AcuteReport = AnalysisReport;
+
+// The report of either kind of run; the context says which. `acc[j]` are the accumulators
+// of ctx.populations[j] after the main pass (bounds laid out, sums over every iteration).
+AnalysisReport BuildReport(const ReportContext& ctx,
+                           const std::vector<PopulationAccumulators>& acc);
 
 // `acc[j]` are the accumulators of ctx.populations[j] after the main pass (bounds laid out,
 // sums over every iteration). An acute context only: the DWLOC report is not written here.

@@ -5,15 +5,13 @@
 #include <vector>
 
 #include "engine/accumulators.h"
+#include "reports/acute_report.h"
 #include "reports/population_stats.h"
 #include "reports/report_context.h"
 
 namespace acute {
 
-struct DwlocReport {
-  std::string text;                       // the whole of "dwloc.tmp"
-  std::vector<PopulationResult> results;  // report order; the DWLOC plot file reads them too
-};
+using DwlocReport = AnalysisReport;
 
 // `acc[j]` are the accumulators of ctx.populations[j] after the main pass of a DWLOC run:
 // bounds descending from T, DWLOC values summed and binned, `min_v` the smallest DWLOC. A

@@ -12,7 +12,6 @@
 #include "engine/populations.h"
 #include "engine/survey_pass.h"
 #include "reports/acute_report.h"
-#include "reports/dwloc_report.h"
 #include "reports/plot_file.h"
 #include "run/run_setup.h"
 
@@ -85,21 +84,6 @@ std::string CompletionMessage(const AnalysisSettings& s) {
   return text;
 }
 
-// The report text and the figures of every population, acute or DWLOC.
-struct CompiledReport {
-  std::string text;
-  std::vector<PopulationResult> results;
-};
-
-CompiledReport Compile(const ReportContext& ctx, const RunSetup& run) {
-  if (run.settings.dwloc == 1) {
-    DwlocReport r = BuildDwlocReport(ctx, run.accumulators);
-    return {std::move(r.text), std::move(r.results)};
-  }
-  AcuteReport r = BuildAcuteReport(ctx, run.accumulators);
-  return {std::move(r.text), std::move(r.results)};
-}
-
 EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
   const std::filesystem::path& folder = request.session.folder;
   RunSetup run = SetUpRun(request, port);
@@ -108,7 +92,7 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
   const std::string& caption = run.caption;
   port.Progress(caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
-  const CompiledReport report = Compile(ctx, run);
+  const AnalysisReport report = BuildReport(ctx, run.accumulators);
   const bool dwloc = run.settings.dwloc == 1;
   EngineOutcome out;
   out.last_report = folder / (dwloc ? "dwloc.tmp" : "acute.tmp");
