@@ -41,19 +41,8 @@ std::vector<float> ReadScratch(const std::filesystem::path& file, std::int64_t l
 
 RdlSampler FromRow(const RdlRow& row) {
   RdlSampler s;
-  s.type = row.type;
-  s.p1 = row.param[0];
-  s.p2 = row.param[1];
-  s.p3 = row.param[2];
-  if (s.type == 5 && s.p1 > 0) s.shape = LognormalParameters(s.p1, s.p2);
-  s.first_record = row.first_record;
-  s.value_count = row.value_count;
-  s.count_with_lod = row.count_with_lod;
-  s.total_count = row.total_count;
-  s.lod_res = row.lod_res;
-  s.first_value = row.first_value;
-  s.check_record = row.check_record;
-  s.total_lod = row.total_lod;
+  static_cast<RdlRow&>(s) = row;
+  if (s.type == 5 && s.param[0] > 0) s.shape = LognormalParameters(s.param[0], s.param[1]);
   return s;
 }
 
@@ -105,9 +94,9 @@ DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rd
     if (s.type == 6)
       s.mean = EmpiricalMean(s, t.values);
     else if (s.type == -1)
-      s.mean = s.p1;
+      s.mean = s.param[0];
     else if (s.type >= 1 && s.type <= 5)
-      s.mean = ParametricMean(s.type, s.p1, s.p2, s.p3);
+      s.mean = ParametricMean(s.type, s.param[0], s.param[1], s.param[2]);
     else
       EndRun(port,
              "Illegal residue distribution type encountered in residue file. Can't continue with "

@@ -12,20 +12,10 @@
 
 namespace acute {
 
-struct RdlSampler {
-  std::int16_t type = 0;
-  float p1 = 0, p2 = 0, p3 = 0;
+// A distribution line as the pass file carries it, with what a run derives from it once.
+struct RdlSampler : RdlRow {
   LognormalShape shape;  // type 5
-  // Type 6: the empirical distribution.
-  std::int32_t first_record = 0;
-  std::int32_t value_count = 0;
-  std::int32_t count_with_lod = 0;
-  std::int32_t total_count = 0;
-  std::int32_t total_lod = 0;
-  float lod_res = 0;
-  float first_value = 0;
-  std::int32_t check_record = 0;
-  float mean = 0;  // RdlMeanResidue
+  float mean = 0;        // RdlMeanResidue
 };
 
 struct DistributionTables {
@@ -42,11 +32,11 @@ struct DistributionTables {
         return j <= s.count_with_lod ? s.lod_res : 0.0f;
       }
       case -1:
-        return s.p1;
+        return s.param[0];
       case 5:
-        return LognormalFromShape(u, s.p1, s.shape, s.p3);
+        return LognormalFromShape(u, s.param[0], s.shape, s.param[2]);
       default:
-        return ParametricVariate(s.type, u, s.p1, s.p2, s.p3);
+        return ParametricVariate(s.type, u, s.param[0], s.param[1], s.param[2]);
     }
   }
 };

@@ -182,7 +182,7 @@ TEST(ResidueSampler, HeldResiduesWaterGroupsAndTheChemicalChoice) {
   DistributionTables d;
   d.rdl.resize(3);
   d.rdl[1].type = 1;  // uniform 0..1: the residue is the uniform number itself
-  d.rdl[1].p2 = 1;
+  d.rdl[1].param[1] = 1;
   d.rdl[2] = d.rdl[1];
   {
     UniformSource u(true, 99, 0), expected(true, 99, 0);
