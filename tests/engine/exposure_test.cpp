@@ -7,6 +7,7 @@
 
 #include "engine/bins.h"
 #include "engine/run_tables.h"
+#include "support/master_lists_fixture.h"
 #include "support/test_support.h"
 
 namespace acute {
@@ -32,16 +33,7 @@ TEST(Bins, LayoutAndBinOfAValue) {
 }
 
 TEST(RunTables, ExpansionAndFactors) {
-  MasterLists m;
-  m.RacCode.assign(560, "");
-  m.RacFfCount.assign(560, 0);
-  m.RacFirstFf.assign(560, 0);
-  m.FfCode.assign(11, 0);
-  m.FfRac.assign(11, 0);
-  m.RacFfCount[1] = 5;  // forms 1..5
-  m.RacFirstFf[1] = 1;
-  m.RacFfCount[2] = 5;  // forms 6..10
-  m.RacFirstFf[2] = 6;
+  const MasterLists m = testing::SmallMasterLists({{1, 5}, {2, 5}});  // forms 1..5, 6..10
   ResidueTables t;
   t.Allocate(559, 10, 0, false);
   t.ResDefRes[1] = 0.5f;  // commodity residue, no food-form lines
@@ -69,18 +61,7 @@ TEST(RunTables, ExpansionAndFactors) {
 }
 
 TEST(RunTables, DrinkingWaterRunClearsWaterResidues) {
-  MasterLists m;
-  m.RacCode.assign(560, "");
-  m.RacFfCount.assign(560, 0);
-  m.RacFirstFf.assign(560, 0);
-  m.FfCode.assign(9, 0);
-  m.FfRac.assign(9, 0);
-  int f = 1;
-  for (int c : {532, 533, 553, 1}) {
-    m.RacFfCount[c] = 2;
-    m.RacFirstFf[c] = static_cast<std::int16_t>(f);
-    f += 2;
-  }
+  const MasterLists m = testing::SmallMasterLists({{532, 2}, {533, 2}, {553, 2}, {1, 2}});
   ResidueTables t;
   t.Allocate(559, 8, 0, false);
   for (int c : {532, 533, 553, 1}) {

@@ -8,6 +8,7 @@
 #include "engine/distribution_tables.h"
 #include "engine/residue_sampler.h"
 #include "engine/run_tables.h"
+#include "support/master_lists_fixture.h"
 #include "support/test_support.h"
 
 namespace acute {
@@ -96,17 +97,7 @@ struct SmallLists {
   MasterLists master;
   ResidueTables res;
   SmallLists(int chemicals) {
-    master.RacCode.assign(560, "x");
-    master.RacFfCount.assign(560, 0);
-    master.RacFirstFf.assign(560, 0);
-    master.FfCode.assign(16, 0);
-    master.FfRac.assign(16, 0);
-    int f = 1;
-    for (int c : {1, 533, 549, 553}) {
-      master.RacFfCount[c] = 2;
-      master.RacFirstFf[c] = static_cast<std::int16_t>(f);
-      f += 2;
-    }
+    master = testing::SmallMasterLists({{1, 2}, {533, 2}, {549, 2}, {553, 2}});
     res.Allocate(559, 15, chemicals, true);
   }
   void Give(int c, float residue, std::vector<std::pair<int, float>> pairs) {
@@ -151,14 +142,7 @@ TEST(MonteCarloTables, DrinkingWaterGroups) {
 }
 
 TEST(MonteCarloTables, MoreThanTwentyEightWaterDistributionsAreRefused) {
-  MasterLists m;
-  m.RacCode.assign(560, "x");
-  m.RacFfCount.assign(560, 0);
-  m.RacFirstFf.assign(560, 0);
-  m.RacFfCount[533] = 29;
-  m.RacFirstFf[533] = 1;
-  m.FfCode.assign(30, 0);
-  m.FfRac.assign(30, 0);
+  const MasterLists m = testing::SmallMasterLists({{533, 29}});
   ResidueTables t;
   t.Allocate(559, 29, 1, true);
   t.ResDefRes[533] = 1;
