@@ -82,9 +82,6 @@ void SetUpMonteCarlo(RunSetup& run, UserPort& port) {
                         " different residue distributions; at most " +
                         std::to_string(kMaxWaterGroups) +
                         " can be used in one analysis. Can't continue with this residue file.");
-  run.mc_setup.mersenne_twister = run.form.mersenne_twister;
-  run.mc_setup.seed = run.settings.seed;
-  run.mc_setup.hold_residues = run.form.hold_residues;
 }
 
 WaterForms WaterFormsOf(const MasterLists& m) {
@@ -174,8 +171,7 @@ RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
   return run;
 }
 
-void RunAnalysisPasses(RunSetup& run, UserPort& port) {
-  const std::string& caption = run.caption;
+PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {
   PassSetup pass;
   pass.data = &run.consumption;
   pass.passes = &run.passes;
@@ -187,16 +183,24 @@ void RunAnalysisPasses(RunSetup& run, UserPort& port) {
   pass.two_day_average = run.form.two_day_average;
   pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
   pass.half_life = run.form.half_life_hours;
-  pass.caption = caption;
-  // The tables are pointed to here, where `run` has its final place.
-  run.mc_setup.tables = &run.tables;
-  run.mc_setup.distributions = &run.distributions;
-  pass.monte_carlo = run.monte_carlo ? &run.mc_setup : nullptr;
+  pass.caption = run.caption;
+  if (run.monte_carlo) {
+    mc = {&run.tables, &run.distributions, run.form.mersenne_twister, run.settings.seed,
+          run.form.hold_residues};
+    pass.monte_carlo = &mc;
+  }
   if (dwloc) {
     pass.dwloc_tox = &run.dwloc_tox;
     pass.water = &run.water;
   }
   pass.residue = &run.tables.res.FfRes;
+  return pass;
+}
+
+void RunAnalysisPasses(RunSetup& run, UserPort& port) {
+  const bool dwloc = run.settings.dwloc == 1;
+  MonteCarloSetup mc;
+  PassSetup pass = PassSetupOf(run, mc);
   RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);
   for (std::size_t p = 0; p < run.accumulators.size(); ++p) {
     PopulationAccumulators& a = run.accumulators[p];

@@ -44,11 +44,14 @@ struct RunSetup {
   // Monte Carlo runs only.
   bool monte_carlo = false;
   DistributionTables distributions;
-  MonteCarloSetup mc_setup;
 };
 
 // Throws RunEnds (or ProgramEnds) after a message when the run cannot start.
 RunSetup SetUpRun(const EngineRequest& request, UserPort& port);
+
+// The settings of a pass over the survey of `run`; `mc` receives the Monte Carlo part when
+// the run has one (the pass points to it).
+PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc);
 
 // The calibration pass, the bin layout of every population and the main pass.
 void RunAnalysisPasses(RunSetup& run, UserPort& port);

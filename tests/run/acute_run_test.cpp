@@ -120,9 +120,8 @@ TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
       WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3}));
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
   RunSetup run = SetUpRun(request, port_);
-  PassSetup pass{
-      &run.consumption, &run.passes, &run.membership, &run.tables.factor, 1, true, false, false, 0,
-      "caption"};
+  MonteCarloSetup mc;
+  PassSetup pass = PassSetupOf(run, mc);
   RunSurveyPass(PassKind::Main, pass, run.accumulators, port_);
   ASSERT_EQ(run.accumulators.size(), 2u);
   const auto& all = run.accumulators[0];
@@ -140,9 +139,7 @@ TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
   // The two-day average: one pass per person, both days' entries, exposure halved.
   request.form.two_day_average = true;
   RunSetup avg = SetUpRun(request, port_);
-  pass = {
-      &avg.consumption, &avg.passes, &avg.membership, &avg.tables.factor, 1, true, true, false, 0,
-      "caption"};
+  pass = PassSetupOf(avg, mc);
   RunSurveyPass(PassKind::Main, pass, avg.accumulators, port_);
   EXPECT_DOUBLE_EQ(avg.accumulators[0].tot_w, 4000);
   EXPECT_DOUBLE_EQ(avg.accumulators[0].sum_w, 4000);

@@ -85,19 +85,8 @@ TEST_F(MonteCarloRun, TwoHalvesDrawWhatOnePieceDraws) {
     RunSetup whole = SetUpFor(form);
     ScriptedPort port;
     RunAnalysisPasses(split, port);
-    PassSetup pass{&whole.consumption,
-                   &whole.passes,
-                   &whole.membership,
-                   &whole.tables.factor,
-                   whole.settings.iterations,
-                   true,
-                   false,
-                   false,
-                   0,
-                   "caption"};
-    whole.mc_setup.tables = &whole.tables;
-    whole.mc_setup.distributions = &whole.distributions;
-    pass.monte_carlo = &whole.mc_setup;
+    MonteCarloSetup mc;
+    PassSetup pass = PassSetupOf(whole, mc);
     pass.split = false;
     RunSurveyPass(PassKind::Calibration, pass, whole.accumulators, port);
     for (auto& a : whole.accumulators) {
