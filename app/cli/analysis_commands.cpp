@@ -100,8 +100,7 @@ std::string OutputName(const std::string& name) {
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);
-  auto path = FindFile(std::filesystem::absolute(o.residue));
-  if (!path && !HasFolder(o.residue)) path = FindFile(Resolve(session.setup.ResFolder, o.residue));
+  const auto path = LocateResidueFile(o.residue, session);
   if (!path) throw ProgramEnds("can't find residue file " + o.residue);
   MainForm form;
   form.residue = ReadResidueFile(*path, session.support, port);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console_port.h"
+#include "inputs/data_session.h"
 
 namespace acute::cli {
 
@@ -76,5 +77,9 @@ int RunResidueSummary(const GlobalOptions& global);
 // The data folder of the session, or a clear error when it cannot be found without a
 // terminal to ask on. Throws ProgramEnds.
 std::filesystem::path StartFolder(const GlobalOptions& global);
+
+// A residue file named on the command line: as given, else in the residue folder.
+std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,
+                                                       const DataSession& session);
 
 }  // namespace acute::cli

@@ -12,15 +12,6 @@
 namespace acute::cli {
 namespace {
 
-// A residue file named on the command line: as given, else in the residue folder.
-std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,
-                                                       const DataSession& session) {
-  if (auto found = FindFile(std::filesystem::absolute(name))) return found;
-  if (!std::filesystem::path(name).is_absolute())
-    if (auto found = FindFile(Resolve(session.setup.ResFolder, name))) return found;
-  return std::nullopt;
-}
-
 bool CheckOne(const std::filesystem::path& file, const DataSession& session, UserPort& port) {
   auto data = ReadResidueFile(file, session.support, port);
   if (!data) return false;
@@ -29,6 +20,14 @@ bool CheckOne(const std::filesystem::path& file, const DataSession& session, Use
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,
+                                                       const DataSession& session) {
+  if (auto found = FindFile(std::filesystem::absolute(name))) return found;
+  if (!std::filesystem::path(name).is_absolute())
+    if (auto found = FindFile(Resolve(session.setup.ResFolder, name))) return found;
+  return std::nullopt;
+}
 
 std::filesystem::path StartFolder(const GlobalOptions& global) {
   std::filesystem::path start = std::filesystem::absolute(global.data_folder);
