@@ -3,6 +3,7 @@
 #include <string>
 
 #include "reports/percentile_table.h"
+#include "reports/population_block.h"
 #include "reports/report_numbers.h"
 
 namespace acute {
@@ -42,6 +43,7 @@ void WriteDwlocFigures(PrintWriter& out, const ReportContext& ctx, const ReportP
                        bool first, const PopulationResult& r) {
   WriteTitle(out, pop, first);
   WriteStatistics(out, ctx, r);
+  WriteUserShare(out, ctx, r);
   out.BlankLines(2);
   WritePercentileTable(out, ctx, r, Distribution::PerCapita);
 }

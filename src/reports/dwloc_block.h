@@ -1,7 +1,7 @@
 #pragma once
 // The figures of one population in the DWLOC report: the "DWLOC per Capita" column title,
-// the mean DWLOC with its spread and the one percentile table. Every person-day counts in a
-// DWLOC run, so there are no per-user figures and no share of user-days.
+// the mean DWLOC with its spread, the share of user-days (every person-day counts in a DWLOC
+// run, so it reads 100 %) and the one percentile table.
 #include "common/print_writer.h"
 #include "reports/population_stats.h"
 #include "reports/report_context.h"

@@ -89,13 +89,6 @@ void WriteMeanEndpoints(PrintWriter& out, const ReportContext& ctx, const Popula
   }
 }
 
-void WriteUserShare(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r) {
-  out.EndLine();
-  out.Text(ctx.TwoDay() ? "       Percent of Individuals that are Users (over two days) = "
-                        : "       Percent of Person-Days that are User-Days = ");
-  out.Text(Picture(r.pct_users, "###.##")).Line("%");
-}
-
 void WriteTables(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r) {
   out.BlankLines(2);
   if (ctx.specs.ReportUsers()) WritePercentileTable(out, ctx, r, Distribution::Users);
@@ -112,6 +105,13 @@ void WriteNoExposure(PrintWriter& out, const ReportPopulation& pop) {
 }
 
 }  // namespace
+
+void WriteUserShare(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r) {
+  out.EndLine();
+  out.Text(ctx.TwoDay() ? "       Percent of Individuals that are Users (over two days) = "
+                        : "       Percent of Person-Days that are User-Days = ");
+  out.Text(Picture(r.pct_users, "###.##")).Line("%");
+}
 
 void WritePopulationBlock(PrintWriter& out, const ReportContext& ctx, std::size_t index,
                           const PopulationResult& r) {

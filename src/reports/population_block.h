@@ -14,4 +14,8 @@ namespace acute {
 void WritePopulationBlock(PrintWriter& out, const ReportContext& ctx, std::size_t index,
                           const PopulationResult& r);
 
+// The line giving the share of user-days (of individuals with the two-day average), after a
+// blank line. The DWLOC block has it too, where every person-day is a user-day.
+void WriteUserShare(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r);
+
 }  // namespace acute

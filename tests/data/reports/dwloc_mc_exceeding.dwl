@@ -37,6 +37,8 @@ Total US Population                DWLOC per Capita /a
             Mean                      111.375000
             Standard Deviation          8.935283
 
+       Percent of Person-Days that are User-Days = 100.00%
+
 
   Estimated percentile of per-capita days falling below calculated DWLOC
     in ppm of drinking water

@@ -74,6 +74,8 @@ Total US Population                DWLOC per Capita /a
             Standard Deviation         48.305768
             Standard Error of mean     21.602996
 
+       Percent of Person-Days that are User-Days = 100.00%
+
 
   Estimated percentile of per-capita days reaching or exceeding calculated DWLOC
     in ppm of drinking water
@@ -91,8 +93,6 @@ Total US Population                DWLOC per Capita /a
 -------------------------------------------------------------------------------
 a/ Analysis based on all two-day participant records in Test Survey 2001-2002
    with 2 days of valid drinking water records.
-
-
 
 
 
@@ -138,6 +138,8 @@ Age-Low: 20 yrs   High: 49 yrs
             Standard Deviation         11.460476
             Standard Error of mean      6.616709
 
+       Percent of Person-Days that are User-Days = 100.00%
+
 
   Estimated percentile of per-capita days reaching or exceeding calculated DWLOC
     in ppm of drinking water
@@ -152,8 +154,6 @@ Age-Low: 20 yrs   High: 49 yrs
          60.00     30.200000                  99.75     30.001250
          70.00     30.150000                  99.90     30.000500
          80.00     30.100000
-
-
 
 
 
@@ -190,6 +190,8 @@ Children 1-2 yrs                   DWLOC per Capita
             Standard Deviation         n/a
             Standard Error of mean     n/a
 
+       Percent of Person-Days that are User-Days = 100.00%
+
 
   Estimated percentile of per-capita days reaching or exceeding calculated DWLOC
     in ppm of drinking water
@@ -204,8 +206,6 @@ Children 1-2 yrs                   DWLOC per Capita
          60.00    150.400000                  99.75    150.002500
          70.00    150.300000                  99.90    150.001000
          80.00    150.200000
-
-
 
 
 
