@@ -154,12 +154,17 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
 int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);
+  const auto lock = LockWorkFolder(session.folder, port);
+  if (!lock) return 1;
+  const auto specs = ReportSpecsForRun(session, port);
+  if (!specs) return 1;
   const std::filesystem::path target = session.folder / kPassFileName;
   if (!o.pass_file.empty()) {
     std::filesystem::path source = std::filesystem::absolute(o.pass_file);
     if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + o.pass_file);
-    if (!std::filesystem::exists(target) || !std::filesystem::equivalent(source, target))
-      std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+    if ((!std::filesystem::exists(target) || !std::filesystem::equivalent(source, target)) &&
+        !CopyFileAtomically(source, target))
+      throw ProgramEnds("can't copy the pass file " + o.pass_file + " to " + target.string());
   }
   EngineRequest request;
   request.session = session;
@@ -169,9 +174,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.form.half_life_hours = o.reversal.value_or(0);
   request.form.mersenne_twister = o.rng == "mt";
   request.form.hold_residues = o.hold;
-  auto specs = FindFile(session.folder / kReportSpecsFileName);
-  auto read = specs ? ReadReportSpecsFile(*specs) : std::nullopt;
-  request.specs = read.value_or(DefaultReportSpecs());
+  request.specs = *specs;
   EngineOutcome outcome = RunEngine(request, port);
   return Finish(outcome);
 }

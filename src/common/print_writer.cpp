@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "common/str.h"
+#include "common/work_files.h"
 
 namespace acute {
 
@@ -54,26 +55,8 @@ void PrintWriter::Clear() {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
-  std::filesystem::path temp = path;
-  temp += ".part";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    out.close();
-    if (!out) {
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  WorkFileSet set;
+  return set.Stage(path, contents) && !set.Commit();
 }
 
 }  // namespace acute

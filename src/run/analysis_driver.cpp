@@ -62,12 +62,17 @@ ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
   return ctx;
 }
 
-// Writes a work file in the data folder; a failure ends the run naming the file.
-void WriteWorkFile(const std::filesystem::path& path, const std::string& text, UserPort& port) {
-  if (WriteFileAtomically(path, text)) return;
+[[noreturn]] void CannotWrite(const std::filesystem::path& path, UserPort& port) {
   const std::string message = "Can't write file " + path.string() + ". The analysis ends.";
   Tell(port, kCompletionTitle, message, Icon::Critical);
   throw RunEnds(message);
+}
+
+// Stages a work file or a named copy in the run's set; a failure ends the run naming the file
+// and leaves the previous set whole.
+void StageFile(WorkFileSet& set, const std::filesystem::path& path, const std::string& text,
+               UserPort& port) {
+  if (!set.Stage(path, text)) CannotWrite(path, port);
 }
 
 std::string CompletionMessage(const AnalysisSettings& s) {
@@ -98,17 +103,18 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
   out.last_report = folder / (dwloc ? "dwloc.tmp" : "acute.tmp");
   out.last_plot = folder / (dwloc ? "DWPlot.tmp" : "plot.tmp");
   const std::string plot = PlotFileText(ctx, report.results);
-  WriteWorkFile(out.last_report, report.text, port);
-  WriteWorkFile(out.last_plot, plot, port);
+  StageFile(run.work_files, out.last_report, report.text, port);
+  StageFile(run.work_files, out.last_plot, plot, port);
   const AnalysisSettings& s = run.settings;
   if (s.save_report == 1 && !s.report_file.empty()) {
-    WriteWorkFile(s.report_file, report.text, port);
+    StageFile(run.work_files, s.report_file, report.text, port);
     out.saved_files.push_back(s.report_file);
   }
   if (s.save_plot == 1 && !s.plot_file.empty()) {
-    WriteWorkFile(s.plot_file, plot, port);
+    StageFile(run.work_files, s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
+  if (const auto failed = run.work_files.Commit()) CannotWrite(*failed, port);
   port.Progress(caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(s);

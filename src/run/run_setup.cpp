@@ -108,8 +108,9 @@ void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
     run.dwloc_tox.push_back(s.pad_flag == 1 && pad > 0 ? pad : s.arfd);
   }
   if (!run.form.qa_listing) return;
-  run.qa = std::make_unique<QaListing>(session.folder / kQaListingFileName);
-  if (!run.qa->Ok())
+  const std::filesystem::path temp = run.work_files.TempFor(session.folder / kQaListingFileName);
+  if (!temp.empty()) run.qa = std::make_unique<QaListing>(temp);
+  if (!run.qa || !run.qa->Ok())
     CannotRun(port, "Can't write file " + (session.folder / kQaListingFileName).string() + ".");
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/user_port.h"
+#include "common/work_files.h"
 #include "engine/accumulators.h"
 #include "engine/analysis_settings.h"
 #include "engine/consumption_data.h"
@@ -41,6 +42,8 @@ struct RunSetup {
   std::vector<float> dwloc_tox;
   WaterForms water;
   std::unique_ptr<QaListing> qa;
+  // The run's work files and copies, replaced together when the run completes.
+  WorkFileSet work_files;
   // Monte Carlo runs only.
   bool monte_carlo = false;
   DistributionTables distributions;

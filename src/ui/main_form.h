@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/user_port.h"
+#include "common/work_files.h"
 #include "engine/analysis_settings.h"
 #include "inputs/data_session.h"
 #include "inputs/rdf_tables.h"
@@ -64,6 +65,14 @@ struct MainForm {
 std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
                                             UserPort& port, const std::string& date = "",
                                             const std::string& time = "");
+
+// The report specifications a run needs, read from "AcutSpec.txt" in the data folder;
+// std::nullopt after the run start's message when the file is missing or unreadable.
+std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPort& port);
+
+// The lock on the folder of a run's work files, held for the length of the run; std::nullopt
+// after a message when another run holds it (or it cannot be made).
+std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, UserPort& port);
 
 // A report or plot name with its extension set: kept when it ends in `extension`, the old
 // extension replaced otherwise, appended when there is none.

@@ -18,6 +18,8 @@ float NumberOf(const std::string& text) {
   return ParseNumber(text, v) ? static_cast<float>(v) : 0.0f;
 }
 
+constexpr const char* kRunTitle = "Run Tarn Acute Analysis";
+
 bool Refuse(UserPort& port, const std::string& title, const std::string& text) {
   Tell(port, title, text, Icon::Information);
   return false;
@@ -282,24 +284,43 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
   return s;
 }
 
-std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
-                                            UserPort& port, const std::string& date,
-                                            const std::string& time) {
-  const std::filesystem::path specs_file = session.folder / kReportSpecsFileName;
-  if (!FindFile(specs_file)) {
-    Refuse(port, "Run Tarn Acute Analysis",
+std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPort& port) {
+  const auto specs_file = FindFile(session.folder / kReportSpecsFileName);
+  if (!specs_file) {
+    Refuse(port, kRunTitle,
            "You cannot start the Acute Analysis until you have used the 'Set Report Specs' menu "
            "item to set up the custom report specifications for your Acute Exposure and CEC "
            "reports.");
     return std::nullopt;
   }
-  const auto specs = ReadReportSpecsFile(*FindFile(specs_file));
-  if (!specs) {
-    Refuse(port, "Run Tarn Acute Analysis",
+  auto specs = ReadReportSpecsFile(*specs_file);
+  if (!specs)
+    Refuse(port, kRunTitle,
            "Unexected problem trying to open file 'AcutSpec.txt' which contains the custom "
            "report specifications.");
-    return std::nullopt;
-  }
+  return specs;
+}
+
+std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, UserPort& port) {
+  FolderLock::Attempt attempt = FolderLock::TryAcquire(folder);
+  if (attempt.lock) return std::move(attempt.lock);
+  if (attempt.busy)
+    Refuse(port, kRunTitle,
+           "Another analysis is running with the work files in " + folder.string() +
+               ". Start this analysis when that one has ended, or give it a work folder of its "
+               "own.");
+  else
+    Refuse(port, kRunTitle, "Can't write file " + (folder / kLockFileName).string() + ".");
+  return std::nullopt;
+}
+
+std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
+                                            UserPort& port, const std::string& date,
+                                            const std::string& time) {
+  const auto lock = LockWorkFolder(session.folder, port);
+  if (!lock) return std::nullopt;
+  const auto specs = ReportSpecsForRun(session, port);
+  if (!specs) return std::nullopt;
   const std::string folder = form.residue ? form.residue->ResFolder : "";
   if (!CheckForm(form, folder, port)) return std::nullopt;
   RdfTables rdf;

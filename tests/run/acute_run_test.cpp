@@ -189,8 +189,13 @@ TEST_F(AcuteRun, DamagedSurveyFilesNameFileAndPerson) {
 }
 
 TEST_F(AcuteRun, AReportThatCannotBeWrittenEndsTheRunNamingIt) {
+  ASSERT_TRUE(Launch()->completed);
+  const std::string report = testing::ReadText(dir_ / "acute.tmp");
+  const std::string plot = testing::ReadText(dir_ / "plot.tmp");
+  form_.per_kg = false;  // a run whose report would differ
   form_.save_report = true;
   form_.report_name = (dir_ / "no-such-folder" / "first").string();
+  port_.events.clear();
   auto outcome = Launch();
   ASSERT_TRUE(outcome.has_value());
   EXPECT_FALSE(outcome->completed);
@@ -201,6 +206,25 @@ TEST_F(AcuteRun, AReportThatCannotBeWrittenEndsTheRunNamingIt) {
                 ". The analysis ends.");
   EXPECT_EQ(port_.LastMessage(), "Tarn-VELD Acute: Acute Analysis was not completed.");
   for (const auto& m : messages) EXPECT_EQ(m.text.find("saved as"), std::string::npos);
+  // The last run's work files stay together and whole.
+  EXPECT_EQ(testing::ReadText(dir_ / "acute.tmp"), report);
+  EXPECT_EQ(testing::ReadText(dir_ / "plot.tmp"), plot);
+}
+
+TEST_F(AcuteRun, ASecondRunInTheSameFolderIsRefusedAtOnce) {
+  auto running = FolderLock::TryAcquire(dir_.path());
+  ASSERT_TRUE(running.lock);
+  std::filesystem::remove(dir_ / "tarnpass.tmp");
+  EXPECT_EQ(Launch(), std::nullopt);
+  EXPECT_EQ(port_.LastMessage(),
+            "Run Tarn Acute Analysis: Another analysis is running with the work files in " +
+                dir_.path().string() +
+                ". Start this analysis when that one has ended, or give it a work folder of its "
+                "own.");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "tarnpass.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "acute.tmp"));
+  running.lock.reset();
+  EXPECT_TRUE(Launch()->completed);
 }
 
 TEST_F(AcuteRun, MissingConsumptionFileEndsTheProgram) {
