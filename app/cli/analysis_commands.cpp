@@ -60,8 +60,8 @@ MainForm::Custom ParseCustom(const std::string& spec) {
   return c;
 }
 
-void PrintSummary(const std::filesystem::path& report) {
-  std::ifstream in(report, std::ios::binary);
+void PrintSummary(const std::string& report) {
+  std::istringstream in(report);
   std::string line;
   bool printing = false;
   bool blank = false;
@@ -85,7 +85,7 @@ int Finish(const std::optional<EngineOutcome>& outcome) {
   std::cout << "Last report: " << outcome->last_report.string() << "\n";
   for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
   std::cout << "\n";
-  PrintSummary(outcome->last_report);
+  PrintSummary(outcome->report_text);
   return 0;
 }
 

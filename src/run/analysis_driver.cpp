@@ -116,6 +116,7 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
   }
   if (const auto failed = run.work_files.Commit()) CannotWrite(*failed, port);
   port.Progress(caption, "Run completed");
+  out.report_text = report.text;
   out.completed = true;
   out.completion_message = CompletionMessage(s);
   Tell(port, kCompletionTitle, out.completion_message, Icon::Information);

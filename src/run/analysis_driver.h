@@ -28,6 +28,8 @@ struct EngineOutcome {
   std::vector<std::filesystem::path> saved_files;  // named report, plot and CEC files
   std::filesystem::path last_report;               // "acute.tmp" (or "dwloc.tmp")
   std::filesystem::path last_plot;                 // "plot.tmp" (or "DWPlot.tmp")
+  std::string report_text;  // what last_report held when the run ended (a later run may
+                            // replace the file once this run's lock is gone)
 };
 
 // Runs the analysis that "tarnpass.tmp" in the data folder describes. Returns with
