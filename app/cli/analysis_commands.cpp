@@ -11,54 +11,13 @@
 #include "engine/pass_file.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
+#include "option_checks.h"
 #include "reports/report_specs.h"
 #include "run/analysis_driver.h"
 #include "ui/main_form.h"
 
 namespace acute::cli {
 namespace {
-
-std::vector<std::int16_t> ParseItems(const std::string& text, std::size_t count,
-                                     const std::string& what) {
-  std::vector<std::int16_t> items;
-  std::stringstream ss(text);
-  std::string item;
-  while (std::getline(ss, item, ',')) {
-    double v = 0;
-    if (!ParseNumber(item, v))
-      throw std::runtime_error(what + ": \"" + item + "\" is not a number");
-    items.push_back(static_cast<std::int16_t>(v));
-  }
-  if (items.size() != count)
-    throw std::runtime_error(what + ": expected " + std::to_string(count) + " items, got " +
-                             std::to_string(items.size()));
-  return items;
-}
-
-// "NAME|season|region|race|sex|nursing|age[|PAD]", items separated by commas.
-MainForm::Custom ParseCustom(const std::string& spec) {
-  std::vector<std::string> parts;
-  std::stringstream ss(spec);
-  std::string part;
-  while (std::getline(ss, part, '|')) parts.push_back(part);
-  if (parts.size() != 7 && parts.size() != 8)
-    throw std::runtime_error("--custom \"" + spec +
-                             "\": expected NAME|season|region|race|sex|nursing|age[|PAD]");
-  MainForm::Custom c;
-  c.population.name = parts[0];
-  for (int line = 0; line < 6; ++line) {
-    const std::size_t count = line == 4 ? 3 : 5;
-    auto items = ParseItems(parts[line + 1], count,
-                            "--custom " + parts[0] + " line " + std::to_string(line + 1));
-    for (std::size_t i = 0; i < count; ++i) c.population.crit[line][i] = items[i];
-  }
-  double pad = 0;
-  if (parts.size() == 8 && !ParseNumber(parts[7], pad))
-    throw std::runtime_error("--custom " + parts[0] + ": the PAD is not a number");
-  c.population.pad = static_cast<float>(pad);
-  c.defined = true;
-  return c;
-}
 
 void PrintSummary(const std::string& report) {
   std::istringstream in(report);
@@ -116,13 +75,8 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   if (o.reversal) form.half_life = TrimStr(*o.reversal);
   form.qa_listing = o.qa;
   form.pad = o.pad;
+  if (!CheckFormFields(form, port) || !SetPadValues(o, session.support, form, port)) return 1;
   const int count = session.support.StandardPopulationCount();
-  form.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0);
-  for (const auto& [pop, value] : o.pad_values) {
-    if (pop < 1 || pop > count)
-      throw std::runtime_error("--pad-value: no standard population " + std::to_string(pop));
-    form.standard_pad[pop] = value;
-  }
   form.standard.assign(count, false);
   for (int p : o.populations) {
     if (p < 1 || p > count)
@@ -131,7 +85,11 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
     form.standard[p - 1] = true;
   }
   if (o.populations.empty() && o.custom.empty()) form.standard[0] = true;
-  for (const auto& c : o.custom) form.custom.push_back(ParseCustom(c));
+  for (const auto& spec : o.custom) {
+    auto custom = CustomFromOption(spec, session.support, port);
+    if (!custom) return 1;
+    form.custom.push_back(*custom);
+  }
   form.dwloc_mode = o.dwloc;
   form.save_dwloc = !o.dwloc_report.empty();
   form.dwloc_name = OutputName(o.dwloc_report);
@@ -148,11 +106,13 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   }
   form.mersenne_twister = o.rng == "mt";
   form.hold_residues = o.hold;
+  if (!CheckOutputNames(form, port)) return 1;
   return Finish(LaunchAnalysis(form, session, port));
 }
 
 int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   ConsolePort port(global.answer);
+  if (!CheckReversalOption(o.reversal, port)) return 1;
   DataSession session = OpenDataSession(StartFolder(global), port);
   const auto lock = LockWorkFolder(session.folder, port);
   if (!lock) return 1;

@@ -6,6 +6,7 @@
 #include "common/str.h"
 #include "engine/pass_file.h"
 #include "reports/report_specs.h"
+#include "ui/field_checks.h"
 #include "ui/main_form.h"
 
 namespace acute {
@@ -13,9 +14,9 @@ namespace {
 
 constexpr const char* kWarning = "Warning";
 
+// A field's number; a blank, non-numeric or non-finite text counts as 0.
 float NumberOf(const std::string& text) {
-  double v = 0;
-  return ParseNumber(text, v) ? static_cast<float>(v) : 0.0f;
+  return static_cast<float>(FieldNumber(text).value_or(0));
 }
 
 constexpr const char* kRunTitle = "Run Tarn Acute Analysis";
@@ -153,13 +154,7 @@ bool CheckPopulations(const MainForm& f, UserPort& port) {
                         "' the demographic data is not complete. Click on index number to display "
                         "demographic choices");
   }
-  if (f.eating_occasion && f.reversal) {
-    const float h = NumberOf(f.half_life);
-    if (h <= 0 || h > 48)
-      return Refuse(port, "Acute analysis data problem",
-                    "Half Life cannot be set to zero or greater than 48 hrs.");
-  }
-  return true;
+  return !(f.eating_occasion && f.reversal) || CheckHalfLifeField(f.half_life, port);
 }
 
 bool CheckForm(const MainForm& f, const std::string& folder, UserPort& port) {

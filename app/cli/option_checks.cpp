@@ -1,0 +1,123 @@
+#include "option_checks.h"
+
+#include <cmath>
+#include <sstream>
+#include <vector>
+
+#include "common/file_names.h"
+#include "common/str.h"
+#include "engine/pass_file.h"
+#include "ui/custom_population_dialog.h"
+#include "ui/field_checks.h"
+
+namespace acute::cli {
+namespace {
+
+constexpr const char* kWarning = "Warning";
+
+bool Refuse(UserPort& port, const std::string& text) {
+  Tell(port, kWarning, text, Icon::Information);
+  return false;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream ss(text);
+  std::string part;
+  while (std::getline(ss, part, separator)) parts.push_back(part);
+  return parts;
+}
+
+// One criterion line: `count` whole numbers, each 0 or 1 unless it is the age line.
+bool ReadLine(const std::string& text, std::size_t count, bool age,
+              std::array<std::int16_t, 5>& line, const std::string& what, UserPort& port) {
+  const auto items = Split(text, ',');
+  if (items.size() != count)
+    return Refuse(port, what + ": expected " + std::to_string(count) + " items, got " +
+                            std::to_string(items.size()) + ".");
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto v = FieldNumber(items[i]);
+    const double top = age ? 32767 : 1;
+    if (!v || *v != std::floor(*v) || *v < (age ? -32768 : 0) || *v > top)
+      return Refuse(
+          port, what + ": \"" + items[i] + "\" must be " + (age ? "a whole number." : "0 or 1."));
+    line[i] = static_cast<std::int16_t>(*v);
+  }
+  return true;
+}
+
+// An age given in both units at one end cannot come from the dialog.
+bool CheckAgeUnits(const std::array<std::int16_t, 5>& age, const std::string& name,
+                   UserPort& port) {
+  if (age[0] != 0 || ((age[1] == 0 || age[2] == 0) && (age[3] == 0 || age[4] == 0))) return true;
+  return Refuse(
+      port, "--custom " + name + ": give each age in months or in years, with the other item 0.");
+}
+
+}  // namespace
+
+bool CheckFormFields(const MainForm& form, UserPort& port) {
+  if (!CheckNoelField(form.noel, port) || !CheckArfdField(form.arfd, port)) return false;
+  return !form.reversal || CheckHalfLifeField(form.half_life, port);
+}
+
+bool CheckOutputNames(const MainForm& form, UserPort& port) {
+  for (const std::string* name : {&form.report_name, &form.plot_name, &form.dwloc_name})
+    if (!CheckNameCharacters(NamePart(*name), port)) return false;
+  return true;
+}
+
+bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, MainForm& form,
+                  UserPort& port) {
+  const int count = support.StandardPopulationCount();
+  const int first = PassFileLayout{support.DatabaseKind, count}.FirstPadPopulation();
+  form.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0.0f);
+  for (const auto& [pop, value] : options.pad_values) {
+    const std::string given = "--pad-value " + std::to_string(pop) + "=" + TrimStr(value);
+    if (pop < first || pop > count)
+      return Refuse(port, given + ": PADs are given for standard populations " +
+                              std::to_string(first) + " to " + std::to_string(count) + ".");
+    if (!std::isfinite(value) || value < 0)
+      return Refuse(port, given + ": a PAD must be a number of 0 or more (mg/kg-bw-day).");
+    form.standard_pad[static_cast<std::size_t>(pop)] = value;
+  }
+  return true;
+}
+
+std::optional<MainForm::Custom> CustomFromOption(const std::string& spec,
+                                                 const SupportData& support, UserPort& port) {
+  const auto parts = Split(spec, '|');
+  if (parts.size() != 7 && parts.size() != 8) {
+    Refuse(port,
+           "--custom \"" + spec + "\": expected NAME|season|region|race|sex|nursing|age[|PAD]");
+    return std::nullopt;
+  }
+  MainForm::Custom c;
+  c.population.name = parts[0];
+  for (int line = 0; line < 6; ++line) {
+    const std::string what = "--custom " + parts[0] + " line " + std::to_string(line + 1);
+    if (!ReadLine(parts[static_cast<std::size_t>(line) + 1], line == 4 ? 3 : 5, line == 5,
+                  c.population.crit[static_cast<std::size_t>(line)], what, port))
+      return std::nullopt;
+  }
+  if (!CheckAgeUnits(c.population.crit[5], parts[0], port)) return std::nullopt;
+  if (parts.size() == 8) {
+    const auto pad = FieldNumber(parts[7]);
+    if (!TrimBlanks(parts[7]).empty() && (!pad || *pad < 0)) {
+      Refuse(port, "--custom " + parts[0] + ": the aPAD must be a number of 0 or more.");
+      return std::nullopt;
+    }
+    c.population.pad = static_cast<float>(pad.value_or(0));
+  }
+  CustomPopulationDialog dialog(support.DatabaseKind);
+  dialog.Show(c.population);
+  if (!dialog.Check(port)) return std::nullopt;
+  c.defined = true;
+  return c;
+}
+
+bool CheckReversalOption(const std::optional<float>& hours, UserPort& port) {
+  return !hours || CheckHalfLifeField(TrimStr(*hours), port);
+}
+
+}  // namespace acute::cli

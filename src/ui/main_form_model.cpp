@@ -1,0 +1,254 @@
+#include "ui/main_form_model.h"
+
+#include <algorithm>
+
+#include "common/file_names.h"
+#include "common/str.h"
+#include "ui/field_checks.h"
+
+namespace acute {
+namespace {
+
+Field Keep(bool accepted, Field field) {
+  return accepted ? Field::None : field;
+}
+
+}  // namespace
+
+MainFormModel::MainFormModel() {
+  form.custom.resize(kCustomRows);
+}
+
+std::string MainFormModel::Caption(const std::string& version, const std::string& rac_ff_version,
+                                   const std::string& database_title) {
+  return "Tarn-VELD Acute Analysis (" + version + ", " + rac_ff_version + ") " + database_title;
+}
+
+FormVisibility MainFormModel::Visibility() const {
+  FormVisibility v;
+  const bool open = form.residue.has_value() || batch_open;
+  v.start_hint = !open;
+  v.parameters = open;
+  v.reversal = form.eating_occasion;
+  v.hold_residues = form.eating_occasion && form.monte_carlo;
+  v.toxicology = form.per_kg;
+  v.monte_carlo_box = form.residue && form.residue->OffersMonteCarlo();
+  v.monte_carlo_fields = form.monte_carlo;
+  v.report_name = form.save_report;
+  v.plot_box = form.save_report || form.save_dwloc;
+  v.plot_name = v.plot_box && form.save_plot;
+  v.dwloc_name = form.save_dwloc;
+  v.cec_frame = !form.save_dwloc;
+  v.cec_settings = v.cec_frame && cec.save;
+  v.percentile_lists = cec.percentile_basis;
+  v.cumulative_enabled =
+      cec.save && form.monte_carlo && rdfs_cumulative && !summary_without_chemicals;
+  v.redo_cec = v.cec_settings && completed_a_run;
+  return v;
+}
+
+std::string MainFormModel::UnitsLabel() const {
+  return form.per_kg ? "mg/kg bw/day" : "mg/day";
+}
+
+std::string MainFormModel::CecNameLabel() const {
+  return cec.excel ? "File Name (*.CSV)" : "File Name (*.CEC)";
+}
+
+std::string MainFormModel::LowBasisLabel() const {
+  return cec.percentile_basis ? "Low Percentile" : "Low Exposure Amt";
+}
+
+std::string MainFormModel::HighBasisLabel() const {
+  return cec.percentile_basis ? "High Percentile" : "High Exposure Amt";
+}
+
+void MainFormModel::SetStandardPopulations(int count) {
+  form.standard.assign(static_cast<std::size_t>(std::max(count, 0)), false);
+  form.standard_pad.assign(static_cast<std::size_t>(std::max(count, 0)) + 8, 0.0f);
+}
+
+void MainFormModel::SetEatingOccasion(bool on) {
+  form.eating_occasion = on;
+}
+
+Field MainFormModel::SetMonteCarlo(bool on) {
+  form.monte_carlo = on;
+  UpdateCumulative();
+  return on ? Field::Iterations : Field::None;
+}
+
+void MainFormModel::SetBodyWeight(bool on) {
+  form.per_kg = on;
+}
+
+void MainFormModel::SetSaveReport(bool on) {
+  form.save_report = on;
+  if (!on) return;
+  form.save_dwloc = false;
+  form.save_plot = false;
+  plot_label_ = "File Name (*.PLT)";
+}
+
+void MainFormModel::SetSaveDwloc(bool on) {
+  form.save_dwloc = on;
+  if (!on) return;
+  SetSaveCec(false);
+  form.save_report = false;
+  form.save_plot = false;
+  plot_label_ = "File Name (*.DWP)";
+}
+
+void MainFormModel::SetSaveCec(bool on) {
+  cec.save = on;
+  UpdateCumulative();
+}
+
+void MainFormModel::SetExcel(bool on) {
+  cec.excel = on;
+  cec.name = WithCecExtension(cec.name, on);
+}
+
+void MainFormModel::SetPercentileBasis(bool percentile) {
+  cec.percentile_basis = percentile;
+}
+
+void MainFormModel::SetCumulative(bool on) {
+  cec.cumulative = on && Visibility().cumulative_enabled;
+}
+
+void MainFormModel::UpdateCumulative() {
+  if (!Visibility().cumulative_enabled) cec.cumulative = false;
+}
+
+Field MainFormModel::Leave(Field field, UserPort& port) {
+  switch (field) {
+    case Field::None:
+      return Field::None;
+    case Field::HalfLife:
+      return Keep(CheckHalfLifeField(form.half_life, port), field);
+    case Field::Iterations:
+      return Keep(CheckIterationsField(form.iterations, port), field);
+    case Field::Seed:
+      return Keep(CheckSeedField(form.seed, port), field);
+    case Field::Noel:
+      return Keep(CheckNoelField(form.noel, port), field);
+    case Field::Arfd:
+      return Keep(CheckArfdField(form.arfd, port), field);
+    case Field::MinContribution:
+      return Keep(CheckMinContributionField(cec.min_contribution, port), field);
+    case Field::PrintedRecords:
+      return Keep(CheckPrintedRecordsField(cec.printed_records, port), field);
+    case Field::LowPercentile:
+      return LeaveLowPercentile(port);
+    case Field::HighPercentile:
+      return Keep(CheckHighPercentileField(cec.high_percentile, cec.low_percentile, port), field);
+    case Field::CustomName:
+      return Field::None;  // SetCustomName holds the check of these rows
+    default:
+      return LeaveName(field, port);
+  }
+}
+
+Field MainFormModel::LeaveName(Field field, UserPort& port) {
+  if (field == Field::CecName) {
+    const std::string t = TrimBlanks(cec.name);
+    if (!CheckNameWithoutPath(NameField::Cec, t, port) || !CheckNameCharacters(t, port))
+      return field;
+    cec.name = WithCecExtension(t, cec.excel);
+    return Field::None;
+  }
+  std::string* text = &form.report_name;
+  NameField kind = NameField::Report;
+  std::string extension = ".AC10";
+  if (field == Field::PlotName) {
+    text = &form.plot_name;
+    kind = NameField::Plot;
+    extension = form.save_dwloc ? ".DWP" : ".PLT";
+  } else if (field == Field::DwlocName) {
+    text = &form.dwloc_name;
+    kind = NameField::Dwloc;
+    extension = ".DWL";
+  }
+  const auto checked = CheckNameField(kind, *text, extension, port);
+  if (!checked) return field;
+  *text = *checked;
+  return Field::None;
+}
+
+Field MainFormModel::LeaveLowPercentile(UserPort& port) {
+  if (!CheckLowPercentileField(cec.low_percentile, port)) return Field::LowPercentile;
+  cec.low_percentile = PercentileText(PercentileNumber(cec.low_percentile));
+  cec.high_choices = HighPercentileChoices(cec.low_percentile);
+  const auto& h = cec.high_choices;
+  if (std::find(h.begin(), h.end(), cec.high_percentile) == h.end())
+    cec.high_percentile = h.empty() ? "" : h.front();
+  return Field::None;
+}
+
+Field MainFormModel::SetCustomName(int row, const std::string& name, UserPort& port) {
+  if (row < 0 || row >= kCustomRows) return Field::None;
+  MainForm::Custom& c = form.custom[static_cast<std::size_t>(row)];
+  if (TrimBlanks(name).empty() && c.defined) {
+    const Answer a =
+        port.Show(Message{"Confirmation",
+                          "If you leave the name of custom population" + Str(row + 1) +
+                              " blank, this custom population will be deleted. Are you sure you "
+                              "want to delete this custom population?",
+                          Icon::Question, Buttons::YesNo});
+    if (a != Answer::Yes) return Field::CustomName;
+    c = MainForm::Custom{};
+  }
+  c.population.name = name;
+  return Field::None;
+}
+
+bool MainFormModel::ClickCustomIndex(int row, UserPort& port) const {
+  if (row < 0 || row >= kCustomRows) return false;
+  if (TrimBlanks(form.custom[static_cast<std::size_t>(row)].population.name).empty()) {
+    Tell(port, "Warning",
+         "You can't define custom subpopulation until you enter a name into the subpopulation "
+         "name field.",
+         Icon::Information);
+    return false;
+  }
+  if (!form.residue) {
+    Tell(port, "Warning", "Can't show custom population screen until a residue file is loaded.",
+         Icon::Information);
+    return false;
+  }
+  return true;
+}
+
+std::string MainFormModel::CustomDialogCaption(int row) const {
+  return "Custom Subpopulation: (" + std::to_string(row + 1) + ") " +
+         form.custom[static_cast<std::size_t>(row)].population.name;
+}
+
+bool MainFormModel::Clear(UserPort& port) {
+  if (busy) return false;
+  const Answer a = port.Show(Message{"Confirmation",
+                                     "Are you sure you want to clear this form? Note: Use "
+                                     "File/Close to clear residue file name and information.",
+                                     Icon::Question, Buttons::YesNo});
+  if (a != Answer::Yes) return false;
+  form.monte_carlo = false;
+  form.iterations.clear();
+  form.seed.clear();
+  std::fill(form.standard.begin(), form.standard.end(), false);
+  form.custom.assign(kCustomRows, MainForm::Custom{});
+  form.noel.clear();
+  form.arfd.clear();
+  form.comment.clear();
+  form.pad = form.save_plot = form.save_report = form.save_dwloc = false;
+  form.plot_name.clear();
+  form.report_name.clear();
+  form.dwloc_name.clear();
+  form.per_kg = true;
+  form.second_adjustment = false;
+  cec = CecFrame{};
+  cec.high_percentile = "100%";
+  return true;
+}
+
+}  // namespace acute

@@ -1,0 +1,135 @@
+#pragma once
+// The main form as a toolkit-free model: the analysis parameters (MainForm), the CEC frame,
+// the click rules of the boxes, which controls are visible or enabled, the field checks as
+// a field loses focus (the field that keeps the focus is returned), the custom population
+// rows and Clear Form. A window binds its controls to this model and writes no rule itself.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/user_port.h"
+#include "ui/main_form.h"
+
+namespace acute {
+
+// The fields with a check; Field::None means "accepted, the focus may move on".
+enum class Field {
+  None,
+  HalfLife,
+  Iterations,
+  Seed,
+  Noel,
+  Arfd,
+  ReportName,
+  PlotName,
+  DwlocName,
+  CecName,
+  MinContribution,
+  PrintedRecords,
+  LowPercentile,
+  HighPercentile,
+  CustomName,
+};
+
+// The "CEC File Generator" frame.
+struct CecFrame {
+  bool save = false;  // "Save CEC File"
+  std::string name;
+  std::string printed_records;
+  std::string min_contribution;
+  bool percentile_basis = true;  // "Percentile Amounts" rather than "Exposure Amounts"
+  std::string low_percentile = "99%";
+  std::vector<std::string> high_choices{"99.9%", "100%"};
+  std::string high_percentile = "99.9%";
+  std::string low_amount;
+  std::string high_amount;
+  bool excel = false;
+  bool cumulative = false;
+  bool suppress = false;
+};
+
+// What the form shows: true = visible (or enabled where the name says so).
+struct FormVisibility {
+  bool start_hint = true;           // no file open
+  bool parameters = false;          // a residue or batch file is open
+  bool reversal = false;            // "Residue Reversal" and its half life
+  bool hold_residues = false;       // "Hold daily res amount constant"
+  bool toxicology = false;          // endpoints, "Use PAD", "Edit PA&Ds"
+  bool monte_carlo_box = false;     // the residue file has residue distribution lines
+  bool monte_carlo_fields = false;  // iterations, seed, generator
+  bool report_name = false;
+  bool plot_box = false;
+  bool plot_name = false;
+  bool dwloc_name = false;
+  bool cec_frame = false;
+  bool cec_settings = false;
+  bool percentile_lists = false;  // else the exposure amount fields
+  bool cumulative_enabled = false;
+  bool redo_cec = false;
+};
+
+class MainFormModel {
+ public:
+  static constexpr int kCustomRows = 6;
+  static constexpr const char* kDesignCaption = "Tarn Acute Analysis";
+  static constexpr const char* kStartHint = "  Start by opening a residue file or a batch file.";
+
+  MainFormModel();
+
+  // "Tarn-VELD Acute Analysis (version, RacFfVersion) title".
+  static std::string Caption(const std::string& version, const std::string& rac_ff_version,
+                             const std::string& database_title);
+
+  MainForm form;
+  CecFrame cec;
+  bool busy = false;                       // a run is in progress
+  bool completed_a_run = false;            // an analysis completed since the program started
+  bool batch_open = false;                 // a batch file rather than a residue file is open
+  bool rdfs_cumulative = false;            // every distribution file carries per-chemical data
+  bool summary_without_chemicals = false;  // an RDF summary found a file without chemicals
+
+  FormVisibility Visibility() const;
+  std::string UnitsLabel() const;  // "mg/kg bw/day" or "mg/day"
+  std::string PlotLabel() const { return plot_label_; }
+  std::string CecNameLabel() const;
+  std::string LowBasisLabel() const;
+  std::string HighBasisLabel() const;
+
+  // A standard population list of `count` boxes, all unticked.
+  void SetStandardPopulations(int count);
+
+  // Clicks and option buttons. Each returns the field that takes the focus (None: unchanged).
+  void SetEatingOccasion(bool on);
+  Field SetMonteCarlo(bool on);
+  void SetBodyWeight(bool on);
+  void SetSaveReport(bool on);
+  void SetSaveDwloc(bool on);
+  void SetSaveCec(bool on);
+  void SetExcel(bool on);
+  void SetPercentileBasis(bool percentile);
+  void SetCumulative(bool on);
+
+  // The check of a field as it loses focus (or Enter is pressed in it), on the text the
+  // model holds for it; accepted values are stored in their final form (a name with its
+  // extension, a percentile with its "%"). Returns the field that keeps the focus.
+  Field Leave(Field field, UserPort& port);
+
+  // Custom populations: the row's new name as its field loses focus (blanking a defined
+  // row asks before deleting it; No restores the name and keeps the focus).
+  Field SetCustomName(int row, const std::string& name, UserPort& port);
+  // A click on the index label "(row + 1)": true when the custom dialog may open.
+  bool ClickCustomIndex(int row, UserPort& port) const;
+  std::string CustomDialogCaption(int row) const;
+
+  // Clear Form: nothing while busy; otherwise asks and resets on Yes.
+  bool Clear(UserPort& port);
+
+ private:
+  Field LeaveName(Field field, UserPort& port);
+  Field LeaveLowPercentile(UserPort& port);
+  void UpdateCumulative();
+
+  std::string plot_label_ = "File Name ";
+};
+
+}  // namespace acute

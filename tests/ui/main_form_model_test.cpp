@@ -1,0 +1,153 @@
+// The main form model: visibility rules, field checks with the focus kept, custom rows and
+// Clear Form, with their texts in order.
+#include "ui/main_form_model.h"
+
+#include <gtest/gtest.h>
+
+#include "common/scripted_port.h"
+
+namespace acute {
+namespace {
+
+class MainFormModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model_.SetStandardPopulations(24);
+    ResidueData r;
+    r.RdlCount = 2;
+    r.ChemicalCount = 1;
+    model_.form.residue = r;
+  }
+  MainFormModel model_;
+  ScriptedPort port_;
+};
+
+TEST_F(MainFormModelTest, StartsWithTheHintUntilAFileIsOpen) {
+  MainFormModel empty;
+  EXPECT_TRUE(empty.Visibility().start_hint);
+  EXPECT_FALSE(empty.Visibility().parameters);
+  EXPECT_FALSE(empty.Visibility().monte_carlo_box);
+  EXPECT_TRUE(model_.Visibility().parameters);
+  EXPECT_TRUE(model_.Visibility().monte_carlo_box);
+  EXPECT_EQ(MainFormModel::Caption("1.0", "21-07-a", "NHANES"),
+            "Tarn-VELD Acute Analysis (1.0, 21-07-a) NHANES");
+}
+
+TEST_F(MainFormModelTest, EatingOccasionMonteCarloAndBodyWeightRules) {
+  EXPECT_FALSE(model_.Visibility().reversal);
+  model_.SetEatingOccasion(true);
+  EXPECT_TRUE(model_.Visibility().reversal);
+  EXPECT_FALSE(model_.Visibility().hold_residues);
+  EXPECT_EQ(model_.SetMonteCarlo(true), Field::Iterations);  // the cursor goes there
+  EXPECT_TRUE(model_.Visibility().hold_residues);
+  EXPECT_TRUE(model_.Visibility().monte_carlo_fields);
+  EXPECT_TRUE(model_.Visibility().toxicology);
+  EXPECT_EQ(model_.UnitsLabel(), "mg/kg bw/day");
+  model_.SetBodyWeight(false);
+  EXPECT_FALSE(model_.Visibility().toxicology);
+}
+
+TEST_F(MainFormModelTest, ReportDwlocAndCecBoxesExcludeEachOther) {
+  EXPECT_EQ(model_.PlotLabel(), "File Name ");
+  model_.SetSaveCec(true);
+  model_.SetSaveReport(true);
+  model_.form.save_plot = true;
+  EXPECT_TRUE(model_.Visibility().cec_settings);
+  EXPECT_EQ(model_.PlotLabel(), "File Name (*.PLT)");
+  model_.SetSaveDwloc(true);
+  EXPECT_FALSE(model_.form.save_report);
+  EXPECT_FALSE(model_.form.save_plot);  // the plot box shows again unticked
+  EXPECT_FALSE(model_.cec.save);
+  EXPECT_FALSE(model_.Visibility().cec_frame);
+  EXPECT_TRUE(model_.Visibility().dwloc_name);
+  EXPECT_TRUE(model_.Visibility().plot_box);
+  EXPECT_EQ(model_.PlotLabel(), "File Name (*.DWP)");
+}
+
+TEST_F(MainFormModelTest, CumulativeIsEnabledOnlyWithEveryCondition) {
+  model_.SetSaveCec(true);
+  model_.SetMonteCarlo(true);
+  model_.SetCumulative(true);
+  EXPECT_FALSE(model_.cec.cumulative);
+  model_.rdfs_cumulative = true;
+  model_.SetCumulative(true);
+  EXPECT_TRUE(model_.cec.cumulative);
+  model_.SetMonteCarlo(false);
+  EXPECT_FALSE(model_.cec.cumulative);
+  EXPECT_FALSE(model_.Visibility().cumulative_enabled);
+}
+
+TEST_F(MainFormModelTest, RefusedFieldsKeepTheFocusAndAcceptedOnesAreRewritten) {
+  model_.form.iterations = "6000";
+  EXPECT_EQ(model_.Leave(Field::Iterations, port_), Field::Iterations);
+  model_.form.arfd = "nan";
+  EXPECT_EQ(model_.Leave(Field::Arfd, port_), Field::Arfd);
+  model_.form.report_name = "risk";
+  EXPECT_EQ(model_.Leave(Field::ReportName, port_), Field::None);
+  EXPECT_EQ(model_.form.report_name, "risk.AC10");
+  model_.form.plot_name = "p,lot";
+  EXPECT_EQ(model_.Leave(Field::PlotName, port_), Field::PlotName);
+  model_.cec.name = "risk";
+  EXPECT_EQ(model_.Leave(Field::CecName, port_), Field::None);
+  model_.SetExcel(true);
+  EXPECT_EQ(model_.cec.name, "risk.CSV");
+  EXPECT_EQ(model_.CecNameLabel(), "File Name (*.CSV)");
+  model_.SetExcel(false);
+  EXPECT_EQ(model_.cec.name, "risk.CEC");
+  model_.cec.low_percentile = "99.5";
+  EXPECT_EQ(model_.Leave(Field::LowPercentile, port_), Field::None);
+  EXPECT_EQ(model_.cec.low_percentile, "99.5%");
+  EXPECT_EQ(model_.cec.high_choices, (std::vector<std::string>{"99.9%", "100%"}));
+  const auto m = port_.Messages();
+  ASSERT_EQ(m.size(), 3u);
+  EXPECT_EQ(m[0].text, "Number of iterations must be 1-5000.");
+  EXPECT_EQ(m[1].text, "The aRfD must be a number from 0 to 1000000, or blank.");
+  EXPECT_EQ(m[2].title, "Illegal filename");
+}
+
+TEST_F(MainFormModelTest, CustomRows) {
+  EXPECT_FALSE(model_.ClickCustomIndex(0, port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: You can't define custom subpopulation until you enter a name into the "
+            "subpopulation name field.");
+  model_.SetCustomName(0, "Toddlers", port_);
+  EXPECT_TRUE(model_.ClickCustomIndex(0, port_));
+  EXPECT_EQ(model_.CustomDialogCaption(0), "Custom Subpopulation: (1) Toddlers");
+  MainFormModel no_file;
+  no_file.SetCustomName(1, "Kids", port_);
+  EXPECT_FALSE(no_file.ClickCustomIndex(1, port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't show custom population screen until a residue file is loaded.");
+
+  model_.form.custom[0].defined = true;
+  port_.answers = {Answer::No};
+  EXPECT_EQ(model_.SetCustomName(0, " ", port_), Field::CustomName);
+  EXPECT_EQ(model_.form.custom[0].population.name, "Toddlers");
+  EXPECT_EQ(port_.LastMessage(),
+            "Confirmation: If you leave the name of custom population 1 blank, this custom "
+            "population will be deleted. Are you sure you want to delete this custom population?");
+  EXPECT_EQ(model_.SetCustomName(0, "", port_), Field::None);  // Yes
+  EXPECT_FALSE(model_.form.custom[0].defined);
+}
+
+TEST_F(MainFormModelTest, ClearFormAsksAndDoesNothingWhileBusy) {
+  model_.form.noel = "5";
+  model_.form.standard[3] = true;
+  model_.form.per_kg = false;
+  model_.busy = true;
+  EXPECT_FALSE(model_.Clear(port_));
+  EXPECT_TRUE(port_.events.empty());
+  model_.busy = false;
+  port_.answers = {Answer::No};
+  EXPECT_FALSE(model_.Clear(port_));
+  EXPECT_EQ(model_.form.noel, "5");
+  EXPECT_TRUE(model_.Clear(port_));
+  EXPECT_EQ(model_.form.noel, "");
+  EXPECT_FALSE(model_.form.standard[3]);
+  EXPECT_TRUE(model_.form.per_kg);
+  EXPECT_EQ(model_.cec.high_percentile, "100%");
+  EXPECT_EQ(port_.Messages().size(), 2u);
+}
+
+}  // namespace
+}  // namespace acute
