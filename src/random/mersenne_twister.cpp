@@ -1,18 +1,10 @@
 #include "random/mersenne_twister.h"
 
-namespace acute {
-namespace {
-constexpr int kN = 624;
-constexpr int kM = 397;
-constexpr std::uint32_t kMatrixA = 0x9908b0dfu;
-constexpr std::uint32_t kUpperMask = 0x80000000u;
-constexpr std::uint32_t kLowerMask = 0x7fffffffu;
+#include "random/mt_jump.h"
+#include "random/mt_twist.h"
 
-inline std::uint32_t Twist(std::uint32_t a, std::uint32_t b, std::uint32_t ahead) {
-  const std::uint32_t y = (a & kUpperMask) | (b & kLowerMask);
-  return ahead ^ (y >> 1) ^ ((y & 1u) ? kMatrixA : 0u);
-}
-}  // namespace
+namespace acute {
+using mt::kN;
 
 void MersenneTwister::Seed(std::uint32_t seed) {
   mt_[0] = seed;
@@ -22,21 +14,13 @@ void MersenneTwister::Seed(std::uint32_t seed) {
 }
 
 void MersenneTwister::Regenerate() {
-  int k = 0;
-  for (; k < kN - kM; ++k) mt_[k] = Twist(mt_[k], mt_[k + 1], mt_[k + kM]);
-  for (; k < kN - 1; ++k) mt_[k] = Twist(mt_[k], mt_[k + 1], mt_[k + (kM - kN)]);
-  mt_[kN - 1] = Twist(mt_[kN - 1], mt_[0], mt_[kM - 1]);
+  mt::NextBlock(mt_);
   mti_ = 0;
 }
 
 std::uint32_t MersenneTwister::NextWord() {
   if (mti_ >= kN) Regenerate();
-  std::uint32_t y = mt_[mti_++];
-  y ^= (y >> 11);
-  y ^= (y << 7) & 0x9d2c5680u;
-  y ^= (y << 15) & 0xefc60000u;
-  y ^= (y >> 18);
-  return y;
+  return mt::Temper(mt_[mti_++]);
 }
 
 void MersenneTwister::Skip(std::uint64_t n) {
@@ -47,6 +31,20 @@ void MersenneTwister::Skip(std::uint64_t n) {
     mti_ += static_cast<int>(step);
     n -= step;
   }
+}
+
+void MersenneTwister::Jump(std::uint64_t n, const mt::JumpPolynomials& jumps) {
+  if (n == 0) return;
+  // The word to come is word mti_ of the block; afterwards it is word mti_ + n of it, kept
+  // in 1 ... 624 as Skip keeps it. Without overflow: n - 1 = 624 q + r.
+  const std::uint64_t q = (n - 1) / kN;
+  const int s = static_cast<int>((n - 1) % kN) + mti_;
+  mt::AdvanceBlocks(mt_, q + (s >= kN ? 1 : 0), jumps);
+  mti_ = s % kN + 1;
+}
+
+void MersenneTwister::Jump(std::uint64_t n) {
+  Jump(n, mt::StandardJumps());
 }
 
 }  // namespace acute

@@ -4,6 +4,9 @@
 #include <cstdint>
 
 namespace acute {
+namespace mt {
+class JumpPolynomials;
+}
 
 class MersenneTwister {
  public:
@@ -14,6 +17,13 @@ class MersenneTwister {
   double NextReal() { return NextWord() * (1.0 / 4294967296.0); }
   // Discards n words.
   void Skip(std::uint64_t n);
+  // Discards n words as Skip does, to the same state, in far fewer steps: whole blocks of
+  // 624 words by regenerations below 2^jumps.first_power() blocks, by jump polynomials above.
+  void Jump(std::uint64_t n, const mt::JumpPolynomials& jumps);
+  // The same with the standard jump polynomials (built on first use).
+  void Jump(std::uint64_t n);
+
+  friend bool operator==(const MersenneTwister&, const MersenneTwister&) = default;
 
  private:
   void Regenerate();

@@ -46,6 +46,27 @@ TEST(VbGenerator, ResetReseedAndDraws) {
   EXPECT_EQ(a.state(), b.state());
 }
 
+TEST(VbGenerator, SkipsAnyDistanceExactly) {
+  // The 24-bit state has full period 2^24: a skip of 2^24 returns, one of 2^64 - 1 is one
+  // short of returning, one beyond 2^32 lands where its remainder does.
+  VbGenerator start;
+  start.Randomize(7);
+  VbGenerator a = start;
+  a.Skip(std::uint64_t{1} << 24);
+  EXPECT_EQ(a.state(), start.state());
+  a.Skip(~std::uint64_t{0});
+  a.Next();
+  EXPECT_EQ(a.state(), start.state());
+  VbGenerator far = start, near = start;
+  far.Skip((std::uint64_t{5} << 32) + 77);
+  for (int i = 0; i < 77; ++i) near.Next();
+  EXPECT_EQ(far.state(), near.state());
+  VbGenerator one = start;
+  one.Skip(1);
+  start.Next();
+  EXPECT_EQ(one.state(), start.state());
+}
+
 TEST(UniformSource, SeedsAsARunDoes) {
   UniformSource vb(false, 1, 0);
   VbGenerator expected;

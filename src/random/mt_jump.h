@@ -1,0 +1,24 @@
+#pragma once
+// Jumping the MT19937 recurrence ahead: the transition T applied n times to a state as the
+// polynomial x^n mod P of T (Horner's scheme on the state), with the polynomials of the
+// jumps of 2^k blocks precomputed.
+#include <cstdint>
+
+#include "random/mt_polynomial.h"
+#include "random/mt_twist.h"
+
+namespace acute::mt {
+
+// q(T) s for a state s the recurrence can reach (any block after a regeneration): the sum
+// of T^i s over the terms x^i of q, where T^i s is the 624 words from word i on.
+Block ApplyPolynomial(const Polynomial& q, const Block& s);
+
+// Replaces a block by the one `blocks` blocks further on: as many regenerations, the part of
+// `blocks` below 2^first_power one at a time, each higher bit by its jump polynomial.
+void AdvanceBlocks(Block& block, std::uint64_t blocks, const JumpPolynomials& jumps);
+
+// The jump polynomials of the generator's jumps, from 2^11 blocks (about 1.3 million words,
+// about the cost of applying one polynomial) on; built once on first use, never changed.
+const JumpPolynomials& StandardJumps();
+
+}  // namespace acute::mt
