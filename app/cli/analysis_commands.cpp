@@ -9,6 +9,7 @@
 #include "common/list_reader.h"
 #include "common/str.h"
 #include "engine/pass_file.h"
+#include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "option_checks.h"
@@ -41,6 +42,10 @@ void PrintSummary(const std::string& report) {
 
 int Finish(const std::optional<EngineOutcome>& outcome) {
   if (!outcome || !outcome->completed) return 1;
+  if (outcome->batch) {
+    for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
+    return 0;
+  }
   std::cout << "Last report: " << outcome->last_report.string() << "\n";
   for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
   std::cout << "\n";
@@ -54,17 +59,57 @@ std::string OutputName(const std::string& name) {
   return HasFolder(name) ? std::filesystem::absolute(name).string() : name;
 }
 
+// "3" or "1,4-6": the entry numbers of a batch to run.
+std::vector<int> ParseEntries(const std::string& list) {
+  std::vector<int> numbers;
+  std::stringstream ss(list);
+  std::string item;
+  while (std::getline(ss, item, ',')) {
+    const std::size_t dash = item.find('-');
+    double first = 0, last = 0;
+    const bool ok = dash == std::string::npos ? ParseNumber(item, first) && ParseNumber(item, last)
+                                              : ParseNumber(item.substr(0, dash), first) &&
+                                                    ParseNumber(item.substr(dash + 1), last);
+    if (!ok || first < 1 || last < first || last > 32767 || first != static_cast<int>(first) ||
+        last != static_cast<int>(last))
+      throw std::runtime_error("--entries: \"" + item + "\" is not an entry number or range");
+    for (int n = static_cast<int>(first); n <= static_cast<int>(last); ++n) numbers.push_back(n);
+  }
+  if (numbers.empty()) throw std::runtime_error("--entries: no entry numbers given");
+  return numbers;
+}
+
+// Opens the residue file, or the batch file with its residue files, as the File menu does.
+bool OpenInput(const AnalyzeOptions& o, const DataSession& session, UserPort& port,
+               MainForm& form) {
+  if (!o.batch.empty()) {
+    const auto path = LocateResidueFile(o.batch, session);
+    if (!path) throw ProgramEnds("can't find batch file " + o.batch);
+    form.batch = batchsetup(*path, session.support, port);
+    if (!form.batch) return false;
+    form.comment = form.batch->file.comment;
+    if (o.entries.empty()) return true;
+    form.batch = SelectEntries(*form.batch, ParseEntries(o.entries));
+    if (form.batch->entries.empty())
+      throw std::runtime_error("--entries: the batch file has no entry " + o.entries);
+    return true;
+  }
+  const auto path = LocateResidueFile(o.residue, session);
+  if (!path) throw ProgramEnds("can't find residue file " + o.residue);
+  form.residue = ReadResidueFile(*path, session.support, port);
+  if (!form.residue) return false;
+  form.TakeEndpointsFromResidueFile();
+  return true;
+}
+
 }  // namespace
 
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);
-  const auto path = LocateResidueFile(o.residue, session);
-  if (!path) throw ProgramEnds("can't find residue file " + o.residue);
+  session.work_folder = WorkFolderOption(global);
   MainForm form;
-  form.residue = ReadResidueFile(*path, session.support, port);
-  if (!form.residue) return 1;
-  form.TakeEndpointsFromResidueFile();
+  if (!OpenInput(o, session, port, form)) return 1;
   if (o.noel) form.noel = TrimStr(*o.noel);
   if (o.arfd) form.arfd = TrimStr(*o.arfd);
   form.per_kg = !o.per_person;
@@ -97,7 +142,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.report_name = OutputName(o.report);
   form.save_plot = !o.plot.empty();
   form.plot_name = OutputName(o.plot);
-  form.comment = o.comment;
+  if (!o.comment.empty() || !form.batch) form.comment = o.comment;
   if (o.iterations || o.seed) {
     form.monte_carlo = true;
     form.iterations = o.iterations ? std::to_string(*o.iterations) : "";
@@ -114,11 +159,12 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   ConsolePort port(global.answer);
   if (!CheckReversalOption(o.reversal, port)) return 1;
   DataSession session = OpenDataSession(StartFolder(global), port);
-  const auto lock = LockWorkFolder(session.folder, port);
+  session.work_folder = WorkFolderOption(global);
+  const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return 1;
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return 1;
-  const std::filesystem::path target = session.folder / kPassFileName;
+  const std::filesystem::path target = session.WorkFolder() / kPassFileName;
   if (!o.pass_file.empty()) {
     std::filesystem::path source = std::filesystem::absolute(o.pass_file);
     if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + o.pass_file);

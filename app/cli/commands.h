@@ -9,11 +9,13 @@
 
 #include "console_port.h"
 #include "inputs/data_session.h"
+#include "reports/report_display.h"
 
 namespace acute::cli {
 
 struct GlobalOptions {
   std::string data_folder = ".";
+  std::string work_folder;     // --work DIR; empty: the data folder
   std::optional<bool> answer;  // --yes / --no
 };
 
@@ -26,6 +28,8 @@ struct SampleDataOptions {
 
 struct AnalyzeOptions {
   std::string residue;
+  std::string batch;    // --batch FILE instead of --residue
+  std::string entries;  // --entries LIST: only these entries of the batch
   bool per_person = false;
   bool second_adjustment = false;
   bool two_day = false;
@@ -58,6 +62,14 @@ struct RunOptions {
   bool hold = false;
 };
 
+struct ReportOptions {
+  std::string what;  // residue, rdf or batch
+  std::string file;
+  std::string save;  // --save NAME
+  bool per_person = false;
+  std::string comment;
+};
+
 struct SpecsOptions {
   std::optional<bool> users;
   std::optional<bool> per_capita;
@@ -66,7 +78,10 @@ struct SpecsOptions {
   std::vector<std::string> percentiles;
 };
 
-int RunShow(const GlobalOptions& global, const std::string& what);
+int RunShow(const GlobalOptions& global, const std::string& what, const std::string& save);
+int RunReport(const GlobalOptions& global, const ReportOptions& options);
+int RunCheckBatch(const GlobalOptions& global, const std::string& file);
+int RunBatchReport(const ReportOptions& options, const DataSession& session, ConsolePort& port);
 int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);
@@ -77,6 +92,14 @@ int RunResidueSummary(const GlobalOptions& global);
 // The data folder of the session, or a clear error when it cannot be found without a
 // terminal to ask on. Throws ProgramEnds.
 std::filesystem::path StartFolder(const GlobalOptions& global);
+
+// The work folder that --work names (created when missing), or empty for the data folder.
+std::filesystem::path WorkFolderOption(const GlobalOptions& global);
+
+// Sends a finished report file to standard output or, with a save name, to that file (with
+// the overwrite question and the confirmation).
+int Deliver(ReportKind kind, const std::filesystem::path& report_file, const std::string& save,
+            ConsolePort& port);
 
 // A residue file named on the command line: as given, else in the residue folder.
 std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,

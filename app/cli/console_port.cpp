@@ -56,7 +56,8 @@ Answer ConsolePort::Show(const Message& message) {
   std::cerr << message.title << ": " << message.text << "\n";
   if (message.buttons == Buttons::Ok) return Answer::Ok;
   bool yes = answer_ ? *answer_ : (Interactive() && AskYesNo("Answer"));
-  if (message.buttons == Buttons::YesNo) return yes ? Answer::Yes : Answer::No;
+  if (message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel)
+    return yes ? Answer::Yes : Answer::No;
   return yes ? Answer::Ok : Answer::Cancel;
 }
 
@@ -87,6 +88,18 @@ void ConsolePort::FinishProgress() {
   std::cerr << "\n";
   progress_shown_ = false;
   last_progress_.clear();
+}
+
+std::optional<std::string> ConsolePort::SaveFileName(const FileDialog& /*dialog*/) {
+  // The name given on the command line answers the first save dialog only.
+  std::optional<std::string> name = std::move(save_name_);
+  save_name_.reset();
+  return name;
+}
+
+void ConsolePort::ShowReport(const std::string& /*caption*/, const std::string& text) {
+  FinishProgress();
+  std::cout << text << std::flush;
 }
 
 bool ConsolePort::CancelRequested() {

@@ -20,6 +20,11 @@ class ConsolePort : public UserPort {
                                  const std::string& default_answer) override;
   void Progress(const std::string& caption, const std::string& status) override;
   bool CancelRequested() override;
+  std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
+  void ShowReport(const std::string& caption, const std::string& text) override;
+
+  // The answer of the next save dialog (the command line's --save NAME).
+  void SetSaveName(std::string name) { save_name_ = std::move(name); }
 
   // Ends a progress line so that the next output starts on a fresh line.
   void FinishProgress();
@@ -30,6 +35,7 @@ class ConsolePort : public UserPort {
   std::optional<bool> answer_;
   bool progress_shown_ = false;
   std::string last_progress_;
+  std::optional<std::string> save_name_;
 };
 
 }  // namespace acute::cli

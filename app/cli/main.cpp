@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
   GlobalOptions global;
   app.add_option("--data", global.data_folder,
                  "data folder holding TarnSupport.txt (default: the current folder)");
+  app.add_option("--work", global.work_folder,
+                 "folder for the work files of a run (default: the data folder)");
   bool yes = false, no = false;
   app.add_flag("--yes", yes, "answer Yes/OK to every question");
   app.add_flag("--no", no, "answer No/Cancel to every question");
@@ -30,13 +32,25 @@ int main(int argc, char** argv) {
   auto* check_cmd = app.add_subcommand("check-residue", "read a residue file and summarise it");
   check_cmd->add_option("FILE", residue_file, "residue file")->required();
 
+  std::string batch_file;
+  auto* check_batch_cmd =
+      app.add_subcommand("check-batch", "read a batch file and its residue files and list them");
+  check_batch_cmd->add_option("FILE", batch_file, "batch file")->required();
+
   auto* summary_cmd = app.add_subcommand(
       "residues", "read and summarise every residue file of the data folder's residue folder");
 
   AnalyzeOptions analyze;
   auto* analyze_cmd = app.add_subcommand(
       "analyze", "run a deterministic acute analysis of a residue file, as the main form does");
-  analyze_cmd->add_option("--residue", analyze.residue, "residue file")->required();
+  auto* residue_opt = analyze_cmd->add_option("--residue", analyze.residue, "residue file");
+  auto* batch_opt = analyze_cmd->add_option("--batch", analyze.batch,
+                                            "batch file: one analysis per residue file it names");
+  residue_opt->excludes(batch_opt);
+  analyze_cmd
+      ->add_option("--entries", analyze.entries,
+                   "with --batch: only these entries, e.g. 3 or 1,4-6")
+      ->needs(batch_opt);
   analyze_cmd->add_flag("--per-person", analyze.per_person,
                         "exposure per person (mg/day) instead of per kg body weight");
   analyze_cmd->add_flag("--second-adjustment", analyze.second_adjustment,
@@ -102,13 +116,27 @@ int main(int argc, char** argv) {
                    "exactly three summary percentiles out of 90 95 97.5 99 99.5 99.75 99.9")
       ->delimiter(',');
 
+  ReportOptions report;
+  auto* report_cmd = app.add_subcommand(
+      "report", "write the residue file, RDF summary or batch file report and print or save it");
+  report_cmd->add_option("WHAT", report.what, "residue, rdf or batch")
+      ->required()
+      ->check(CLI::IsMember({"residue", "rdf", "batch"}));
+  report_cmd->add_option("FILE", report.file, "residue file or batch file")->required();
+  report_cmd->add_option("--save", report.save, "save the report as NAME instead of printing it");
+  report_cmd->add_flag("--per-person", report.per_person,
+                       "residue file report: endpoints per person (mg/day)");
+  report_cmd->add_option("--comment", report.comment, "residue file report: the run comment");
+
   std::string show_what;
+  std::string show_save;
   auto* show_cmd = app.add_subcommand(
       "show", "print the last acute or DWLOC report or plot file, or the QA listing");
   show_cmd
       ->add_option("WHAT", show_what, "last-report, last-plot, last-dwloc, last-dwloc-plot or qa")
       ->required()
       ->check(CLI::IsMember({"last-report", "last-plot", "last-dwloc", "last-dwloc-plot", "qa"}));
+  show_cmd->add_option("--save", show_save, "save a copy as NAME instead of printing it");
 
   CLI11_PARSE(app, argc, argv);
   for (const auto& pv : pad_values) {
@@ -121,6 +149,10 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  if (*analyze_cmd && analyze.residue.empty() && analyze.batch.empty()) {
+    std::cerr << "acute: analyze needs --residue FILE or --batch FILE\n";
+    return 2;
+  }
   if (yes && no) {
     std::cerr << "acute: --yes and --no exclude each other\n";
     return 2;
@@ -129,11 +161,13 @@ int main(int argc, char** argv) {
   try {
     if (*sample_cmd) return RunSampleData(sample);  // NOLINT
     if (*check_cmd) return RunCheckResidue(global, residue_file);
+    if (*check_batch_cmd) return RunCheckBatch(global, batch_file);
     if (*summary_cmd) return RunResidueSummary(global);
     if (*analyze_cmd) return RunAnalyze(global, analyze);
     if (*run_cmd) return RunPassFile(global, run);
     if (*specs_cmd) return RunSpecs(global, specs);
-    if (*show_cmd) return RunShow(global, show_what);
+    if (*show_cmd) return RunShow(global, show_what, show_save);
+    if (*report_cmd) return RunReport(global, report);
   } catch (const acute::ProgramEnds& e) {
     std::cerr << "acute: stopped: " << e.what() << "\n";
     return 1;

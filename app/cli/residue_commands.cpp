@@ -37,6 +37,16 @@ std::filesystem::path StartFolder(const GlobalOptions& global) {
   return start;
 }
 
+std::filesystem::path WorkFolderOption(const GlobalOptions& global) {
+  if (global.work_folder.empty()) return {};
+  const std::filesystem::path folder = std::filesystem::absolute(global.work_folder);
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (!std::filesystem::is_directory(folder))
+    throw ProgramEnds("can't use the work folder " + folder.string());
+  return folder;
+}
+
 int RunCheckResidue(const GlobalOptions& global, const std::string& file) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);

@@ -10,7 +10,8 @@ Answer ScriptedPort::Show(const Message& message) {
     answers.pop_front();
     return a;
   }
-  return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  const bool yes_no = message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel;
+  return yes_no ? Answer::Yes : Answer::Ok;
 }
 
 std::optional<std::string> ScriptedPort::Ask(const std::string& title, const std::string& prompt,
@@ -29,6 +30,26 @@ void ScriptedPort::Progress(const std::string& caption, const std::string& statu
 bool ScriptedPort::CancelRequested() {
   ++cancel_calls;
   return cancel_at_call > 0 && cancel_calls >= cancel_at_call;
+}
+
+std::optional<std::string> ScriptedPort::SaveFileName(const FileDialog& dialog) {
+  events.push_back({PortEvent::Kind::FileDialog, dialog.title, dialog.initial_name, Icon::None,
+                    Buttons::OkCancel});
+  if (file_names.empty()) return std::nullopt;
+  auto name = file_names.front();
+  file_names.pop_front();
+  return name;
+}
+
+bool ScriptedPort::Print(const PrintJob& job) {
+  events.push_back({PortEvent::Kind::Print, job.font, "", Icon::None, Buttons::Ok});
+  if (printer_ok) printed.push_back(job);
+  return printer_ok;
+}
+
+void ScriptedPort::ShowReport(const std::string& caption, const std::string& text) {
+  events.push_back({PortEvent::Kind::Report, caption, "", Icon::None, Buttons::Ok});
+  shown.emplace_back(caption, text);
 }
 
 std::vector<PortEvent> ScriptedPort::Messages() const {

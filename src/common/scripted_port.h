@@ -3,6 +3,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/user_port.h"
@@ -10,7 +11,7 @@
 namespace acute {
 
 struct PortEvent {
-  enum class Kind { Message, Input, Progress } kind;
+  enum class Kind { Message, Input, Progress, FileDialog, Print, Report } kind;
   std::string title;
   std::string text;
   Icon icon = Icon::None;
@@ -24,6 +25,9 @@ class ScriptedPort : public UserPort {
                                  const std::string& default_answer) override;
   void Progress(const std::string& caption, const std::string& status) override;
   bool CancelRequested() override;
+  std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
+  bool Print(const PrintJob& job) override;
+  void ShowReport(const std::string& caption, const std::string& text) override;
 
   // Queued answers; when a queue is empty, messages answer Ok/Yes and inputs cancel.
   std::deque<Answer> answers;
@@ -31,6 +35,13 @@ class ScriptedPort : public UserPort {
   // Cancel is confirmed at the n-th CancelRequested call (1-based); 0 = never.
   long cancel_at_call = 0;
   long cancel_calls = 0;
+
+  // Answers of save dialogs (empty queue: cancelled); whether the printer works.
+  std::deque<std::optional<std::string>> file_names;
+  bool printer_ok = true;
+  std::vector<PrintJob> printed;
+  // Reports shown in the report window: caption and text.
+  std::vector<std::pair<std::string, std::string>> shown;
 
   std::vector<PortEvent> events;
 

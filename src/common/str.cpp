@@ -10,8 +10,8 @@ namespace {
 template <typename T>
 std::string ShortestText(T x) {
   if (std::isnan(x)) return "NaN";
-  std::array<char, 64> buf{};
-  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x);
+  std::array<char, 400> buf{};  // fixed form of the largest double
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed);
   std::string s(buf.data(), res.ptr);
   if (s == "-0") s = "0";
   return (s[0] == '-') ? s : " " + s;

@@ -4,12 +4,28 @@
 // tests see the exact titles, texts and their order.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace acute {
 
 enum class Icon { None, Information, Exclamation, Critical, Question };
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
+
+// A save dialog: its title, filter ("Text (*.X)|*.X"), default extension and the name it
+// opens with.
+struct FileDialog {
+  std::string title;
+  std::string filter;
+  std::string default_extension;
+  std::string initial_name;
+};
+
+// A print job: lines page by page, in one font.
+struct PrintJob {
+  std::string font;
+  std::vector<std::vector<std::string>> pages;
+};
 
 struct Message {
   std::string title;
@@ -34,6 +50,17 @@ class UserPort {
 
   // Lets the user interface run and reports whether Cancel was confirmed.
   virtual bool CancelRequested() = 0;
+
+  // A save dialog; std::nullopt when the user cancels it. Without a dialog to show, cancel.
+  virtual std::optional<std::string> SaveFileName(const FileDialog& /*dialog*/) {
+    return std::nullopt;
+  }
+
+  // Sends a job to the printer; false when it could not be printed (no printer by default).
+  virtual bool Print(const PrintJob& /*job*/) { return false; }
+
+  // The report window: shows a report text under its caption.
+  virtual void ShowReport(const std::string& /*caption*/, const std::string& /*text*/) {}
 };
 
 // Convenience for a plain OK box.

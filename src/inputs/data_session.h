@@ -11,6 +11,11 @@ struct DataSession {
   std::filesystem::path folder;
   SupportData support;
   SetupData setup;
+  // Where the work files of a run go ("tarnpass.tmp", "acute.tmp", the distribution scratch
+  // files, ...); empty: the data folder.
+  std::filesystem::path work_folder;
+
+  std::filesystem::path WorkFolder() const { return work_folder.empty() ? folder : work_folder; }
 };
 
 // Locates the data folder from `start` (asking when it lacks the support list), reads the

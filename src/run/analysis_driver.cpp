@@ -89,17 +89,16 @@ std::string CompletionMessage(const AnalysisSettings& s) {
   return text;
 }
 
-EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
-  const std::filesystem::path& folder = request.session.folder;
-  RunSetup run = SetUpRun(request, port);
-  RunAnalysisPasses(run, port);
+// The report step of a run: the last report and plot file in the work folder and their
+// copies under the names the run was given.
+void WriteRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome& out,
+                     UserPort& port) {
+  const std::filesystem::path folder = request.session.WorkFolder();
   run.qa.reset();  // the QA listing is complete
-  const std::string& caption = run.caption;
-  port.Progress(caption, "Compiling all reports");
+  port.Progress(run.caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
   const AnalysisReport report = BuildReport(ctx, run.accumulators);
   const bool dwloc = run.settings.dwloc == 1;
-  EngineOutcome out;
   out.last_report = folder / (dwloc ? "dwloc.tmp" : "acute.tmp");
   out.last_plot = folder / (dwloc ? "DWPlot.tmp" : "plot.tmp");
   const std::string plot = PlotFileText(ctx, report.results);
@@ -115,10 +114,38 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
     out.saved_files.push_back(s.plot_file);
   }
   if (const auto failed = run.work_files.Commit()) CannotWrite(*failed, port);
-  port.Progress(caption, "Run completed");
   out.report_text = report.text;
+}
+
+EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
+  RunSetup run = SetUpRun(request, std::move(settings), port);
+  RunAnalysisPasses(run, port);
+  EngineOutcome out;
+  WriteRunReports(request, run, out, port);
+  port.Progress(run.caption, "Run completed");
   out.completed = true;
-  out.completion_message = CompletionMessage(s);
+  out.completion_message = CompletionMessage(run.settings);
+  Tell(port, kCompletionTitle, out.completion_message, Icon::Information);
+  return out;
+}
+
+// One run per entry, each with its own residue file, distributions and reports.
+EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& batch,
+                       UserPort& port) {
+  const std::string caption = CaptionOf(batch);
+  port.Progress(caption, "Setting up analysis");
+  EngineOutcome out;
+  out.batch = true;
+  for (std::size_t i = 0; i < batch.batch.size(); ++i) {
+    RunSetup run = SetUpBatchEntry(request, batch, i, port);
+    RunAnalysisPasses(run, port);
+    WriteRunReports(request, run, out, port);
+  }
+  port.Progress(caption, "Run completed");
+  out.completed = true;
+  out.completion_message =
+      "Batch analysis completed. All reports have been saved to the output file names "
+      "designated in the current batch file, in the same directory or folder as the batch file.";
   Tell(port, kCompletionTitle, out.completion_message, Icon::Information);
   return out;
 }
@@ -127,7 +154,9 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
 
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port) {
   try {
-    return RunSingle(request, port);
+    AnalysisSettings settings = ReadRunSettings(request, port);
+    if (settings.IsBatch()) return RunBatch(request, settings, port);
+    return RunSingle(request, std::move(settings), port);
   } catch (const RunEnds&) {
     return EngineOutcome{};
   }

@@ -24,6 +24,7 @@ struct EngineRequest {
 
 struct EngineOutcome {
   bool completed = false;
+  bool batch = false;  // a batch run: saved_files holds every entry's reports
   std::string completion_message;
   std::vector<std::filesystem::path> saved_files;  // named report, plot and CEC files
   std::filesystem::path last_report;               // "acute.tmp" (or "dwloc.tmp")
@@ -32,7 +33,8 @@ struct EngineOutcome {
                             // replace the file once this run's lock is gone)
 };
 
-// Runs the analysis that "tarnpass.tmp" in the data folder describes. Returns with
+// Runs the analysis that "tarnpass.tmp" in the work folder describes (a single run, or one
+// run per entry of a batch). Returns with
 // completed = false when the run ended early (its message has been shown); throws
 // ProgramEnds when the program must end.
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port);

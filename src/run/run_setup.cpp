@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "common/str.h"
 #include "engine/bins.h"
 #include "engine/pass_file.h"
 #include "engine/survey_pass.h"
@@ -17,7 +18,6 @@ namespace {
 }
 
 void RefuseWhatIsNotBuilt(const AnalysisSettings& s, UserPort& port) {
-  if (s.IsBatch()) CannotRun(port, "Batch runs are not available in this version.");
   if (s.cec_flag == 1)
     CannotRun(port, "Critical exposure contribution files are not available in this version.");
 }
@@ -108,10 +108,10 @@ void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
     run.dwloc_tox.push_back(s.pad_flag == 1 && pad > 0 ? pad : s.arfd);
   }
   if (!run.form.qa_listing) return;
-  const std::filesystem::path temp = run.work_files.TempFor(session.folder / kQaListingFileName);
+  const std::filesystem::path listing = session.WorkFolder() / kQaListingFileName;
+  const std::filesystem::path temp = run.work_files.TempFor(listing);
   if (!temp.empty()) run.qa = std::make_unique<QaListing>(temp);
-  if (!run.qa || !run.qa->Ok())
-    CannotRun(port, "Can't write file " + (session.folder / kQaListingFileName).string() + ".");
+  if (!run.qa || !run.qa->Ok()) CannotRun(port, "Can't write file " + listing.string() + ".");
 }
 
 }  // namespace
@@ -122,19 +122,31 @@ bool MissingWater(const SurveyGroup& g, int kind) {
   return g.water_code[0] < 0 || g.water_code[1] < 0;
 }
 
-RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
+AnalysisSettings ReadRunSettings(const EngineRequest& request, UserPort& port) {
   const DataSession& session = request.session;
-  const std::filesystem::path pass_file = session.folder / kPassFileName;
+  const std::filesystem::path pass_file = session.WorkFolder() / kPassFileName;
   CheckPassFileHeader(pass_file, port);
-  RunSetup run;
-  run.form = request.form;
   const PassFileLayout layout{session.support.DatabaseKind,
                               session.support.StandardPopulationCount()};
-  run.settings = ReadPassFile(pass_file, layout, port);
-  run.caption =
-      run.settings.dwloc == 1 ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
+  return ReadPassFile(pass_file, layout, port);
+}
+
+std::string CaptionOf(const AnalysisSettings& s) {
+  return s.dwloc == 1 ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
+}
+
+namespace {
+
+// Everything after the settings are known: the data folder's files, the residue tables, the
+// survey and the populations. `scratch` is the distribution scratch file of the run.
+RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settings,
+                           const std::filesystem::path& scratch, UserPort& port) {
+  const DataSession& session = request.session;
+  RunSetup run;
+  run.form = request.form;
+  run.settings = std::move(settings);
+  run.caption = CaptionOf(run.settings);
   const std::string& caption = run.caption;
-  port.Progress(caption, "Setting up analysis");
   RefuseWhatIsNotBuilt(run.settings, port);
   const bool occasions = run.settings.eating_occasion == 1;
   CheckAnalysisFiles(session.folder, session.support, occasions, port);
@@ -142,18 +154,27 @@ RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
   const ConsumptionFiles files = ChosenList(session.support, run.setup, occasions);
   CheckConsumptionFile(files, run.settings.consumption_check_index, port);
   run.master = ReadMasterLists(session.folder, session.support, port);
-  port.Progress(caption, "Residue file: " + NamePart(run.settings.residue_file));
+  if (!run.settings.IsBatch())
+    port.Progress(caption, "Residue file: " + NamePart(run.settings.residue_file));
   run.monte_carlo = run.settings.monte_carlo == 1 && !run.settings.rdl_rows.empty();
   if (run.monte_carlo)
-    run.distributions = LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index,
-                                          session.folder / kRdfScratchFileName, port);
+    run.distributions =
+        LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index, scratch, port);
   ResidueTables tables;
   ReadResidueForAnalysis(run.settings.residue_file, session.support, run.master, run.monte_carlo,
                          port, run.residue, tables);
+  if (run.settings.IsBatch()) {
+    // A batch entry's endpoints are those of its own residue file.
+    run.settings.arfd = run.residue.ResARfD;
+    run.settings.noel = run.residue.ResNoel;
+  }
   run.tables = BuildRunTables(std::move(tables), run.master, run.settings.dwloc == 1,
                               run.settings.second_adjustment == 1);
   if (run.monte_carlo) SetUpMonteCarlo(run, port);
-  if (!run.monte_carlo) run.settings.iterations = 1;
+  if (!run.monte_carlo) {
+    run.settings.monte_carlo = 0;
+    run.settings.iterations = 1;
+  }
   run.consumption = ReadConsumptionData(files, occasions, session.support.DatabaseKind, port);
   const bool dwloc = run.settings.dwloc == 1;
   if (dwloc) run.water = WaterFormsOf(run.master);
@@ -170,6 +191,44 @@ RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
   DecideMembership(run, session.support, port);
   if (dwloc) SetUpDwloc(run, session, port);
   return run;
+}
+
+// The report and plot names of a batch entry: its output base with the extensions.
+void NameEntryOutputs(AnalysisSettings& s, const BatchEntry& e) {
+  const std::string base = WithWorkingFolder(e.output_base, s.working_folder);
+  const bool dwloc = s.dwloc == 1;
+  s.save_report = 1;
+  s.report_file = base + (dwloc ? ".DWL" : ".AC10");
+  s.plot_file = s.save_plot == 1 ? base + (dwloc ? ".DWP" : ".PLT") : "";
+}
+
+}  // namespace
+
+RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
+  return SetUpRun(request, ReadRunSettings(request, port), port);
+}
+
+RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
+  port.Progress(CaptionOf(settings), "Setting up analysis");
+  const auto scratch = request.session.WorkFolder() / kRdfScratchFileName;
+  return SetUpFromSettings(request, std::move(settings), scratch, port);
+}
+
+RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& batch, std::size_t i,
+                         UserPort& port) {
+  const BatchEntry& e = batch.batch[i];
+  port.Progress(CaptionOf(batch), "Batch run: Residue File" +
+                                      Str(static_cast<std::int64_t>(i + 1)) + " of" +
+                                      Str(static_cast<std::int64_t>(batch.batch.size())) + "  " +
+                                      NamePart(e.residue_file));
+  AnalysisSettings s = batch;
+  s.batch.clear();
+  s.residue_file = e.residue_file;
+  s.rdl_rows = e.rows;
+  s.max_rdl_index = e.max_rdl_index;
+  NameEntryOutputs(s, e);
+  const auto scratch = Resolve(request.session.WorkFolder(), e.rdf_work_file);
+  return SetUpFromSettings(request, std::move(s), scratch, port);
 }
 
 PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {

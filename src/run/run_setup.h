@@ -49,8 +49,21 @@ struct RunSetup {
   DistributionTables distributions;
 };
 
+// The settings of the pass file in the work folder, after its header check.
+AnalysisSettings ReadRunSettings(const EngineRequest& request, UserPort& port);
+
+// The progress window's caption of a run.
+std::string CaptionOf(const AnalysisSettings& settings);
+
 // Throws RunEnds (or ProgramEnds) after a message when the run cannot start.
 RunSetup SetUpRun(const EngineRequest& request, UserPort& port);
+// The same with the settings already read.
+RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, UserPort& port);
+
+// The set-up of entry i (from 0) of a batch run: the batch's settings with the entry's
+// residue file, distribution lines, scratch file, report names and endpoints.
+RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& batch, std::size_t i,
+                         UserPort& port);
 
 // The settings of a pass over the survey of `run`; `mc` receives the Monte Carlo part when
 // the run has one (the pass points to it).

@@ -9,6 +9,7 @@
 #include "common/user_port.h"
 #include "common/work_files.h"
 #include "engine/analysis_settings.h"
+#include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/rdf_tables.h"
 #include "inputs/residue_data.h"
@@ -18,6 +19,7 @@ namespace acute {
 
 struct MainForm {
   std::optional<ResidueData> residue;  // the open residue file
+  std::optional<OpenBatch> batch;      // the open batch file (with its residue files)
 
   bool per_kg = true;  // "Divide by body weight"
   bool second_adjustment = false;

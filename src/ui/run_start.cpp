@@ -8,6 +8,7 @@
 #include "reports/report_specs.h"
 #include "ui/field_checks.h"
 #include "ui/main_form.h"
+#include "ui/run_checks.h"
 
 namespace acute {
 namespace {
@@ -138,6 +139,8 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
   return true;
 }
 
+}  // namespace
+
 bool CheckPopulations(const MainForm& f, UserPort& port) {
   bool any = false;
   for (bool b : f.standard) any = any || b;
@@ -157,6 +160,8 @@ bool CheckPopulations(const MainForm& f, UserPort& port) {
   return !(f.eating_occasion && f.reversal) || CheckHalfLifeField(f.half_life, port);
 }
 
+namespace {
+
 bool CheckForm(const MainForm& f, const std::string& folder, UserPort& port) {
   if (!f.residue)
     return Refuse(port, kWarning,
@@ -175,7 +180,7 @@ bool HasEmpiricalDistributions(const ResidueData& r) {
 bool ReadDistributionFiles(const ResidueData& r, const DataSession& session, UserPort& port,
                            RdfTables& rdf) {
   if (!HasEmpiricalDistributions(r)) return true;
-  return SetUpRdfs(r, session.folder / kRdfScratchFileName, false, port, rdf) == RdfSetUp::Ok;
+  return SetUpRdfs(r, session.WorkFolder() / kRdfScratchFileName, false, port, rdf) == RdfSetUp::Ok;
 }
 
 bool CheckWholeNumber(const std::string& text, double low, double high, const std::string& message,
@@ -244,12 +249,8 @@ RdlRow RowOf(const RdlLine& line, const RdfTables* rdf) {
   return row;
 }
 
-AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
-                                  const RdfTables* rdf) {
+AnalysisSettings CommonSettingsFromForm(const MainForm& f, const DataSession& session) {
   AnalysisSettings s;
-  const ResidueData& r = *f.residue;
-  s.residue_file = r.ResFileName;
-  s.working_folder = r.ResFolder;
   s.per_kg = f.per_kg ? 1 : 0;
   s.second_adjustment = f.second_adjustment ? 1 : 0;
   s.monte_carlo = f.monte_carlo ? 1 : 0;
@@ -273,11 +274,34 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
     s.standard_selected.push_back(i < static_cast<int>(f.standard.size()) && f.standard[i] ? 1 : 0);
   for (const auto& c : f.custom)
     if (!TrimBlanks(c.population.name).empty()) s.custom.push_back(c.population);
+  return s;
+}
+
+AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
+                                  const RdfTables* rdf) {
+  AnalysisSettings s = CommonSettingsFromForm(f, session);
+  const ResidueData& r = *f.residue;
+  s.residue_file = r.ResFileName;
+  s.working_folder = r.ResFolder;
   for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k)
     if (r.Rdl[k].type != 0) s.rdl_rows.push_back(RowOf(r.Rdl[k], rdf));
   s.max_rdl_index = r.MaxRdlIndex;
   return s;
 }
+
+namespace {
+
+std::optional<AnalysisSettings> PrepareSingleRun(const MainForm& form, const DataSession& session,
+                                                 UserPort& port) {
+  const std::string folder = form.residue ? form.residue->ResFolder : "";
+  if (!CheckForm(form, folder, port)) return std::nullopt;
+  RdfTables rdf;
+  if (form.monte_carlo && !ReadDistributionFiles(*form.residue, session, port, rdf))
+    return std::nullopt;
+  return SettingsFromForm(form, session, &rdf);
+}
+
+}  // namespace
 
 std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPort& port) {
   const auto specs_file = FindFile(session.folder / kReportSpecsFileName);
@@ -312,21 +336,19 @@ std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, Us
 std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
                                             UserPort& port, const std::string& date,
                                             const std::string& time) {
-  const auto lock = LockWorkFolder(session.folder, port);
+  const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return std::nullopt;
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return std::nullopt;
-  const std::string folder = form.residue ? form.residue->ResFolder : "";
-  if (!CheckForm(form, folder, port)) return std::nullopt;
-  RdfTables rdf;
-  if (form.monte_carlo && !ReadDistributionFiles(*form.residue, session, port, rdf))
-    return std::nullopt;
-  const AnalysisSettings settings = SettingsFromForm(form, session, &rdf);
+  const auto checked = form.batch && !form.residue ? PrepareBatchRun(form, session, port)
+                                                   : PrepareSingleRun(form, session, port);
+  if (!checked) return std::nullopt;
+  const AnalysisSettings& settings = *checked;
   const PassFileLayout layout{session.support.DatabaseKind,
                               session.support.StandardPopulationCount()};
-  if (!WritePassFile(session.folder / kPassFileName, settings, layout)) {
+  if (!WritePassFile(session.WorkFolder() / kPassFileName, settings, layout)) {
     Refuse(port, kWarning,
-           "Can't write the pass file " + (session.folder / kPassFileName).string() + ".");
+           "Can't write the pass file " + (session.WorkFolder() / kPassFileName).string() + ".");
     return std::nullopt;
   }
   EngineRequest request{session, FormSettingsFromForm(form), *specs, date, time};

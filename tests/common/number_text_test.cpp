@@ -19,6 +19,9 @@ TEST(Str, ShortestTextWithSignBlank) {
   EXPECT_EQ(Str(std::int16_t{-12}), "-12");
   EXPECT_EQ(Str(0.0f), " 0");
   EXPECT_EQ(Str(-0.0), " 0");
+  EXPECT_EQ(Str(0.0002f), " 0.0002");  // never an exponent
+  EXPECT_EQ(Str(0.000088), " 0.000088");
+  EXPECT_EQ(Str(100000.0f), " 100000");
   EXPECT_EQ(TrimStr(2.25f), "2.25");
 }
 

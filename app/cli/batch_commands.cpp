@@ -1,0 +1,64 @@
+// check-batch and report batch: reading batch files as File, Open Batch File does.
+#include <iostream>
+
+#include "commands.h"
+#include "common/file_names.h"
+#include "common/print_writer.h"
+#include "inputs/batch_report.h"
+#include "inputs/batch_setup.h"
+
+namespace acute::cli {
+namespace {
+
+std::optional<std::filesystem::path> LocateBatchFile(const std::string& name,
+                                                     const DataSession& session, UserPort& port) {
+  if (auto found = LocateResidueFile(name, session)) return found;
+  Tell(port, "Path Error", "Can't find file " + name + ".");
+  return std::nullopt;
+}
+
+std::string Kind(const ResidueData& r) {
+  if (!r.IsMonteCarloFile()) return "plain";
+  return "Monte Carlo, " + std::to_string(r.RdlCount) + " RDL lines, " +
+         std::to_string(r.ChemicalCount) + (r.ChemicalCount == 1 ? " chemical" : " chemicals");
+}
+
+}  // namespace
+
+int RunCheckBatch(const GlobalOptions& global, const std::string& file) {
+  ConsolePort port(global.answer);
+  DataSession session = OpenDataSession(StartFolder(global), port);
+  const auto path = LocateBatchFile(file, session, port);
+  if (!path) return 1;
+  const auto batch = batchsetup(*path, session.support, port);
+  if (!batch) return 1;
+  std::cout << "Batch file:  " << batch->file.BatchFileName << "\n";
+  if (!batch->file.comment.empty()) {
+    std::string comment = batch->file.comment;
+    for (std::size_t at; (at = comment.find("\r\n")) != std::string::npos;)
+      comment.replace(at, 2, "\n             ");
+    std::cout << "Run comment: " << comment << "\n";
+  }
+  std::cout << "Entries:     " << batch->file.BatchCount() << "\n";
+  for (std::size_t i = 0; i < batch->entries.size(); ++i) {
+    const ResidueData& r = batch->entries[i];
+    std::cout << "  " << i + 1 << ". " << batch->file.BatchResFile[i] << " -> "
+              << batch->file.BatchRptFile[i] << " (" << r.ChemicalName << ", " << Kind(r) << ")\n";
+  }
+  return 0;
+}
+
+int RunBatchReport(const ReportOptions& o, const DataSession& session, ConsolePort& port) {
+  const auto path = LocateBatchFile(o.file, session, port);
+  if (!path) return 1;
+  const auto batch = ReadBatchFile(*path, session.support.ResidueExtension(), true, port);
+  if (!batch) return 1;
+  const auto report = session.WorkFolder() / kBatchReportWorkFile;
+  if (!WriteFileAtomically(report, BatchReportText(*batch))) {
+    Tell(port, "Warning", "Can't write file " + report.string() + ".", Icon::Exclamation);
+    return 1;
+  }
+  return Deliver(ReportKind::Batch, report, o.save, port);
+}
+
+}  // namespace acute::cli
