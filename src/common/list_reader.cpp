@@ -38,13 +38,27 @@ bool ParseNumber(const std::string& raw, double& value) {
   return res.ec == std::errc() && res.ptr == last && std::isfinite(value);
 }
 
-std::string QuotedText(const std::string& text) {
-  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
-                     (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
-  if (plain) return text;
+namespace {
+
+std::string Quoted(const std::string& text) {
   std::string out = "\"";
   for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + "\"";
+}
+
+}  // namespace
+
+std::string QuotedText(const std::string& text) {
+  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
+                     (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
+  return plain ? text : Quoted(text);
+}
+
+std::string QuotedLine(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  const bool plain = text.find_first_of("\r\n") == std::string::npos &&
+                     (first == std::string::npos || text[first] != '"');
+  return plain ? text : Quoted(text);
 }
 
 ListReader::ListReader(std::string content) : text_(std::move(content)) {}

@@ -81,5 +81,8 @@ bool ParseNumber(const std::string& text, double& value);
 // each double quote inside doubled, when it holds a comma, a double quote, a line end or
 // blanks at either end; unchanged otherwise.
 std::string QuotedText(const std::string& text);
+// The same for a whole-line field: quoted only when it holds a line end or its first
+// non-blank character is a double quote.
+std::string QuotedLine(const std::string& text);
 
 }  // namespace acute
