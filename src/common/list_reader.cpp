@@ -6,6 +6,8 @@
 #include <limits>
 #include <sstream>
 
+#include "common/str.h"
+
 namespace acute {
 namespace {
 
@@ -248,6 +250,13 @@ std::string ListReader::ReadLine() {
   std::string value = text_.substr(start, pos_ - start);
   ConsumeLineEnd();
   return value;
+}
+
+float ReadAmount(ListReader& in, const std::string& what, float high) {
+  const float v = in.ReadSingle();
+  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
+  if (v > high) in.Refuse("a " + what + " above " + std::to_string(std::llround(high)));
+  return v;
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {

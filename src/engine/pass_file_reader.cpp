@@ -33,14 +33,6 @@ std::int32_t ReadAtLeast(ListReader& in, const std::string& what, std::int32_t l
   return v;
 }
 
-// A value from 0 to `high`.
-float ReadAmount(ListReader& in, const std::string& what, float high) {
-  const float v = in.ReadSingle();
-  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
-  if (v > high) in.Refuse("a " + what + " above " + std::to_string(std::lround(high)));
-  return v;
-}
-
 float ReadDose(ListReader& in, const std::string& what) {
   return ReadAmount(in, what, kMaxDose);
 }
