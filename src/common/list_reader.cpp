@@ -6,6 +6,8 @@
 #include <limits>
 #include <sstream>
 
+#include "common/str.h"
+
 namespace acute {
 namespace {
 
@@ -38,13 +40,27 @@ bool ParseNumber(const std::string& raw, double& value) {
   return res.ec == std::errc() && res.ptr == last && std::isfinite(value);
 }
 
-std::string QuotedText(const std::string& text) {
-  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
-                     (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
-  if (plain) return text;
+namespace {
+
+std::string Quoted(const std::string& text) {
   std::string out = "\"";
   for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + "\"";
+}
+
+}  // namespace
+
+std::string QuotedText(const std::string& text) {
+  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
+                     (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
+  return plain ? text : Quoted(text);
+}
+
+std::string QuotedLine(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  const bool plain = text.find_first_of("\r\n") == std::string::npos &&
+                     (first == std::string::npos || text[first] != '"');
+  return plain ? text : Quoted(text);
 }
 
 ListReader::ListReader(std::string content) : text_(std::move(content)) {}
@@ -234,6 +250,13 @@ std::string ListReader::ReadLine() {
   std::string value = text_.substr(start, pos_ - start);
   ConsumeLineEnd();
   return value;
+}
+
+float ReadAmount(ListReader& in, const std::string& what, float high) {
+  const float v = in.ReadSingle();
+  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
+  if (v > high) in.Refuse("a " + what + " above " + std::to_string(std::llround(high)));
+  return v;
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {

@@ -70,6 +70,10 @@ class ListReader {
   int last_line_ = 1;  // where the value read last began
 };
 
+// A single-precision value of a field that holds 0 to `high` (a residue, a factor, a dose);
+// any other value is refused at its line: "a negative <what> (-1)", "a <what> above <high>".
+float ReadAmount(ListReader& in, const std::string& what, float high);
+
 // Reads a whole file into memory; throws std::runtime_error when it cannot be opened.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
@@ -81,5 +85,8 @@ bool ParseNumber(const std::string& text, double& value);
 // each double quote inside doubled, when it holds a comma, a double quote, a line end or
 // blanks at either end; unchanged otherwise.
 std::string QuotedText(const std::string& text);
+// The same for a whole-line field: quoted only when it holds a line end or its first
+// non-blank character is a double quote.
+std::string QuotedLine(const std::string& text);
 
 }  // namespace acute

@@ -62,14 +62,6 @@ std::optional<Refusal> CheckTag(std::string& tag, const SupportData& support, bo
   return std::nullopt;
 }
 
-// A value of a field that holds 0 to `high`, refused with its line otherwise.
-float ReadAmount(ListReader& in, const std::string& what, float high) {
-  const float v = in.ReadSingle();
-  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
-  if (v > high) in.Refuse("a " + what + " above " + std::to_string(std::lround(high)));
-  return v;
-}
-
 float ReadResidue(ListReader& in) {
   return ReadAmount(in, "residue", kMaxResidue);
 }

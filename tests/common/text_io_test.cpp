@@ -89,7 +89,7 @@ TEST(ListReader, QuotedTextsReadBackWhole) {
   const std::string texts[] = {"plain name", "data, x/", "my,rep",       "say \"hi\"",
                                "\"",         " padded ", "two\r\nlines", ""};
   for (const std::string& t : texts) {
-    ListReader field(QuotedText(t) + ",7\r\n" + QuotedText(t) + "\r\n8\r\n");
+    ListReader field(QuotedText(t) + ",7\r\n" + QuotedLine(t) + "\r\n8\r\n");
     EXPECT_EQ(field.ReadText(), t);
     EXPECT_EQ(field.ReadInt16(), 7);
     EXPECT_EQ(field.ReadTextLine(), t);
@@ -98,6 +98,8 @@ TEST(ListReader, QuotedTextsReadBackWhole) {
   }
   EXPECT_EQ(QuotedText("plain name"), "plain name");
   EXPECT_EQ(QuotedText("a \"b\", c"), "\"a \"\"b\"\", c\"");
+  EXPECT_EQ(QuotedLine("data, x/"), "data, x/");  // a whole line may hold commas
+  EXPECT_EQ(QuotedLine(" \"q\""), "\" \"\"q\"\"\"");
   // Unquoted forms read as before: a list field ends at its comma, a line is taken whole.
   ListReader bare("data, x\r\ndata, x\r\n");
   EXPECT_EQ(bare.ReadText(), "data");
