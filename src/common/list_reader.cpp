@@ -6,6 +6,8 @@
 #include <limits>
 #include <sstream>
 
+#include "common/str.h"
+
 namespace acute {
 namespace {
 
@@ -35,7 +37,30 @@ bool ParseNumber(const std::string& raw, double& value) {
   const char* first = text.data() + start;
   const char* last = text.data() + text.size();
   auto res = std::from_chars(first, last, value);
-  return res.ec == std::errc() && res.ptr == last;
+  return res.ec == std::errc() && res.ptr == last && std::isfinite(value);
+}
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+}  // namespace
+
+std::string QuotedText(const std::string& text) {
+  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
+                     (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
+  return plain ? text : Quoted(text);
+}
+
+std::string QuotedLine(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  const bool plain = text.find_first_of("\r\n") == std::string::npos &&
+                     (first == std::string::npos || text[first] != '"');
+  return plain ? text : Quoted(text);
 }
 
 ListReader::ListReader(std::string content) : text_(std::move(content)) {}
@@ -95,14 +120,14 @@ void ListReader::FinishField(bool number_field) {
 
 std::string ListReader::ReadString() {
   SkipToField();
+  last_line_ = line_;
   std::string value;
   if (text_[pos_] == '"') {
     std::size_t close = text_.find('"', pos_ + 1);
     if (close == std::string::npos) Fail("a quoted text is not closed");
     value = text_.substr(pos_ + 1, close - pos_ - 1);
     pos_ = close + 1;
-    // Anything up to the delimiter after the closing quote is dropped.
-    while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
+    DropToDelimiter();
   } else {
     std::size_t start = pos_;
     while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
@@ -112,58 +137,126 @@ std::string ListReader::ReadString() {
   return value;
 }
 
+// Anything up to the delimiter after a closing quote is dropped.
+void ListReader::DropToDelimiter() {
+  while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
+}
+
+// From the opening quote at pos_ to the closing one; a doubled quote stands for one.
+std::string ListReader::ReadQuoted() {
+  std::string value;
+  std::size_t i = pos_ + 1;
+  for (;;) {
+    if (i >= text_.size()) Fail("a quoted text is not closed");
+    const char c = text_[i];
+    if (c == '"') {
+      if (i + 1 < text_.size() && text_[i + 1] == '"') {
+        value += '"';
+        i += 2;
+        continue;
+      }
+      break;
+    }
+    const bool crlf = c == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n';
+    if (IsLineEnd(c) && !crlf) ++line_;
+    value += c;
+    ++i;
+  }
+  pos_ = i + 1;
+  return value;
+}
+
+std::string ListReader::ReadText() {
+  SkipToField();
+  if (text_[pos_] != '"') return ReadString();
+  last_line_ = line_;
+  std::string value = ReadQuoted();
+  DropToDelimiter();
+  FinishField(false);
+  return value;
+}
+
+std::string ListReader::ReadTextLine() {
+  if (pos_ >= text_.size()) Fail("the file ends inside a record");
+  std::size_t first = pos_;
+  while (first < text_.size() && IsBlank(text_[first])) ++first;
+  if (first >= text_.size() || text_[first] != '"') return ReadLine();
+  last_line_ = line_;
+  pos_ = first;
+  std::string value = ReadQuoted();
+  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
+  ConsumeLineEnd();
+  return value;
+}
+
 std::string ListReader::ReadNumberText() {
   SkipToField();
-  std::string value;
-  if (text_[pos_] == '"') {
-    return ReadString();
-  }
+  last_line_ = line_;
+  if (text_[pos_] == '"') return ReadString();
   std::size_t start = pos_;
   while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]) &&
          !IsBlank(text_[pos_]))
     ++pos_;
-  value = text_.substr(start, pos_ - start);
+  std::string value = text_.substr(start, pos_ - start);
   FinishField(true);
   return value;
 }
 
-double ListReader::ReadDouble() {
-  int at = line_;
-  std::string text = ReadNumberText();
+double ListReader::ReadNumber(std::string& text) {
+  text = ReadNumberText();
   double value = 0;
-  if (!ParseNumber(text, value)) throw ListReadError("\"" + text + "\" is not a number", at);
+  if (!ParseNumber(text, value)) Refuse("\"" + text + "\" is not a number");
   return value;
 }
 
-namespace {
-template <typename T>
-T ToInteger(double value, const std::string& what, int line) {
-  double r = std::nearbyint(value);
-  if (!(r >= std::numeric_limits<T>::min() && r <= std::numeric_limits<T>::max()))
-    throw ListReadError(what + " does not fit its integer type", line);
-  return static_cast<T>(r);
+double ListReader::ReadDouble() {
+  std::string text;
+  return ReadNumber(text);
 }
-}  // namespace
+
+float ListReader::ReadSingle() {
+  std::string text;
+  const double value = ReadNumber(text);
+  if (std::fabs(value) > std::numeric_limits<float>::max())
+    Refuse("\"" + text + "\" does not fit a single-precision number");
+  return static_cast<float>(value);
+}
+
+template <typename T>
+T ListReader::ReadInteger() {
+  std::string text;
+  const double value = ReadNumber(text);
+  if (value != std::floor(value)) Refuse("\"" + text + "\" is not a whole number");
+  if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
+    Refuse("\"" + text + "\" does not fit its integer type (" +
+           std::to_string(std::numeric_limits<T>::min()) + " to " +
+           std::to_string(std::numeric_limits<T>::max()) + ")");
+  return static_cast<T>(value);
+}
 
 std::int16_t ListReader::ReadInt16() {
-  int at = line_;
-  double v = ReadDouble();
-  return ToInteger<std::int16_t>(v, "a count or index", at);
+  return ReadInteger<std::int16_t>();
 }
 
 std::int32_t ListReader::ReadInt32() {
-  int at = line_;
-  double v = ReadDouble();
-  return ToInteger<std::int32_t>(v, "a count or number", at);
+  return ReadInteger<std::int32_t>();
 }
 
 std::string ListReader::ReadLine() {
   if (pos_ >= text_.size()) Fail("the file ends inside a record");
+  last_line_ = line_;
   std::size_t start = pos_;
   while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
   std::string value = text_.substr(start, pos_ - start);
   ConsumeLineEnd();
   return value;
+}
+
+float ReadAmount(ListReader& in, const std::string& what, float high) {
+  const float v = in.ReadSingle();
+  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
+  if (v > high) in.Refuse("a " + what + " above " + std::to_string(std::llround(high)));
+  return v;
 }
 
 std::string ReadWholeFile(const std::filesystem::path& path) {

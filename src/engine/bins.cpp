@@ -6,7 +6,7 @@ namespace acute {
 
 float CalibrationMean(double sum_wx, double sum_w) {
   float m = sum_w > 0 ? static_cast<float>(sum_wx / sum_w) : 0.0f;
-  return m == 0 ? 0.000001f : m;
+  return m > 0 ? m : 0.000001f;  // a mean at or below 0 is taken as a mean of 0
 }
 
 void LayOutAcuteBins(PopulationAccumulators& a) {
@@ -19,18 +19,20 @@ void LayOutAcuteBins(PopulationAccumulators& a) {
 }
 
 int AcuteBin(float x, float m) {
-  if (x == 0) return 0;
+  if (!(x > 0)) return 0;
   return AcuteBinFromLogs(x, std::log(static_cast<double>(x)), m, std::log(static_cast<double>(m)));
 }
 
 int AcuteBinFromLogs(float x, double log_x, float m, double log_m) {
+  if (!(x > 0)) return 0;
   if (x / m < 1) {
-    const int k = static_cast<int>(std::floor(100.0 * x / m)) + 1;
-    return k > 100 ? 100 : k;
+    const double k = std::floor(100.0 * x / m) + 1;
+    return k > 100 ? 100 : (k < 1 ? 1 : static_cast<int>(k));
   }
-  const int k = static_cast<int>(std::floor((log_x - log_m) * kInverseLogStep)) + 101;
-  if (k > 1475) return 1476;
-  return k < 101 ? 101 : k;
+  // Compared before the conversion, so that an infinite value lands in the top bin.
+  const double k = std::floor((log_x - log_m) * kInverseLogStep) + 101;
+  if (!(k <= 1475)) return 1476;
+  return k < 101 ? 101 : static_cast<int>(k);
 }
 
 void LayOutDwlocBins(PopulationAccumulators& a, float largest) {
@@ -44,17 +46,16 @@ void LayOutDwlocBins(PopulationAccumulators& a, float largest) {
 }
 
 int DwlocBin(float v, float m, float t) {
-  if (v == 0) return 1476;
+  if (!(v > 0)) return 1476;
   if (v > m) {
     // A span of 0 (or a value above the largest possible) lands in the top bin.
     if (!(t > m)) return 0;
-    const int k = 100 - static_cast<int>(std::floor((static_cast<double>(v) - m) * 100 / (t - m)));
-    return k < 0 ? 0 : k;
+    const double k = 100 - std::floor((static_cast<double>(v) - m) * 100 / (t - m));
+    return k > 0 ? static_cast<int>(k) : 0;
   }
-  const int k =
-      static_cast<int>(std::floor(std::log(static_cast<double>(v) / m) / std::log(0.99))) + 101;
-  if (k > 1475) return 1475;
-  return k < 101 ? 101 : k;
+  const double k = std::floor(std::log(static_cast<double>(v) / m) / std::log(0.99)) + 101;
+  if (!(k <= 1475)) return 1475;
+  return k < 101 ? 101 : static_cast<int>(k);
 }
 
 }  // namespace acute

@@ -8,13 +8,15 @@ namespace acute {
 // 1 / ln(1.01): the logarithmic bins are each 1 % wider than the one below.
 inline const double kInverseLogStep = 1.0 / 0.009950330853168092;
 
-// The calibration mean from the sums of the calibration pass (0 becomes 0.000001).
+// The calibration mean from the sums of the calibration pass (0 becomes 0.000001, and so
+// does a mean below 0, which negative distribution parameters could once give).
 float CalibrationMean(double sum_wx, double sum_w);
 
 // 100 equal bins up to the mean, then bins 1 % wider each, bin 1476 above the last bound.
 void LayOutAcuteBins(PopulationAccumulators& a);
 
-// The acute bin of an exposure x >= 0 for calibration mean m.
+// The acute bin of an exposure x for calibration mean m > 0: bin 0 for x at or below 0,
+// never outside 0 to 1476.
 int AcuteBin(float x, float m);
 
 // The same for x > 0 from the natural logarithms of x and m (the logarithm of a value is
@@ -25,7 +27,8 @@ int AcuteBinFromLogs(float x, double log_x, float m, double log_m);
 // mean in 100 equal steps, then each bin 1 % narrower, bins 1475 and 1476 at 0.
 void LayOutDwlocBins(PopulationAccumulators& a, float largest);
 
-// The DWLOC bin of a value v >= 0 for calibration mean m and largest DWLOC t.
+// The DWLOC bin of a value v for calibration mean m > 0 and largest DWLOC t: bin 1476 for v
+// at or below 0, never outside 0 to 1476.
 int DwlocBin(float v, float m, float t);
 
 }  // namespace acute

@@ -1,8 +1,12 @@
 // Reading the binary consumption files: person records, member groups, day records and
 // food entries.
+#include <cmath>
+
 #include "common/binary_records.h"
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "common/input_limits.h"
+#include "common/str.h"
 #include "engine/consumption_data.h"
 
 namespace acute {
@@ -16,6 +20,28 @@ class Damage : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+std::string Member(const SurveyGroup& g) {
+  return "member " + std::to_string(g.member) + " has ";
+}
+
+// A body weight in kg, above 0 and at most the largest body weight.
+void CheckBodyWeight(float kg) {
+  if (kg == 0) throw Damage("a body weight of 0");
+  if (!std::isfinite(kg)) throw Damage("a body weight that is not a number");
+  if (kg < 0) throw Damage("a negative body weight (" + TrimStr(kg) + " kg)");
+  if (kg > kMaxBodyWeight)
+    throw Damage("a body weight above " + std::to_string(std::lround(kMaxBodyWeight)) + " kg");
+}
+
+// The grams of a food entry: from 0 to the largest amount.
+void CheckGrams(const SurveyGroup& g, float grams) {
+  if (!std::isfinite(grams)) throw Damage(Member(g) + "an amount of food that is not a number");
+  if (grams < 0) throw Damage(Member(g) + "a negative amount of food (" + TrimStr(grams) + " g)");
+  if (grams > kMaxGrams)
+    throw Damage(Member(g) + "an amount of food above " + std::to_string(std::lround(kMaxGrams)) +
+                 " g");
+}
 
 MemberFacts ReadMember(ByteReader& in, SurveyGroup& g) {
   const std::size_t start = in.Position();
@@ -32,6 +58,9 @@ MemberFacts ReadMember(ByteReader& in, SurveyGroup& g) {
   f.nursing = in.Char();
   in.Skip(3 + 4);
   g.sample_weight = in.I4();
+  if (g.sample_weight < 0)
+    throw Damage(Member(g) + "a negative sample weight (" +
+                 std::to_string(static_cast<std::int64_t>(g.sample_weight)) + ")");
   in.Seek(start + kMemberRecordSize);
   return f;
 }
@@ -53,7 +82,7 @@ void ReadDay(ByteReader& in, SurveyGroup& g, MemberFacts& f) {
   if (n1 < 0 || n2 < 0) throw Damage("a negative number of food entries");
   g.day_entries[0] = static_cast<std::uint16_t>(n1);
   g.day_entries[1] = static_cast<std::uint16_t>(n2);
-  if (g.body_weight == 0) throw Damage("a body weight of 0");
+  CheckBodyWeight(g.body_weight);
 }
 
 void ReadEntries(ByteReader& in, const SurveyGroup& g, bool occasions, ConsumptionData& data) {
@@ -62,6 +91,7 @@ void ReadEntries(ByteReader& in, const SurveyGroup& g, bool occasions, Consumpti
     FoodEntry e;
     e.food_form = in.I2();
     e.grams = in.R4();
+    CheckGrams(g, e.grams);
     if (occasions) e.time = in.I2();
     data.entries.push_back(e);
   }

@@ -1,10 +1,12 @@
 #include "engine/distribution_tables.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/binary_records.h"
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "common/input_limits.h"
 
 namespace acute {
 namespace {
@@ -12,6 +14,18 @@ namespace {
 [[noreturn]] void EndRun(UserPort& port, const std::string& text, Icon icon) {
   Tell(port, "Tarn-VELD Acute Module", text, icon);
   throw RunEnds(text);
+}
+
+[[noreturn]] void ScratchFileWrong(UserPort& port) {
+  const std::string text =
+      "Error in temp rdf file. Can't continue. Please notify Vantrel Software.";
+  Tell(port, "Tarn-VELD Acute Module", text, Icon::Critical);
+  throw ProgramEnds(text);
+}
+
+// A value the scratch file may hold: a residue from 0 to the largest residue.
+bool IsResidue(float v) {
+  return v >= 0 && v <= kMaxResidue;
 }
 
 std::vector<float> ReadScratch(const std::filesystem::path& file, std::int64_t last_record,
@@ -29,8 +43,9 @@ std::vector<float> ReadScratch(const std::filesystem::path& file, std::int64_t l
              Icon::Critical);
     values.resize(in.Size() / 4);
     for (float& v : values) v = in.R4();
+    if (!std::all_of(values.begin(), values.end(), IsResidue)) ScratchFileWrong(port);
   } catch (const std::runtime_error& e) {
-    if (dynamic_cast<const RunEnds*>(&e)) throw;
+    if (dynamic_cast<const RunEnds*>(&e) || dynamic_cast<const ProgramEnds*>(&e)) throw;
     EndRun(port,
            "Can't find file " + file.filename().string() +
                ". Can't continue. Please notify Vantrel Software.",
@@ -73,8 +88,10 @@ DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rd
     if (row.index < 1 || row.index > max_rdl_index) continue;
     t.rdl[row.index] = FromRow(row);
     if (row.type == 6) {
+      // Every distribution's records must be in the file, not only the last one's.
       empirical = true;
-      last_record = static_cast<std::int64_t>(row.first_record) + row.value_count - 1;
+      last_record =
+          std::max(last_record, static_cast<std::int64_t>(row.first_record) + row.value_count - 1);
     }
   }
   if (empirical) t.values = ReadScratch(scratch_file, last_record, port);
@@ -82,12 +99,8 @@ DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rd
     if (s.type != 6 || s.check_record == 0) continue;
     const bool inside =
         s.check_record >= 1 && s.check_record <= static_cast<std::int64_t>(t.values.size());
-    if (!inside || !ScratchValueMatches(t.values[s.check_record - 1], s.first_value)) {
-      const std::string text =
-          "Error in temp rdf file. Can't continue. Please notify Vantrel Software.";
-      Tell(port, "Tarn-VELD Acute Module", text, Icon::Critical);
-      throw ProgramEnds(text);
-    }
+    if (!inside || !ScratchValueMatches(t.values[s.check_record - 1], s.first_value))
+      ScratchFileWrong(port);
   }
   for (RdlSampler& s : t.rdl) {
     if (s.type == 0) continue;

@@ -2,10 +2,12 @@
 // The residue distributions of a Monte Carlo run, by RDL index: the parameters or the
 // empirical counts the pass file carries, the empirical values of the scratch file (held in
 // memory), the mean residue of each distribution, and the draw of one residue.
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
+#include "common/input_limits.h"
 #include "common/user_port.h"
 #include "engine/analysis_settings.h"
 #include "random/distributions.h"
@@ -22,8 +24,16 @@ struct DistributionTables {
   std::vector<RdlSampler> rdl;  // 0 to the highest RDL index
   std::vector<float> values;    // scratch file records, record r at values[r - 1]
 
-  // One residue from RDL r for the uniform number u (not yet clamped at 0).
+  // One residue from RDL r for the uniform number u (not yet clamped at 0; a normal
+  // distribution may give a value below 0). A draw beyond the largest residue, which a
+  // heavy-tailed distribution without an upper bound can give, is the largest residue.
   float Draw(int r, float u) const {
+    const float x = Unbounded(r, u);
+    return x <= kMaxResidue ? x : (std::isnan(x) ? 0.0f : kMaxResidue);
+  }
+
+ private:
+  float Unbounded(int r, float u) const {
     const RdlSampler& s = rdl[r];
     switch (s.type) {
       case 6: {

@@ -2,6 +2,10 @@
 // The analysis pass file "tarnpass.tmp": the only contract between the form side that
 // collects the settings and the engine that runs them. One writer and one reader over
 // AnalysisSettings, in the full form and in the short form of a critical exposure re-run.
+// Names are written bare unless they would not read back whole (a comma, a double quote, a
+// line end, outer blanks in a list field): then they stand in double quotes with inner
+// quotes doubled. The reader takes both forms, and refuses any field out of the range of
+// what it counts or indexes.
 #include <filesystem>
 #include <string>
 

@@ -1,63 +1,113 @@
 // Reading the analysis pass file.
+#include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include "common/errors.h"
+#include "common/input_limits.h"
 #include "common/list_reader.h"
+#include "common/str.h"
 #include "engine/pass_file.h"
+#include "inputs/rdl_parameters.h"
+#include "inputs/residue_data.h"
 
 namespace acute {
 namespace {
 
-RdlRow ReadRdlRow(ListReader& in) {
+constexpr std::int32_t kMaxCecRecords = 40000;
+
+// Every field is checked against what it counts or indexes; a value out of range is
+// refused with its line, as a value that cannot be read is.
+std::int16_t ReadInRange(ListReader& in, const std::string& what, int low, int high) {
+  const std::int16_t v = in.ReadInt16();
+  if (v < low || v > high)
+    in.Refuse(what + " (" + std::to_string(v) + ") outside " + std::to_string(low) + " to " +
+              std::to_string(high));
+  return v;
+}
+
+// A count or record number of at least `low`.
+std::int32_t ReadAtLeast(ListReader& in, const std::string& what, std::int32_t low) {
+  const std::int32_t v = in.ReadInt32();
+  if (v < low) in.Refuse(what + " (" + std::to_string(v) + ") below " + std::to_string(low));
+  return v;
+}
+
+float ReadDose(ListReader& in, const std::string& what) {
+  return ReadAmount(in, what, kMaxDose);
+}
+
+// The counts of an empirical distribution: consistent, and its records inside the record
+// numbers of the scratch file.
+void ReadEmpiricalCounts(ListReader& in, RdlRow& r) {
+  r.total_z = ReadAtLeast(in, "a number of zero samples", 0);
+  r.total_lod = ReadAtLeast(in, "a number of LOD samples", 0);
+  r.lod_res = ReadAmount(in, "LOD residue", kMaxResidue);
+  r.value_count = ReadAtLeast(in, "a number of residue values", 0);
+  r.count_with_lod = in.ReadInt32();
+  if (r.count_with_lod != static_cast<std::int64_t>(r.value_count) + r.total_lod)
+    in.Refuse("a count with LOD samples that is not the values plus the LOD samples");
+  r.total_count = in.ReadInt32();
+  if (r.total_count != static_cast<std::int64_t>(r.count_with_lod) + r.total_z)
+    in.Refuse("a total count that is not the count with LOD samples plus the zero samples");
+  // Without values (a run whose distribution files were not read) the record number is 0.
+  r.first_record = ReadAtLeast(in, "a first record number", r.value_count > 0 ? 1 : 0);
+  const std::int64_t last = static_cast<std::int64_t>(r.first_record) + r.value_count - 1;
+  if (last > std::numeric_limits<std::int32_t>::max())
+    in.Refuse("residue values beyond the last record number");
+  r.first_value = ReadAmount(in, "residue value", kMaxResidue);
+  r.check_record = in.ReadInt32();
+  if (r.check_record != 0 && (r.check_record < r.first_record || r.check_record > last))
+    in.Refuse("a check record (" + std::to_string(r.check_record) +
+              ") outside the records of its distribution");
+}
+
+RdlRow ReadRdlRow(ListReader& in, int max_rdl_index) {
   RdlRow r;
-  r.index = in.ReadInt16();
+  r.index = ReadInRange(in, "a residue distribution index", 1, max_rdl_index);
   r.type = in.ReadInt16();
   if (r.type == 6) {
-    r.total_z = in.ReadInt32();
-    r.total_lod = in.ReadInt32();
-    r.lod_res = in.ReadSingle();
-    r.value_count = in.ReadInt32();
-    r.count_with_lod = in.ReadInt32();
-    r.total_count = in.ReadInt32();
-    r.first_record = in.ReadInt32();
-    r.first_value = in.ReadSingle();
-    r.check_record = in.ReadInt32();
+    ReadEmpiricalCounts(in, r);
   } else {
     for (float& p : r.param) p = in.ReadSingle();
+    const std::string problem = RdlParameterProblem(r.type, r.param[0], r.param[1], r.param[2]);
+    if (!problem.empty())
+      in.Refuse("residue distribution line " + std::to_string(r.index) + " has " + problem);
   }
   return r;
 }
 
-std::vector<RdlRow> ReadRdlRows(ListReader& in, int n) {
+std::vector<RdlRow> ReadRdlRows(ListReader& in, int n, int max_rdl_index) {
   std::vector<RdlRow> rows;
-  for (int i = 0; i < n; ++i) rows.push_back(ReadRdlRow(in));
+  for (int i = 0; i < n; ++i) rows.push_back(ReadRdlRow(in, max_rdl_index));
   return rows;
 }
 
 CecSettings ReadCec(ListReader& in) {
   CecSettings c;
-  c.max_records = in.ReadInt32();
-  c.min_percent = in.ReadSingle();
-  c.file_name = in.ReadString();
-  c.basis = in.ReadInt16();
-  c.low = in.ReadSingle();
-  c.high = in.ReadSingle();
+  c.max_records = ReadAtLeast(in, "a maximum number of records", 1);
+  if (c.max_records > kMaxCecRecords)
+    in.Refuse("a maximum number of records above " + std::to_string(kMaxCecRecords));
+  c.min_percent = ReadAmount(in, "minimum contribution", 100);
+  c.file_name = in.ReadText();
+  c.basis = ReadInRange(in, "a boundary basis", 0, 1);
+  c.low = ReadAmount(in, "low bound", kMaxDose);
+  c.high = ReadAmount(in, "high bound", kMaxDose);
   c.excel = in.ReadInt16();
   c.suppress_warning = in.ReadInt16();
   return c;
 }
 
 void ReadCustomPopulations(ListReader& in, AnalysisSettings& s) {
-  const int count = in.ReadInt16();
-  if (count < 0) throw ListReadError("a negative number of custom populations", in.line());
+  const int count = ReadInRange(in, "a number of custom populations", 0, 32767);
   for (int i = 0; i < count; ++i) {
     CustomPopulation c;
-    c.name = in.ReadLine();
+    c.name = in.ReadTextLine();
     for (int line = 0; line < 6; ++line) {
       const int items = line == 4 ? 3 : 5;
       for (int item = 0; item < items; ++item) c.crit[line][item] = in.ReadInt16();
     }
-    c.pad = in.ReadSingle();
+    c.pad = ReadDose(in, "PAD");
     s.custom.push_back(c);
   }
 }
@@ -65,14 +115,17 @@ void ReadCustomPopulations(ListReader& in, AnalysisSettings& s) {
 void ReadBatchEntries(ListReader& in, AnalysisSettings& s) {
   for (int i = 0; i < s.batch_count; ++i) {
     BatchEntry e;
-    e.residue_file = in.ReadLine();
-    e.output_base = in.ReadLine();
+    e.residue_file = in.ReadTextLine();
+    e.output_base = in.ReadTextLine();
     e.number = in.ReadInt16();
-    const int n = in.ReadInt16();
-    if (s.monte_carlo == 1) e.max_rdl_index = in.ReadInt16();
+    const int n = ReadInRange(in, "a number of distribution rows", 0, 32767);
+    int highest = kMaxRdlIndex;
+    if (s.monte_carlo == 1)
+      e.max_rdl_index = ReadInRange(in, "a highest distribution index", 0, kMaxRdlIndex);
+    if (s.monte_carlo == 1) highest = e.max_rdl_index;
     if (n > 0) {
-      e.rdf_work_file = in.ReadString();
-      e.rows = ReadRdlRows(in, n);
+      e.rdf_work_file = in.ReadText();
+      e.rows = ReadRdlRows(in, n, highest);
     }
     s.batch.push_back(std::move(e));
   }
@@ -80,23 +133,24 @@ void ReadBatchEntries(ListReader& in, AnalysisSettings& s) {
 
 void ReadRuns(ListReader& in, AnalysisSettings& s, const PassFileLayout& layout) {
   if (s.monte_carlo == 1) {
-    s.iterations = in.ReadInt16();
+    s.iterations = ReadInRange(in, "a number of iterations", 1, 32767);
     s.seed = in.ReadInt16();
   } else {
     s.iterations = 1;
   }
-  s.arfd = in.ReadSingle();
-  s.noel = in.ReadSingle();
+  s.arfd = ReadDose(in, "acute reference dose");
+  s.noel = ReadDose(in, "NOEL");
   s.pad_flag = in.ReadInt16();
   const int count = layout.standard_population_count;
   s.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0.0f);
   if (s.pad_flag == 1)
-    for (int p = layout.FirstPadPopulation(); p <= count; ++p) s.standard_pad[p] = in.ReadSingle();
+    for (int p = layout.FirstPadPopulation(); p <= count; ++p)
+      s.standard_pad[p] = ReadDose(in, "PAD");
   s.dwloc = in.ReadInt16();
   s.save_plot = in.ReadInt16();
-  if (s.save_plot == 1 && !s.IsBatch()) s.plot_file = in.ReadString();
+  if (s.save_plot == 1 && !s.IsBatch()) s.plot_file = in.ReadText();
   s.save_report = in.ReadInt16();
-  if (s.save_report == 1 && !s.IsBatch()) s.report_file = in.ReadString();
+  if (s.save_report == 1 && !s.IsBatch()) s.report_file = in.ReadText();
   s.comment_line = in.ReadLine();
   s.standard_selected.clear();
   for (int p = 0; p < count; ++p) s.standard_selected.push_back(in.ReadInt16());
@@ -105,9 +159,9 @@ void ReadRuns(ListReader& in, AnalysisSettings& s, const PassFileLayout& layout)
 AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
   AnalysisSettings s;
   s.consumption_check_index = in.ReadInt16();
-  s.batch_count = in.ReadInt16();
-  s.residue_file = in.ReadString();
-  s.working_folder = in.ReadLine();
+  s.batch_count = ReadInRange(in, "a number of batch entries", 0, 32767);
+  s.residue_file = in.ReadText();
+  s.working_folder = in.ReadTextLine();
   s.per_kg = in.ReadInt16();
   s.second_adjustment = in.ReadInt16();
   s.monte_carlo = in.ReadInt16();
@@ -117,10 +171,10 @@ AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
   if (s.IsBatch()) {
     ReadBatchEntries(in, s);
   } else {
-    const int n = in.ReadInt16();
+    const int n = ReadInRange(in, "a number of distribution rows", 0, 32767);
     if (n > 0) {
-      s.max_rdl_index = in.ReadInt16();
-      s.rdl_rows = ReadRdlRows(in, n);
+      s.max_rdl_index = ReadInRange(in, "a highest distribution index", 1, kMaxRdlIndex);
+      s.rdl_rows = ReadRdlRows(in, n, s.max_rdl_index);
     }
   }
   s.cec_flag = in.ReadInt16();

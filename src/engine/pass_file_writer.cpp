@@ -1,5 +1,6 @@
 // Writing the analysis pass file.
 #include "common/file_names.h"
+#include "common/list_reader.h"
 #include "common/print_writer.h"
 #include "engine/pass_file.h"
 
@@ -36,7 +37,8 @@ std::int16_t WrittenRowCount(const std::vector<RdlRow>& rows) {
 }
 
 void WriteCec(PrintWriter& w, const CecSettings& c) {
-  w.Num(c.max_records).Num(static_cast<double>(c.min_percent)).Text(c.file_name).EndLine();
+  w.Num(c.max_records).Num(static_cast<double>(c.min_percent)).Text(QuotedText(c.file_name));
+  w.EndLine();
   w.Num(c.basis).EndLine();
   w.Num(c.low).Zone().Num(c.high).EndLine();
   w.Num(c.excel).Zone().Num(c.suppress_warning).Zone().Num(c.cumulative).EndLine();
@@ -45,7 +47,7 @@ void WriteCec(PrintWriter& w, const CecSettings& c) {
 void WriteCustomPopulations(PrintWriter& w, const AnalysisSettings& s) {
   w.Num(static_cast<std::int16_t>(s.custom.size())).EndLine();
   for (const auto& c : s.custom) {
-    w.Line(c.name);
+    w.Line(QuotedLine(c.name));
     for (int line = 0; line < 6; ++line) {
       const int items = line == 4 ? 3 : 5;
       for (int i = 0; i < items; ++i) w.Num(c.crit[line][i]);
@@ -58,14 +60,14 @@ void WriteCustomPopulations(PrintWriter& w, const AnalysisSettings& s) {
 void WriteBatchEntries(PrintWriter& w, const AnalysisSettings& s) {
   const bool mc = s.monte_carlo == 1;
   for (const auto& e : s.batch) {
-    w.Line(e.residue_file);
-    w.Line(e.output_base);
+    w.Line(QuotedLine(e.residue_file));
+    w.Line(QuotedLine(e.output_base));
     const std::int16_t n = mc ? WrittenRowCount(e.rows) : 0;
     w.Num(e.number).Zone().Num(n);
     if (mc) w.Zone().Num(e.max_rdl_index);
     w.EndLine();
     if (n > 0) {
-      w.Line(e.rdf_work_file);
+      w.Line(QuotedText(e.rdf_work_file));
       WriteRdlRows(w, e.rows);
     }
   }
@@ -83,8 +85,8 @@ std::string PassFileText(const AnalysisSettings& s, const PassFileLayout& layout
   const std::string& wf = s.working_folder;
   w.Line(kPassFileHeader);
   w.Num(s.consumption_check_index).EndLine();
-  w.Num(s.batch_count).Zone().Text(WithWorkingFolder(s.residue_file, wf)).EndLine();
-  w.Line(wf);
+  w.Num(s.batch_count).Zone().Text(QuotedText(WithWorkingFolder(s.residue_file, wf))).EndLine();
+  w.Line(QuotedLine(wf));
   Joined(w, std::vector<std::int16_t>{s.per_kg, s.second_adjustment, s.monte_carlo,
                                       s.eating_occasion});
   if (s.monte_carlo == 1) w.Num(s.iterations).Zone().Num(s.seed).EndLine();
@@ -97,9 +99,9 @@ std::string PassFileText(const AnalysisSettings& s, const PassFileLayout& layout
   }
   w.Num(s.dwloc).EndLine();
   w.Num(s.save_plot).EndLine();
-  if (s.save_plot == 1 && !s.IsBatch()) w.Line(WithWorkingFolder(s.plot_file, wf));
+  if (s.save_plot == 1 && !s.IsBatch()) w.Line(QuotedText(WithWorkingFolder(s.plot_file, wf)));
   w.Num(s.save_report).EndLine();
-  if (s.save_report == 1 && !s.IsBatch()) w.Line(WithWorkingFolder(s.report_file, wf));
+  if (s.save_report == 1 && !s.IsBatch()) w.Line(QuotedText(WithWorkingFolder(s.report_file, wf)));
   w.Line(s.comment_line);
   Joined(w, s.standard_selected);
   WriteCustomPopulations(w, s);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/input_limits.h"
 #include "inputs/rdf_messages.h"
 #include "inputs/rdf_text.h"
 
@@ -39,6 +40,13 @@ std::int32_t Frequency(double value, const std::string& name, int line) {
   return static_cast<std::int32_t>(whole);
 }
 
+// A residue value: from 0 to the largest residue.
+float Residue(double value, const std::string& name, int line) {
+  if (!(value >= 0 && value <= kMaxResidue))
+    throw RdfError(rdf_message::ValueNotResidue(name, line));
+  return static_cast<float>(value);
+}
+
 }  // namespace
 
 PlainEntry ParsePlainLine(std::string_view text, const std::string& name, int line) {
@@ -50,13 +58,13 @@ PlainEntry ParsePlainLine(std::string_view text, const std::string& name, int li
   if (fields.size() == 1) {
     if (!NumberField(fields[0], value, name))
       throw RdfError(rdf_message::ValueNotNumeric(name, line));
-    entry.value = static_cast<float>(value);
+    entry.value = Residue(value, name, line);
     return entry;
   }
   double frequency = 0;
   if (!NumberField(fields[0], frequency, name) || !NumberField(fields[1], value, name))
     throw RdfError(rdf_message::PairNotNumeric(name, line));
-  entry.value = static_cast<float>(value);
+  entry.value = Residue(value, name, line);
   entry.frequency = Frequency(frequency, name, line);
   entry.pair = true;
   return entry;
@@ -72,7 +80,7 @@ CumulativeRow ParseCumulativeRow(std::string_view text, const std::string& name,
       double value = 0;
       if (!ParseRdfNumber(field.substr(0, blank), value))
         throw RdfError(rdf_message::ValueNotNumeric(name, line));
-      numbers.push_back(static_cast<float>(value));
+      numbers.push_back(Residue(value, name, line));
       field = blank == std::string_view::npos ? std::string_view{} : TrimRdf(field.substr(blank));
     }
   }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/file_names.h"
+#include "common/input_limits.h"
 #include "inputs/rdf_messages.h"
 
 namespace acute {
@@ -78,7 +79,7 @@ class HeaderReader {
  private:
   std::int64_t Whole(const RdfLine& line, std::string_view keyword, std::size_t from,
                      std::int64_t low, std::int64_t high) const;
-  float Single(const RdfLine& line, std::string_view keyword, std::size_t from) const;
+  float Residue(const RdfLine& line, std::string_view keyword, std::size_t from) const;
   void NChemicals(const RdfLine& line, std::size_t from);
   void Chemical(const RdfLine& line, const std::string& upper, std::size_t from);
 
@@ -100,10 +101,12 @@ std::int64_t HeaderReader::Whole(const RdfLine& line, std::string_view keyword, 
   return static_cast<std::int64_t>(v);
 }
 
-float HeaderReader::Single(const RdfLine& line, std::string_view keyword, std::size_t from) const {
+float HeaderReader::Residue(const RdfLine& line, std::string_view keyword, std::size_t from) const {
   double v = 0;
   if (!ParseRdfNumber(PlainValue(line.text, from), v))
     throw RdfError(rdf_message::KeywordNotNumber(name_, line.number, std::string(keyword)));
+  if (!(v >= 0 && v <= kMaxResidue))
+    throw RdfError(rdf_message::KeywordNotResidue(name_, line.number, std::string(keyword)));
   return static_cast<float>(v);
 }
 
@@ -155,7 +158,7 @@ bool HeaderReader::TakeKeyword(const RdfLine& line) {
       h_.lod_declared = true;
       break;
     case Keyword::LodRes:
-      h_.lod_res = Single(line, hit->text, from);
+      h_.lod_res = Residue(line, hit->text, from);
       break;
   }
   return true;

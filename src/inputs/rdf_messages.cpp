@@ -1,5 +1,9 @@
 #include "inputs/rdf_messages.h"
 
+#include <cmath>
+
+#include "common/input_limits.h"
+
 namespace acute::rdf_message {
 namespace {
 
@@ -16,6 +20,10 @@ Message Plain(const std::string& title, const std::string& text) {
 
 std::string AtLine(const std::string& name, int line) {
   return "Error in file " + name + " at line " + std::to_string(line) + ". ";
+}
+
+std::string MaxResidueText() {
+  return std::to_string(std::lround(kMaxResidue));
 }
 
 }  // namespace
@@ -129,6 +137,12 @@ Message KeywordOutOfRange(const std::string& name, int line, const std::string& 
                                  std::to_string(low) + " to " + std::to_string(high) + ".");
 }
 
+Message KeywordNotResidue(const std::string& name, int line, const std::string& keyword) {
+  return Info(kRdfFileError, "In RDF file " + name + " at line " + std::to_string(line) +
+                                 ", keyword " + keyword + " must be a residue from 0 to " +
+                                 MaxResidueText() + ".");
+}
+
 Message NotSetOff(const std::string& name) {
   return Info(kRdfFileError, "In RDF file " + name +
                                  " there are comments or some other characters which are not "
@@ -162,6 +176,12 @@ Message TooManyValuesOnLine(const std::string& name, int line) {
   return Info(kRdfFileError, AtLine(name, line) +
                                  "There are more than two values where a residue value or a "
                                  "frequency-residue pair is expected.");
+}
+
+Message ValueNotResidue(const std::string& name, int line) {
+  return Info(kRdfFileError, AtLine(name, line) + "A residue value must lie from 0 to " +
+                                 MaxResidueText() +
+                                 "; a negative or larger value cannot be a residue.");
 }
 
 Message NoComponents(const std::string& name, int line) {

@@ -47,6 +47,7 @@ Message LodInCumulative(const std::string& name);
 Message KeywordNotNumber(const std::string& name, int line, const std::string& keyword);
 Message KeywordOutOfRange(const std::string& name, int line, const std::string& keyword,
                           std::int64_t low, std::int64_t high);
+Message KeywordNotResidue(const std::string& name, int line, const std::string& keyword);
 
 // Data lines.
 Message NotSetOff(const std::string& name);
@@ -55,6 +56,7 @@ Message FrequencyOutOfRange(const std::string& name, int line);
 Message PairNotNumeric(const std::string& name, int line);
 Message ValueNotNumeric(const std::string& name, int line);
 Message TooManyValuesOnLine(const std::string& name, int line);
+Message ValueNotResidue(const std::string& name, int line);
 Message NoComponents(const std::string& name, int line);
 Message WrongComponentCount(const std::string& name, int line, std::size_t found, int expected);
 

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "common/input_limits.h"
 #include "common/list_reader.h"
+#include "common/str.h"
+#include "inputs/rdl_parameters.h"
 
 namespace acute {
 namespace {
@@ -59,6 +62,14 @@ std::optional<Refusal> CheckTag(std::string& tag, const SupportData& support, bo
   return std::nullopt;
 }
 
+float ReadResidue(ListReader& in) {
+  return ReadAmount(in, "residue", kMaxResidue);
+}
+
+float ReadFactor(ListReader& in) {
+  return ReadAmount(in, "adjustment factor", kMaxFactor);
+}
+
 Refusal FileError(const std::string& text) {
   return Refusal{"Tarn Residue file error", text + " Can't use this file until this is fixed."};
 }
@@ -87,6 +98,10 @@ std::optional<Refusal> ReadRdlLines(ListReader& in, ResidueData& d) {
     if (line.type == 1) params = 2;
     if (line.type >= 2 && line.type <= 5) params = 3;
     for (int p = 1; p <= params; ++p) line.param[p] = in.ReadSingle();
+    const std::string problem =
+        RdlParameterProblem(line.type, line.param[1], line.param[2], line.param[3]);
+    if (!problem.empty())
+      in.Refuse("residue distribution line " + std::to_string(index) + " has " + problem);
     if (params > 0) d.AllLinesPointToRdl = 0;
     if (in.ReadInt16() != 0) line.comment = in.ReadLine();
   }
@@ -100,7 +115,10 @@ ResiduePairs ReadPairs(ListReader& in, int chemicals, int& pointer_sum) {
   pointer_sum = 0;
   for (int i = 1; i <= chemicals; ++i) {
     pairs.ptr[i] = in.ReadInt16();
-    pairs.ratio[i] = in.ReadSingle();
+    if (pairs.ptr[i] < 0 || pairs.ptr[i] > kMaxRdlIndex)
+      in.Refuse("a residue distribution pointer (" + std::to_string(pairs.ptr[i]) +
+                ") outside 0 to " + std::to_string(kMaxRdlIndex));
+    pairs.ratio[i] = ReadAmount(in, "chemical ratio", kMaxFactor);
     pointer_sum += pairs.ptr[i];
   }
   return pairs;
@@ -110,16 +128,28 @@ FoodFormLine ReadFoodFormLine(ListReader& in, bool mc, int chemicals, ResidueDat
   FoodFormLine f;
   f.FfCode = in.ReadInt16();
   f.FfName = in.ReadString();
-  f.FfRes = in.ReadSingle();
+  f.FfRes = ReadResidue(in);
   if (mc) {
     int sum = 0;
     f.rdl = ReadPairs(in, chemicals, sum);
     if (sum == 0) d.AllLinesPointToRdl = 0;
   }
-  f.FfAdj1 = in.ReadSingle();
-  f.FfAdj2 = in.ReadSingle();
+  f.FfAdj1 = ReadFactor(in);
+  f.FfAdj2 = ReadFactor(in);
   f.FfComment = in.ReadString();
   return f;
+}
+
+// The number of food-form lines of commodity `index`: a single rounded to a whole number,
+// from 0 to the number of food forms of the food-form list.
+float ReadFormCount(ListReader& in, int index, int food_forms) {
+  const float count = std::nearbyint(in.ReadSingle());
+  const std::string commodity = "commodity " + std::to_string(index);
+  if (count < 0) in.Refuse(commodity + " states a negative number of food-form lines");
+  if (count > static_cast<float>(food_forms))
+    in.Refuse(commodity + " states more food-form lines than the food-form list has food forms (" +
+              std::to_string(food_forms) + ")");
+  return count;
 }
 
 Refusal Unusable(const std::string& path, const std::string& why) {
@@ -159,17 +189,14 @@ std::optional<Refusal> ReadCommodityBlocks(ListReader& in, const std::string& pa
     c.ResRacIndex = index;
     c.ResCommodityCode = in.ReadString();
     c.ResCropGroup = in.ReadString();
-    c.ResDefRes = in.ReadSingle();
+    c.ResDefRes = ReadResidue(in);
     int sum = 0;
     if (mc) c.rdl = ReadPairs(in, chemicals, sum);
-    c.ResAdj1 = in.ReadSingle();
-    c.ResAdj2 = in.ReadSingle();
-    c.ResFormCount = std::nearbyint(in.ReadSingle());
+    c.ResAdj1 = ReadFactor(in);
+    c.ResAdj2 = ReadFactor(in);
+    c.ResFormCount = ReadFormCount(in, index, support.FoodFormCount);
     c.ResFoodName = in.ReadString();
     c.ResLineComment = in.ReadString();
-    if (c.ResFormCount < 0)
-      return Unusable(path, "commodity " + std::to_string(index) +
-                                " states a negative number of food-form lines");
     if (!mc || (c.ResFormCount == 0 && sum == 0)) d.AllLinesPointToRdl = 0;
     d.RacFoodName[index] = c.ResFoodName;
     const int forms = static_cast<int>(c.ResFormCount);
@@ -198,10 +225,10 @@ std::optional<Refusal> ParseBody(ListReader& in, const std::string& path,
   in.ReadDouble();
   d.Tag = in.ReadString();
   if (auto refusal = CheckTag(d.Tag, support, quiet, port)) return refusal;
-  d.ResARfD = in.ReadSingle();
+  d.ResARfD = ReadAmount(in, "acute reference dose", kMaxDose);
   in.ReadString();
   in.ReadDouble();
-  d.ResNoel = in.ReadSingle();
+  d.ResNoel = ReadAmount(in, "NOEL", kMaxDose);
   in.ReadDouble();
   d.ResFileDate = in.ReadString();
   d.RdlCount = 0;

@@ -38,7 +38,8 @@ std::optional<ReportSpecs> ParseReportSpecs(const std::string& text) {
   } catch (const ListReadError&) {
     return std::nullopt;
   }
-  if (!ValidChoices(specs.choice)) return std::nullopt;
+  if (!ValidChoices(specs.choice) || !(specs.min_percent >= 0 && specs.min_percent <= 0.5f))
+    return std::nullopt;
   return specs;
 }
 

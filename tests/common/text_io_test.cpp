@@ -9,7 +9,7 @@ namespace acute {
 namespace {
 
 TEST(ListReader, FieldsEndAtCommasAndLineEnds) {
-  ListReader r("\"Apple, raw\",12, 0.5 ,\r\n  7 8\n\"x\"\n,-3.6,");
+  ListReader r("\"Apple, raw\",12, 0.5 ,\r\n  7 8\n\"x\"\n,-4,");
   EXPECT_EQ(r.ReadString(), "Apple, raw");
   EXPECT_EQ(r.ReadInt16(), 12);
   EXPECT_FLOAT_EQ(r.ReadSingle(), 0.5f);
@@ -48,6 +48,71 @@ TEST(ListReader, RefusesBadNumbersOverflowAndEarlyEnd) {
     FAIL() << "expected an error";
   } catch (const ListReadError& e) {
     EXPECT_GE(e.line(), 2);
+  }
+}
+
+// Every number is finite, an integer field takes whole numbers of its type only, and a
+// single-precision field numbers that fit a float; the refusal names the value's line.
+TEST(ListReader, RefusesNonFiniteFractionalAndOutOfRangeNumbers) {
+  const struct {
+    const char* text;
+    int kind;  // 0 double, 1 single, 2 int16, 3 int32
+  } refused[] = {{"nan", 0}, {"inf", 0},  {"-Infinity", 0},  {"1e400", 0},  {"3e39", 1},
+                 {"2.5", 2}, {"1e10", 3}, {"2147483648", 3}, {"-32769", 2}, {"NaN", 2}};
+  for (const auto& c : refused) {
+    ListReader r(std::string("1\n\n") + c.text + ",\n");
+    r.ReadInt16();
+    try {
+      if (c.kind == 0) r.ReadDouble();
+      if (c.kind == 1) r.ReadSingle();
+      if (c.kind == 2) r.ReadInt16();
+      if (c.kind == 3) r.ReadInt32();
+      ADD_FAILURE() << c.text << " was read";
+    } catch (const ListReadError& e) {
+      EXPECT_EQ(e.line(), 3) << c.text;
+      EXPECT_NE(std::string(e.what()).find(c.text), std::string::npos) << e.what();
+    }
+  }
+  double v = 0;
+  EXPECT_FALSE(ParseNumber("nan", v));
+  EXPECT_FALSE(ParseNumber(" inf ", v));
+  ListReader fits("3e38, 32767, -2147483648, 1e10");
+  EXPECT_FLOAT_EQ(fits.ReadSingle(), 3e38f);
+  EXPECT_EQ(fits.ReadInt16(), 32767);
+  EXPECT_EQ(fits.ReadInt32(), -2147483647 - 1);
+  EXPECT_DOUBLE_EQ(fits.ReadDouble(), 1e10);
+}
+
+// Any text, commas, quotes, line ends and outer blanks included, reads back whole from the
+// field that QuotedText makes of it, as a list field and as a whole line.
+TEST(ListReader, QuotedTextsReadBackWhole) {
+  const std::string texts[] = {"plain name", "data, x/", "my,rep",       "say \"hi\"",
+                               "\"",         " padded ", "two\r\nlines", ""};
+  for (const std::string& t : texts) {
+    ListReader field(QuotedText(t) + ",7\r\n" + QuotedLine(t) + "\r\n8\r\n");
+    EXPECT_EQ(field.ReadText(), t);
+    EXPECT_EQ(field.ReadInt16(), 7);
+    EXPECT_EQ(field.ReadTextLine(), t);
+    EXPECT_EQ(field.ReadInt16(), 8);
+    EXPECT_TRUE(field.AtEnd());
+  }
+  EXPECT_EQ(QuotedText("plain name"), "plain name");
+  EXPECT_EQ(QuotedText("a \"b\", c"), "\"a \"\"b\"\", c\"");
+  EXPECT_EQ(QuotedLine("data, x/"), "data, x/");  // a whole line may hold commas
+  EXPECT_EQ(QuotedLine(" \"q\""), "\" \"\"q\"\"\"");
+  // Unquoted forms read as before: a list field ends at its comma, a line is taken whole.
+  ListReader bare("data, x\r\ndata, x\r\n");
+  EXPECT_EQ(bare.ReadText(), "data");
+  EXPECT_EQ(bare.ReadText(), "x");
+  EXPECT_EQ(bare.ReadTextLine(), "data, x");
+  // Line numbers count the line ends inside a quoted text.
+  ListReader lines("\"a\nb\nc\"\nzz\n");
+  lines.ReadText();
+  try {
+    lines.ReadInt16();
+    ADD_FAILURE();
+  } catch (const ListReadError& e) {
+    EXPECT_EQ(e.line(), 4);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "engine/bins.h"
 #include "engine/run_tables.h"
@@ -30,6 +31,33 @@ TEST(Bins, LayoutAndBinOfAValue) {
   EXPECT_EQ(AcuteBin(0.01f, 2), 1);
   EXPECT_EQ(AcuteBin(2.0e6f, 2), 1476);  // a million times the mean
   EXPECT_EQ(AcuteBin(0.5f, 0.000001f), 101 + static_cast<int>(std::log(500000.0) / std::log(1.01)));
+}
+
+// Whatever the inputs, no value finds a bin outside the table: a calibration mean at or
+// below 0 is the mean of 0, and a value at or below 0 (a normal distribution's draw) or
+// not finite lands in an end bin.
+TEST(Bins, NoBinOutsideTheTable) {
+  EXPECT_EQ(CalibrationMean(-5, 10), 0.000001f);
+  EXPECT_EQ(CalibrationMean(-0.0, 10), 0.000001f);
+  EXPECT_EQ(CalibrationMean(std::nan(""), 10), 0.000001f);
+  PopulationAccumulators a;
+  a.m = CalibrationMean(-100, 1);
+  LayOutAcuteBins(a);
+  EXPECT_EQ(a.bound[0], 0.0f);
+  EXPECT_GT(a.bound[1], 0.0f);
+  const float inf = std::numeric_limits<float>::infinity();
+  for (float m : {a.m, 2.0f}) {
+    EXPECT_EQ(AcuteBin(-0.5f, m), 0);
+    EXPECT_EQ(AcuteBin(-1e30f, m), 0);
+    EXPECT_EQ(AcuteBin(std::nanf(""), m), 0);
+    EXPECT_EQ(AcuteBin(inf, m), 1476);
+    EXPECT_EQ(AcuteBin(3e38f, m), 1476);
+    EXPECT_EQ(AcuteBinFromLogs(-0.5f, std::log(0.5), m, std::log(m)), 0);
+    EXPECT_EQ(DwlocBin(-1, m, 10), 1476);
+    EXPECT_EQ(DwlocBin(inf, m, 10), 0);
+    EXPECT_EQ(DwlocBin(1e-38f, m, 10), 1475);
+  }
+  EXPECT_EQ(AcuteBin(1e-38f, 2), 1);
 }
 
 TEST(RunTables, ExpansionAndFactors) {

@@ -2,6 +2,9 @@
 // drinking-water groups, held residues and the chemical choice.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "common/binary_records.h"
 #include "common/errors.h"
 #include "common/scripted_port.h"
@@ -90,6 +93,53 @@ TEST(Distributions, ScratchFileChecks) {
   illegal.type = 9;
   EXPECT_THROW(LoadDistributions({illegal}, 1, dir / "rdfacute.tmp", port), RunEnds);
   EXPECT_NE(port.LastMessage().find("Illegal residue distribution type"), std::string::npos);
+}
+
+// The scratch file holds residues only: a negative or non-finite value fails its check, and
+// the records of every empirical distribution, not only the last one's, must be in it.
+TEST(Distributions, ScratchValuesAndRecordsAreChecked) {
+  ScratchFolder dir;
+  ScriptedPort port;
+  RdlRow row = Empirical(1, 1, 3, 0, 0, 0);
+  row.first_value = 0.5f;
+  for (float bad : {-100.0f, std::nanf(""), std::numeric_limits<float>::infinity(), 3e38f}) {
+    WriteScratch(dir / "rdfacute.tmp", {0.5f, bad, 0.7f});
+    EXPECT_THROW(LoadDistributions({row}, 1, dir / "rdfacute.tmp", port), ProgramEnds) << bad;
+    EXPECT_EQ(port.LastMessage(),
+              "Tarn-VELD Acute Module: Error in temp rdf file. Can't continue. Please notify "
+              "Vantrel Software.");
+  }
+  WriteScratch(dir / "rdfacute.tmp", {0.5f, 0.6f, 0.7f});
+  RdlRow beyond = Empirical(1, 1, 50, 0, 0, 0);  // records 1 to 50 of a file of 3
+  beyond.first_value = 0.5f;
+  RdlRow last = Empirical(2, 2, 2, 0, 0, 0);
+  last.first_value = 0.6f;
+  EXPECT_THROW(LoadDistributions({beyond, last}, 2, dir / "rdfacute.tmp", port), RunEnds);
+  EXPECT_NE(port.LastMessage().find("holds fewer than the 50 residue values"), std::string::npos)
+      << port.LastMessage();
+}
+
+// A heavy-tailed distribution without an upper bound can draw past any residue: the draw is
+// the largest residue. A normal distribution still draws below 0 (the sampler takes 0).
+TEST(Distributions, DrawsStayWithinTheResidueRange) {
+  ScratchFolder dir;
+  ScriptedPort port;
+  RdlRow pareto;
+  pareto.index = 1;
+  pareto.type = 2;
+  pareto.param = {0.01f, 1, 0};
+  RdlRow flat = pareto;
+  flat.index = 2;
+  flat.param = {0.01f, 0, 0};  // a scale of 0: 0 / 0 far in the tail
+  RdlRow normal;
+  normal.index = 3;
+  normal.type = 4;
+  normal.param = {0, 1, 0};
+  DistributionTables t = LoadDistributions({pareto, flat, normal}, 3, dir / "none.tmp", port);
+  EXPECT_EQ(t.Draw(1, 0.999f), 1e6f);
+  EXPECT_EQ(t.Draw(2, 0.99999994f), 0.0f);
+  EXPECT_LT(t.Draw(3, 0.1f), 0.0f);
+  EXPECT_TRUE(port.events.empty());
 }
 
 // Four commodities with two food forms each; commodity 532 is not in this small list.

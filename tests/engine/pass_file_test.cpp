@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
+
 #include "common/errors.h"
 #include "common/scripted_port.h"
 #include "support/test_support.h"
@@ -201,6 +205,77 @@ TEST(PassFile, HeaderAndDamage) {
   testing::WriteText(dir / kPassFileName, text.substr(0, text.size() / 2));
   EXPECT_THROW(ReadPassFile(dir / kPassFileName, kLayout, port), ProgramEnds);
   EXPECT_NE(port.LastMessage().find("cannot be read at line"), std::string::npos);
+}
+
+// The refusal of a pass file written from `s`: the program ends after the pass file's
+// message, whose text is returned.
+std::string RefusalOf(const AnalysisSettings& s) {
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
+  ScriptedPort port;
+  EXPECT_THROW(ReadPassFile(dir / kPassFileName, kLayout, port), ProgramEnds);
+  EXPECT_EQ(port.LastMessage().rfind("Fatal error: The pass file tarnpass.tmp cannot be read at "
+                                     "line ",
+                                     0),
+            0u)
+      << port.LastMessage();
+  return port.LastMessage();
+}
+
+// Every field of the distribution rows is checked against what it counts or indexes, and
+// every parameter against what a residue can be: a negative record number, count, index or
+// bound never reaches the tables of a run.
+TEST(PassFile, DistributionRowsOutOfRangeAreRefused) {
+  const std::vector<std::pair<std::function<void(AnalysisSettings&)>, std::string>> cases = {
+      {[](AnalysisSettings& s) { s.rdl_rows[0].first_record = -5; },
+       "a first record number (-5) below 1"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].value_count = -90; },
+       "a number of residue values (-90) below 0"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].total_z = -1; },
+       "a number of zero samples (-1) below 0"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].total_count = 5000; },
+       "a total count that is not the count with LOD samples plus the zero samples"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].count_with_lod = -100; },
+       "a count with LOD samples that is not the values plus the LOD samples"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].check_record = 91; },
+       "a check record (91) outside the records of its distribution"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].lod_res = -0.5f; }, "a negative LOD residue (-0.5)"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].first_value = -100; },
+       "a negative residue value (-100)"},
+      {[](AnalysisSettings& s) { s.rdl_rows[0].index = -3; },
+       "a residue distribution index (-3) outside 1 to 8"},
+      {[](AnalysisSettings& s) { s.rdl_rows[1].index = 9; },
+       "a residue distribution index (9) outside 1 to 8"},
+      {[](AnalysisSettings& s) { s.max_rdl_index = 501; },
+       "a highest distribution index (501) outside 1 to 500"},
+      {[](AnalysisSettings& s) { s.rdl_rows[1].param[2] = -1; },
+       "residue distribution line 7 has a negative upper bound (-1)"},
+      {[](AnalysisSettings& s) { s.rdl_rows[1].param[1] = std::nanf(""); }, "is not a number"},
+      {[](AnalysisSettings& s) {
+         s.rdl_rows[1] = {7, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, {1, -2, 0}};
+       },
+       "residue distribution line 7 has a negative standard deviation (-2)"},
+      {[](AnalysisSettings& s) { s.iterations = 0; }, "a number of iterations (0) outside 1"},
+      {[](AnalysisSettings& s) { s.arfd = -1; }, "a negative acute reference dose (-1)"},
+      {[](AnalysisSettings& s) { s.noel = std::numeric_limits<float>::infinity(); },
+       "is not a number"},
+      {[](AnalysisSettings& s) { s.standard_pad[6] = -0.01f; }, "a negative PAD (-0.01)"},
+      {[](AnalysisSettings& s) { s.custom[0].pad = 3e38f; }, "a PAD above 1000000"},
+      {[](AnalysisSettings& s) { s.cec.max_records = 0; }, "a maximum number of records (0)"},
+  };
+  for (const auto& [change, part] : cases) {
+    AnalysisSettings s = SingleMonteCarloRun();
+    change(s);
+    const std::string message = RefusalOf(s);
+    EXPECT_NE(message.find(part), std::string::npos) << message;
+  }
+  // A normal distribution may still draw below 0: a mean of 0 is a residue.
+  AnalysisSettings s = SingleMonteCarloRun();
+  s.rdl_rows[1] = {7, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, {0, 1, 0}};
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
+  ScriptedPort port;
+  EXPECT_EQ(ReadPassFile(dir / kPassFileName, kLayout, port).rdl_rows[1].param[1], 1.0f);
 }
 
 TEST(PassFile, ShortFormOfACriticalExposureRerun) {

@@ -101,6 +101,31 @@ TEST(SupportList, RefusesKindOneAndUnreadableLists) {
   EXPECT_NE(port2.LastMessage().find("line 2"), std::string::npos);
 }
 
+// A setting line or page length that is not a finite number is refused with its line.
+TEST(SupportList, NonFiniteSettingsAreRefused) {
+  for (const char* value : {"nan", "inf", "1e10"}) {
+    ScratchFolder dir;
+    testing::WriteDataFolder(dir.path());
+    std::string text = testing::ReadText(dir / "TarnSupport.txt");
+    const std::size_t at = text.find('=', text.find("\r\n") + 2);
+    text.replace(at + 1, text.find("\r\n", at) - at - 1, value);
+    testing::WriteText(dir / "TarnSupport.txt", text);
+    ScriptedPort port;
+    EXPECT_THROW(ReadSupportList(dir.path(), port), ProgramEnds) << value;
+    EXPECT_NE(port.LastMessage().find("cannot be read at line 2"), std::string::npos)
+        << port.LastMessage();
+
+    testing::WriteDataFolder(dir.path());
+    std::string setup = testing::ReadText(dir / "setupTARNNH.txt");
+    setup.replace(setup.find("\r\n60\r\n") + 2, 2, value);
+    testing::WriteText(dir / "setupTARNNH.txt", setup);
+    ScriptedPort port2;
+    EXPECT_THROW(ReadSetupFile(dir.path(), port2), ProgramEnds) << value;
+    EXPECT_NE(port2.LastMessage().find("cannot be read at line 2"), std::string::npos)
+        << port2.LastMessage();
+  }
+}
+
 TEST(LocateDataFolder, AsksUntilAnAbsoluteExistingFolderHoldsTheList) {
   ScratchFolder empty, data;
   testing::WriteDataFolder(data.path());

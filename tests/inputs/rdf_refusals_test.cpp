@@ -126,6 +126,22 @@ const std::vector<Refusal> kRefusals = {
     {kFour + Repeated("1,0.5\r\n", 32768),
      "RDF file error: Error in RDF file {F}: the number of frequency-residue pairs (32768) is "
      "more than 32767."},
+    // A value that cannot be a residue: negative, or absurdly large.
+    {kFour + Lines({"0.5", "-100"}),
+     "RDF file error: Error in file {F} at line 6. A residue value must lie from 0 to 1000000; "
+     "a negative or larger value cannot be a residue."},
+    {kFour + "3,-0.1\r\n",
+     "RDF file error: Error in file {F} at line 5. A residue value must lie from 0 to 1000000; "
+     "a negative or larger value cannot be a residue."},
+    {kFour + "3e38\r\n",
+     "RDF file error: Error in file {F} at line 5. A residue value must lie from 0 to 1000000; "
+     "a negative or larger value cannot be a residue."},
+    {kCumulative + "0.1,0.2,-0.1\r\n",
+     "RDF file error: Error in file {F} at line 5. A residue value must lie from 0 to 1000000; "
+     "a negative or larger value cannot be a residue."},
+    {Lines({"TOTALLOD=2", "LODRES=-0.005"}),
+     "RDF file error: In RDF file {F} at line 2, keyword LODRES must be a residue from 0 to "
+     "1000000."},
     {Repeated("'\r\n", 32768) + "0.5\r\n",
      "RDF file error: In RDF file {F} there are more than 32767 comment and keyword lines "
      "before the first residue value."},

@@ -207,6 +207,84 @@ TEST_F(ResidueFiles, DamagedFilesAreRefused) {
   EXPECT_NE(port_.LastMessage().find("more commodity lines"), std::string::npos);
 }
 
+// A commodity line of a plain file with the given residue, factors and food-form count.
+std::string CommodityLine(const std::string& residue, const std::string& adj1,
+                          const std::string& count) {
+  return "2,\"10000002\",\"01\"," + residue + "," + adj1 + ",1," + count +
+         ",\"Commodity 2\",\"\"\r\n12,\"Form 12\",0.2,1.5,2,\"\"\r\n";
+}
+
+// Numbers that are not finite, not whole where a count is meant, absurd, or negative where
+// a residue, factor or endpoint is meant are refused when the file is read, with their line;
+// such a file never reaches an analysis.
+TEST_F(ResidueFiles, NonFiniteAbsurdAndNegativeNumbersAreRefusedWithTheirLine) {
+  const std::string mc = "21-07-aMCNH2";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "nan")),
+       "\"nan\" is not a number (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "inf")),
+       "\"inf\" is not a number (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "1e10")),
+       "commodity 2 states more food-form lines than the food-form list has food forms (39) "
+       "(line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "2147483648")),
+       "states more food-form lines"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "-1")),
+       "commodity 2 states a negative number of food-form lines (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("nan", "1", "1")), "\"nan\" is not a number"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("3e38", "1", "1")),
+       "a residue above 1000000 (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("-0.5", "1", "1")),
+       "a negative residue (-0.5) (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "-2", "1")),
+       "a negative adjustment factor (-2) (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "inf", "1")),
+       "\"inf\" is not a number (line 8)"},
+      {ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "1") + "\r\n3,\"x\",\"01\",1e39"),
+       "\"1e39\" does not fit a single-precision number (line 11)"},
+      {ResidueText(mc, "1\r\n2.5,-1,0.3,0\r\n", kPlainBody),
+       "\"2.5\" is not a whole number (line 7)"},
+      {ResidueText(mc, "1\r\n3,4,0.5,-1,0,0\r\n", kPlainBody),
+       "residue distribution line 3 has a negative standard deviation (-1) (line 7)"},
+      {ResidueText(mc, "1\r\n3,5,0.5,0.1,-2,0\r\n", kPlainBody),
+       "residue distribution line 3 has a negative upper bound (-2)"},
+      {ResidueText(mc, "1\r\n3,4,-0.5,0.1,0,0\r\n", kPlainBody), "a negative mean (-0.5)"},
+      {ResidueText(mc, "1\r\n3,-1,-0.3,0\r\n", kPlainBody), "a negative residue (-0.3)"},
+      {ResidueText(mc, "1\r\n3,2,0,1,0,0\r\n", kPlainBody), "a shape that is not above 0"},
+      {ResidueText(mc, "1\r\n3,1,0,3e38,0\r\n", kPlainBody),
+       "a parameter 2 beyond the largest residue value (1000000) (line 7)"},
+      {ResidueText(mc, "1\r\n3,-1,0.3,0\r\n",
+                   "1,\"10000001\",\"01\",0.5,-2,1,1,1,0,\"C\",\"\"\r\n"),
+       "a residue distribution pointer (-2) outside 0 to 500 (line 10)"},
+      {ResidueText(mc, "1\r\n3,-1,0.3,0\r\n",
+                   "1,\"10000001\",\"01\",0.5,3,-1,1,1,0,\"C\",\"\"\r\n"),
+       "a negative chemical ratio (-1)"},
+  };
+  for (const auto& [text, part] : cases) {
+    port_.events.clear();
+    EXPECT_FALSE(Read(text).has_value()) << part;
+    EXPECT_NE(port_.LastMessage().find(part), std::string::npos) << port_.LastMessage();
+    EXPECT_EQ(port_.LastMessage().rfind("Reading Residue File: Residue file ", 0), 0u);
+  }
+  // The header's endpoints.
+  port_.events.clear();
+  std::string nan_arfd = ResidueText("21-07-aNH2", "", kPlainBody);
+  nan_arfd.replace(nan_arfd.find("0.25"), 4, "nan");
+  EXPECT_FALSE(Read(nan_arfd).has_value());
+  EXPECT_NE(port_.LastMessage().find("\"nan\" is not a number (line 3)"), std::string::npos);
+  std::string negative_noel = ResidueText("21-07-aNH2", "", kPlainBody);
+  negative_noel.replace(negative_noel.find("0,10,0"), 6, "0,-10,0");
+  EXPECT_FALSE(Read(negative_noel).has_value());
+  EXPECT_NE(port_.LastMessage().find("a negative NOEL (-10) (line 4)"), std::string::npos);
+  // The analysis refuses such a file too, before anything is indexed.
+  std::filesystem::path file = dir_ / "residues/NAN.R10";
+  testing::WriteText(file, ResidueText("21-07-aNH2", "", CommodityLine("0.5", "1", "nan")));
+  MasterLists master = ReadMasterLists(dir_.path(), support_, port_);
+  ResidueData data;
+  ResidueTables t;
+  EXPECT_THROW(ReadResidueForAnalysis(file, support_, master, false, port_, data, t), RunEnds);
+}
+
 TEST_F(ResidueFiles, AnalysisViewIndexesByMasterNumbers) {
   const std::string rdl = "1\r\n4,-1,0.3,0\r\n";
   const std::string body =

@@ -30,7 +30,11 @@ TEST(ReportSpecsFile, RefusesMissingOrUnusableValues) {
   EXPECT_FALSE(ParseReportSpecs(" 1 , 1 , x\r\n 0\r\n 1 3 6\r\n"));
   EXPECT_FALSE(ParseReportSpecs("1,1,1\n0\n3,1,6\n"));  // not ascending
   EXPECT_FALSE(ParseReportSpecs("1,1,1\n0\n1,3,7\n"));  // no such percentile
-  EXPECT_TRUE(ParseReportSpecs("1,1,0\n0\n1,3,6\n"));   // LF line ends are read too
+  EXPECT_FALSE(ParseReportSpecs("1,1,1\nnan\n1,3,6\n"));
+  EXPECT_FALSE(ParseReportSpecs("1,1,1\n-0.1\n1,3,6\n"));  // a minimum outside 0 to 50 %
+  EXPECT_FALSE(ParseReportSpecs("1,1,1\n3e38\n1,3,6\n"));
+  EXPECT_TRUE(ParseReportSpecs("1,1,1\n0.5\n1,3,6\n"));
+  EXPECT_TRUE(ParseReportSpecs("1,1,0\n0\n1,3,6\n"));  // LF line ends are read too
 }
 
 TEST(ReportSpecsFile, WritesAndReadsTheFile) {

@@ -130,9 +130,9 @@ TEST_F(DwlocRun, NegativeIndirectWaterNamesThePerson) {
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
   EXPECT_THROW(SetUpRun(request, port_), RunEnds);
   EXPECT_EQ(port_.Messages().back().title, "Damaged food consumption file");
-  EXPECT_NE(port_.LastMessage().find("person 202 (member 1) has a negative indirect drinking-water "
-                                     "amount"),
-            std::string::npos);
+  EXPECT_NE(port_.LastMessage().find("person 202: member 1 has a negative amount of food (-5 g)"),
+            std::string::npos)
+      << port_.LastMessage();
 }
 
 TEST(DwlocBins, BinOfAValue) {
