@@ -5,8 +5,9 @@
 JOBS ?= 2
 SAMPLE ?= sample-data
 ACUTE := build/release/acute
+FUZZ_SECONDS ?= 60
 
-.PHONY: demo test deps release debug asan clean
+.PHONY: demo test deps release debug asan fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +24,13 @@ asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS (clang, libFuzzer, address and undefined-behaviour
+# sanitizers); fails when one finds a crash. Corpora and crash inputs: build/fuzz/fuzz/.
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@./fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 $(SAMPLE)/TarnSupport.txt: | release
 	@$(ACUTE) sample-data $(SAMPLE)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev)
+# clang and its compiler runtime (libFuzzer, sanitizers) build the fuzz targets.
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev clang
+  libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,0 +1,83 @@
+#include "support/fuzz_context.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <system_error>
+
+#include "common/scripted_port.h"
+#include "sample_data/sample_data.h"
+
+namespace acute::fuzz {
+namespace {
+
+// Persons of the sample survey: enough for every record form, small enough to write fast.
+constexpr int kSamplePersons = 12;
+
+SampleFolder WriteSample(const std::filesystem::path& folder, int kind) {
+  sample::SampleOptions options;
+  options.kind = kind;
+  options.persons = kSamplePersons;
+  const sample::SampleManifest m = sample::WriteSampleData(folder, options);
+  SampleFolder s;
+  s.folder = m.folder;
+  s.residue_folder = m.residue_folder;
+  s.plain_residue = m.plain_residue;
+  s.mc_residue = m.mc_residue;
+  s.two_chemical_residue = m.two_chemical_residue;
+  ScriptedPort port;
+  try {
+    s.support = ReadSupportList(s.folder, port);
+    s.setup = ReadSetupFile(s.folder, port);
+    s.master = ReadMasterLists(s.folder, s.support, port);
+  } catch (const std::exception& e) {
+    Broken("the sample folder " + folder.string() + " cannot be read: " + e.what() + " (" +
+           port.LastMessage() + ")");
+  }
+  return s;
+}
+
+// Memory-backed when the system has it: a target writes its input to a file on every run,
+// and a disk can make that a thousand times slower than the reading.
+std::filesystem::path ScratchBase() {
+  std::error_code ec;
+  const std::filesystem::path shm = "/dev/shm";
+  if (std::getenv("TMPDIR") == nullptr && std::filesystem::is_directory(shm, ec)) return shm;
+  return std::filesystem::temp_directory_path();
+}
+
+}  // namespace
+
+FuzzContext& FuzzContext::Get() {
+  static FuzzContext context;
+  return context;
+}
+
+FuzzContext::FuzzContext() {
+  scratch_ = ScratchBase() / ("acute-fuzz-" + std::to_string(static_cast<long>(getpid())));
+  std::filesystem::remove_all(scratch_);
+  std::filesystem::create_directories(scratch_);
+  kind2_ = WriteSample(scratch_ / "kind2", 2);
+  kind0_ = WriteSample(scratch_ / "kind0", 0);
+}
+
+FuzzContext::~FuzzContext() {
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch_, ignored);
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) Broken("cannot write " + path.string());
+}
+
+void Broken(const std::string& what) {
+  std::cerr << "fuzz target: " << what << "\n";
+  std::abort();
+}
+
+}  // namespace acute::fuzz
