@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
-# clang and its compiler runtime (libFuzzer, sanitizers) build the fuzz targets.
+# clang and its compiler runtime (libFuzzer, sanitizers) build the fuzz targets; GNU parallel
+# runs the scale-out recipe's test.
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev clang
-  libclang-rt-14-dev)
+  libclang-rt-14-dev parallel)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

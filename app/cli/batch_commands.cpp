@@ -3,8 +3,6 @@
 
 #include "commands.h"
 #include "common/file_names.h"
-#include "common/print_writer.h"
-#include "inputs/batch_report.h"
 #include "inputs/batch_setup.h"
 
 namespace acute::cli {
@@ -46,19 +44,6 @@ int RunCheckBatch(const GlobalOptions& global, const std::string& file) {
               << batch->file.BatchRptFile[i] << " (" << r.ChemicalName << ", " << Kind(r) << ")\n";
   }
   return 0;
-}
-
-int RunBatchReport(const ReportOptions& o, const DataSession& session, ConsolePort& port) {
-  const auto path = LocateBatchFile(o.file, session, port);
-  if (!path) return 1;
-  const auto batch = ReadBatchFile(*path, session.support.ResidueExtension(), true, port);
-  if (!batch) return 1;
-  const auto report = session.WorkFolder() / kBatchReportWorkFile;
-  if (!WriteFileAtomically(report, BatchReportText(*batch))) {
-    Tell(port, "Warning", "Can't write file " + report.string() + ".", Icon::Exclamation);
-    return 1;
-  }
-  return Deliver(ReportKind::Batch, report, o.save, port);
 }
 
 }  // namespace acute::cli

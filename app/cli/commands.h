@@ -81,7 +81,6 @@ struct SpecsOptions {
 int RunShow(const GlobalOptions& global, const std::string& what, const std::string& save);
 int RunReport(const GlobalOptions& global, const ReportOptions& options);
 int RunCheckBatch(const GlobalOptions& global, const std::string& file);
-int RunBatchReport(const ReportOptions& options, const DataSession& session, ConsolePort& port);
 int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);

@@ -5,13 +5,10 @@
 #include "commands.h"
 #include "common/errors.h"
 #include "common/file_names.h"
-#include "common/print_writer.h"
-#include "common/str.h"
-#include "common/version.h"
+#include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
-#include "inputs/rdf_report.h"
 #include "inputs/residue_reader.h"
-#include "inputs/residue_report.h"
+#include "ui/input_reports.h"
 #include "ui/report_destination.h"
 
 namespace acute::cli {
@@ -27,45 +24,26 @@ std::optional<ResidueData> OpenResidue(const std::string& file, const DataSessio
   return ReadResidueFile(*path, session.support, port);
 }
 
-// Writes the report's work file; false after a message when it cannot be written.
-bool WriteReportFile(const std::filesystem::path& path, const std::string& text, UserPort& port) {
-  if (WriteFileAtomically(path, text)) return true;
-  Tell(port, "Warning", "Can't write file " + path.string() + ".", Icon::Exclamation);
-  return false;
-}
-
-int ResidueReport(const ReportOptions& o, const DataSession& session, ConsolePort& port) {
-  auto residue = OpenResidue(o.file, session, port);
-  if (!residue) return 1;
-  ResidueReportInputs in;
-  in.program_version = kProgramVersion;
-  in.food_list_version = session.support.RacFfVersion;
-  in.print_comments = session.setup.PrintComments();
-  in.arfd_text = TrimStr(residue->ResARfD);
-  in.noel_text = TrimStr(residue->ResNoel);
-  in.per_kg = !o.per_person;
-  in.comment = o.comment;
-  in.date = TodayDate();
-  const auto path = session.WorkFolder() / kResidueReportWorkFile;
-  if (!WriteReportFile(path, ResidueReportText(*residue, in), port)) return 1;
-  return Deliver(ReportKind::Residue, path, o.save, port);
-}
-
-int RdfReport(const ReportOptions& o, const DataSession& session, ConsolePort& port) {
-  auto residue = OpenResidue(o.file, session, port);
-  if (!residue) return 1;
-  if (residue->RdlCount < 1) {
-    Tell(port, "Sorry!", "The current residue file has no RDF files to summarize.");
-    return 1;
+// The main form as File, Open Residue File (or Open Batch File) leaves it.
+std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& session,
+                                 UserPort& port) {
+  MainForm form;
+  if (o.what == "batch") {
+    const auto path = LocateResidueFile(o.file, session);
+    if (!path) {
+      Tell(port, "Path Error", "Can't find file " + o.file + ".");
+      return std::nullopt;
+    }
+    form.batch = batchsetup(*path, session.support, port);
+    if (!form.batch) return std::nullopt;
+    return form;
   }
-  // The distribution files of this residue file are read first, so the summary never shows
-  // the tables of another file.
-  RdfTables tables;
-  const auto scratch = session.WorkFolder() / kRdfScratchFileName;
-  if (SetUpRdfs(*residue, scratch, false, port, tables) != RdfSetUp::Ok) return 1;
-  const auto path = session.WorkFolder() / kRdfReportWorkFile;
-  if (!WriteReportFile(path, RdfSummaryText(*residue, tables).text, port)) return 1;
-  return Deliver(ReportKind::Rdf, path, o.save, port);
+  form.residue = OpenResidue(o.file, session, port);
+  if (!form.residue) return std::nullopt;
+  form.TakeEndpointsFromResidueFile();
+  form.per_kg = !o.per_person;
+  form.comment = o.comment;
+  return form;
 }
 
 }  // namespace
@@ -90,9 +68,21 @@ int RunReport(const GlobalOptions& global, const ReportOptions& o) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);
   session.work_folder = WorkFolderOption(global);
-  if (o.what == "residue") return ResidueReport(o, session, port);
-  if (o.what == "rdf") return RdfReport(o, session, port);
-  return RunBatchReport(o, session, port);
+  const auto form = OpenForm(o, session, port);
+  if (!form) return 1;
+  std::optional<PreparedReport> prepared;
+  ReportKind kind = ReportKind::Residue;
+  if (o.what == "residue") prepared = PrepareResidueReport(*form, session, port);
+  if (o.what == "rdf") {
+    kind = ReportKind::Rdf;
+    prepared = PrepareRdfSummary(*form, session, port);
+  }
+  if (o.what == "batch") {
+    kind = ReportKind::Batch;
+    prepared = PrepareBatchReport(*form, session, port);
+  }
+  if (!prepared) return 1;
+  return Deliver(kind, prepared->file, o.save, port);
 }
 
 }  // namespace acute::cli

@@ -41,6 +41,10 @@ std::optional<std::string> ScriptedPort::SaveFileName(const FileDialog& dialog) 
   return name;
 }
 
+std::optional<std::string> ScriptedPort::OpenFileName(const FileDialog& dialog) {
+  return SaveFileName(dialog);
+}
+
 bool ScriptedPort::Print(const PrintJob& job) {
   events.push_back({PortEvent::Kind::Print, job.font, "", Icon::None, Buttons::Ok});
   if (printer_ok) printed.push_back(job);

@@ -26,6 +26,7 @@ class ScriptedPort : public UserPort {
   void Progress(const std::string& caption, const std::string& status) override;
   bool CancelRequested() override;
   std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
+  std::optional<std::string> OpenFileName(const FileDialog& dialog) override;
   bool Print(const PrintJob& job) override;
   void ShowReport(const std::string& caption, const std::string& text) override;
 
@@ -36,7 +37,7 @@ class ScriptedPort : public UserPort {
   long cancel_at_call = 0;
   long cancel_calls = 0;
 
-  // Answers of save dialogs (empty queue: cancelled); whether the printer works.
+  // Answers of save and open dialogs, in order (empty queue: cancelled); whether the printer works.
   std::deque<std::optional<std::string>> file_names;
   bool printer_ok = true;
   std::vector<PrintJob> printed;

@@ -56,6 +56,11 @@ class UserPort {
     return std::nullopt;
   }
 
+  // An open dialog; std::nullopt when the user cancels it.
+  virtual std::optional<std::string> OpenFileName(const FileDialog& /*dialog*/) {
+    return std::nullopt;
+  }
+
   // Sends a job to the printer; false when it could not be printed (no printer by default).
   virtual bool Print(const PrintJob& /*job*/) { return false; }
 

@@ -1,5 +1,7 @@
 #include "inputs/batch_file.h"
 
+#include <map>
+
 #include "common/file_names.h"
 #include "common/list_reader.h"
 
@@ -93,14 +95,14 @@ class BatchParser {
 
   // Two entries with one report name would overwrite each other's reports.
   std::optional<Refused> CheckDistinct(const BatchFile& out) {
-    const std::string last = ToUpper(out.BatchRptFile.back());
-    for (std::size_t i = 0; i + 1 < out.BatchRptFile.size(); ++i)
-      if (ToUpper(out.BatchRptFile[i]) == last)
-        return Refused{kWarning, "Batch file: " + path_ + "  Entries " + std::to_string(i + 1) +
-                                     " and " + std::to_string(out.BatchRptFile.size()) +
-                                     " have the same report file name " + out.BatchRptFile.back() +
-                                     "; their reports would overwrite each other. Can't use this "
-                                     "batch file."};
+    const std::size_t n = out.BatchRptFile.size();
+    const auto [at, added] = report_entry_.emplace(ToUpper(out.BatchRptFile.back()), n);
+    if (!added)
+      return Refused{kWarning, "Batch file: " + path_ + "  Entries " + std::to_string(at->second) +
+                                   " and " + std::to_string(n) +
+                                   " have the same report file name " + out.BatchRptFile.back() +
+                                   "; their reports would overwrite each other. Can't use this "
+                                   "batch file."};
     return std::nullopt;
   }
 
@@ -122,6 +124,7 @@ class BatchParser {
   }
 
   ListReader in_;
+  std::map<std::string, std::size_t> report_entry_;  // upper-case report name: its entry
   std::string path_;
   std::string ext_;
   bool check_;

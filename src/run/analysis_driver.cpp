@@ -134,6 +134,10 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
                        UserPort& port) {
   const std::string caption = CaptionOf(batch);
   port.Progress(caption, "Setting up analysis");
+  if (batch.cec_flag == 1) {
+    Tell(port, kCompletionTitle, kNoCecInBatchRuns, Icon::Information);
+    return EngineOutcome{};
+  }
   EngineOutcome out;
   out.batch = true;
   for (std::size_t i = 0; i < batch.batch.size(); ++i) {

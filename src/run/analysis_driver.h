@@ -12,6 +12,12 @@
 
 namespace acute {
 
+// Critical exposure contribution files are refused in batch runs, by the run start and
+// again by the engine.
+inline constexpr const char* kNoCecInBatchRuns =
+    "CEC files cannot be generated in a batch run. Clear the CEC box, or run the residue files "
+    "of the batch one at a time to get their CEC files.";
+
 struct EngineRequest {
   DataSession session;
   FormSettings form;

@@ -62,10 +62,7 @@ bool CheckBatchForm(const MainForm& f, const AnalysisSettings& s, UserPort& port
     return Refuse(port, "No PAD values available",
                   "PAD is checked but no PAD values are entered. Use Edit PAD button to show PAD "
                   "data entry form.");
-  if (s.cec_flag == 1)
-    return Refuse(port, kWarning,
-                  "CEC files cannot be generated in a batch run. Clear the CEC box, or run the "
-                  "residue files of the batch one at a time to get their CEC files.");
+  if (s.cec_flag == 1) return Refuse(port, kWarning, kNoCecInBatchRuns);
   if (f.monte_carlo && TrimBlanks(f.iterations).empty())
     return Refuse(port, "Checking Monte Carlo parameters",
                   "You must specify number of iterations for Monte Carlo analysis");

@@ -1,0 +1,78 @@
+#include "ui/input_reports.h"
+
+#include "common/print_writer.h"
+#include "common/version.h"
+#include "inputs/batch_report.h"
+#include "inputs/rdf_report.h"
+#include "inputs/residue_reader.h"
+#include "inputs/residue_report.h"
+#include "reports/report_display.h"
+
+namespace acute {
+namespace {
+
+constexpr const char* kWarning = "Warning";
+
+std::optional<PreparedReport> Written(const std::filesystem::path& path, const std::string& text,
+                                      UserPort& port) {
+  if (WriteFileAtomically(path, text)) return PreparedReport{path, false};
+  Tell(port, kWarning, "Can't write file " + path.string() + ".", Icon::Exclamation);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<PreparedReport> PrepareResidueReport(const MainForm& form, const DataSession& session,
+                                                   UserPort& port, const std::string& date) {
+  if (!form.residue) {
+    Tell(port, kWarning, "You need to open a residue file before you print the file.");
+    return std::nullopt;
+  }
+  const auto residue = ReadResidueFile(form.residue->ResFileName, session.support, port);
+  if (!residue) return std::nullopt;
+  ResidueReportInputs in;
+  in.program_version = kProgramVersion;
+  in.food_list_version = session.support.RacFfVersion;
+  in.print_comments = session.setup.PrintComments();
+  in.arfd_text = form.arfd;
+  in.noel_text = form.noel;
+  in.per_kg = form.per_kg;
+  in.comment = form.comment;
+  in.date = date.empty() ? TodayDate() : date;
+  return Written(session.WorkFolder() / kResidueReportWorkFile, ResidueReportText(*residue, in),
+                 port);
+}
+
+std::optional<PreparedReport> PrepareRdfSummary(const MainForm& form, const DataSession& session,
+                                                UserPort& port) {
+  if (!form.residue) {
+    Tell(port, kWarning,
+         "You need to open a residue file before you can summarize the RDF files in a residue "
+         "file.");
+    return std::nullopt;
+  }
+  if (form.residue->RdlCount < 1) {
+    Tell(port, "Sorry!", "The current residue file has no RDF files to summarize.");
+    return std::nullopt;
+  }
+  RdfTables tables;
+  if (SetUpRdfs(*form.residue, session.WorkFolder() / kRdfScratchFileName, form.dwloc_mode, port,
+                tables) != RdfSetUp::Ok)
+    return std::nullopt;
+  const RdfSummary summary = RdfSummaryText(*form.residue, tables);
+  auto prepared = Written(session.WorkFolder() / kRdfReportWorkFile, summary.text, port);
+  if (prepared) prepared->rdf_without_chemicals = summary.rdf_without_chemicals;
+  return prepared;
+}
+
+std::optional<PreparedReport> PrepareBatchReport(const MainForm& form, const DataSession& session,
+                                                 UserPort& port) {
+  if (!form.batch) {
+    Tell(port, kWarning, "You need to open a batch file before you print the file.");
+    return std::nullopt;
+  }
+  return Written(session.WorkFolder() / kBatchReportWorkFile, BatchReportText(form.batch->file),
+                 port);
+}
+
+}  // namespace acute
