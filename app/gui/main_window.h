@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
   void OpenCustomDialog(int row);
   void OpenPadDialog();
   void ShowLast(int which);  // 0 acute report, 1 plot, 2 DWLOC report, 3 DWLOC plot
+  void OpenReportSpecs();
 
   // Re-reads every control from the model.
   void Refresh();
@@ -83,7 +84,6 @@ class MainWindow : public QMainWindow {
   void CheckField(QLineEdit* edit);
   void Finished(std::optional<EngineOutcome> outcome);
   void ChooseResidueFile();
-  void OpenReportSpecs();
 
   DataSession session_;
   MainFormModel model_;

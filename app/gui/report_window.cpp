@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,8 +36,7 @@ ReportWindow::ReportWindow(const QString& title, QWidget* parent)
   view_->setReadOnly(true);
   view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   view_->setFont(ReportFont());
-  const int width = QFontMetrics(view_->font()).horizontalAdvance(QString(82, 'M'));
-  resize(width + 60, 640);
+  resize(700, 680);
   auto* print = new QPushButton("&Print...", this);
   auto* pdf = new QPushButton("Save as P&DF...", this);
   auto* close = new QPushButton("&Close", this);
@@ -70,6 +70,13 @@ bool ReportWindow::Load(const std::filesystem::path& file) {
   if (!f.open(QIODevice::ReadOnly)) return false;
   pages_ = Pages(QString::fromLatin1(f.readAll()));
   view_->setPlainText(pages_.join("\n" + kPageMark + "\n"));
+  int columns = 80;
+  for (const QString& page : pages_)
+    for (const QString& line : page.split('\n'))
+      columns = std::max(columns, static_cast<int>(line.size()));
+  const int text_width =
+      QFontMetrics(view_->font()).horizontalAdvance(QString(std::min(columns, 160) + 2, 'M'));
+  resize(text_width + view_->verticalScrollBar()->sizeHint().width() + 40, height());
   return true;
 }
 
