@@ -46,3 +46,4 @@ shot main-form SAMPLEMC.R10 main
 shot custom-dialog SAMPLE.R10 custom
 shot pad-dialog SAMPLE.R10 pads
 shot report-window SAMPLE.R10 report
+shot chart-window SAMPLE.R10 chart

@@ -1,5 +1,5 @@
 // acute-gui: the desktop program.
-//   acute-gui [DATA_FOLDER] [RESIDUE_FILE] [--show custom|pads|specs|report]
+//   acute-gui [DATA_FOLDER] [RESIDUE_FILE] [--show main|custom|pads|specs|report|chart]
 // --show opens that window at start (the screenshot script uses it) and prints the X window
 // id of the window shown, as "window-id: N".
 #include <QApplication>
@@ -38,6 +38,8 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     window.OpenReportSpecs();
   } else if (what == "report") {
     window.ShowLast(0);
+  } else if (what == "chart") {
+    window.ShowChart();
   }
 }
 

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "chart_window.h"
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/version.h"
@@ -31,6 +32,7 @@
 #include "report_specs_window.h"
 #include "report_window.h"
 #include "ui/acute_help.h"
+#include "ui/field_checks.h"
 
 namespace acute::gui {
 namespace {
@@ -384,8 +386,11 @@ QWidget* MainWindow::BuildButtons() {
     g->addWidget(b, 0, i);
     connect(b, &QPushButton::clicked, this, [this, i] { ShowLast(i); });
   }
+  auto* chart = new QPushButton("Show Last C&hart");
+  g->addWidget(chart, 0, 4);
+  connect(chart, &QPushButton::clicked, this, &MainWindow::ShowChart);
   auto* clear = new QPushButton("&Clear Form");
-  g->addWidget(clear, 0, 4);
+  g->addWidget(clear, 0, 5);
   connect(clear, &QPushButton::clicked, this, [this] {
     if (model_.Clear(*port_)) Refresh();
   });
@@ -575,6 +580,7 @@ void MainWindow::StartAnalysis(bool dwloc) {
   port_->ResetCancel();
   port_->progress()->cancelButton()->setEnabled(true);
   outcome_.reset();
+  last_run_ = model_.form;
   worker_ = QThread::create([this, form = model_.form] {
     std::optional<EngineOutcome> outcome;
     try {
@@ -629,6 +635,24 @@ void MainWindow::ShowLast(int which) {
   }
   ReportWindow window(last.title, this);
   window.Load(*file);
+  window.exec();
+}
+
+void MainWindow::ShowChart() {
+  const MainForm& run = last_run_ ? *last_run_ : model_.form;
+  const bool dwloc = last_run_ && last_run_->dwloc_mode;
+  const auto file = FindFile(session_.folder / (dwloc ? "DWPlot.tmp" : "plot.tmp"));
+  const double arfd = FieldNumber(run.arfd).value_or(0);
+  auto data = file ? ReadChartData(*file, dwloc, arfd) : std::nullopt;
+  if (!data) {
+    port_->Show(Message{"Show Last Chart",
+                        "There is no last run in the current directory to chart.",
+                        Icon::Information, Buttons::Ok});
+    return;
+  }
+  if (!dwloc)
+    data->x_title = std::string("Exposure (") + (run.per_kg ? "mg/kg bw/day" : "mg/day") + ")";
+  ChartWindow window(std::move(*data), this);
   window.exec();
 }
 

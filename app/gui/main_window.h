@@ -50,6 +50,8 @@ class MainWindow : public QMainWindow {
   void OpenPadDialog();
   void ShowLast(int which);  // 0 acute report, 1 plot, 2 DWLOC report, 3 DWLOC plot
   void OpenReportSpecs();
+  // "Show Last Chart": the chart of the last run (or of the data folder's last plot file).
+  void ShowChart();
 
   // Re-reads every control from the model.
   void Refresh();
@@ -90,6 +92,7 @@ class MainWindow : public QMainWindow {
   GuiPort* port_;
   QThread* worker_ = nullptr;
   std::optional<EngineOutcome> outcome_;
+  std::optional<MainForm> last_run_;  // the form as the last run started
   std::string date_, time_;
   std::map<QLineEdit*, Field> fields_;
   bool checking_ = false;

@@ -63,6 +63,7 @@ std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, b
   const auto lines = Lines(plot_file);
   ChartData chart;
   chart.dwloc = dwloc;
+  chart.arfd = arfd;
   chart.title = dwloc ? "DWLOC distribution" : "Cumulative exposure distribution";
   chart.x_title = dwloc ? "DWLOC (ppm)" : "Exposure";
   chart.y_title = dwloc ? "Percent of person-days at or above" : "Percent of person-days";
@@ -118,9 +119,12 @@ Frame FrameOf(const ChartData& chart, int width, int height) {
       lo = std::min(lo, c.reference), hi = std::max(hi, c.reference);
   }
   if (lo > hi) lo = hi = 1;
+  std::size_t longest = 0;
+  for (const auto& c : chart.curves) longest = std::max(longest, c.name.size());
+  const double legend = std::min(width / 2.0, 60.0 + 7.0 * static_cast<double>(longest));
   return {80,
           50,
-          width - 220.0,
+          width - legend,
           height - 60.0,
           std::floor(std::log10(lo)),
           std::max(std::ceil(std::log10(hi)), std::floor(std::log10(lo)) + 1)};

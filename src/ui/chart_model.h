@@ -18,6 +18,7 @@ struct ChartCurve {
 
 struct ChartData {
   bool dwloc = false;
+  double arfd = 0;  // the run's aRfD
   std::string title;
   std::string x_title;
   std::string y_title;

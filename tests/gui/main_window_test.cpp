@@ -5,8 +5,10 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "chart_window.h"
 #include "common/scripted_port.h"
 #include "custom_dialog.h"
 #include "gui_port.h"
@@ -167,6 +170,27 @@ class MainWindowTest : public QObject {
     QTest::keyClicks(w->iterations, "50");
     QTest::keyClick(w->iterations, Qt::Key_Return);
     QCOMPARE(script_.Messages().size(), std::size_t{1});
+  }
+
+  void chartOfTheLastRunSavesAsPngAndSvg() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    w->standard[0]->click();
+    w->standard[5]->click();
+    QVERIFY(Run(*w));
+    auto data = ReadChartData(w->lastOutcome()->last_plot, false, 0.01);
+    QVERIFY(data);
+    const int populations = static_cast<int>(data->curves.size());
+    ChartWindow window(*data, nullptr);
+    QCOMPARE(window.view()->chart()->series().size(), populations + 1);  // one aRfD line
+    const QString png = dir_.filePath("chart.png");
+    const QString svg = dir_.filePath("chart.svg");
+    QVERIFY(window.SavePng(png));
+    QVERIFY(window.SaveSvg(svg));
+    QVERIFY(QImage(png).width() >= 900);
+    QFile f(svg);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().contains("<polyline"));
   }
 
   void pdfHasTheReportPages() {
