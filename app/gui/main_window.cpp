@@ -383,14 +383,14 @@ QWidget* MainWindow::BuildButtons() {
                             "Show Last &DWLOC Report", "Show Last D&WLOC Plot File"};
   for (int i = 0; i < 4; ++i) {
     auto* b = new QPushButton(captions[i]);
-    g->addWidget(b, 0, i);
+    g->addWidget(b, i / 3, i % 3);
     connect(b, &QPushButton::clicked, this, [this, i] { ShowLast(i); });
   }
   auto* chart = new QPushButton("Show Last C&hart");
-  g->addWidget(chart, 0, 4);
+  g->addWidget(chart, 1, 1);
   connect(chart, &QPushButton::clicked, this, &MainWindow::ShowChart);
   auto* clear = new QPushButton("&Clear Form");
-  g->addWidget(clear, 0, 5);
+  g->addWidget(clear, 1, 2);
   connect(clear, &QPushButton::clicked, this, [this] {
     if (model_.Clear(*port_)) Refresh();
   });
