@@ -33,6 +33,7 @@
 #include "report_window.h"
 #include "ui/acute_help.h"
 #include "ui/field_checks.h"
+#include "ui/show_last.h"
 
 namespace acute::gui {
 namespace {
@@ -56,23 +57,6 @@ QLineEdit* Edit(int width) {
   e->setMaximumWidth(width * 2);
   return e;
 }
-
-struct LastFile {
-  const char* file;
-  const char* title;
-  const char* missing;
-};
-
-constexpr LastFile kLastFiles[] = {
-    {"acute.tmp", "Show last Acute Analysis",
-     "There is no Acute analysis in the current directory to display."},
-    {"plot.tmp", "Show Last Plot File",
-     "There is no last plot file in the current directory to display."},
-    {"dwloc.tmp", "Show last DWLOC Analysis",
-     "There is no DWLOC analysis in the current directory to display."},
-    {"DWPlot.tmp", "Show Last DWLOC Plot File",
-     "There is no last DWLOC plot file in the current directory to display."},
-};
 
 }  // namespace
 
@@ -549,11 +533,7 @@ bool MainWindow::OpenResidueFile(const std::filesystem::path& file) {
 }
 
 void MainWindow::ChooseResidueFile() {
-  if (model_.form.residue) {
-    port_->Show(Message{"Warning", "You must close one file before you can load another. ",
-                        Icon::Information, Buttons::Ok});
-    return;
-  }
+  if (!model_.MayOpenResidueFile(*port_)) return;
   const QString ext = Q(session_.support.ResidueExtension());
   const QString file =
       QFileDialog::getOpenFileName(this, "Open Residue File", Q(session_.setup.ResFolder),
@@ -627,13 +607,10 @@ void MainWindow::OpenPadDialog() {
 }
 
 void MainWindow::ShowLast(int which) {
-  const LastFile& last = kLastFiles[which];
-  const auto file = FindFile(session_.folder / last.file);
-  if (!file) {
-    port_->Show(Message{last.title, last.missing, Icon::Information, Buttons::Ok});
-    return;
-  }
-  ReportWindow window(last.title, this);
+  const LastReportFile& last = LastReportFiles()[static_cast<std::size_t>(which)];
+  const auto file = FindLastReport(session_.folder, last, *port_);
+  if (!file) return;
+  ReportWindow window(Q(last.title), this);
   window.Load(*file);
   window.exec();
 }
