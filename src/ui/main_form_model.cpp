@@ -225,6 +225,18 @@ std::string MainFormModel::CustomDialogCaption(int row) const {
          form.custom[static_cast<std::size_t>(row)].population.name;
 }
 
+bool MainFormModel::MayOpenResidueFile(UserPort& port) const {
+  if (busy) return false;
+  if (batch_open || form.residue) {
+    Tell(port, "Warning",
+         batch_open ? "Can't open new residue file before you close the current batch file."
+                    : "Can't open new residue file before you close the current residue file.",
+         Icon::Information);
+    return false;
+  }
+  return true;
+}
+
 bool MainFormModel::Clear(UserPort& port) {
   if (busy) return false;
   const Answer a = port.Show(Message{"Confirmation",

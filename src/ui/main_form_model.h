@@ -121,6 +121,9 @@ class MainFormModel {
   bool ClickCustomIndex(int row, UserPort& port) const;
   std::string CustomDialogCaption(int row) const;
 
+  // File, Open Residue File: refused while a batch or residue file is open (or a run is on).
+  bool MayOpenResidueFile(UserPort& port) const;
+
   // Clear Form: nothing while busy; otherwise asks and resets on Yes.
   bool Clear(UserPort& port);
 

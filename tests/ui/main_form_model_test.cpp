@@ -130,6 +130,18 @@ TEST_F(MainFormModelTest, CustomRows) {
   EXPECT_FALSE(model_.form.custom[0].defined);
 }
 
+TEST_F(MainFormModelTest, OpeningAFileNeedsTheLastOneClosed) {
+  EXPECT_TRUE(MainFormModel().MayOpenResidueFile(port_));
+  EXPECT_FALSE(model_.MayOpenResidueFile(port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't open new residue file before you close the current residue file.");
+  MainFormModel batch;
+  batch.batch_open = true;
+  EXPECT_FALSE(batch.MayOpenResidueFile(port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't open new residue file before you close the current batch file.");
+}
+
 TEST_F(MainFormModelTest, ClearFormAsksAndDoesNothingWhileBusy) {
   model_.form.noel = "5";
   model_.form.standard[3] = true;

@@ -1,0 +1,51 @@
+#pragma once
+// The desktop program's user port: modal message boxes and input boxes with the library's
+// titles, icons and buttons, the progress window and its Cancel. It may be called from the
+// thread that runs an analysis: message and input boxes are then shown on the window's
+// thread and the caller waits for the answer; progress texts are posted without waiting.
+#include <QObject>
+#include <QPointer>
+#include <atomic>
+#include <functional>
+
+#include "common/user_port.h"
+
+class QWidget;
+
+namespace acute::gui {
+
+class ProgressWindow;
+
+class GuiPort : public QObject, public UserPort {
+  Q_OBJECT
+ public:
+  explicit GuiPort(QWidget* parent_window);
+
+  Answer Show(const Message& message) override;
+  std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
+                                 const std::string& default_answer) override;
+  void Progress(const std::string& caption, const std::string& status) override;
+  bool CancelRequested() override;
+
+  // Cancel confirmed in the progress window; cleared at the start of every run.
+  void RequestCancel() { cancel_ = true; }
+  void ResetCancel() { cancel_ = false; }
+
+  // Tests answer the boxes themselves: when set, every box goes to this port instead.
+  void SetScript(UserPort* script) { script_ = script; }
+
+  ProgressWindow* progress() const { return progress_; }
+
+ private:
+  Answer ShowHere(const Message& message);
+  std::optional<std::string> AskHere(const std::string& title, const std::string& prompt,
+                                     const std::string& default_answer);
+  void ProgressHere(const QString& caption, const QString& status);
+
+  QPointer<QWidget> parent_;
+  ProgressWindow* progress_;
+  UserPort* script_ = nullptr;
+  std::atomic<bool> cancel_{false};
+};
+
+}  // namespace acute::gui

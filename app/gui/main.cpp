@@ -1,0 +1,80 @@
+// acute-gui: the desktop program.
+//   acute-gui [DATA_FOLDER] [RESIDUE_FILE] [--show main|custom|pads|specs|report|chart]
+// --show opens that window at start (the screenshot script uses it) and prints the X window
+// id of the window shown, as "window-id: N".
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
+#include <iostream>
+
+#include "common/errors.h"
+#include "gui_port.h"
+#include "main_window.h"
+
+namespace {
+
+void PrintShownWindow(QWidget* main_window) {
+  QWidget* shown = QApplication::activeModalWidget();
+  if (shown == nullptr) shown = main_window;
+  std::cout << "window-id: " << shown->winId() << std::endl;
+}
+
+void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
+  if (what == "main") {
+    for (int i : {0, 2, 5})
+      if (i < static_cast<int>(window.standard.size())) window.standard[i]->click();
+    window.occasions->click();
+    window.monte_carlo->click();
+    window.save_report->click();
+  } else if (what == "custom") {
+    window.custom_names[0]->setText("Toddlers 1-2 yrs");
+    window.OpenCustomDialog(0);
+  } else if (what == "pads") {
+    window.OpenPadDialog();
+  } else if (what == "specs") {
+    window.OpenReportSpecs();
+  } else if (what == "report") {
+    window.ShowLast(0);
+  } else if (what == "chart") {
+    window.ShowChart();
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("acute-gui");
+  QStringList args = QApplication::arguments();
+  QString show;
+  const int at = static_cast<int>(args.indexOf("--show"));
+  if (at > 0 && at + 1 < args.size()) {
+    show = args[at + 1];
+    args.remove(at, 2);
+  }
+  const std::filesystem::path start = args.size() > 1 ? std::filesystem::path(args[1].toStdString())
+                                                      : std::filesystem::current_path();
+  acute::DataSession session;
+  try {
+    acute::gui::GuiPort start_port(nullptr);
+    session = acute::OpenDataSession(start, start_port);
+  } catch (const acute::ProgramEnds&) {
+    return 1;
+  }
+  acute::gui::MainWindow window(session);
+  if (args.size() > 2) {
+    std::filesystem::path residue = args[2].toStdString();
+    if (!std::filesystem::exists(residue) && !session.setup.ResFolder.empty())
+      residue = std::filesystem::path(session.setup.ResFolder) / residue;
+    window.OpenResidueFile(residue);
+  }
+  window.show();
+  if (!show.isEmpty()) {
+    QTimer::singleShot(300, &window, [&window, show] { OpenAtStart(window, show); });
+    QTimer::singleShot(1500, &window, [&window] { PrintShownWindow(&window); });
+  }
+  return QApplication::exec();
+}

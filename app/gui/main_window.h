@@ -1,0 +1,111 @@
+#pragma once
+// The main form's window, bound to MainFormModel: every control writes into the model,
+// every click rule and field check is the model's, and Refresh() shows what the model says.
+// An analysis runs on a worker thread; the window stays responsive and the progress window
+// offers Cancel.
+#include <QMainWindow>
+#include <QThread>
+#include <filesystem>
+#include <map>
+#include <optional>
+
+#include "inputs/data_session.h"
+#include "run/analysis_driver.h"
+#include "ui/main_form_model.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace acute::gui {
+
+class GuiPort;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(DataSession session, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  MainFormModel& model() { return model_; }
+  GuiPort& port() { return *port_; }
+  const DataSession& session() const { return session_; }
+
+  // File, Open Residue File with the file chosen.
+  bool OpenResidueFile(const std::filesystem::path& file);
+  void CloseFile();
+  // "&Acute Analysis" / "&DWLOC Analysis": checks, pass file and engine on a worker thread.
+  void StartAnalysis(bool dwloc);
+  bool busy() const { return model_.busy; }
+  const std::optional<EngineOutcome>& lastOutcome() const { return outcome_; }
+  // Report headers get this date and time instead of the clock's (tests).
+  void SetFixedClock(const std::string& date, const std::string& time);
+
+  // The windows a click opens; each returns when its window is closed.
+  void OpenCustomDialog(int row);
+  void OpenPadDialog();
+  void ShowLast(int which);  // 0 acute report, 1 plot, 2 DWLOC report, 3 DWLOC plot
+  void OpenReportSpecs();
+  // "Show Last Chart": the chart of the last run (or of the data folder's last plot file).
+  void ShowChart();
+
+  // Re-reads every control from the model.
+  void Refresh();
+
+  // Controls, for tests and screenshots.
+  QLineEdit *half_life, *iterations, *seed, *noel, *arfd, *report_name, *plot_name, *dwloc_name,
+      *cec_name, *printed_records, *min_contribution, *comment;
+  QCheckBox *reversal, *hold, *second_adjustment, *body_weight, *use_pad, *two_day, *monte_carlo,
+      *save_report, *save_plot, *save_dwloc, *qa, *save_cec, *excel, *cumulative, *suppress;
+  QRadioButton *daily, *occasions, *mersenne, *vb, *percentile_basis, *amount_basis;
+  std::vector<QCheckBox*> standard;
+  std::vector<QLineEdit*> custom_names;
+  std::vector<QPushButton*> custom_index;
+
+ signals:
+  void runFinished(bool completed);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* BuildFileFrame();
+  QWidget* BuildParameters();
+  QWidget* BuildOutputs();
+  QWidget* BuildCec();
+  QWidget* BuildPopulations();
+  QWidget* BuildButtons();
+  void BuildMenus();
+  void BindText(QLineEdit* edit, std::string* text, Field field);
+  void BindCheck(QCheckBox* box, std::function<void(bool)> set);
+  void CheckField(QLineEdit* edit);
+  void Finished(std::optional<EngineOutcome> outcome);
+  void ChooseResidueFile();
+
+  DataSession session_;
+  MainFormModel model_;
+  GuiPort* port_;
+  QThread* worker_ = nullptr;
+  std::optional<EngineOutcome> outcome_;
+  std::optional<MainForm> last_run_;  // the form as the last run started
+  std::string date_, time_;
+  std::map<QLineEdit*, Field> fields_;
+  bool checking_ = false;
+  bool refreshing_ = false;
+
+  QLabel *start_hint_, *chemical_, *saved_date_, *file_name_, *working_folder_, *units_, *units2_,
+      *plot_label_, *cec_name_label_, *low_label_, *high_label_;
+  QGroupBox *file_frame_, *parameters_, *outputs_, *cec_frame_, *populations_, *rng_frame_;
+  QWidget *tox_row_, *mc_fields_, *reversal_row_, *cec_settings_, *report_row_, *plot_row_,
+      *dwloc_row_, *amount_row_, *percentile_row_;
+  QComboBox *low_percentile_, *high_percentile_;
+  QLineEdit *low_amount_, *high_amount_;
+  QPushButton* edit_pads_;
+};
+
+}  // namespace acute::gui

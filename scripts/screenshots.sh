@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Screenshots of the desktop program for the README, taken under Xvfb with ImageMagick's
+# `import` from the real program on a sample data folder:
+#   scripts/screenshots.sh [BUILD_DIR] [OUT_DIR]
+# Needs the Debian packages xvfb and imagemagick.
+set -euo pipefail
+build=${1:-build/release}
+out=${2:-docs/screenshots}
+gui="$build/acute-gui"
+cli="$build/acute"
+for tool in Xvfb import; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing (apt-get install xvfb imagemagick)"; exit 1; }
+done
+[ -x "$gui" ] && [ -x "$cli" ] || { echo "build acute and acute-gui first (make release)"; exit 1; }
+mkdir -p "$out"
+work=$(mktemp -d)
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1600x1100x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+sleep 1
+data="$work/data"
+"$cli" sample-data "$data" --persons 1500 >/dev/null
+"$cli" --yes --data "$data" analyze --residue SAMPLE.R10 --pop 1 --pop 3 --pop 6 >/dev/null
+
+# shot NAME RESIDUE [WHAT]: starts the program, waits for the window it names, saves it.
+shot() {
+  local name=$1 residue=$2 what=${3:-}
+  local log="$work/$name.log"
+  DISPLAY=$display "$gui" "$data" "$residue" ${what:+--show "$what"} >"$log" 2>&1 &
+  local pid=$!
+  for _ in $(seq 1 50); do
+    grep -q '^window-id:' "$log" && break
+    sleep 0.2
+  done
+  local id
+  id=$(sed -n 's/^window-id: //p' "$log" | head -1)
+  sleep 0.5
+  DISPLAY=$display import -window "$id" "$out/$name.png"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$out/$name.png"
+}
+
+shot main-form SAMPLEMC.R10 main
+shot custom-dialog SAMPLE.R10 custom
+shot pad-dialog SAMPLE.R10 pads
+shot report-window SAMPLE.R10 report
+shot chart-window SAMPLE.R10 chart

@@ -1,0 +1,31 @@
+#include "ui/show_last.h"
+
+#include "common/file_names.h"
+
+namespace acute {
+
+const std::vector<LastReportFile>& LastReportFiles() {
+  static const std::vector<LastReportFile> files{
+      {"last-report", "acute.tmp", "Show last Acute Analysis",
+       "There is no Acute analysis in the current directory to display.", ReportKind::Acute},
+      {"last-plot", "plot.tmp", "Show Last Plot File",
+       "There is no last plot file in the current directory to display.", ReportKind::Plot},
+      {"last-dwloc", "dwloc.tmp", "Show last DWLOC Analysis",
+       "There is no DWLOC analysis in the current directory to display.", ReportKind::Dwloc},
+      {"last-dwloc-plot", "DWPlot.tmp", "Show Last DWLOC Plot File",
+       "There is no last DWLOC plot file in the current directory to display.",
+       ReportKind::DwlocPlot},
+      {"qa", "dwloc2.tmp", "Show DWLOC QA listing",
+       "There is no DWLOC QA listing in the current directory to display.", ReportKind::Dwloc},
+  };
+  return files;
+}
+
+std::optional<std::filesystem::path> FindLastReport(const std::filesystem::path& folder,
+                                                    const LastReportFile& last, UserPort& port) {
+  auto path = FindFile(folder / last.file);
+  if (!path) Tell(port, last.title, last.missing);
+  return path;
+}
+
+}  // namespace acute

@@ -1,0 +1,216 @@
+// The desktop program's windows driven offscreen: a run from the main form gives the same
+// report as the command line, a custom population defined in its dialog reaches the report,
+// Cancel stops a Monte Carlo run without a report, a refused field keeps the focus, and a
+// report saved as PDF has the report's pages.
+#include "main_window.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "chart_window.h"
+#include "common/scripted_port.h"
+#include "custom_dialog.h"
+#include "gui_port.h"
+#include "inputs/data_session.h"
+#include "progress_window.h"
+#include "report_window.h"
+#include "sample_data/sample_data.h"
+
+namespace acute::gui {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  sample::SampleManifest sample_;
+  DataSession session_;
+  ScriptedPort script_;
+
+  std::filesystem::path Residues() const { return sample_.residue_folder; }
+
+  std::unique_ptr<MainWindow> Window(const std::string& residue) {
+    auto w = std::make_unique<MainWindow>(session_);
+    w->port().SetScript(&script_);
+    w->SetFixedClock("12/06/2026", "10:00:00");
+    if (!w->OpenResidueFile(Residues() / residue)) return nullptr;
+    return w;
+  }
+
+  static bool Run(MainWindow& w, bool dwloc = false) {
+    QSignalSpy finished(&w, &MainWindow::runFinished);
+    w.StartAnalysis(dwloc);
+    if (!finished.wait(120000)) return false;
+    return finished.front().front().toBool();
+  }
+
+  static QString ReadReport(const std::filesystem::path& file) {
+    QFile f(QString::fromStdString(file.string()));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromLatin1(f.readAll());
+    text.replace(QRegularExpression("\\d\\d/\\d\\d/\\d{4}"), "DATE");
+    text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "TIME");
+    return text;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    sample_ = sample::WriteSampleData(dir_.filePath("data").toStdString(), {2, 300, 11});
+    session_ = OpenDataSession(sample_.folder, script_);
+  }
+
+  void init() { script_.events.clear(); }
+
+  void sameReportAsTheCommandLine() {
+    QProcess cli;
+    cli.start(ACUTE_CLI_BINARY,
+              {"--yes", "--data", QString::fromStdString(sample_.folder.string()), "analyze",
+               "--residue", QString::fromStdString(sample_.plain_residue), "--pop", "1", "--pop",
+               "3", "--reversal", "6", "--second-adjustment", "--report", "cli"});
+    QVERIFY(cli.waitForFinished(120000));
+    QCOMPARE(cli.exitCode(), 0);
+
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    w->occasions->click();
+    w->reversal->click();
+    QTest::keyClicks(w->half_life, "6");
+    w->second_adjustment->click();
+    w->standard[0]->click();
+    w->standard[2]->click();
+    w->save_report->click();
+    QTest::keyClicks(w->report_name, "gui");
+    QVERIFY(Run(*w));
+    const QString cli_report = ReadReport(Residues() / "cli.AC10");
+    QVERIFY(cli_report.size() > 1000);
+    QCOMPARE(ReadReport(Residues() / "gui.AC10"), cli_report);
+  }
+
+  void customPopulationReachesTheReport() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    QTest::keyClicks(w->custom_names[0], "Little ones");
+    QTimer::singleShot(0, [] {
+      auto* d = qobject_cast<CustomDialog*>(QApplication::activeModalWidget());
+      QVERIFY(d);
+      QCOMPARE(d->windowTitle(), QString("Custom Subpopulation: (1) Little ones"));
+      d->male->click();
+      d->female->click();
+      d->lactating->click();
+      d->races[0]->click();
+      d->infants[0]->click();
+      d->age_all->click();
+      d->age_all->click();  // ages enabled again, both in years
+      QTest::keyClicks(d->age_low, "1");
+      QTest::keyClicks(d->age_high, "2");
+      d->Complete();
+    });
+    w->OpenCustomDialog(0);
+    QVERIFY(w->model().form.custom[0].defined);
+    QVERIFY(Run(*w));
+    const QString report = ReadReport(w->lastOutcome()->last_report);
+    QVERIFY(report.contains("Little ones"));
+  }
+
+  void cancelStopsAMonteCarloRun() {
+    auto w = Window(sample_.mc_residue);
+    QVERIFY(w);
+    w->monte_carlo->click();
+    QTest::keyClicks(w->iterations, "5000");
+    QTest::keyClicks(w->seed, "1");
+    for (QCheckBox* b : w->standard) b->click();
+    const auto last_report = session_.folder / "acute.tmp";
+    std::filesystem::remove(last_report);
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+      if (w->port().progress()->isVisible()) {
+        poll.stop();
+        w->port().progress()->cancelButton()->click();
+      }
+    });
+    poll.start(20);
+    QVERIFY(!Run(*w));
+    QVERIFY(!std::filesystem::exists(last_report));
+    QVERIFY(!w->busy());
+    bool asked = false;
+    for (const auto& m : script_.Messages())
+      asked = asked || m.text == "Are you sure that you want to cancel this analysis?";
+    QVERIFY(asked);
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Tarn-VELD Acute: Acute Analysis was not completed."));
+  }
+
+  void refusedFieldKeepsTheFocus() {
+    auto w = Window(sample_.mc_residue);
+    QVERIFY(w);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->monte_carlo->click();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->iterations));
+    QTest::keyClicks(w->iterations, "6000");
+    w->seed->setFocus();
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Warning: Number of iterations must be 1-5000."));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->iterations));
+    w->iterations->clear();
+    QTest::keyClicks(w->iterations, "50");
+    QTest::keyClick(w->iterations, Qt::Key_Return);
+    QCOMPARE(script_.Messages().size(), std::size_t{1});
+  }
+
+  void chartOfTheLastRunSavesAsPngAndSvg() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    w->standard[0]->click();
+    w->standard[5]->click();
+    QVERIFY(Run(*w));
+    auto data = ReadChartData(w->lastOutcome()->last_plot, false, 0.01);
+    QVERIFY(data);
+    const int populations = static_cast<int>(data->curves.size());
+    ChartWindow window(*data, nullptr);
+    QCOMPARE(window.view()->chart()->series().size(), populations + 1);  // one aRfD line
+    const QString png = dir_.filePath("chart.png");
+    const QString svg = dir_.filePath("chart.svg");
+    QVERIFY(window.SavePng(png));
+    QVERIFY(window.SaveSvg(svg));
+    QVERIFY(QImage(png).width() >= 900);
+    QFile f(svg);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().contains("<polyline"));
+  }
+
+  void pdfHasTheReportPages() {
+    ReportWindow window("Show last Acute Analysis", nullptr);
+    QVERIFY(window.Load(sample_.residue_folder / "gui.AC10"));
+    QVERIFY(window.pages().size() > 1);
+    const QString pdf = dir_.filePath("report.pdf");
+    QVERIFY(window.SaveAsPdf(pdf));
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const auto pages =
+        QRegularExpression("/Type\\s*/Page[^s]").globalMatch(QString::fromLatin1(bytes));
+    int count = 0;
+    for (auto it = pages; it.hasNext(); it.next()) ++count;
+    QCOMPARE(count, static_cast<int>(window.pages().size()));
+  }
+};
+
+}  // namespace acute::gui
+
+QTEST_MAIN(acute::gui::MainWindowTest)
+#include "main_window_test.moc"
