@@ -2,6 +2,7 @@
 // MT19937 in its 2002 form, seeded by init_genrand.
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace acute {
 namespace mt {
@@ -13,6 +14,9 @@ class MersenneTwister {
   MersenneTwister() { Seed(5489u); }
   void Seed(std::uint32_t seed);  // init_genrand
   std::uint32_t NextWord();       // genrand_int32
+  // The next out.size() words, as many calls of NextWord would give them, made and
+  // tempered a block at a time.
+  void NextWords(std::span<std::uint32_t> out);
   // genrand_real2: the next word times 2^-32, in [0, 1).
   double NextReal() { return NextWord() * (1.0 / 4294967296.0); }
   // Discards n words.

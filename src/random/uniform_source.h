@@ -11,6 +11,13 @@ namespace acute {
 // 1 - 2^-23: what a Mersenne Twister draw that rounds to 1.0 becomes.
 inline constexpr float kBelowOne = 0.99999988079071044921875f;
 
+// A Mersenne Twister word as a run's uniform: times 2^-32 as a double, rounded to a float,
+// below one.
+inline float MtUniform(std::uint32_t word) {
+  const float u = static_cast<float>(word * (1.0 / 4294967296.0));
+  return u < 1.0f ? u : kBelowOne;
+}
+
 class UniformSource {
  public:
   // Seeds the chosen generator: with `seed`, or with the timer (seconds since midnight)
@@ -18,10 +25,7 @@ class UniformSource {
   UniformSource(bool mersenne_twister, std::int16_t seed, double timer_seconds);
 
   float Next() {
-    if (mersenne_twister_) {
-      const float u = static_cast<float>(mt_.NextReal());
-      return u < 1.0f ? u : kBelowOne;
-    }
+    if (mersenne_twister_) return MtUniform(mt_.NextWord());
     return vb_.Next();
   }
   // Discards n draws.

@@ -1,0 +1,45 @@
+// The block-made uniforms against a run's uniforms drawn one by one.
+#include "random/block_uniforms.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "random/uniform_source.h"
+
+namespace acute {
+namespace {
+
+TEST(MtBlockUniforms, SameNumbersAsARunDrawsOneByOne) {
+  MersenneTwister seeded;
+  seeded.Seed(1);
+  MtBlockUniforms blocks(seeded);
+  UniformSource one_by_one(true, 1, 0);
+  // Single draws and fills of sizes that end inside, at and across block ends.
+  std::vector<float> buffer;
+  for (std::size_t size : {1, 5, 618, 624, 700, 1, 3000, 1247}) {
+    ASSERT_EQ(blocks.Next(), one_by_one.Next());
+    buffer.assign(size, -1.0f);
+    blocks.Fill(buffer);
+    for (std::size_t i = 0; i < size; ++i) ASSERT_EQ(buffer[i], one_by_one.Next()) << size;
+  }
+
+  // From a generator jumped to the middle of a block.
+  MersenneTwister jumped = seeded;
+  jumped.Jump(10000001);
+  MtBlockUniforms from_jump(jumped);
+  UniformSource stepped(true, 1, 0);
+  stepped.Skip(10000001);
+  for (int i = 0; i < 1000; ++i) ASSERT_EQ(from_jump.Next(), stepped.Next()) << i;
+}
+
+TEST(MtBlockUniforms, WordsRoundingToOneStayBelowOne) {
+  EXPECT_EQ(MtUniform(0), 0.0f);
+  EXPECT_EQ(MtUniform(0x80000000u), 0.5f);
+  EXPECT_EQ(MtUniform(0xFFFFFF7Fu), 0.999999940395355224609375f);  // 1 - 2^-24
+  EXPECT_EQ(MtUniform(0xFFFFFF80u), kBelowOne);  // rounds to 1
+  EXPECT_EQ(MtUniform(0xFFFFFFFFu), kBelowOne);
+}
+
+}  // namespace
+}  // namespace acute
