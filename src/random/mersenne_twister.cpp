@@ -39,6 +39,7 @@ void MersenneTwister::NextWords(std::span<std::uint32_t> out) {
 }
 
 void MersenneTwister::Skip(std::uint64_t n) {
+  if (n / kN >= (std::uint64_t{1} << mt::kStandardFirstPower)) return Jump(n);
   while (n > 0) {
     if (mti_ >= kN) Regenerate();
     const std::uint64_t here = static_cast<std::uint64_t>(kN - mti_);

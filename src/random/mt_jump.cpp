@@ -59,7 +59,7 @@ void AdvanceBlocks(Block& block, std::uint64_t blocks, const JumpPolynomials& ju
 }
 
 const JumpPolynomials& StandardJumps() {
-  static const JumpPolynomials jumps(11);
+  static const JumpPolynomials jumps(kStandardFirstPower);
   return jumps;
 }
 

@@ -17,8 +17,12 @@ Block ApplyPolynomial(const Polynomial& q, const Block& s);
 // `blocks` below 2^first_power one at a time, each higher bit by its jump polynomial.
 void AdvanceBlocks(Block& block, std::uint64_t blocks, const JumpPolynomials& jumps);
 
-// The jump polynomials of the generator's jumps, from 2^11 blocks (about 1.3 million words,
-// about the cost of applying one polynomial) on; built once on first use, never changed.
+// Where jumping starts to pay: 2^11 blocks, about 1.3 million words, cost about as much to
+// step through as applying one polynomial.
+inline constexpr int kStandardFirstPower = 11;
+
+// The jump polynomials of the generator's jumps, from 2^kStandardFirstPower blocks on;
+// built once on first use, never changed.
 const JumpPolynomials& StandardJumps();
 
 }  // namespace acute::mt

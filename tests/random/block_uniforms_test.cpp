@@ -26,10 +26,10 @@ TEST(MtBlockUniforms, SameNumbersAsARunDrawsOneByOne) {
 
   // From a generator jumped to the middle of a block.
   MersenneTwister jumped = seeded;
-  jumped.Jump(10000001);
+  jumped.Jump(3000001);
   MtBlockUniforms from_jump(jumped);
   UniformSource stepped(true, 1, 0);
-  stepped.Skip(10000001);
+  for (int i = 0; i < 3000001; ++i) stepped.Next();
   for (int i = 0; i < 1000; ++i) ASSERT_EQ(from_jump.Next(), stepped.Next()) << i;
 }
 
@@ -37,7 +37,7 @@ TEST(MtBlockUniforms, WordsRoundingToOneStayBelowOne) {
   EXPECT_EQ(MtUniform(0), 0.0f);
   EXPECT_EQ(MtUniform(0x80000000u), 0.5f);
   EXPECT_EQ(MtUniform(0xFFFFFF7Fu), 0.999999940395355224609375f);  // 1 - 2^-24
-  EXPECT_EQ(MtUniform(0xFFFFFF80u), kBelowOne);  // rounds to 1
+  EXPECT_EQ(MtUniform(0xFFFFFF80u), kBelowOne);                    // rounds to 1
   EXPECT_EQ(MtUniform(0xFFFFFFFFu), kBelowOne);
 }
 
