@@ -1,7 +1,8 @@
 #pragma once
 // Jumping the MT19937 recurrence ahead: the transition T applied n times to a state as the
-// polynomial x^n mod P of T (Horner's scheme on the state), with the polynomials of the
-// jumps of 2^k blocks precomputed.
+// polynomial x^n mod P of T, with the polynomials of the jumps of 2^k blocks precomputed.
+// A polynomial is evaluated as Horner's scheme on the state would do it, but on the words
+// the recurrence makes from the state: T^i s is simply the 624 words from word i on.
 #include <cstdint>
 
 #include "random/mt_polynomial.h"
@@ -10,7 +11,7 @@
 namespace acute::mt {
 
 // q(T) s for a state s the recurrence can reach (any block after a regeneration): the sum
-// of T^i s over the terms x^i of q, where T^i s is the 624 words from word i on.
+// of T^i s over the terms x^i of q.
 Block ApplyPolynomial(const Polynomial& q, const Block& s);
 
 // Replaces a block by the one `blocks` blocks further on: as many regenerations, the part of
