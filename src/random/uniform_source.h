@@ -2,6 +2,7 @@
 // The uniform numbers of a Monte Carlo run: the chosen generator, seeded as a run seeds it,
 // each draw converted to a 32-bit float in [0, 1).
 #include <cstdint>
+#include <span>
 
 #include "random/mersenne_twister.h"
 #include "random/vb_generator.h"
@@ -28,6 +29,9 @@ class UniformSource {
     if (mersenne_twister_) return MtUniform(mt_.NextWord());
     return vb_.Next();
   }
+  // The next out.size() draws, as many calls of Next would give them, made a block at a
+  // time.
+  void Fill(std::span<float> out);
   // Discards n draws.
   void Skip(std::uint64_t n);
 

@@ -1,4 +1,4 @@
-// The block-made uniforms against a run's uniforms drawn one by one.
+// Uniforms made a block at a time against a run's uniforms drawn one by one.
 #include "random/block_uniforms.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +31,19 @@ TEST(MtBlockUniforms, SameNumbersAsARunDrawsOneByOne) {
   UniformSource stepped(true, 1, 0);
   for (int i = 0; i < 3000001; ++i) stepped.Next();
   for (int i = 0; i < 1000; ++i) ASSERT_EQ(from_jump.Next(), stepped.Next()) << i;
+}
+
+TEST(UniformSource, FillsAsDrawingOneByOne) {
+  for (bool mersenne_twister : {true, false}) {
+    UniformSource filled(mersenne_twister, 3, 0), one_by_one(mersenne_twister, 3, 0);
+    std::vector<float> buffer;
+    for (std::size_t size : {0, 1, 700, 623, 1248}) {
+      buffer.assign(size, -1.0f);
+      filled.Fill(buffer);
+      for (std::size_t i = 0; i < size; ++i) ASSERT_EQ(buffer[i], one_by_one.Next()) << size;
+      ASSERT_EQ(filled.Next(), one_by_one.Next());
+    }
+  }
 }
 
 TEST(MtBlockUniforms, WordsRoundingToOneStayBelowOne) {
