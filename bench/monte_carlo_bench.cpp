@@ -2,20 +2,29 @@
 // persons, populations 1 to 5, the sample Monte Carlo residue file, 1,000 iterations,
 // seed 1, Mersenne Twister. Prints the engine time (the passes and the report step, after
 // the survey and the distributions are read), person-day iterations and residue draws per
-// second, and beside them the bare work that no implementation can avoid: drawing the same
-// uniforms and evaluating the same distributions, nothing else.
+// second, and beside them the bare work (the engine's generator and Draw, one by one) and
+// the floor (the same draws with uniforms made a block at a time and the distribution
+// formulas inline, one thread, nothing else). Both give the same residues, checked by a
+// hash of all of them.
 //
 //   build/release/bench/monte_carlo_bench [ITERATIONS]
+#include <algorithm>
 #include <chrono>
+#include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <span>
+#include <vector>
 
 #include "common/scripted_port.h"
+#include "draw_floor.h"
 #include "engine/draw_plan.h"
 #include "engine/pass_file.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
+#include "random/block_uniforms.h"
 #include "random/uniform_source.h"
 #include "reports/acute_report.h"
 #include "reports/report_context.h"
@@ -55,14 +64,18 @@ RunSetup Prepare(const std::filesystem::path& folder, int iterations, DataSessio
   return SetUpRun(request, port);
 }
 
-// The draws of the whole main pass, one iteration's plan per day pass.
-struct Plan {
-  std::vector<std::int16_t> rdls;
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> slices;  // per consuming day pass
+using bench::DrawPlan;
+
+// Wall and processor time (of all threads) since it was made.
+struct Stopwatch {
+  std::chrono::steady_clock::time_point wall_start = std::chrono::steady_clock::now();
+  std::clock_t cpu_start = std::clock();
+  double Wall() const { return Seconds(wall_start); }
+  double Cpu() const { return static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC; }
 };
 
-Plan MakePlan(const RunSetup& run) {
-  Plan plan;
+DrawPlan MakePlan(const RunSetup& run) {
+  DrawPlan plan;
   const int per_group = run.passes.passes_per_group;
   for (std::size_t g = 0; g < run.consumption.groups.size(); ++g) {
     if (run.membership[g] == 0) continue;
@@ -78,19 +91,31 @@ Plan MakePlan(const RunSetup& run) {
   return plan;
 }
 
-double BareWork(const RunSetup& run, const Plan& plan, int iterations, double& checksum) {
-  const auto start = std::chrono::steady_clock::now();
+// The engine's generator and Draw, one by one; returns the hash of the residues.
+std::uint64_t BareWork(const RunSetup& run, const DrawPlan& plan, int iterations) {
   UniformSource uniforms(true, 1, 0);
-  float sum = 0;
+  std::uint64_t h = 0;
   for (const auto& [first, n] : plan.slices)
     for (int it = 0; it < iterations; ++it)
       for (std::uint32_t i = first; i < first + n; ++i) {
         const float u = uniforms.Next();
         const int rdl = plan.rdls[i];
-        sum += rdl > 0 ? run.distributions.Draw(rdl, u) : u;
+        h = bench::Fold(h, rdl > 0 ? run.distributions.Draw(rdl, u) : u);
       }
-  checksum = sum;
-  return Seconds(start);
+  return h;
+}
+
+// The floor's uniforms alone, as many as the run draws; returns a hash of them.
+std::uint64_t UniformsAlone(const MersenneTwister& generator, double count) {
+  MtBlockUniforms uniforms(generator);
+  std::vector<float> buffer(1 << 16);
+  std::uint64_t hash = 0;
+  for (double left = count; left > 0; left -= static_cast<double>(buffer.size())) {
+    const auto n = static_cast<std::size_t>(std::min(left, static_cast<double>(buffer.size())));
+    uniforms.Fill(std::span(buffer.data(), n));
+    for (std::size_t i = 0; i < n; ++i) hash = bench::Fold(hash, buffer[i]);
+  }
+  return hash;
 }
 
 }  // namespace
@@ -105,7 +130,7 @@ int main(int argc, char** argv) {
   RunSetup run = Prepare(folder, iterations, session);
   const double setup = Seconds(start);
 
-  const Plan plan = MakePlan(run);
+  const DrawPlan plan = MakePlan(run);
   double person_days = 0;
   for (std::size_t g = 0; g < run.consumption.groups.size(); ++g)
     if (run.membership[g] != 0)
@@ -114,7 +139,7 @@ int main(int argc, char** argv) {
   const double draws = static_cast<double>(plan.rdls.size()) * iterations;
 
   ScriptedPort port;
-  start = std::chrono::steady_clock::now();
+  const Stopwatch engine_time;
   RunAnalysisPasses(run, port);
   ReportContext ctx;
   ctx.settings = run.settings;
@@ -123,18 +148,46 @@ int main(int argc, char** argv) {
       {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
       run.settings);
   const AcuteReport report = BuildAcuteReport(ctx, run.accumulators);
-  const double engine = Seconds(start);
+  const double engine = engine_time.Wall();
+  const double engine_cpu = engine_time.Cpu();
 
-  double checksum = 0;
-  const double bare = BareWork(run, plan, iterations, checksum);
+  const Stopwatch bare_time;
+  const std::uint64_t bare_hash = BareWork(run, plan, iterations);
+  const double bare = bare_time.Wall();
+  const double bare_cpu = bare_time.Cpu();
+  MersenneTwister seeded;
+  seeded.Seed(1);
+  const Stopwatch floor_time;
+  const std::uint64_t floor_hash = bench::FloorDraws(run.distributions, plan, iterations, seeded);
+  const double floor = floor_time.Wall();
+  const double floor_cpu = floor_time.Cpu();
+  const Stopwatch uniforms_time;
+  volatile std::uint64_t kept = UniformsAlone(seeded, draws);  // not optimised away
+  const double uniforms_cpu = uniforms_time.Cpu();
+  (void)kept;
+  const double ns = 1e9 / draws;
   std::printf("persons %zu, consuming person-days %.0f, iterations %d\n",
               run.consumption.PersonRecords(), person_days, iterations);
   std::printf("set-up (survey, distributions, tables): %.3f s\n", setup);
   std::printf("engine time: %.3f s  (%.3g person-day iterations/s, %.3g residue draws/s)\n", engine,
               person_days * iterations / engine, draws / engine);
-  std::printf("bare work (uniforms + distributions): %.3f s for %.0f draws (checksum %g)\n", bare,
-              draws, checksum);
-  std::printf("ratio engine / bare work: %.2f\n", engine / bare);
+  std::printf("engine per draw: wall %.1f ns, cpu %.1f ns (cpu %.3f s)\n", engine * ns,
+              engine_cpu * ns, engine_cpu);
+  std::printf("draw mix: %s\n", bench::DrawMix(run.distributions, plan).c_str());
+  std::printf(
+      "bare work (uniforms + distributions): %.0f draws, wall %.3f s, cpu %.3f s, "
+      "%.1f ns per draw\n",
+      draws, bare, bare_cpu, bare_cpu * ns);
+  std::printf(
+      "floor (block uniforms + inlined distributions, 1 thread): wall %.3f s, "
+      "cpu %.3f s, %.1f ns per draw\n",
+      floor, floor_cpu, floor_cpu * ns);
+  std::printf("of which the block uniforms alone: cpu %.3f s, %.1f ns per draw\n", uniforms_cpu,
+              uniforms_cpu * ns);
+  std::printf("same residues in bare work and floor: %s (hash %016" PRIx64 ")\n",
+              floor_hash == bare_hash ? "yes" : "no", floor_hash);
+  std::printf("ratio engine / bare work (wall): %.2f\n", engine / bare);
+  std::printf("engine cpu / floor: %.2f\n", engine_cpu / floor_cpu);
   std::printf("report: %zu bytes\n", report.text.size());
   std::filesystem::remove_all(folder);
   return 0;

@@ -3,57 +3,6 @@
 #include <cmath>
 
 namespace acute {
-namespace {
-
-float Bounded(float x, float bound) {
-  return (bound != 0 && x > bound) ? bound : x;
-}
-float NotNegative(float x) {
-  return x < 0 ? 0.0f : x;
-}
-
-}  // namespace
-
-float UniformVariate(float u, float minimum, float maximum) {
-  const float x = static_cast<float>(minimum + static_cast<double>(maximum - minimum) * u);
-  return NotNegative(x);
-}
-
-float ParetoVariate(float u, float shape, float scale, float bound) {
-  if (u >= 1) return 0;
-  const float x = static_cast<float>(scale / std::pow(1.0 - u, 1.0 / shape));
-  return Bounded(NotNegative(x), bound);
-}
-
-float TriangularVariate(float u, float minimum, float mode, float maximum) {
-  if (maximum == minimum) return maximum;
-  const float c = static_cast<float>(static_cast<double>(mode - minimum) / (maximum - minimum));
-  const float t =
-      u <= c ? static_cast<float>(std::sqrt(static_cast<double>(c) * u))
-             : static_cast<float>(1.0 - std::sqrt(1.0 - c - u + static_cast<double>(c) * u));
-  const float x = static_cast<float>(minimum + static_cast<double>(t) * (maximum - minimum));
-  return NotNegative(x);
-}
-
-float NormalVariate(float u, float mean, float sd, float bound) {
-  if (u == 0) u = 1e-7f;
-  if (u == 1) u = 0.99999988079071044921875f;
-  const float p = u <= 0.5f ? u : static_cast<float>(1.0 - u);
-  const float y = static_cast<float>(-std::log(2.0 * p));
-  float z = 0;
-  if (y != 0) {
-    const double yd = y;
-    const double y2 = yd * yd;
-    const double y3 = y2 * yd;
-    const double denominator = 2 * y3 + 56 * y2 + 192 * yd + 131;
-    if (denominator != 0)
-      z = static_cast<float>(std::sqrt((4 * y3 * yd + 100 * y3 + 205 * y2) / denominator));
-  }
-  if (u <= 0.5f) z = -z;
-  const float x = static_cast<float>(mean + static_cast<double>(sd) * z);
-  return Bounded(x, bound);
-}
-
 LognormalShape LognormalParameters(float mean, float sd) {
   const double m = mean;
   const double s = sd;
@@ -61,35 +10,6 @@ LognormalShape LognormalParameters(float mean, float sd) {
   shape.mu = static_cast<float>(std::log(m * m / std::sqrt(m * m + s * s)));
   shape.sigma = static_cast<float>(std::sqrt(std::log((s / m) * (s / m) + 1)));
   return shape;
-}
-
-float LognormalFromShape(float u, float mean, LognormalShape shape, float bound) {
-  if (!(mean > 0)) return 0;
-  const float x =
-      static_cast<float>(std::exp(static_cast<double>(NormalVariate(u, shape.mu, shape.sigma, 0))));
-  return Bounded(NotNegative(x), bound);
-}
-
-float LognormalVariate(float u, float mean, float sd, float bound) {
-  if (!(mean > 0)) return 0;
-  return LognormalFromShape(u, mean, LognormalParameters(mean, sd), bound);
-}
-
-float ParametricVariate(int type, float u, float p1, float p2, float p3) {
-  switch (type) {
-    case 1:
-      return UniformVariate(u, p1, p2);
-    case 2:
-      return ParetoVariate(u, p1, p2, p3);
-    case 3:
-      return TriangularVariate(u, p1, p2, p3);
-    case 4:
-      return NormalVariate(u, p1, p2, p3);
-    case 5:
-      return LognormalVariate(u, p1, p2, p3);
-    default:
-      return 0;
-  }
 }
 
 float ParametricMean(int type, float p1, float p2, float p3) {

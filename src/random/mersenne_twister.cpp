@@ -1,5 +1,7 @@
 #include "random/mersenne_twister.h"
 
+#include <algorithm>
+
 #include "random/mt_jump.h"
 #include "random/mt_twist.h"
 
@@ -23,7 +25,21 @@ std::uint32_t MersenneTwister::NextWord() {
   return mt::Temper(mt_[mti_++]);
 }
 
+void MersenneTwister::NextWords(std::span<std::uint32_t> out) {
+  std::size_t done = 0;
+  while (done < out.size()) {
+    if (mti_ >= kN) Regenerate();
+    const std::size_t here = std::min(out.size() - done, static_cast<std::size_t>(kN - mti_));
+    const std::uint32_t* from = mt_.data() + mti_;
+    std::uint32_t* to = out.data() + done;
+    for (std::size_t i = 0; i < here; ++i) to[i] = mt::Temper(from[i]);
+    mti_ += static_cast<int>(here);
+    done += here;
+  }
+}
+
 void MersenneTwister::Skip(std::uint64_t n) {
+  if (n / kN >= (std::uint64_t{1} << mt::kStandardFirstPower)) return Jump(n);
   while (n > 0) {
     if (mti_ >= kN) Regenerate();
     const std::uint64_t here = static_cast<std::uint64_t>(kN - mti_);

@@ -2,6 +2,7 @@
 // MT19937 in its 2002 form, seeded by init_genrand.
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace acute {
 namespace mt {
@@ -13,12 +14,16 @@ class MersenneTwister {
   MersenneTwister() { Seed(5489u); }
   void Seed(std::uint32_t seed);  // init_genrand
   std::uint32_t NextWord();       // genrand_int32
+  // The next out.size() words, as many calls of NextWord would give them, made and
+  // tempered a block at a time.
+  void NextWords(std::span<std::uint32_t> out);
   // genrand_real2: the next word times 2^-32, in [0, 1).
   double NextReal() { return NextWord() * (1.0 / 4294967296.0); }
-  // Discards n words.
+  // Discards n words: block by block, or by Jump from a few million words on.
   void Skip(std::uint64_t n);
-  // Discards n words as Skip does, to the same state, in far fewer steps: whole blocks of
-  // 624 words by regenerations below 2^jumps.first_power() blocks, by jump polynomials above.
+  // Discards n words, to the state that stepping through them gives, in far fewer steps:
+  // whole blocks of 624 words by regenerations below 2^jumps.first_power() blocks, by jump
+  // polynomials above.
   void Jump(std::uint64_t n, const mt::JumpPolynomials& jumps);
   // The same with the standard jump polynomials (built on first use).
   void Jump(std::uint64_t n);

@@ -18,17 +18,30 @@ Block ApplyPolynomial(const Polynomial& q, const Block& s) {
   Block out{};
   const int degree = Degree(q);
   if (degree < 0) return out;
-  // The words of the recurrence from s on, as far as the highest term reaches.
-  std::vector<std::uint32_t> x(static_cast<std::size_t>(degree) + kN);
+  // The terms four at a time: T^(4g) applied to the sum of T^b s over the terms x^(4g + b)
+  // of the group, b < 4. The words of the recurrence from s on, as far as they reach, and
+  // for each of the 16 sets of b the sums of the words b places on.
+  const int groups = degree / 4 + 1;
+  const std::size_t length = static_cast<std::size_t>(4 * groups + kN - 1);
+  std::vector<std::uint32_t> x(length + 3);
   std::uint32_t* w = x.data();
   for (int k = 0; k < kN; ++k) w[k] = s[k];
-  for (int k = 0; k < degree; ++k) w[k + kN] = Twist(w[k], w[k + 1], w[k + kM]);
+  for (std::size_t k = kN; k < x.size(); ++k)
+    w[k] = Twist(w[k - kN], w[k - kN + 1], w[k - kN + kM]);
+  std::vector<std::uint32_t> sums(16 * length);
+  for (int set = 1; set < 16; ++set) {
+    std::uint32_t* to = sums.data() + set * length;
+    const std::uint32_t* rest = sums.data() + (set & (set - 1)) * length;
+    const std::uint32_t* shifted = w + std::countr_zero(static_cast<unsigned>(set));
+    for (std::size_t k = 0; k < length; ++k) to[k] = rest[k] ^ shifted[k];
+  }
   std::uint32_t* o = out.data();
-  for (int word = 0; word < kPolynomialWords; ++word)
-    for (std::uint64_t bits = q[word]; bits != 0; bits &= bits - 1) {
-      const std::uint32_t* from = w + 64 * word + std::countr_zero(bits);
-      for (int k = 0; k < kN; ++k) o[k] ^= from[k];
-    }
+  for (int g = 0; g < groups; ++g) {
+    const int set = static_cast<int>((q[g / 16] >> (4 * (g % 16))) & 15);
+    if (set == 0) continue;
+    const std::uint32_t* from = sums.data() + set * length + 4 * g;
+    for (int k = 0; k < kN; ++k) o[k] ^= from[k];
+  }
   return out;
 }
 
@@ -46,7 +59,7 @@ void AdvanceBlocks(Block& block, std::uint64_t blocks, const JumpPolynomials& ju
 }
 
 const JumpPolynomials& StandardJumps() {
-  static const JumpPolynomials jumps(11);
+  static const JumpPolynomials jumps(kStandardFirstPower);
   return jumps;
 }
 

@@ -1,5 +1,7 @@
 #include "random/mt_polynomial.h"
 
+#include "random/mt_twist.h"
+
 namespace acute::mt {
 namespace {
 
@@ -74,7 +76,7 @@ Polynomial SquareMod(const Polynomial& p) {
 
 JumpPolynomials::JumpPolynomials(int first_power) : first_power_(first_power) {
   Polynomial p{};
-  p[624 / 64] = std::uint64_t{1} << (624 % 64);  // x^624
+  p[kN / 64] = std::uint64_t{1} << (kN % 64);  // x^624: one block
   for (int k = 0; k < 64; ++k) {
     if (k >= first_power_) powers_.push_back(p);
     p = SquareMod(p);

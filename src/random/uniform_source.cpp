@@ -1,5 +1,7 @@
 #include "random/uniform_source.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -18,6 +20,17 @@ UniformSource::UniformSource(bool mersenne_twister, std::int16_t seed, double ti
     vb_.Randomize(seed);
   else
     vb_.RandomizeTimer(static_cast<float>(timer_seconds));
+}
+
+void UniformSource::Fill(std::span<float> out) {
+  if (!mersenne_twister_) return vb_.Fill(out);
+  std::array<std::uint32_t, 624> words;
+  for (std::size_t done = 0; done < out.size();) {
+    const std::size_t n = std::min(words.size(), out.size() - done);
+    mt_.NextWords(std::span(words.data(), n));
+    for (std::size_t i = 0; i < n; ++i) out[done + i] = MtUniform(words[i]);
+    done += n;
+  }
 }
 
 void UniformSource::Skip(std::uint64_t n) {

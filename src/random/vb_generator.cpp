@@ -14,6 +14,15 @@ float VbGenerator::Next() {
   return static_cast<float>(state_) / 16777216.0f;
 }
 
+void VbGenerator::Fill(std::span<float> out) {
+  std::uint32_t state = state_;
+  for (float& value : out) {
+    state = static_cast<std::uint32_t>((state * kMultiplier + kIncrement) & kMask);
+    value = static_cast<float>(state) / 16777216.0f;
+  }
+  state_ = state;
+}
+
 float VbGenerator::NextFrom(float negative) {
   const std::uint32_t b = std::bit_cast<std::uint32_t>(negative);
   state_ = (b + (b >> 24)) & kMask;

@@ -3,6 +3,7 @@
 // congruential state, reset by a draw with a negative argument and reseeded with a number
 // or the timer, so that old runs with that choice can be repeated.
 #include <cstdint>
+#include <span>
 
 namespace acute {
 
@@ -10,6 +11,8 @@ class VbGenerator {
  public:
   // The next value in [0, 1): state / 2^24 after one step.
   float Next();
+  // The next out.size() values, as many calls of Next would give them.
+  void Fill(std::span<float> out);
   // A draw with a negative argument: the state is set from the argument's bits first.
   float NextFrom(float negative);
   // Reseeding with a number (the upper 32 bits of it as a 64-bit double).
