@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "cec/cec_record_file.h"
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/print_writer.h"
@@ -84,8 +85,18 @@ std::string CompletionMessage(const AnalysisSettings& s) {
   return text;
 }
 
+CecRecordSource RecordSourceOf(const RunSetup& run) {
+  CecRecordSource src;
+  src.data = &run.consumption;
+  src.passes = &run.passes;
+  src.membership = &run.membership;
+  src.master = &run.master;
+  src.res = &run.tables.res;
+  return src;
+}
+
 EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
-  const std::filesystem::path& folder = request.session.folder;
+  const std::filesystem::path folder = request.WorkFolder();
   RunSetup run = SetUpRun(request, port);
   RunAnalysisPasses(run, port);
   run.qa.reset();  // the QA listing is complete
@@ -109,6 +120,12 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
     WriteWorkFile(s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
+  if (run.cec)
+    WriteWorkFile(
+        folder / kCecRecordFileName,
+        CecRecordFileText(ctx, run.cec_capture.record_iterations, request.form.cumulative_cec,
+                          run.cec_capture.shares, RecordSourceOf(run)),
+        port);
   port.Progress(caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(s);

@@ -20,6 +20,9 @@ struct EngineRequest {
   // when empty.
   std::string analysis_date;
   std::string analysis_time;
+
+  // The folder of the run's work files ("acute.tmp", "cec1.tmp", ...).
+  std::filesystem::path WorkFolder() const { return session.folder; }
 };
 
 struct EngineOutcome {

@@ -44,6 +44,18 @@ struct MainForm {
   std::string dwloc_name;
   bool qa_listing = false;  // "QA DWLOC"
 
+  // The CEC file generator.
+  bool save_cec = false;  // "Save CEC File"
+  std::string cec_name;
+  std::string cec_records = "40000";  // "Max number of printed records (1-40000)"
+  std::string cec_min_percent;        // minimum individual exposure contribution (%)
+  int cec_basis = 0;                  // 0 "Percentile Amounts", 1 "Exposure Amounts", -1 none
+  std::string cec_low = "99";         // percentile, or exposure amount on the amount basis
+  std::string cec_high = "100";
+  bool cec_excel = false;     // "Excel Format"
+  bool cec_suppress = false;  // "Suppress CEC warning"
+  bool cumulative_cec = false;
+
   std::vector<bool> standard;  // one per standard population, in table order
   struct Custom {
     CustomPopulation population;
@@ -78,5 +90,7 @@ AnalysisSettings SettingsFromForm(const MainForm& form, const DataSession& sessi
 bool CheckIterationsField(const std::string& text, UserPort& port);
 bool CheckSeedField(const std::string& text, UserPort& port);
 FormSettings FormSettingsFromForm(const MainForm& form);
+// The CEC block of the pass file for this form (no checks).
+CecSettings CecSettingsFromForm(const MainForm& form);
 
 }  // namespace acute
