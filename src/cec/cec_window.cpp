@@ -15,6 +15,7 @@ int PreliminaryIterations(bool monte_carlo, int n) {
 UsersDistribution UsersDistributionOf(const PopulationAccumulators& a) {
   UsersDistribution d;
   d.empty = !(a.sum_w > 0);
+  d.total = a.sum_w;
   if (d.empty) return d;
   d.bound = a.bound;
   BinValues bin_w = a.bin_w;

@@ -22,6 +22,7 @@ struct UsersDistribution {
   BinBounds bound{};
   BinValues cum{};
   bool empty = true;  // no user-day
+  double total = 0;   // the users' weight
 };
 
 UsersDistribution UsersDistributionOf(const PopulationAccumulators& a);

@@ -4,8 +4,11 @@
 #include <ctime>
 
 #include "cec/cec_record_file.h"
+#include "cec/cec_report.h"
+#include "cec/cec_work_files.h"
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "common/list_reader.h"
 #include "common/print_writer.h"
 #include "common/version.h"
 #include "engine/bins.h"
@@ -79,6 +82,7 @@ std::string CompletionMessage(const AnalysisSettings& s) {
   if (s.save_report == 1 && !s.report_file.empty())
     text +=
         (dwloc ? "DWLOC Report saved as file " : "Report saved as file ") + s.report_file + "\r\n";
+  if (s.cec_flag == 1 && !dwloc) text += "CEC file saved as file " + s.cec.file_name + "\r\n";
   if (s.save_plot == 1 && !s.plot_file.empty())
     text +=
         (dwloc ? "DWLOC Plot file saved as " : "Acute Plot file saved as ") + s.plot_file + "\r\n";
@@ -93,6 +97,63 @@ CecRecordSource RecordSourceOf(const RunSetup& run) {
   src.master = &run.master;
   src.res = &run.tables.res;
   return src;
+}
+
+FoodFormLabels ReadFoodFormLabels(const DataSession& session) {
+  const auto& files = session.support.SupportFile;
+  if (files.size() < 2) return {};
+  const auto path = FindFile(Resolve(session.folder, files[1]));
+  if (!path) return {};
+  try {
+    return ParseFoodFormLabels(ReadWholeFile(*path)).value_or(FoodFormLabels{});
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+}  // namespace
+
+CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSettings& cec,
+                                     const MasterLists* master, const ResidueData* residue) {
+  CecReportRequest q;
+  const DataSession& session = request.session;
+  q.folder = request.WorkFolder();
+  q.cec = cec;
+  q.two_day = request.form.two_day_average;
+  q.database_kind = session.support.DatabaseKind;
+  if (master != nullptr) {
+    q.names.code = master->RacCode;
+    q.names.name = master->RacName;
+  }
+  if (residue != nullptr) q.names.food_name = residue->RacFoodName;
+  q.labels = ReadFoodFormLabels(session);
+  q.threshold = request.specs.min_percent;
+  const auto& files = session.support.SupportFile;
+  if (files.size() > 7 && !files[7].empty())
+    q.household_file =
+        FindFile(Resolve(session.folder, files[7])).value_or(Resolve(session.folder, files[7]));
+  return q;
+}
+
+namespace {
+
+void MakeCecReport(const EngineRequest& request, const RunSetup& run, const ReportContext& ctx,
+                   UserPort& port) {
+  CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
+  q.progress_caption = run.caption;
+  CecExpos expos;
+  expos.counts[0] = static_cast<std::int16_t>(run.selected.size() - run.settings.custom.size());
+  expos.counts[1] = static_cast<std::int16_t>(run.settings.custom.size());
+  expos.counts[2] = run.settings.consumption_check_index;
+  expos.counts[3] = static_cast<std::int16_t>(run.master.RacCount());
+  expos.counts[4] = static_cast<std::int16_t>(run.master.FoodFormCount());
+  expos.cumulative = request.form.cumulative_cec ? 1 : 0;
+  for (const PopulationAccumulators& a : run.accumulators)
+    expos.users.push_back(UsersDistributionOf(a));
+  std::vector<std::string> names;
+  for (const ReportPopulation& p : ctx.populations) names.push_back(p.report_name);
+  WriteCecSections(q, run.cec_preliminary, names, expos, port);
+  WriteCecReport(q, port);
 }
 
 EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
@@ -126,6 +187,10 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
         CecRecordFileText(ctx, run.cec_capture.record_iterations, request.form.cumulative_cec,
                           run.cec_capture.shares, RecordSourceOf(run)),
         port);
+  if (run.cec) {
+    MakeCecReport(request, run, ctx, port);
+    out.saved_files.push_back(s.cec.file_name);
+  }
   port.Progress(caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(s);

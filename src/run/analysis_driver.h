@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "cec/cec_report.h"
 #include "common/user_port.h"
 #include "engine/analysis_settings.h"
 #include "inputs/data_session.h"
+#include "inputs/master_lists.h"
+#include "inputs/residue_data.h"
 #include "reports/report_specs.h"
 
 namespace acute {
@@ -37,5 +40,10 @@ struct EngineOutcome {
 // completed = false when the run ended early (its message has been shown); throws
 // ProgramEnds when the program must end.
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port);
+
+// The CEC report settings of a run or a repeat: the work folder, names and tables of the
+// data folder, the report specifications' minimum. `master` and `residue` may be null.
+CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSettings& cec,
+                                     const MasterLists* master, const ResidueData* residue);
 
 }  // namespace acute
