@@ -17,6 +17,7 @@
 #include "engine/survey_pass.h"
 #include "reports/acute_report.h"
 #include "reports/plot_file.h"
+#include "run/cec_repeat.h"
 #include "run/run_setup.h"
 
 namespace acute {
@@ -202,6 +203,7 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
 
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port) {
   try {
+    if (request.repeat_cec) return RunCecRepeat(request, port);
     return RunSingle(request, port);
   } catch (const RunEnds&) {
     return EngineOutcome{};

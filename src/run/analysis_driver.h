@@ -23,6 +23,8 @@ struct EngineRequest {
   // when empty.
   std::string analysis_date;
   std::string analysis_time;
+  // Redo Last CEC: the pass file is the short form and only the CEC report is rebuilt.
+  bool repeat_cec = false;
 
   // The folder of the run's work files ("acute.tmp", "cec1.tmp", ...).
   std::filesystem::path WorkFolder() const { return session.folder; }

@@ -77,6 +77,19 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSess
                                             UserPort& port, const std::string& date = "",
                                             const std::string& time = "");
 
+// Redo Last CEC: checks the CEC settings against the work files of the last run, writes the
+// short pass file and rebuilds the CEC report. std::nullopt when a check refused (its
+// message has been shown).
+std::optional<EngineOutcome> RedoLastCec(const MainForm& form, const DataSession& session,
+                                         UserPort& port);
+
+// The CEC checks shared by the run start and Redo Last CEC: printed records 1..40000
+// (`records_title` on its message) and the minimum contribution from `min_low` to 50; the
+// basis and the window.
+bool CheckCecLimits(const MainForm& form, double min_low, const char* records_title,
+                    UserPort& port);
+bool CheckCecWindow(const MainForm& form, UserPort& port);
+
 // A report or plot name with its extension set: kept when it ends in `extension`, the old
 // extension replaced otherwise, appended when there is none.
 std::string WithExtension(const std::string& name, const std::string& extension);

@@ -111,6 +111,8 @@ bool CheckDwloc(const MainForm& f, UserPort& port) {
   return true;
 }
 
+}  // namespace
+
 // Printed records 1..40000 (`records_title` for the message), then the minimum contribution
 // from `min_low` to 50.
 bool CheckCecLimits(const MainForm& f, double min_low, const char* records_title, UserPort& port) {
@@ -160,6 +162,8 @@ bool CheckCecWindow(const MainForm& f, UserPort& port) {
                   "In CEC set up, high percentile cannot be less than or equal to low percentile.");
   return true;
 }
+
+namespace {
 
 bool CheckCec(const MainForm& f, const std::string& folder, UserPort& port) {
   if (!f.save_cec) return true;
