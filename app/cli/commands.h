@@ -24,6 +24,19 @@ struct SampleDataOptions {
   std::uint32_t seed = 1;
 };
 
+// The CEC file generator's settings on the command line.
+struct CecOptions {
+  std::string name;                  // --cec
+  std::optional<std::string> basis;  // percentile | amount
+  std::optional<std::string> low;
+  std::optional<std::string> high;
+  std::optional<std::string> min_percent;
+  std::optional<std::string> records;
+  bool excel = false;
+  bool quiet = false;
+  bool cumulative = false;
+};
+
 struct AnalyzeOptions {
   std::string residue;
   bool per_person = false;
@@ -47,6 +60,7 @@ struct AnalyzeOptions {
   std::optional<int> seed;
   std::string rng = "vb";
   bool hold = false;
+  CecOptions cec;
 };
 
 struct RunOptions {
@@ -56,6 +70,12 @@ struct RunOptions {
   std::optional<float> reversal;
   std::string rng = "vb";
   bool hold = false;
+  bool cumulative_cec = false;
+};
+
+struct RedoCecOptions {
+  CecOptions cec;
+  bool two_day = false;
 };
 
 struct SpecsOptions {
@@ -70,6 +90,7 @@ int RunShow(const GlobalOptions& global, const std::string& what);
 int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);
+int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& options);
 int RunSampleData(const SampleDataOptions& options);
 int RunCheckResidue(const GlobalOptions& global, const std::string& file);
 int RunResidueSummary(const GlobalOptions& global);

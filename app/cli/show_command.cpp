@@ -21,6 +21,8 @@ const LastFile kLastFiles[] = {
      "There is no Acute analysis in the current directory to display."},
     {"last-plot", "plot.tmp", "Show Last Plot File",
      "There is no last plot file in the current directory to display."},
+    {"last-cec", "cec4.tmp", "Show Last CEC File",
+     "There is no CEC file in the current directory to display."},
     {"last-dwloc", "dwloc.tmp", "Show last DWLOC Analysis",
      "There is no DWLOC analysis in the current directory to display."},
     {"last-dwloc-plot", "DWPlot.tmp", "Show Last DWLOC Plot File",
