@@ -29,11 +29,49 @@ CecLineValues ParseFoodLine(const std::string& line) {
   f.factor2 = static_cast<float>(v[5]);
   f.contribution_mg = static_cast<float>(v[6]);
   f.percent = static_cast<float>(v[7]);
+  if (v.size() >= 10) {
+    f.chemicals = static_cast<int>(v[8]);
+    f.record = static_cast<std::int32_t>(v[9]);
+  }
   return f;
 }
 
+std::vector<CecChemicalPart> ChemicalParts(const CecLineValues& line, const CumulativeResidues& c) {
+  std::vector<CecChemicalPart> parts;
+  if (!c.Has(line.record)) return parts;
+  const float residue = c.totals[static_cast<std::size_t>(line.record - 1)];
+  if (residue == 0) return parts;
+  const auto& slot = c.slots[static_cast<std::size_t>(line.record - 1)];
+  for (int m = 1; m <= c.count && m <= kCumulativeSlots; ++m) {
+    const float rk = slot[m - 1];
+    if (rk == 0) continue;
+    CecChemicalPart part;
+    part.chemical = m;
+    part.residue = rk;
+    part.contribution_mg = line.contribution_mg * rk / residue;
+    part.percent = line.percent * rk / residue;
+    parts.push_back(part);
+  }
+  return parts;
+}
+
+float ChemicalPercentOfPair(const CecPair& pair, int chemical) {
+  const auto i = static_cast<std::size_t>(chemical - 1);
+  if (pair.sum == 0 || i >= pair.chemical_sum.size()) return 0;
+  return static_cast<float>(pair.chemical_sum[i] / pair.sum * 100);
+}
+
+float ChemicalPercentOfInterval(const RankedSection& r, double sum, bool two_day) {
+  if (!(r.total > 0)) return 0;
+  double percent = sum / r.total * 100;
+  if (two_day) percent /= 2;
+  return static_cast<float>(percent);
+}
+
 RankedSection RankSection(const CecSection& section, const CecWindow& window,
-                          std::int32_t printed_records, bool two_day) {
+                          std::int32_t printed_records, bool two_day,
+                          const CumulativeResidues* cumulative) {
+  const std::size_t chemicals = cumulative ? static_cast<std::size_t>(cumulative->count) : 0;
   RankedSection r;
   r.section = &section;
   r.window = window;
@@ -49,12 +87,19 @@ RankedSection RankSection(const CecSection& section, const CecWindow& window,
     for (const std::string& line : rec->food_lines) {
       const CecLineValues f = ParseFoodLine(line);
       auto [it, added] = index.try_emplace({f.food, f.form}, r.pairs.size());
-      if (added) r.pairs.push_back(CecPair{f.food, f.form, 0, 0, 0});
+      if (added)
+        r.pairs.push_back(CecPair{f.food, f.form, 0, 0, 0, std::vector<double>(chemicals)});
       CecPair& pair = r.pairs[it->second];
       pair.n += nx;
       pair.sum += static_cast<double>(f.contribution_mg) * nx;
+      if (cumulative == nullptr) continue;
+      for (const CecChemicalPart& part : ChemicalParts(f, *cumulative))
+        pair.chemical_sum[part.chemical - 1] += static_cast<double>(part.contribution_mg) * nx;
     }
   }
+  r.chemical_sum.assign(chemicals, 0);
+  for (const CecPair& pair : r.pairs)
+    for (std::size_t m = 0; m < chemicals; ++m) r.chemical_sum[m] += pair.chemical_sum[m];
   for (CecPair& pair : r.pairs) {
     double percent = r.total > 0 ? pair.sum / r.total * 100 : 0;
     if (two_day) percent /= 2;

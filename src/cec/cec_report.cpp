@@ -97,6 +97,45 @@ std::string CodeOf(const CecReportRequest& q, int food) {
   return food >= 0 && food < static_cast<int>(codes.size()) ? codes[food] : std::to_string(food);
 }
 
+std::string ChemicalName(const CecReportRequest& q, int m) {
+  if (!q.cumulative || m < 0 || m >= static_cast<int>(q.cumulative->names.size())) return "";
+  return q.cumulative->names[m];
+}
+
+void WritePairChemicalLines(PrintWriter& w, const CecPair& p, const CecReportRequest& q) {
+  std::int32_t n = 0;
+  for (double v : p.chemical_sum) n += v != 0 ? 1 : 0;
+  w.Line(Str(n) + "  Chemical components");
+  for (std::size_t m = 0; m < p.chemical_sum.size(); ++m) {
+    if (p.chemical_sum[m] == 0) continue;
+    const int chemical = static_cast<int>(m) + 1;
+    w.Line(Str(static_cast<std::int32_t>(chemical)) + ", \"" + ChemicalName(q, chemical) + "\"," +
+           Str(ChemicalPercentOfPair(p, chemical)));
+  }
+}
+
+void WriteDisaggregation(PrintWriter& w, const RankedSection& r, const CecReportRequest& q) {
+  const std::vector<int> order = ChemicalsByShare(r);
+  if (!(r.total > 0)) {
+    w.Line("Chemical Disaggregation: No exposure." + Str(static_cast<std::int32_t>(0)));
+    return;
+  }
+  w.Line("Chemical Disaggregation: Percent of total exposure in this interval by chemical: " +
+         Str(static_cast<std::int32_t>(order.size())));
+  for (int m : order) {
+    w.Line(Str(static_cast<std::int32_t>(m)) + "," +
+           Str(ChemicalPercentOfInterval(r, r.chemical_sum[m - 1], q.two_day)));
+    std::int32_t n = 0;
+    for (const CecPair& p : r.pairs) n += p.chemical_sum[m - 1] != 0 ? 1 : 0;
+    w.Line("  Food/foodform components" + Str(n));
+    for (const CecPair& p : r.pairs)
+      if (p.chemical_sum[m - 1] != 0)
+        w.Line(Str(static_cast<std::int32_t>(p.food)) + "," +
+               Str(static_cast<std::int32_t>(p.form)) + "," +
+               Str(ChemicalPercentOfInterval(r, p.chemical_sum[m - 1], q.two_day)));
+  }
+}
+
 // The critical-food lines and records of "cec3.tmp".
 std::string RankedText(int cumulative, const std::vector<RankedSection>& ranked,
                        const CecReportRequest& q) {
@@ -118,17 +157,29 @@ std::string RankedText(int cumulative, const std::vector<RankedSection>& ranked,
       w.Text(Picture(p.food, "###")).Text(",   ").Text(Picture(p.form, "###")).Text(",   ");
       w.Text(Picture(static_cast<double>(p.n), "#####")).Text(",   ");
       w.Text(Picture(p.percent, "###.##")).Text(",   ").Text(PairLabel(q, p)).EndLine();
+      if (cumulative == 1) WritePairChemicalLines(w, p, q);
     }
+    if (cumulative == 1) WriteDisaggregation(w, r, q);
     w.Num(static_cast<std::int64_t>(r.ranked.size())).Num(r.printed_represented).EndLine();
     for (const CecFileRecord* rec : r.ranked) {
       w.Line(rec->line1 + ", " + TrimStr(rec->e) + ",  " +
              Picture(static_cast<double>(rec->sample_weight), "#####"));
       for (const std::string& line : rec->food_lines) {
         const CecLineValues f = ParseFoodLine(line);
-        w.Line(TrimStr(static_cast<std::int32_t>(f.food)) + "," +
-               Str(static_cast<std::int32_t>(f.form)) + "," + Str(f.amount) + "," + Str(f.residue) +
-               "," + Str(f.factor1) + "," + Str(f.factor2) + "," + Str(f.contribution_mg) + "," +
-               Str(f.percent));
+        const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
+                                                       ? ChemicalParts(f, *q.cumulative)
+                                                       : std::vector<CecChemicalPart>{};
+        std::string text = TrimStr(static_cast<std::int32_t>(f.food)) + "," +
+                           Str(static_cast<std::int32_t>(f.form)) + "," + Str(f.amount) + "," +
+                           Str(f.residue) + "," + Str(f.factor1) + "," + Str(f.factor2) + "," +
+                           Str(f.contribution_mg) + "," + Str(f.percent);
+        if (cumulative == 1)
+          text += "," + Str(static_cast<std::int32_t>(parts.empty() ? f.chemicals : -f.chemicals)) +
+                  "," + Str(f.record);
+        w.Line(text);
+        for (const CecChemicalPart& part : parts)
+          w.Line(Str(static_cast<std::int32_t>(part.chemical)) + "," + Str(part.residue) + "," +
+                 Str(part.contribution_mg) + "," + Str(part.percent));
       }
       w.EndLine();
     }
@@ -187,8 +238,27 @@ void WriteFood(PrintWriter& w, const CecLineValues& f, const CecReportRequest& q
   w.Text(Picture(f.percent, "###.##")).EndLine();
 }
 
+void WriteChemicalLine(PrintWriter& w, const CecChemicalPart& part, bool comma) {
+  const std::string number = Picture(part.chemical, "##");
+  if (comma) {
+    w.Text(",,,,,,,,,,").Tab(82).Text(",  Chem #" + number);
+    w.Tab(95).Text(",," + Picture(part.residue, "###.######"));
+    w.Tab(120).Text(",,," + Picture(part.contribution_mg, "###.#######"));
+    w.Tab(135).Text("," + Picture(part.percent, "###.##")).EndLine();
+    return;
+  }
+  w.Tab(11)
+      .Text("    Chem #")
+      .Tab(21)
+      .Text(number)
+      .Tab(25)
+      .Text(Picture(part.residue, "###.######"));
+  w.Tab(51).Text(Picture(part.contribution_mg, "###.#######"));
+  w.Tab(64).Text(Picture(part.percent, "###.##")).EndLine();
+}
+
 void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportRequest& q,
-                      const std::vector<std::uint8_t>& households) {
+                      const std::vector<std::uint8_t>& households, bool cumulative) {
   const bool comma = q.cec.excel == 1;
   const std::vector<std::string> f = Fields(rec.line1);
   if (f.size() < 9) throw CecFileError("cec2.tmp", "a short record line");
@@ -224,6 +294,9 @@ void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportR
       w.Text(",,,,,,,,,");
     }
     WriteFood(w, v, q, comma);
+    if (q.cumulative && cumulative)
+      for (const CecChemicalPart& part : ChemicalParts(v, *q.cumulative))
+        WriteChemicalLine(w, part, comma);
     first = false;
   }
   if (first) w.EndLine();
@@ -250,7 +323,7 @@ void WriteWindowLines(PrintWriter& w, const RankedSection& r, const CecReportReq
 }
 
 void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest& q, bool per_kg,
-                  const std::vector<std::uint8_t>& households) {
+                  const std::vector<std::uint8_t>& households, bool cumulative) {
   const bool comma = q.cec.excel == 1;
   w.Line(std::string(80, '='));
   w.Line(r.section->name);
@@ -267,7 +340,9 @@ void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest
     std::string l = PairLabel(q, p);
     labels.push_back(l.substr(1, l.size() - 2));
   }
-  WriteCriticalFoods(w, r, q.names, labels, q.threshold, comma);
+  const std::vector<std::string>* chemicals =
+      cumulative && q.cumulative ? &q.cumulative->names : nullptr;
+  WriteCriticalFoods(w, r, q.names, labels, q.threshold, comma, chemicals, q.two_day);
   w.EndLine();
   w.Line("Number of printed records =" + Str(r.printed));
   w.Line("Number of records represented =" + Str(r.printed_represented));
@@ -280,7 +355,8 @@ void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest
       "same day.)");
   w.EndLine();
   WriteHeadings(w, comma, q.database_kind == 0);
-  for (std::int64_t i = 0; i < r.printed; ++i) WriteRecordLines(w, *r.ranked[i], q, households);
+  for (std::int64_t i = 0; i < r.printed; ++i)
+    WriteRecordLines(w, *r.ranked[i], q, households, cumulative);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
@@ -334,6 +410,10 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
     const std::vector<CecSection> sections =
         ParseSections(ReadWorkFile(q.folder / kCecSectionsFileName, port), cumulative);
     const CecExpos expos = ParseExpos(ReadWorkFile(q.folder / kCecExposFileName, port));
+    if (cumulative == 1 && !q.cumulative)
+      Stop(port, kTitle,
+           "The last run was a cumulative CEC analysis, but the per-chemical residues of its "
+           "residue distribution files cannot be read. The CEC report was not made.");
     if (expos.users.size() != sections.size())
       throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
     port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
@@ -344,9 +424,15 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
                                  Str(static_cast<std::int32_t>(p + 1)) + "  Sorting...");
       const CecWindow window = FinalWindow(q.cec, expos.users[p]);
       BoundaryWarnings(sections[p], window, port);
-      ranked.push_back(RankSection(sections[p], window, q.cec.max_records, q.two_day));
+      ranked.push_back(RankSection(sections[p], window, q.cec.max_records, q.two_day,
+                                   cumulative == 1 ? &*q.cumulative : nullptr));
     }
-    Write(q.folder / kCecRankedFileName, RankedText(cumulative, ranked, q), port);
+    const std::string ranked_text = RankedText(cumulative, ranked, q);
+    if (cumulative == 1) {
+      port.Progress(caption, "Completing CEC report: step 3b of 4");
+      Write(q.folder / kCecRankedCumulativeFileName, ranked_text, port);
+    }
+    Write(q.folder / kCecRankedFileName, ranked_text, port);
     port.Progress(caption, "Completing CEC report: step 4 of 4");
     std::vector<std::uint8_t> households;
     if (q.database_kind == 0) households = ReadBytes(q.household_file);
@@ -358,7 +444,7 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
       if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
       port.Progress(caption, "Completing CEC report: step 4 of 4; population #" +
                                  Str(static_cast<std::int32_t>(p + 1)) + "  Sorting...");
-      WriteSection(w, ranked[p], q, file.PerKg(), households);
+      WriteSection(w, ranked[p], q, file.PerKg(), households, cumulative == 1);
     }
     Write(q.folder / kCecReportFileName, w.Contents(), port);
     if (!WriteFileAtomically(q.cec.file_name, w.Contents()))

@@ -5,11 +5,13 @@
 // steps serve a fresh run and Redo Last CEC.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cec/cec_record_file.h"
 #include "cec/critical_foods.h"
+#include "cec/cumulative_residues.h"
 #include "cec/food_form_labels.h"
 #include "common/user_port.h"
 #include "engine/analysis_settings.h"
@@ -26,6 +28,8 @@ struct CecReportRequest {
   float threshold = 0;                   // report specifications' minimum (fraction)
   std::filesystem::path household_file;  // kind 0: the demographic support file
   std::string progress_caption = "Acute Analysis Progress Report";
+  // Cumulative runs: the per-chemical residues of the distribution files.
+  std::optional<CumulativeResidues> cumulative;
 };
 
 // Steps 1 and 2 of a fresh run: "cec2.tmp" and "expos.tmp" from "cec1.tmp", the preliminary

@@ -15,6 +15,7 @@ namespace acute {
 inline constexpr const char* kCecSectionsFileName = "cec2.tmp";
 inline constexpr const char* kCecExposFileName = "expos.tmp";
 inline constexpr const char* kCecRankedFileName = "cec3.tmp";
+inline constexpr const char* kCecRankedCumulativeFileName = "cec3b.tmp";
 inline constexpr const char* kCecReportFileName = "cec4.tmp";
 
 // A work file that does not have the layout its writer gives it.

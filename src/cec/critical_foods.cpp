@@ -25,10 +25,110 @@ void Legend(PrintWriter& w) {
   w.EndLine();
 }
 
+std::string Name20(const std::vector<std::string>& names, int m) {
+  std::string n = m >= 0 && m < static_cast<int>(names.size()) ? names[m] : "";
+  n.resize(20, ' ');
+  return n;
+}
+
+void WritePairChemicals(PrintWriter& w, const CecPair& p, const std::vector<std::string>& names,
+                        bool comma) {
+  bool first = true;
+  for (std::size_t m = 0; m < p.chemical_sum.size(); ++m) {
+    if (p.chemical_sum[m] == 0) continue;
+    if (first) {
+      if (comma) {
+        w.Text(",,,,").Tab(47).Text(",Chemical            ,  Perc.").EndLine();
+        w.Text(",,,,").Tab(47).Text(",--------------------, -------").EndLine();
+      } else {
+        w.Tab(47).Text("Chemical               Perc.").EndLine();
+        w.Tab(47).Text("--------------------  -------").EndLine();
+      }
+      first = false;
+    }
+    const int chemical = static_cast<int>(m) + 1;
+    const std::string percent = Picture(ChemicalPercentOfPair(p, chemical), "###.##") + "%";
+    if (comma)
+      w.Text(",,,,").Tab(47).Text("," + Name20(names, chemical)).Tab(68).Text("," + percent);
+    else
+      w.Tab(47).Text(Name20(names, chemical)).Tab(69).Text(percent);
+    w.EndLine();
+  }
+}
+
+void WriteChemicalContributors(PrintWriter& w, const RankedSection& r, const CecNames& names,
+                               const std::vector<std::string>& chemicals, float limit, bool comma,
+                               bool two_day) {
+  const std::vector<int> order = ChemicalsByShare(r);
+  if (r.total > 0)
+    w.Line("Chemical Disaggregation: Percent of total exposure in this interval by chemical: " +
+           Str(static_cast<std::int32_t>(order.size())));
+  else
+    w.Line("Chemical Disaggregation: No exposure." + Str(static_cast<std::int32_t>(0)));
+  w.EndLine();
+  const char* c = comma ? "," : "";
+  w.Text(c)
+      .Text("Chemical")
+      .Tab(27)
+      .Text(c)
+      .Text("Percent")
+      .Tab(40)
+      .Text(c)
+      .Text("  Food Contributors");
+  w.EndLine();
+  w.Text(c)
+      .Text("------------------------")
+      .Tab(27)
+      .Text(c)
+      .Text("--------")
+      .Tab(40)
+      .Text(c)
+      .Text("----------------------");
+  w.EndLine();
+  for (int m : order) {
+    const float share = ChemicalPercentOfInterval(r, r.chemical_sum[m - 1], two_day);
+    w.Text(Picture(m, "##")).Text(c).Tab(5).Text(Name20(chemicals, m)).Text(c);
+    w.Tab(27).Text(Picture(share, "###.##") + "%").EndLine();
+    bool first = true;
+    for (const CecPair& p : r.pairs) {
+      const double sum = p.chemical_sum[m - 1];
+      if (sum == 0) continue;
+      const float percent = ChemicalPercentOfInterval(r, sum, two_day);
+      if (!(Shown(percent) >= limit)) continue;
+      if (first) {
+        if (comma) {
+          w.Text(",,").Tab(40).Text(",  RAC,      FF,   Perc.").EndLine();
+          w.Text(",,").Tab(40).Text(",----------, ---,  -------").EndLine();
+        } else {
+          w.Tab(40).Text("  RAC       FF    Perc.").EndLine();
+          w.Tab(40).Text("----------  ---   -------").EndLine();
+        }
+        first = false;
+      }
+      const std::string code = NameOf(names.code, p.food);
+      const std::string form = Picture(p.form, "###");
+      const std::string pct = Picture(percent, "###.##") + "%";
+      if (comma)
+        w.Text(",,").Tab(40).Text("," + code + ", " + form + ",  " + pct).EndLine();
+      else
+        w.Tab(40).Text(code).Tab(52).Text(form).Tab(57).Text(pct).EndLine();
+    }
+  }
+}
+
 }  // namespace
 
+std::vector<int> ChemicalsByShare(const RankedSection& r) {
+  std::vector<int> order;
+  for (std::size_t m = 0; m < r.chemical_sum.size(); ++m) order.push_back(static_cast<int>(m) + 1);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return r.chemical_sum[a - 1] > r.chemical_sum[b - 1]; });
+  return order;
+}
+
 void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& names,
-                        const std::vector<std::string>& labels, float threshold, bool comma) {
+                        const std::vector<std::string>& labels, float threshold, bool comma,
+                        const std::vector<std::string>* chemicals, bool two_day) {
   const float limit = threshold * 100.0f;
   const char* sep = comma ? "," : "";
   w.EndLine();
@@ -36,9 +136,16 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
   if (threshold != 0)
     w.Line("Only foods/foodforms with percent contribution >=" + Str(limit) + " are reported.");
   Legend(w);
-  if (comma) {
+  const bool cumulative = chemicals != nullptr;
+  if (comma && cumulative) {
+    w.Line("Food,        FF,      N  ,  Percent,  Food Name    ,Chemical Contributors");
+    w.Line("----------,  ---,    -----,  -------,  -------------,-----------------------------");
+  } else if (comma) {
     w.Line("Food,        FF,      N  ,  Percent,  Food Name    ");
     w.Line("----------,  ---,    -----,  -------,  -------------");
+  } else if (cumulative) {
+    w.Line("Food         FF       N     Percent   Food Name     Chemical Contributors");
+    w.Line("----------   ---    -----   -------   ------------- -----------------------------");
   } else {
     w.Line("Food         FF       N     Percent   Food Name    ");
     w.Line("----------   ---    -----   -------   -------------");
@@ -61,8 +168,13 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     w.Tab(21).Text(Picture(static_cast<double>(p.n), "#####")).Text(sep);
     w.Tab(29).Text(Picture(p.percent, "###.##")).Text("%").Text(sep);
     w.Tab(39).Text(i < labels.size() ? labels[i] : "").EndLine();
+    if (cumulative) WritePairChemicals(w, p, *chemicals, comma);
   }
   w.EndLine();
+  if (cumulative) {
+    WriteChemicalContributors(w, r, names, *chemicals, limit, comma, two_day);
+    return;
+  }
 
   w.EndLine();
   w.Line("Critical foods (without foodforms) for this population (as derived from these records):");

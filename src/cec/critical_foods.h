@@ -16,8 +16,14 @@ struct CecNames {
 };
 
 // `labels[i]` is the label of pair i ("commodity name-food-form description"); `threshold`
-// is the report specifications' minimum (a fraction).
+// is the report specifications' minimum (a fraction). A cumulative run (`chemicals`, the
+// cumulative chemical names from 1) lists each pair's chemicals and then the chemical
+// contributors instead of the table of foods.
 void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& names,
-                        const std::vector<std::string>& labels, float threshold, bool comma);
+                        const std::vector<std::string>& labels, float threshold, bool comma,
+                        const std::vector<std::string>* chemicals = nullptr, bool two_day = false);
+
+// The chemicals of a cumulative interval, highest share first (ties in chemical order).
+std::vector<int> ChemicalsByShare(const RankedSection& r);
 
 }  // namespace acute

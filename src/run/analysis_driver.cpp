@@ -139,8 +139,9 @@ CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSett
 namespace {
 
 void MakeCecReport(const EngineRequest& request, const RunSetup& run, const ReportContext& ctx,
-                   UserPort& port) {
+                   std::optional<CumulativeResidues> cumulative, UserPort& port) {
   CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
+  q.cumulative = std::move(cumulative);
   q.progress_caption = run.caption;
   CecExpos expos;
   expos.counts[0] = static_cast<std::int16_t>(run.selected.size() - run.settings.custom.size());
@@ -182,14 +183,20 @@ EngineOutcome RunSingle(const EngineRequest& request, UserPort& port) {
     WriteWorkFile(s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
-  if (run.cec)
-    WriteWorkFile(
-        folder / kCecRecordFileName,
-        CecRecordFileText(ctx, run.cec_capture.record_iterations, request.form.cumulative_cec,
-                          run.cec_capture.shares, RecordSourceOf(run)),
-        port);
   if (run.cec) {
-    MakeCecReport(request, run, ctx, port);
+    std::optional<CumulativeResidues> cumulative;
+    CecRecordSource source = RecordSourceOf(run);
+    if (request.form.cumulative_cec) {
+      cumulative = LoadCumulativeResidues(run.residue, port);
+      if (!cumulative) throw RunEnds("the per-chemical residues cannot be read");
+      WriteWorkFile(folder / kCumulativeFileName, CumulativeFileBytes(*cumulative), port);
+      source.chemical_count = [&c = *cumulative](std::int32_t r) { return c.ChemicalCount(r); };
+    }
+    WriteWorkFile(folder / kCecRecordFileName,
+                  CecRecordFileText(ctx, run.cec_capture.record_iterations,
+                                    request.form.cumulative_cec, run.cec_capture.shares, source),
+                  port);
+    MakeCecReport(request, run, ctx, std::move(cumulative), port);
     out.saved_files.push_back(s.cec.file_name);
   }
   port.Progress(caption, "Run completed");

@@ -5,6 +5,7 @@
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/list_reader.h"
+#include "common/print_writer.h"
 #include "common/scripted_port.h"
 #include "engine/pass_file.h"
 #include "inputs/master_lists.h"
@@ -95,6 +96,12 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
   const auto residue = LastResidueFile(RecordHeader(folder), request.session);
   CecReportRequest q = CecReportRequestFor(request, cec, &master, residue ? &*residue : nullptr);
   if (!residue) q.names.food_name = master.RacName;
+  if (request.form.cumulative_cec && residue) {
+    q.cumulative = LoadCumulativeResidues(*residue, port);
+    if (q.cumulative &&
+        !WriteFileAtomically(folder / kCumulativeFileName, CumulativeFileBytes(*q.cumulative)))
+      q.cumulative.reset();
+  }
   q.progress_caption = kCaption;
   try {
     WriteCecReport(q, port);
