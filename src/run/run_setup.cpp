@@ -18,16 +18,21 @@ namespace {
   throw RunEnds(text);
 }
 
-void RefuseWhatIsNotBuilt(const AnalysisSettings& s, UserPort& port) {
-  if (s.IsBatch() && s.cec_flag == 1)
+// A CEC request that a batch run or a DWLOC run cannot honour.
+void RefuseCec(const AnalysisSettings& s, UserPort& port) {
+  if (s.cec_flag != 1) return;
+  if (s.IsBatch())
     CannotRun(port,
               "CEC files cannot be generated in a batch run. Run the residue files one by one "
               "to generate CEC files.");
-  if (s.IsBatch()) CannotRun(port, "Batch runs are not available in this version.");
-  if (s.dwloc == 1 && s.cec_flag == 1)
+  if (s.dwloc == 1)
     CannotRun(port,
               "CEC file will not be generated in DWLOC mode. Use Acute analysis mode to generate "
               "CEC file for this chemical.");
+}
+
+void RefuseWhatIsNotBuilt(const AnalysisSettings& s, UserPort& port) {
+  if (s.IsBatch()) CannotRun(port, "Batch runs are not available in this version.");
 }
 
 ConsumptionFiles ChosenList(const SupportData& support, const SetupData& setup,
@@ -142,6 +147,7 @@ RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
       run.settings.dwloc == 1 ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
   const std::string& caption = run.caption;
   port.Progress(caption, "Setting up analysis");
+  RefuseCec(run.settings, port);
   RefuseWhatIsNotBuilt(run.settings, port);
   const bool occasions = run.settings.eating_occasion == 1;
   CheckAnalysisFiles(session.folder, session.support, occasions, port);

@@ -133,6 +133,23 @@ TEST_F(CecFaults, TheEngineRefusesCecInADwlocPassFile) {
             "analysis mode to generate CEC file for this chemical.");
 }
 
+TEST_F(CecFaults, TheEngineRefusesCecInABatchPassFile) {
+  AnalysisSettings s = SettingsFromForm(form_, session_);
+  s.batch_count = 1;
+  s.residue_file = (dir_ / "residues/TEST.B10").string();
+  BatchEntry entry;
+  entry.residue_file = (dir_ / "residues/TEST.R10").string();
+  entry.output_base = (dir_ / "residues/TEST").string();
+  entry.number = 1;
+  s.batch = {entry};
+  ASSERT_TRUE(WritePassFile(session_.folder / kPassFileName, s, {2, 3}));
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  EXPECT_FALSE(RunEngine(request, port_).completed);
+  EXPECT_EQ(port_.LastMessage(),
+            "Tarn-VELD Acute Module: CEC files cannot be generated in a batch run. Run the residue "
+            "files one by one to generate CEC files.");
+}
+
 TEST_F(CecFaults, AmountWindowsNeedASinglePopulation) {
   form_.standard = {true, true, false};
   form_.cec_basis = 1;
