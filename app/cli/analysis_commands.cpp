@@ -15,6 +15,7 @@
 #include "option_checks.h"
 #include "reports/report_specs.h"
 #include "run/analysis_driver.h"
+#include "run/cec_repeat.h"
 #include "ui/main_form.h"
 
 namespace acute::cli {
@@ -102,7 +103,52 @@ bool OpenInput(const AnalyzeOptions& o, const DataSession& session, UserPort& po
   return true;
 }
 
+// The CEC fields of the form from the options; the defaults are those of the form (the
+// window of `last` for a repeat).
+void SetCec(MainForm& form, const CecOptions& o) {
+  if (o.name.empty()) return;
+  form.save_cec = true;
+  form.cec_name = OutputName(o.name);
+  if (o.basis) form.cec_basis = *o.basis == "amount" ? 1 : 0;
+  if (o.low) form.cec_low = *o.low;
+  if (o.high) form.cec_high = *o.high;
+  if (o.min_percent) form.cec_min_percent = *o.min_percent;
+  if (o.records) form.cec_records = *o.records;
+  form.cec_excel = o.excel;
+  form.cec_suppress = o.quiet;
+  form.cumulative_cec = o.cumulative;
+}
+
+void PrintCecHead(const std::filesystem::path& report, int lines) {
+  std::ifstream in(report, std::ios::binary);
+  std::string line;
+  for (int i = 0; i < lines && std::getline(in, line); ++i) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::cout << line << "\n";
+  }
+}
+
 }  // namespace
+
+int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
+  ConsolePort port(global.answer);
+  DataSession session = OpenDataSession(StartFolder(global), port);
+  MainForm form;
+  form.two_day_average = o.two_day;
+  form.cec_min_percent = "1";
+  if (const auto last = ReadLastCecRun(session.folder)) {
+    form.cec_basis = last->basis;
+    form.cec_low = TrimStr(last->low);
+    form.cec_high = TrimStr(last->high);
+    if (last->min_percent) form.cec_min_percent = TrimStr(*last->min_percent);
+  }
+  SetCec(form, o.cec);
+  form.save_cec = !o.cec.name.empty();
+  const auto outcome = RedoLastCec(form, session, port);
+  if (!outcome || !outcome->completed) return 1;
+  for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
+  return 0;
+}
 
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   ConsolePort port(global.answer);
@@ -152,7 +198,15 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.mersenne_twister = o.rng == "mt";
   form.hold_residues = o.hold;
   if (!CheckOutputNames(form, port)) return 1;
-  return Finish(LaunchAnalysis(form, session, port));
+  form.cec_min_percent = "1";
+  SetCec(form, o.cec);
+  const auto outcome = LaunchAnalysis(form, session, port);
+  const int status = Finish(outcome);
+  if (status == 0 && form.save_cec && !form.dwloc_mode) {
+    std::cout << "\nCEC report (head):\n";
+    PrintCecHead(session.WorkFolder() / "cec4.tmp", 40);
+  }
+  return status;
 }
 
 int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
@@ -180,6 +234,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.form.half_life_hours = o.reversal.value_or(0);
   request.form.mersenne_twister = o.rng == "mt";
   request.form.hold_residues = o.hold;
+  request.form.cumulative_cec = o.cumulative_cec;
   request.specs = *specs;
   EngineOutcome outcome = RunEngine(request, port);
   return Finish(outcome);

@@ -26,6 +26,19 @@ struct SampleDataOptions {
   std::uint32_t seed = 1;
 };
 
+// The CEC file generator's settings on the command line.
+struct CecOptions {
+  std::string name;                  // --cec
+  std::optional<std::string> basis;  // percentile | amount
+  std::optional<std::string> low;
+  std::optional<std::string> high;
+  std::optional<std::string> min_percent;
+  std::optional<std::string> records;
+  bool excel = false;
+  bool quiet = false;
+  bool cumulative = false;
+};
+
 struct AnalyzeOptions {
   std::string residue;
   std::string batch;    // --batch FILE instead of --residue
@@ -51,6 +64,7 @@ struct AnalyzeOptions {
   std::optional<int> seed;
   std::string rng = "vb";
   bool hold = false;
+  CecOptions cec;
 };
 
 struct RunOptions {
@@ -60,6 +74,12 @@ struct RunOptions {
   std::optional<float> reversal;
   std::string rng = "vb";
   bool hold = false;
+  bool cumulative_cec = false;
+};
+
+struct RedoCecOptions {
+  CecOptions cec;
+  bool two_day = false;
 };
 
 struct ReportOptions {
@@ -84,6 +104,7 @@ int RunCheckBatch(const GlobalOptions& global, const std::string& file);
 int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);
+int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& options);
 int RunSampleData(const SampleDataOptions& options);
 int RunCheckResidue(const GlobalOptions& global, const std::string& file);
 int RunResidueSummary(const GlobalOptions& global);

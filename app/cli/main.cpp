@@ -91,6 +91,29 @@ int main(int argc, char** argv) {
   analyze_cmd->add_flag("--hold", analyze.hold,
                         "hold the residue of a food constant over a day (eating occasions)");
 
+  auto add_cec = [](CLI::App* cmd, CecOptions& cec) {
+    cmd->add_option("--cec", cec.name,
+                    "save a CEC report (critical exposure contribution) as NAME (.CEC; .CSV with "
+                    "--cec-excel)");
+    cmd->add_option("--cec-basis", cec.basis, "CEC window basis: percentile (default) or amount")
+        ->check(CLI::IsMember({"percentile", "amount"}));
+    cmd->add_option("--cec-low", cec.low,
+                    "low percentile (default 99) or low exposure amount of the CEC window");
+    cmd->add_option("--cec-high", cec.high,
+                    "high percentile (default 100: no upper bound) or high exposure amount (0: "
+                    "no upper bound)");
+    cmd->add_option("--cec-min", cec.min_percent,
+                    "minimum contribution of a food line in percent (default 1)");
+    cmd->add_option("--cec-records", cec.records,
+                    "records printed per population, 1-40000 (default 40000)");
+    cmd->add_flag("--cec-excel", cec.excel, "CEC report in the comma (Excel) layout");
+    cmd->add_flag("--cec-quiet", cec.quiet,
+                  "do not ask before capping the iterations that produce CEC records");
+  };
+  add_cec(analyze_cmd, analyze.cec);
+  analyze_cmd->add_flag("--cumulative-cec", analyze.cec.cumulative,
+                        "cumulative (multi-chemical) CEC report");
+
   RunOptions run;
   auto* run_cmd =
       app.add_subcommand("run", "run the engine on a pass file (default: tarnpass.tmp)");
@@ -101,6 +124,16 @@ int main(int argc, char** argv) {
   run_cmd->add_option("--rng", run.rng, "random generator: mt (Mersenne Twister) or vb")
       ->check(CLI::IsMember({"mt", "vb"}));
   run_cmd->add_flag("--hold", run.hold, "hold residues constant over a day");
+
+  run_cmd->add_flag("--cumulative-cec", run.cumulative_cec,
+                    "cumulative (multi-chemical) CEC report for a pass file that asks for CEC");
+
+  RedoCecOptions redo;
+  auto* redo_cmd = app.add_subcommand(
+      "redo-cec", "rebuild the last run's CEC report for another window (Redo Last CEC)");
+  add_cec(redo_cmd, redo.cec);
+  redo_cmd->get_option("--cec")->required();
+  redo_cmd->add_flag("--two-day", redo.two_day, "the last run used the two-day average");
 
   SpecsOptions specs;
   auto* specs_cmd = app.add_subcommand(
@@ -133,9 +166,11 @@ int main(int argc, char** argv) {
   auto* show_cmd = app.add_subcommand(
       "show", "print the last acute or DWLOC report or plot file, or the QA listing");
   show_cmd
-      ->add_option("WHAT", show_what, "last-report, last-plot, last-dwloc, last-dwloc-plot or qa")
+      ->add_option("WHAT", show_what,
+                   "last-report, last-plot, last-cec, last-dwloc, last-dwloc-plot or qa")
       ->required()
-      ->check(CLI::IsMember({"last-report", "last-plot", "last-dwloc", "last-dwloc-plot", "qa"}));
+      ->check(CLI::IsMember(
+          {"last-report", "last-plot", "last-cec", "last-dwloc", "last-dwloc-plot", "qa"}));
   show_cmd->add_option("--save", show_save, "save a copy as NAME instead of printing it");
 
   CLI11_PARSE(app, argc, argv);
@@ -165,6 +200,7 @@ int main(int argc, char** argv) {
     if (*summary_cmd) return RunResidueSummary(global);
     if (*analyze_cmd) return RunAnalyze(global, analyze);
     if (*run_cmd) return RunPassFile(global, run);
+    if (*redo_cmd) return RunRedoCec(global, redo);
     if (*specs_cmd) return RunSpecs(global, specs);
     if (*show_cmd) return RunShow(global, show_what, show_save);
     if (*report_cmd) return RunReport(global, report);

@@ -103,6 +103,7 @@ struct FormSettings {
   bool reversal = false;
   float half_life_hours = 0;
   bool hold_residues = false;
+  bool cumulative_cec = false;  // the "Cumulative CEC" switch of a critical exposure request
 };
 
 }  // namespace acute

@@ -23,6 +23,8 @@ struct SurveyGroup {
   std::int16_t member = 0;
   Attributes attributes{};
   char sex_letter = 'M';
+  char sex = ' ';        // as recorded ("1", "2", ...)
+  std::int16_t age = 0;  // years; infants: months as 0 to -11
   float body_weight = 0;
   double sample_weight = 0;
   std::int16_t water_code[2] = {0, 0};

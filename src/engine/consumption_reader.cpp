@@ -122,6 +122,8 @@ bool ReadPerson(ByteReader& in, int kind, bool occasions, ConsumptionData& data,
     ReadDay(in, g, f);
     g.attributes = DeriveAttributes(f, kind);
     g.sex_letter = f.sex == '2' ? 'F' : 'M';
+    g.sex = f.sex;
+    g.age = f.age;
     g.first_entry = static_cast<std::uint32_t>(data.entries.size());
     ReadEntries(in, g, occasions, data);
     data.groups.push_back(g);

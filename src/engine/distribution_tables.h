@@ -28,17 +28,27 @@ struct DistributionTables {
   // distribution may give a value below 0). A draw beyond the largest residue, which a
   // heavy-tailed distribution without an upper bound can give, is the largest residue.
   float Draw(int r, float u) const {
-    const float x = Unbounded(r, u);
+    std::int32_t record = 0;
+    return Draw(r, u, record);
+  }
+  // The same; `record` receives the scratch record number of an empirical value drawn, 0
+  // for anything else.
+  float Draw(int r, float u, std::int32_t& record) const {
+    const float x = Unbounded(r, u, record);
     return x <= kMaxResidue ? x : (std::isnan(x) ? 0.0f : kMaxResidue);
   }
 
  private:
-  float Unbounded(int r, float u) const {
+  float Unbounded(int r, float u, std::int32_t& record) const {
     const RdlSampler& s = rdl[r];
+    record = 0;
     switch (s.type) {
       case 6: {
         const auto j = static_cast<std::int64_t>(static_cast<double>(u) * s.total_count) + 1;
-        if (j <= s.value_count) return values[static_cast<std::size_t>(s.first_record + j - 2)];
+        if (j <= s.value_count) {
+          record = static_cast<std::int32_t>(s.first_record + j - 1);
+          return values[static_cast<std::size_t>(record - 1)];
+        }
         return j <= s.count_with_lod ? s.lod_res : 0.0f;
       }
       case -1:

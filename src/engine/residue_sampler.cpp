@@ -11,7 +11,9 @@ ResidueSampler::ResidueSampler(const RunTables& tables, const DistributionTables
       chemicals_(tables.res.chemical_count),
       held_(tables.cum_ratio_total.size(), 0.0f),
       group_residue_(static_cast<std::size_t>(kMaxWaterGroups) + 1, 0.0f),
-      group_drawn_(static_cast<std::size_t>(kMaxWaterGroups) + 1, 0) {}
+      group_drawn_(static_cast<std::size_t>(kMaxWaterGroups) + 1, 0),
+      held_record_(tables.cum_ratio_total.size(), 0),
+      group_record_(static_cast<std::size_t>(kMaxWaterGroups) + 1, 0) {}
 
 void ResidueSampler::StartIteration() {
   for (int f : held_forms_) held_[f] = 0;
@@ -30,17 +32,25 @@ int ResidueSampler::ChooseRdl(int f) {
 
 float ResidueSampler::Residue(int f) {
   const int rdl = ChooseRdl(f);
-  if (hold_ && held_[f] != 0) return held_[f] == -1 ? 0.0f : held_[f];
+  if (hold_ && held_[f] != 0) {
+    last_record_ = held_record_[f];
+    return held_[f] == -1 ? 0.0f : held_[f];
+  }
   const int group = tables_.mc.FfWaterGroup.empty() ? 0 : tables_.mc.FfWaterGroup[f];
-  if (group > 0 && group_drawn_[group]) return group_residue_[group];
-  float r = distributions_.Draw(rdl, uniforms_.Next());
+  if (group > 0 && group_drawn_[group]) {
+    last_record_ = group_record_[group];
+    return group_residue_[group];
+  }
+  float r = distributions_.Draw(rdl, uniforms_.Next(), last_record_);
   if (r < 0) r = 0;
   if (group > 0) {
     group_drawn_[group] = 1;
     group_residue_[group] = r;
+    group_record_[group] = last_record_;
   }
   if (hold_) {
     held_[f] = r == 0 ? -1.0f : r;
+    held_record_[f] = last_record_;
     held_forms_.push_back(f);
   }
   return r;

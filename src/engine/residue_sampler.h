@@ -28,6 +28,9 @@ class ResidueSampler {
 
   // The residue of food form f (which has a distribution) in this iteration.
   float Residue(int f);
+  // The scratch record number of the value the last Residue call gave (held and shared
+  // drinking-water residues keep their draw's number; 0 when no empirical value was drawn).
+  std::int32_t LastRecord() const { return last_record_; }
 
  private:
   int ChooseRdl(int f);
@@ -41,6 +44,9 @@ class ResidueSampler {
   std::vector<int> held_forms_;  // food forms holding a residue in this iteration
   std::vector<float> group_residue_;
   std::vector<char> group_drawn_;
+  std::vector<std::int32_t> held_record_;
+  std::vector<std::int32_t> group_record_;
+  std::int32_t last_record_ = 0;
 };
 
 }  // namespace acute

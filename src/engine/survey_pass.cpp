@@ -23,7 +23,14 @@ namespace acute {
 namespace {
 
 const char* PhaseText(PassKind kind) {
-  return kind == PassKind::Calibration ? "Calibrating Bins" : "Computing Exposure";
+  switch (kind) {
+    case PassKind::Calibration:
+      return "Calibrating Bins";
+    case PassKind::CecPreliminary:
+      return "Initializing CEC Analysis";
+    default:
+      return "Computing Exposure";
+  }
 }
 
 class ProgressCounter {
@@ -84,6 +91,9 @@ class alignas(64) ExposureComputer {
   ExposureComputer(const ExposureComputer&) = delete;
   ExposureComputer& operator=(const ExposureComputer&) = delete;
 
+  // With a trace, the residue of every entry of the following iterations is appended to it.
+  void Trace(std::vector<CecEntryResidue>* trace) { trace_ = trace; }
+
   // With `qa`, every entry's contribution is listed.
   float Exposure(const DayPass& pass, float body_weight, QaListing* qa = nullptr) {
     const RelevantEntry* entries = s_.passes->entries.data() + pass.first;
@@ -114,9 +124,11 @@ class alignas(64) ExposureComputer {
     const float fg = factor[f] * entry.grams;
     if (cum_total_ == nullptr || cum_total_[f] == 0) {
       if (qa != nullptr && fg != 0) qa->Entry(number, factor[f], entry.grams, Residue(f), fg);
+      if (trace_ != nullptr) trace_->push_back({Residue(f), 0});
       return fg;
     }
     const float residue = calibration_ ? mean_[f] : sampler_->Residue(f);
+    if (trace_ != nullptr) trace_->push_back({residue, calibration_ ? 0 : sampler_->LastRecord()});
     const float c = fg * residue;
     if (qa != nullptr && c != 0) qa->Entry(number, factor[f], entry.grams, residue, c);
     return c;
@@ -132,6 +144,7 @@ class alignas(64) ExposureComputer {
   std::optional<UniformSource> uniforms_;
   std::optional<ResidueSampler> sampler_;
   std::vector<float> contribution_;
+  std::vector<CecEntryResidue>* trace_ = nullptr;
 };
 
 // The persons [first, last) of a pass, with accumulators of their own.
@@ -140,6 +153,9 @@ struct PassShare {
   std::size_t last = 0;
   std::uint64_t skipped_draws = 0;  // uniform draws taken by the persons before `first`
   std::vector<PopulationAccumulators> populations;
+  CecShareOutput* cec = nullptr;  // what this half gathers for a critical exposure analysis
+  CecDayBuffer cec_buffer;
+  std::vector<CecEntryResidue> cec_trace;
 };
 
 // Adds one value to every population of `mask`: the logarithm of the value is taken once.
@@ -216,6 +232,53 @@ void RunDwlocPass(const PassSetup& s, const SurveyGroup& group, const DayPass& p
   }
 }
 
+// True when the total qualifies at the first population of `mask` whose window holds it.
+bool Qualifies(std::uint64_t mask, float e, const std::vector<CecWindow>& windows) {
+  for (std::uint64_t m = mask; m != 0; m &= m - 1)
+    if (windows[std::countr_zero(m)].Holds(e)) return true;
+  return false;
+}
+
+// One day pass of an acute run that gathers for a critical exposure analysis: the count of
+// totals in the amount window (preliminary pass), or the records of the iterations up to
+// the cap whose totals qualify (main pass).
+void RunCecDayPass(const PassSetup& s, std::uint32_t g, int k, std::uint64_t mask, int iterations,
+                   bool bins, PassShare& share, ExposureComputer& exposure) {
+  const SurveyGroup& group = s.data->groups[g];
+  const DayPass& pass = s.passes->Pass(g, k);
+  const CecCapture& cec = *s.cec;
+  CecShareOutput& out = *share.cec;
+  if (pass.count == 0) {  // a non-consumer: its total is 0 in every iteration
+    if (cec.count_amounts && cec.amount_window.Holds(0)) out.count += iterations;
+    return;
+  }
+  const bool records = !cec.windows.empty();
+  const int traced = records ? std::min(iterations, cec.record_iterations) : 0;
+  CecDayBuffer& buffer = share.cec_buffer;
+  std::vector<CecEntryResidue>& trace = share.cec_trace;
+  buffer.Start(g, static_cast<std::int16_t>(k + 1));
+  const RelevantEntry* entries = s.passes->entries.data() + pass.first;
+  for (int it = 0; it < iterations; ++it) {
+    const bool tracing = it < traced;
+    trace.clear();
+    exposure.Trace(tracing ? &trace : nullptr);
+    const float e = exposure.Exposure(pass, group.body_weight);
+    if (pass.total_grams != 0)
+      AccumulateValue(mask, e, group.sample_weight, bins, share.populations);
+    if (cec.count_amounts && cec.amount_window.Holds(e)) ++out.count;
+    if (!tracing || !(e > 0) || !Qualifies(mask, e, cec.windows)) continue;
+    buffer.Add(e, [&] {
+      if (trace.size() == pass.count) return trace;
+      std::vector<CecEntryResidue> fixed(pass.count);  // no draws: the food forms' residues
+      for (std::uint32_t i = 0; i < pass.count; ++i)
+        fixed[i].residue = (*s.residue)[entries[i].food_form];
+      return fixed;
+    });
+  }
+  exposure.Trace(nullptr);
+  buffer.Flush(out.records);
+}
+
 // Runs the persons of a share; `tick` is called once per person record.
 template <typename Tick>
 void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
@@ -240,6 +303,10 @@ void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
         const DayPass& pass = s.passes->Pass(g, k);
         if (dwloc) {
           RunDwlocPass(s, group, pass, k, mask, iterations, bins, share, exposure, !bins);
+          continue;
+        }
+        if (share.cec != nullptr) {
+          RunCecDayPass(s, g, k, mask, iterations, bins, share, exposure);
           continue;
         }
         if (pass.count == 0) continue;  // a non-consumer: counted in the totals only
@@ -296,14 +363,25 @@ void Merge(const PassShare& share, std::vector<PopulationAccumulators>& populati
 void RunSurveyPass(PassKind kind, const PassSetup& s,
                    std::vector<PopulationAccumulators>& populations, UserPort& port) {
   for (auto& p : populations) p.ClearSums();
-  const int iterations = kind == PassKind::Calibration ? 1 : s.iterations;
-  const bool bins = kind == PassKind::Main;
+  const int iterations = kind == PassKind::Calibration      ? 1
+                         : kind == PassKind::CecPreliminary ? s.preliminary_iterations
+                                                            : s.iterations;
+  const bool bins = kind != PassKind::Calibration;
   const std::size_t persons = s.data->PersonRecords();
   // The QA listing follows the survey in order: it is written in one piece.
   const std::size_t middle = s.split && s.qa == nullptr ? persons / 2 : persons;
   std::array<PassShare, 2> shares;
-  shares[0] = {0, middle, 0, populations};
-  shares[1] = {middle, persons, 0, populations};
+  shares[0].last = middle;
+  shares[0].populations = populations;
+  shares[1].first = middle;
+  shares[1].last = persons;
+  shares[1].populations = populations;
+  const bool gathers = s.cec != nullptr && kind != PassKind::Calibration && s.dwloc_tox == nullptr;
+  if (gathers) {
+    s.cec->shares.assign(2, CecShareOutput{});
+    shares[0].cec = &s.cec->shares[0];
+    shares[1].cec = &s.cec->shares[1];
+  }
   const double timer = TimerSeconds();
   if (s.monte_carlo != nullptr && kind != PassKind::Calibration && middle < persons)
     shares[1].skipped_draws = DrawsOf(s, 0, middle, iterations);

@@ -7,6 +7,7 @@
 
 #include "common/user_port.h"
 #include "engine/accumulators.h"
+#include "engine/cec_capture.h"
 #include "engine/consumption_data.h"
 #include "engine/distribution_tables.h"
 #include "engine/exposure.h"
@@ -15,7 +16,9 @@
 
 namespace acute {
 
-enum class PassKind { Calibration, Main };
+// The calibration pass, the preliminary pass of a critical exposure analysis (bins filled,
+// its own iteration count) and the main pass.
+enum class PassKind { Calibration, CecPreliminary, Main };
 
 // What a Monte Carlo pass draws from.
 struct MonteCarloSetup {
@@ -47,8 +50,12 @@ struct PassSetup {
   const std::vector<float>* dwloc_tox = nullptr;
   const WaterForms* water = nullptr;
   QaListing* qa = nullptr;
-  // Residue of each food form, for the QA listing.
+  // Residue of each food form, for the QA listing and the critical exposure records.
   const std::vector<float>* residue = nullptr;
+  // Critical exposure contribution: the iterations of the preliminary pass, and what the
+  // preliminary and main passes gather (null: nothing).
+  int preliminary_iterations = 1;
+  CecCapture* cec = nullptr;
 };
 
 // Runs the pass; throws RunEnds when Cancel is confirmed, ProgramEnds after "Error selecting

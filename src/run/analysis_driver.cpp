@@ -3,8 +3,12 @@
 #include <chrono>
 #include <ctime>
 
+#include "cec/cec_record_file.h"
+#include "cec/cec_report.h"
+#include "cec/cec_work_files.h"
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "common/list_reader.h"
 #include "common/print_writer.h"
 #include "common/version.h"
 #include "engine/bins.h"
@@ -13,6 +17,7 @@
 #include "engine/survey_pass.h"
 #include "reports/acute_report.h"
 #include "reports/plot_file.h"
+#include "run/cec_repeat.h"
 #include "run/run_setup.h"
 
 namespace acute {
@@ -68,6 +73,11 @@ ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
   throw RunEnds(message);
 }
 
+// Writes a work file on its own; a failure ends the run naming the file.
+void WriteWorkFile(const std::filesystem::path& path, const std::string& text, UserPort& port) {
+  if (!WriteFileAtomically(path, text)) CannotWrite(path, port);
+}
+
 // Stages a work file or a named copy in the run's set; a failure ends the run naming the file
 // and leaves the previous set whole.
 void StageFile(WorkFileSet& set, const std::filesystem::path& path, const std::string& text,
@@ -83,16 +93,85 @@ std::string CompletionMessage(const AnalysisSettings& s) {
   if (s.save_report == 1 && !s.report_file.empty())
     text +=
         (dwloc ? "DWLOC Report saved as file " : "Report saved as file ") + s.report_file + "\r\n";
+  if (s.cec_flag == 1 && !dwloc) text += "CEC file saved as file " + s.cec.file_name + "\r\n";
   if (s.save_plot == 1 && !s.plot_file.empty())
     text +=
         (dwloc ? "DWLOC Plot file saved as " : "Acute Plot file saved as ") + s.plot_file + "\r\n";
   return text;
 }
 
+CecRecordSource RecordSourceOf(const RunSetup& run) {
+  CecRecordSource src;
+  src.data = &run.consumption;
+  src.passes = &run.passes;
+  src.membership = &run.membership;
+  src.master = &run.master;
+  src.res = &run.tables.res;
+  return src;
+}
+
+FoodFormLabels ReadFoodFormLabels(const DataSession& session) {
+  const auto& files = session.support.SupportFile;
+  if (files.size() < 2) return {};
+  const auto path = FindFile(Resolve(session.folder, files[1]));
+  if (!path) return {};
+  try {
+    return ParseFoodFormLabels(ReadWholeFile(*path)).value_or(FoodFormLabels{});
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+}  // namespace
+
+CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSettings& cec,
+                                     const MasterLists* master, const ResidueData* residue) {
+  CecReportRequest q;
+  const DataSession& session = request.session;
+  q.folder = request.WorkFolder();
+  q.cec = cec;
+  q.two_day = request.form.two_day_average;
+  q.database_kind = session.support.DatabaseKind;
+  if (master != nullptr) {
+    q.names.code = master->RacCode;
+    q.names.name = master->RacName;
+  }
+  if (residue != nullptr) q.names.food_name = residue->RacFoodName;
+  q.labels = ReadFoodFormLabels(session);
+  q.threshold = request.specs.min_percent;
+  const auto& files = session.support.SupportFile;
+  if (files.size() > 7 && !files[7].empty())
+    q.household_file =
+        FindFile(Resolve(session.folder, files[7])).value_or(Resolve(session.folder, files[7]));
+  return q;
+}
+
+namespace {
+
+void MakeCecReport(const EngineRequest& request, const RunSetup& run, const ReportContext& ctx,
+                   std::optional<CumulativeResidues> cumulative, UserPort& port) {
+  CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
+  q.cumulative = std::move(cumulative);
+  q.progress_caption = run.caption;
+  CecExpos expos;
+  expos.counts[0] = static_cast<std::int16_t>(run.selected.size() - run.settings.custom.size());
+  expos.counts[1] = static_cast<std::int16_t>(run.settings.custom.size());
+  expos.counts[2] = run.settings.consumption_check_index;
+  expos.counts[3] = static_cast<std::int16_t>(run.master.RacCount());
+  expos.counts[4] = static_cast<std::int16_t>(run.master.FoodFormCount());
+  expos.cumulative = request.form.cumulative_cec ? 1 : 0;
+  for (const PopulationAccumulators& a : run.accumulators)
+    expos.users.push_back(UsersDistributionOf(a));
+  std::vector<std::string> names;
+  for (const ReportPopulation& p : ctx.populations) names.push_back(p.report_name);
+  WriteCecSections(q, run.cec_preliminary, names, expos, port);
+  WriteCecReport(q, port);
+}
+
 // The report step of a run: the last report and plot file in the work folder and their
 // copies under the names the run was given.
-void WriteRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome& out,
-                     UserPort& port) {
+ReportContext WriteRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome& out,
+                              UserPort& port) {
   const std::filesystem::path folder = request.session.WorkFolder();
   run.qa.reset();  // the QA listing is complete
   port.Progress(run.caption, "Compiling all reports");
@@ -115,13 +194,36 @@ void WriteRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome&
   }
   if (const auto failed = run.work_files.Commit()) CannotWrite(*failed, port);
   out.report_text = report.text;
+  return ctx;
+}
+
+// The CEC step of a run: the record file (and the per-chemical residues of a cumulative
+// request), then the CEC report and its copy.
+void WriteCecFiles(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
+                   EngineOutcome& out, UserPort& port) {
+  const std::filesystem::path folder = request.WorkFolder();
+  std::optional<CumulativeResidues> cumulative;
+  CecRecordSource source = RecordSourceOf(run);
+  if (request.form.cumulative_cec) {
+    cumulative = LoadCumulativeResidues(run.residue, port);
+    if (!cumulative) throw RunEnds("the per-chemical residues cannot be read");
+    WriteWorkFile(folder / kCumulativeFileName, CumulativeFileBytes(*cumulative), port);
+    source.chemical_count = [&c = *cumulative](std::int32_t r) { return c.ChemicalCount(r); };
+  }
+  WriteWorkFile(folder / kCecRecordFileName,
+                CecRecordFileText(ctx, run.cec_capture.record_iterations,
+                                  request.form.cumulative_cec, run.cec_capture.shares, source),
+                port);
+  MakeCecReport(request, run, ctx, std::move(cumulative), port);
+  out.saved_files.push_back(run.settings.cec.file_name);
 }
 
 EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
   RunSetup run = SetUpRun(request, std::move(settings), port);
   RunAnalysisPasses(run, port);
   EngineOutcome out;
-  WriteRunReports(request, run, out, port);
+  const ReportContext ctx = WriteRunReports(request, run, out, port);
+  if (run.cec) WriteCecFiles(request, run, ctx, out, port);
   port.Progress(run.caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(run.settings);
@@ -158,6 +260,7 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
 
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port) {
   try {
+    if (request.repeat_cec) return RunCecRepeat(request, port);
     AnalysisSettings settings = ReadRunSettings(request, port);
     if (settings.IsBatch()) return RunBatch(request, settings, port);
     return RunSingle(request, std::move(settings), port);

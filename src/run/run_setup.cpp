@@ -1,5 +1,6 @@
 #include "run/run_setup.h"
 
+#include "cec/cec_window.h"
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/str.h"
@@ -17,9 +18,14 @@ namespace {
   throw RunEnds(text);
 }
 
-void RefuseWhatIsNotBuilt(const AnalysisSettings& s, UserPort& port) {
-  if (s.cec_flag == 1)
-    CannotRun(port, "Critical exposure contribution files are not available in this version.");
+// A CEC request that a batch run or a DWLOC run cannot honour.
+void RefuseCec(const AnalysisSettings& s, UserPort& port) {
+  if (s.cec_flag != 1) return;
+  if (s.IsBatch()) CannotRun(port, kNoCecInBatchRuns);
+  if (s.dwloc == 1)
+    CannotRun(port,
+              "CEC file will not be generated in DWLOC mode. Use Acute analysis mode to generate "
+              "CEC file for this chemical.");
 }
 
 ConsumptionFiles ChosenList(const SupportData& support, const SetupData& setup,
@@ -147,7 +153,7 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
   run.settings = std::move(settings);
   run.caption = CaptionOf(run.settings);
   const std::string& caption = run.caption;
-  RefuseWhatIsNotBuilt(run.settings, port);
+  RefuseCec(run.settings, port);
   const bool occasions = run.settings.eating_occasion == 1;
   CheckAnalysisFiles(session.folder, session.support, occasions, port);
   run.setup = ReadSetupFile(session.folder, port);
@@ -175,6 +181,8 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
     run.settings.monte_carlo = 0;
     run.settings.iterations = 1;
   }
+  run.cec = run.settings.cec_flag == 1 && run.settings.dwloc == 0;
+  run.cec_preliminary_iterations = PreliminaryIterations(run.monte_carlo, run.settings.iterations);
   run.consumption = ReadConsumptionData(files, occasions, session.support.DatabaseKind, port);
   const bool dwloc = run.settings.dwloc == 1;
   if (dwloc) run.water = WaterFormsOf(run.master);
@@ -257,6 +265,52 @@ PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {
   return pass;
 }
 
+namespace {
+
+[[noreturn]] void StopCec(UserPort& port, const std::string& title, const std::string& text) {
+  Tell(port, title, text, Icon::Information);
+  throw RunEnds(text);
+}
+
+}  // namespace
+
+void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port) {
+  const CecSettings& cec = run.settings.cec;
+  const int n = run.settings.iterations;
+  const int m_prime = run.cec_preliminary_iterations;
+  CecCapture& capture = run.cec_capture;
+  capture = CecCapture{};
+  capture.count_amounts = cec.basis == 1;
+  capture.amount_window = {cec.low, cec.high, cec.high != 0};
+  pass.preliminary_iterations = m_prime;
+  pass.cec = &capture;
+  RunSurveyPass(PassKind::CecPreliminary, pass, run.accumulators, port);
+  pass.cec = nullptr;
+  std::vector<UsersDistribution> users;
+  std::vector<double> tallies;
+  for (const PopulationAccumulators& a : run.accumulators) {
+    users.push_back(UsersDistributionOf(a));
+    tallies.push_back(a.tot_n);
+  }
+  run.cec_preliminary = PopulationWindows(cec, users, true);
+  if (cec.basis == 1 && ExpectedRecords(capture.Count(), n, m_prime) > kMaxExpectedRecords)
+    StopCec(port, "Too many CEC records",
+            "Based on the preliminary exposure analysis used to calibrate this CEC analysis, it "
+            "is estimated that the low and high exposure amounts that you specified will "
+            "generate over 50,000 records. You must specify low and high exposure amounts with "
+            "a narrower band in order to reduce the number of cec records to less than 50,000.");
+  const int k = run.monte_carlo ? IterationCap(cec, tallies, m_prime) : 1;
+  if (k < n && cec.suppress_warning != 1) {
+    const std::string text = "CEC records will be generated only for the first" +
+                             Str(static_cast<std::int32_t>(k)) + " iterations in the MCA";
+    const Message question{"CEC file generator", text, Icon::Information, Buttons::OkCancel};
+    if (port.Show(question) != Answer::Ok) throw RunEnds(text);
+  }
+  capture = CecCapture{};
+  capture.windows = run.cec_preliminary;
+  capture.record_iterations = std::min(k, n);
+}
+
 void RunAnalysisPasses(RunSetup& run, UserPort& port) {
   const bool dwloc = run.settings.dwloc == 1;
   MonteCarloSetup mc;
@@ -269,6 +323,11 @@ void RunAnalysisPasses(RunSetup& run, UserPort& port) {
       LayOutDwlocBins(a, run.dwloc_tox[p] * a.max_bw / 0.03f);
     else
       LayOutAcuteBins(a);
+  }
+  if (run.cec) {
+    RunCecPreliminaryPass(run, pass, port);
+    for (PopulationAccumulators& a : run.accumulators) LayOutAcuteBins(a);
+    pass.cec = &run.cec_capture;
   }
   pass.qa = run.qa.get();
   RunSurveyPass(PassKind::Main, pass, run.accumulators, port);

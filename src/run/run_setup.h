@@ -10,6 +10,7 @@
 #include "common/work_files.h"
 #include "engine/accumulators.h"
 #include "engine/analysis_settings.h"
+#include "engine/cec_capture.h"
 #include "engine/consumption_data.h"
 #include "engine/distribution_tables.h"
 #include "engine/exposure.h"
@@ -47,6 +48,13 @@ struct RunSetup {
   // Monte Carlo runs only.
   bool monte_carlo = false;
   DistributionTables distributions;
+  // Critical exposure contribution runs only: the preliminary iterations M', the widened
+  // window of each population from the preliminary pass, and what the main pass gathered
+  // (its windows and record iterations K included).
+  bool cec = false;
+  int cec_preliminary_iterations = 1;
+  std::vector<CecWindow> cec_preliminary;
+  CecCapture cec_capture;
 };
 
 // The settings of the pass file in the work folder, after its header check.
@@ -69,7 +77,12 @@ RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& b
 // the run has one (the pass points to it).
 PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc);
 
-// The calibration pass, the bin layout of every population and the main pass.
+// The preliminary pass of a critical exposure analysis: the window of every population,
+// the record limit and the iteration cap with its question (each may end the run).
+void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port);
+
+// The calibration pass, the bin layout of every population, the preliminary pass of a
+// critical exposure analysis (which may end the run after its checks) and the main pass.
 void RunAnalysisPasses(RunSetup& run, UserPort& port);
 
 // True when the group must be skipped for lack of drinking-water data.

@@ -47,6 +47,18 @@ struct MainForm {
   std::string dwloc_name;
   bool qa_listing = false;  // "QA DWLOC"
 
+  // The CEC file generator.
+  bool save_cec = false;  // "Save CEC File"
+  std::string cec_name;
+  std::string cec_records = "40000";  // "Max number of printed records (1-40000)"
+  std::string cec_min_percent;        // minimum individual exposure contribution (%)
+  int cec_basis = 0;                  // 0 "Percentile Amounts", 1 "Exposure Amounts", -1 none
+  std::string cec_low = "99";         // percentile, or exposure amount on the amount basis
+  std::string cec_high = "100";
+  bool cec_excel = false;     // "Excel Format"
+  bool cec_suppress = false;  // "Suppress CEC warning"
+  bool cumulative_cec = false;
+
   std::vector<bool> standard;  // one per standard population, in table order
   struct Custom {
     CustomPopulation population;
@@ -76,6 +88,19 @@ std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPor
 // after a message when another run holds it (or it cannot be made).
 std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, UserPort& port);
 
+// Redo Last CEC: checks the CEC settings against the work files of the last run, writes the
+// short pass file and rebuilds the CEC report. std::nullopt when a check refused (its
+// message has been shown).
+std::optional<EngineOutcome> RedoLastCec(const MainForm& form, const DataSession& session,
+                                         UserPort& port);
+
+// The CEC checks shared by the run start and Redo Last CEC: printed records 1..40000
+// (`records_title` on its message) and the minimum contribution from `min_low` to 50; the
+// basis and the window.
+bool CheckCecLimits(const MainForm& form, double min_low, const char* records_title,
+                    UserPort& port);
+bool CheckCecWindow(const MainForm& form, UserPort& port);
+
 // A report or plot name with its extension set: kept when it ends in `extension`, the old
 // extension replaced otherwise, appended when there is none.
 std::string WithExtension(const std::string& name, const std::string& extension);
@@ -89,5 +114,7 @@ AnalysisSettings SettingsFromForm(const MainForm& form, const DataSession& sessi
 bool CheckIterationsField(const std::string& text, UserPort& port);
 bool CheckSeedField(const std::string& text, UserPort& port);
 FormSettings FormSettingsFromForm(const MainForm& form);
+// The CEC block of the pass file for this form (no checks).
+CecSettings CecSettingsFromForm(const MainForm& form);
 
 }  // namespace acute

@@ -49,12 +49,20 @@ ReportChoice ReportOf(const MainForm& f) {
   return {f.save_report, f.report_name, ".AC10", "Acute Report file "};
 }
 
-bool CheckModeNotices(const MainForm& f, UserPort& port) {
+bool CheckModeNotices(MainForm& f, UserPort& port) {
   if (f.dwloc_mode) {
     if (!TrimBlanks(f.report_name).empty())
       Tell(port, kWarning,
            "You have entered a name for the Acute report but you are running a DWLOC analysis.",
            Icon::Information);
+    if (f.save_cec) {
+      const Message question{"DWLOC analysis",
+                             "CEC file will not be generated in DWLOC mode. Use Acute analysis "
+                             "mode to generate CEC file for this chemical.",
+                             Icon::Information, Buttons::OkCancel};
+      if (port.Show(question) != Answer::Ok) return false;
+      f.save_cec = false;
+    }
     if (f.save_dwloc && TrimBlanks(f.dwloc_name).empty())
       return Refuse(port, kWarning,
                     "If you want DWLOC report file to be saved, you must specify a valid file "
@@ -73,7 +81,7 @@ bool CheckModeNotices(const MainForm& f, UserPort& port) {
   return true;
 }
 
-bool CheckOutputs(const MainForm& f, const std::string& folder, UserPort& port) {
+bool CheckOutputs(MainForm& f, const std::string& folder, UserPort& port) {
   if (f.save_plot && TrimBlanks(f.plot_name).empty())
     return Refuse(port, kWarning,
                   "If you want plot file to be saved, you must specify a valid name for this "
@@ -107,6 +115,74 @@ bool CheckDwloc(const MainForm& f, UserPort& port) {
   return true;
 }
 
+}  // namespace
+
+// Printed records 1..40000 (`records_title` for the message), then the minimum contribution
+// from `min_low` to 50.
+bool CheckCecLimits(const MainForm& f, double min_low, const char* records_title, UserPort& port) {
+  double records = 0, min_percent = 0;
+  if (!ParseNumber(TrimBlanks(f.cec_records), records) || records < 1 || records > 40000)
+    return Refuse(port, records_title,
+                  "Number of printed CEC records must be between 1 and 40000.");
+  if (!ParseNumber(TrimBlanks(f.cec_min_percent), min_percent) || min_percent < min_low ||
+      min_percent > 50)
+    return Refuse(port, kWarning,
+                  std::string("When generating a CEC file, you must specify a minimum exposure "
+                              "contribution for individual ingredient and foodform combination "
+                              "of between ") +
+                      (min_low == 1 ? "1" : "0.1") + " and 50%.");
+  return true;
+}
+
+bool CheckCecWindow(const MainForm& f, UserPort& port) {
+  constexpr const char* kTitle = "Checking CEC Parameters";
+  if (f.cec_basis != 0 && f.cec_basis != 1) {
+    Tell(port, kTitle,
+         "You must specify the use of Percentile Amounts or Exposure Amounts for the CEC analysis",
+         Icon::Exclamation);
+    return false;
+  }
+  double low = 0, high = 0;
+  const bool low_ok = ParseNumber(TrimBlanks(f.cec_low), low);
+  const bool high_ok = ParseNumber(TrimBlanks(f.cec_high), high);
+  if (f.cec_basis == 1) {
+    if (!high_ok) {
+      Tell(port, kTitle, "High Exposure Amount must be all numeric.", Icon::Exclamation);
+      return false;
+    }
+    if (!low_ok) {
+      Tell(port, kTitle, "Low Exposure Amount must be all numeric.", Icon::Exclamation);
+      return false;
+    }
+    // A high amount of 0 leaves the window open upwards.
+    if (high != 0 && high <= low)
+      return Refuse(port, kTitle,
+                    "In CEC set up, high exposure amount cannot be less than or equal to low "
+                    "exposure amount.");
+    return true;
+  }
+  if (!low_ok || !high_ok || high <= low)
+    return Refuse(port, kTitle,
+                  "In CEC set up, high percentile cannot be less than or equal to low percentile.");
+  return true;
+}
+
+namespace {
+
+bool CheckCec(const MainForm& f, const std::string& folder, UserPort& port) {
+  if (!f.save_cec) return true;
+  if (TrimBlanks(f.cec_name).empty())
+    return Refuse(port, kWarning,
+                  "If you want to generate a CEC file, you must specify a valid file name (*.CEC)");
+  const std::string name = OutputPath(f.cec_name, folder, f.cec_excel ? ".CSV" : ".CEC");
+  if (FindFile(name) &&
+      !Confirm(port,
+               "CEC file " + name + " already exists. Do you want to write over the old file?"))
+    return false;
+  if (!CheckCecLimits(f, 0.1, "Checking CEC Parameters", port)) return false;
+  return CheckCecWindow(f, port);
+}
+
 bool CheckToxicology(const MainForm& f, UserPort& port) {
   const float arfd = NumberOf(f.arfd);
   const float noel = NumberOf(f.noel);
@@ -123,6 +199,7 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
                     "PAD data entry form.");
   }
   if (!CheckDwloc(f, port)) return false;
+  if (!CheckCec(f, f.residue->ResFolder, port)) return false;
   if (f.monte_carlo && !f.residue->OffersMonteCarlo())
     return Refuse(port, kWarning,
                   "This residue file has no residue distribution lines; a Monte Carlo analysis "
@@ -139,6 +216,13 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
   return true;
 }
 
+int PopulationCount(const MainForm& f) {
+  int n = 0;
+  for (bool b : f.standard) n += b ? 1 : 0;
+  for (const auto& c : f.custom) n += TrimBlanks(c.population.name).empty() ? 0 : 1;
+  return n;
+}
+
 }  // namespace
 
 bool CheckPopulations(const MainForm& f, UserPort& port) {
@@ -149,6 +233,11 @@ bool CheckPopulations(const MainForm& f, UserPort& port) {
     return Refuse(port, kWarning,
                   "At least one standard population must be checked OR one custom population "
                   "defined.");
+  if (f.save_cec && f.cec_basis == 1 && PopulationCount(f) > 1)
+    return Refuse(port, "Checking CEC Parameters",
+                  "You cannot perform CEC analysis with exposure amount boundaries if more than "
+                  "subpopulation is being evaluated. Run with a single population or change CEC "
+                  "basis to 'Percentile Amounts'.");
   for (std::size_t i = 0; i < f.custom.size(); ++i) {
     const auto& c = f.custom[i];
     if (!TrimBlanks(c.population.name).empty() && !c.defined)
@@ -162,7 +251,7 @@ bool CheckPopulations(const MainForm& f, UserPort& port) {
 
 namespace {
 
-bool CheckForm(const MainForm& f, const std::string& folder, UserPort& port) {
+bool CheckForm(MainForm& f, const std::string& folder, UserPort& port) {
   if (!f.residue)
     return Refuse(port, kWarning,
                   "You must open a residue file or a batch file before you can start the "
@@ -226,6 +315,7 @@ FormSettings FormSettingsFromForm(const MainForm& f) {
   s.reversal = f.eating_occasion && f.reversal;
   s.half_life_hours = NumberOf(f.half_life);
   s.hold_residues = f.hold_residues && f.eating_occasion && f.monte_carlo;
+  s.cumulative_cec = f.save_cec && !f.dwloc_mode && f.cumulative_cec;
   return s;
 }
 
@@ -247,6 +337,20 @@ RdlRow RowOf(const RdlLine& line, const RdfTables* rdf) {
   row.first_value = rdf->RdfFirstValue[k];
   row.check_record = row.value_count > 0 ? row.first_record : 0;
   return row;
+}
+
+CecSettings CecSettingsFromForm(const MainForm& f) {
+  CecSettings c;
+  c.max_records = static_cast<std::int32_t>(std::nearbyint(NumberOf(f.cec_records)));
+  c.min_percent = NumberOf(f.cec_min_percent);
+  c.file_name = WithExtension(TrimBlanks(f.cec_name), f.cec_excel ? ".CSV" : ".CEC");
+  c.basis = static_cast<std::int16_t>(f.cec_basis == 1 ? 1 : 0);
+  c.low = NumberOf(f.cec_low);
+  c.high = NumberOf(f.cec_high);
+  c.excel = f.cec_excel ? 1 : 0;
+  c.suppress_warning = f.cec_suppress ? 1 : 0;
+  c.cumulative = f.cumulative_cec ? 1 : 0;
+  return c;
 }
 
 AnalysisSettings CommonSettingsFromForm(const MainForm& f, const DataSession& session) {
@@ -286,12 +390,14 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
   for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k)
     if (r.Rdl[k].type != 0) s.rdl_rows.push_back(RowOf(r.Rdl[k], rdf));
   s.max_rdl_index = r.MaxRdlIndex;
+  s.cec_flag = f.save_cec && !f.dwloc_mode ? 1 : 0;
+  if (s.cec_flag == 1) s.cec = CecSettingsFromForm(f);
   return s;
 }
 
 namespace {
 
-std::optional<AnalysisSettings> PrepareSingleRun(const MainForm& form, const DataSession& session,
+std::optional<AnalysisSettings> PrepareSingleRun(MainForm& form, const DataSession& session,
                                                  UserPort& port) {
   const std::string folder = form.residue ? form.residue->ResFolder : "";
   if (!CheckForm(form, folder, port)) return std::nullopt;
@@ -333,9 +439,10 @@ std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, Us
   return std::nullopt;
 }
 
-std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
+std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const DataSession& session,
                                             UserPort& port, const std::string& date,
                                             const std::string& time) {
+  MainForm form = original;  // a DWLOC run clears the CEC box of its own copy
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return std::nullopt;
   const auto specs = ReportSpecsForRun(session, port);

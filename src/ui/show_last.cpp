@@ -10,6 +10,8 @@ const std::vector<LastReportFile>& LastReportFiles() {
        "There is no Acute analysis in the current directory to display.", ReportKind::Acute},
       {"last-plot", "plot.tmp", "Show Last Plot File",
        "There is no last plot file in the current directory to display.", ReportKind::Plot},
+      {"last-cec", "cec4.tmp", "Show Last CEC File",
+       "There is no CEC file in the current directory to display.", ReportKind::Cec},
       {"last-dwloc", "dwloc.tmp", "Show last DWLOC Analysis",
        "There is no DWLOC analysis in the current directory to display.", ReportKind::Dwloc},
       {"last-dwloc-plot", "DWPlot.tmp", "Show Last DWLOC Plot File",

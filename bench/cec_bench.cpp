@@ -1,0 +1,107 @@
+// Whole-run timing of a critical exposure contribution request: the full-size sample Monte
+// Carlo analysis (28,358 persons, populations 1 to 5, SAMPLEMC, 1,000 iterations, seed 1,
+// Mersenne Twister) without CEC, then with a CEC request for the 99th to 100th percentiles
+// (the preliminary pass, the records and the report), then the report step alone (Redo Last
+// CEC over the same work files: reading them, sorting, critical foods and the report).
+//
+//   build/release/bench/cec_bench [ITERATIONS]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "cec/cec_work_files.h"
+#include "common/list_reader.h"
+#include "common/scripted_port.h"
+#include "engine/pass_file.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_reader.h"
+#include "run/analysis_driver.h"
+#include "sample_data/sample_data.h"
+#include "ui/main_form.h"
+
+using namespace acute;
+
+namespace {
+
+double Seconds(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+MainForm Form(const DataSession& session, int iterations) {
+  ScriptedPort port;
+  MainForm form;
+  form.residue = ReadResidueFile(session.setup.ResFolder + "SAMPLEMC.R10", session.support, port);
+  form.TakeEndpointsFromResidueFile();
+  form.standard.assign(session.support.StandardPopulationCount(), false);
+  for (int p = 0; p < 5; ++p) form.standard[p] = true;
+  form.monte_carlo = true;
+  form.iterations = std::to_string(iterations);
+  form.seed = "1";
+  form.mersenne_twister = true;
+  return form;
+}
+
+// Writes the pass file of `form` and times the engine on it.
+double TimeEngine(const DataSession& session, const MainForm& form, const RdfTables& rdf) {
+  WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
+                {session.support.DatabaseKind, session.support.StandardPopulationCount()});
+  ScriptedPort port;
+  EngineRequest request{session, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
+  const auto start = std::chrono::steady_clock::now();
+  const EngineOutcome outcome = RunEngine(request, port);
+  const double t = Seconds(start);
+  if (!outcome.completed) {
+    std::fprintf(stderr, "the run did not complete: %s\n", port.LastMessage().c_str());
+    std::exit(1);
+  }
+  return t;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int iterations = argc > 1 ? std::atoi(argv[1]) : 1000;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "acute-cec-bench";
+  std::filesystem::remove_all(folder);
+  sample::WriteSampleData(folder, sample::SampleOptions{});
+  ScriptedPort port;
+  const DataSession session = OpenDataSession(folder, port);
+  MainForm form = Form(session, iterations);
+  RdfTables rdf;
+  if (SetUpRdfs(*form.residue, session.folder / kRdfScratchFileName, false, port, rdf) !=
+      RdfSetUp::Ok) {
+    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
+    return 1;
+  }
+  const double plain = TimeEngine(session, form, rdf);
+  form.save_cec = true;
+  form.cec_name = (folder / "bench").string();
+  form.cec_min_percent = "1";
+  form.cec_records = "40000";
+  form.cec_low = "99";
+  form.cec_high = "100";
+  form.cec_suppress = true;
+  const double with_cec = TimeEngine(session, form, rdf);
+
+  int cumulative = 0;
+  const auto sections = ParseSections(ReadWholeFile(folder / kCecSectionsFileName), cumulative);
+  form.cec_name = (folder / "redo").string();
+  ScriptedPort redo_port;
+  auto start = std::chrono::steady_clock::now();
+  const auto redo = RedoLastCec(form, session, redo_port);
+  const double report = Seconds(start);
+  if (!redo || !redo->completed) {
+    std::fprintf(stderr, "the report step did not complete: %s\n", redo_port.LastMessage().c_str());
+    return 1;
+  }
+  std::printf("iterations %d, populations 1-5, CEC window 99th-100th percentile\n", iterations);
+  std::printf("engine without CEC: %.3f s\n", plain);
+  std::printf("engine with CEC:    %.3f s  (ratio %.2f)\n", with_cec, with_cec / plain);
+  std::printf("report step alone (Redo Last CEC): %.3f s\n", report);
+  std::printf("records per population in the preliminary window:");
+  for (const CecSection& s : sections) std::printf(" %zu", s.records.size());
+  std::printf("\n");
+  std::filesystem::remove_all(folder);
+  return 0;
+}

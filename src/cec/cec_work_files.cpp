@@ -1,0 +1,234 @@
+#include "cec/cec_work_files.h"
+
+#include <cmath>
+#include <sstream>
+
+#include "common/file_names.h"
+#include "common/list_reader.h"
+#include "common/print_writer.h"
+#include "common/str.h"
+
+namespace acute {
+namespace {
+
+std::vector<double> Numbers(const std::string& line, const char* file) {
+  std::vector<double> values;
+  ListReader in(line);
+  try {
+    while (!in.AtEnd()) {
+      const double v = in.ReadDouble();
+      if (!std::isfinite(v)) throw CecFileError(file, "a number out of range");
+      values.push_back(v);
+    }
+  } catch (const ListReadError& e) {
+    throw CecFileError(file, std::string(e.what()) + " in \"" + line + "\"");
+  }
+  return values;
+}
+
+class Lines {
+ public:
+  Lines(const std::string& text, const char* file) : lines_(SplitLines(text)), file_(file) {}
+  bool AtEnd() const { return next_ >= lines_.size(); }
+  const std::string& Next() {
+    if (AtEnd()) throw CecFileError(file_, "it ends too early");
+    return lines_[next_++];
+  }
+  std::vector<double> NextNumbers(std::size_t at_least) {
+    std::vector<double> v = Numbers(Next(), file_);
+    if (v.size() < at_least) throw CecFileError(file_, "a line lacks numbers");
+    return v;
+  }
+  const char* file() const { return file_; }
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+  const char* file_;
+};
+
+int CountOf(double v, const char* file) {
+  if (v < 0 || v > 1e9) throw CecFileError(file, "a count out of range");
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::int32_t CecFileRecord::Nx() const {
+  double v = 0;
+  if (line1.size() < 4 || !ParseNumber(TrimBlanks(line1.substr(line1.size() - 4)), v) || v < 1)
+    return 1;
+  return static_cast<std::int32_t>(v);
+}
+
+bool CecRecordFile::PerKg() const {
+  for (const std::string& l : header)
+    if (l == "Exposures divided by body weight") return true;
+  return false;
+}
+
+CecRecordFile ParseCecRecordFile(const std::string& text) {
+  const char* file = "cec1.tmp";
+  Lines in(text, file);
+  CecRecordFile f;
+  f.cumulative = CountOf(in.NextNumbers(1)[0], file);
+  for (;;) {
+    const std::string& l = in.Next();
+    if (l == "9999") break;
+    f.header.push_back(l);
+  }
+  in.Next();  // the empty line after "9999"
+  for (;;) {
+    const std::string& line1 = in.Next();
+    if (line1.rfind("Total Number of CEC records", 0) == 0) break;
+    CecFileRecord r;
+    r.line1 = line1;
+    const std::vector<double> v = in.NextNumbers(4);
+    r.e = static_cast<float>(v[0]);
+    r.sample_weight = static_cast<std::int32_t>(v[1]);
+    const int nf = CountOf(v[2], file);
+    const int np = CountOf(v[3], file);
+    if (v.size() < 4 + static_cast<std::size_t>(np)) throw CecFileError(file, "a short line 2");
+    for (int i = 0; i < np; ++i) r.populations.push_back(static_cast<int>(v[4 + i]));
+    for (int i = 0; i < nf; ++i) r.food_lines.push_back(in.Next());
+    in.Next();
+    f.records.push_back(std::move(r));
+  }
+  return f;
+}
+
+std::vector<CecSection> SectionsOf(const CecRecordFile& file, const CecSettings& cec,
+                                   const std::vector<CecWindow>& preliminary,
+                                   const std::vector<std::string>& names) {
+  std::vector<CecSection> sections;
+  for (std::size_t p = 0; p < names.size(); ++p) {
+    CecSection s;
+    s.number = static_cast<int>(p + 1);
+    s.name = names[p];
+    s.basis = cec.basis;
+    s.low = cec.low;
+    s.high = cec.high;
+    s.preliminary = p < preliminary.size() ? preliminary[p] : CecWindow{};
+    for (const CecFileRecord& r : file.records) {
+      bool listed = false;
+      for (int q : r.populations) listed = listed || q == s.number;
+      if (listed && s.preliminary.Holds(r.e)) s.records.push_back(r);
+    }
+    sections.push_back(std::move(s));
+  }
+  return sections;
+}
+
+std::string SectionsText(int cumulative, const std::vector<CecSection>& sections) {
+  PrintWriter w;
+  w.Line(Str(static_cast<std::int32_t>(cumulative)));
+  for (const CecSection& s : sections) {
+    w.Line(Str(static_cast<std::int32_t>(s.number)) + "  " + s.name);
+    w.Line(Str(static_cast<std::int32_t>(s.records.size())));
+    w.Line(Str(s.basis));
+    if (s.basis == 0)
+      w.Num(s.low).Num(s.preliminary.low).Num(s.high).Num(s.preliminary.high).EndLine();
+    else
+      w.Num(s.low).Num(s.high).EndLine();
+    for (const CecFileRecord& r : s.records) {
+      w.Line(r.line1);
+      w.Num(static_cast<std::int32_t>(r.food_lines.size())).Num(r.e).Num(r.sample_weight);
+      w.EndLine();
+      for (const std::string& l : r.food_lines) w.Line(l);
+    }
+  }
+  return w.Contents();
+}
+
+std::vector<CecSection> ParseSections(const std::string& text, int& cumulative) {
+  const char* file = kCecSectionsFileName;
+  Lines in(text, file);
+  cumulative = CountOf(in.NextNumbers(1)[0], file);
+  std::vector<CecSection> sections;
+  while (!in.AtEnd()) {
+    CecSection s;
+    const std::string head = TrimBlanks(in.Next());
+    const std::size_t blank = head.find(' ');
+    double number = 0;
+    if (!ParseNumber(head.substr(0, blank), number)) throw CecFileError(file, "no population line");
+    s.number = static_cast<int>(number);
+    s.name = blank == std::string::npos ? "" : head.substr(std::min(head.size(), blank + 2));
+    const int count = CountOf(in.NextNumbers(1)[0], file);
+    s.basis = static_cast<std::int16_t>(in.NextNumbers(1)[0] == 1 ? 1 : 0);
+    if (s.basis == 0) {
+      const std::vector<double> v = in.NextNumbers(4);
+      s.low = static_cast<float>(v[0]);
+      s.high = static_cast<float>(v[2]);
+      s.preliminary = {static_cast<float>(v[1]), static_cast<float>(v[3]), s.high != 100};
+    } else {
+      const std::vector<double> v = in.NextNumbers(2);
+      s.low = static_cast<float>(v[0]);
+      s.high = static_cast<float>(v[1]);
+      s.preliminary = {s.low, s.high, s.high != 0};
+    }
+    for (int i = 0; i < count; ++i) {
+      CecFileRecord r;
+      r.line1 = in.Next();
+      const std::vector<double> v = in.NextNumbers(3);
+      const int nf = CountOf(v[0], file);
+      r.e = static_cast<float>(v[1]);
+      r.sample_weight = static_cast<std::int32_t>(v[2]);
+      for (int k = 0; k < nf; ++k) r.food_lines.push_back(in.Next());
+      s.records.push_back(std::move(r));
+    }
+    sections.push_back(std::move(s));
+  }
+  return sections;
+}
+
+std::string ExposText(const CecExpos& expos) {
+  PrintWriter w;
+  for (std::int16_t c : expos.counts) w.Num(c);
+  w.EndLine();
+  w.Line(Str(static_cast<std::int32_t>(expos.cumulative)));
+  for (const UsersDistribution& d : expos.users) {
+    w.Num(static_cast<std::int32_t>(d.empty ? 0 : d.top)).Num(static_cast<float>(d.total));
+    w.EndLine();
+    for (int k = 0; k <= (d.empty ? 0 : d.top); ++k)
+      w.Num(static_cast<std::int32_t>(k)).Num(d.bound[k]).Num(d.cum[k]).EndLine();
+  }
+  return w.Contents();
+}
+
+CecExpos ParseExpos(const std::string& text) {
+  const char* file = kCecExposFileName;
+  Lines in(text, file);
+  CecExpos x;
+  const std::vector<double> counts = in.NextNumbers(5);
+  for (int i = 0; i < 5; ++i) x.counts[i] = static_cast<std::int16_t>(counts[i]);
+  x.cumulative = CountOf(in.NextNumbers(1)[0], file);
+  while (!in.AtEnd()) {
+    UsersDistribution d;
+    const std::vector<double> head = in.NextNumbers(2);
+    d.top = CountOf(head[0], file);
+    if (d.top >= kBinCount) throw CecFileError(file, "a bin count out of range");
+    d.total = head[1];
+    d.empty = !(d.total > 0);
+    for (int k = 0; k <= d.top; ++k) {
+      const std::vector<double> v = in.NextNumbers(3);
+      if (static_cast<int>(v[0]) != k) throw CecFileError(file, "bins out of order");
+      d.bound[k] = static_cast<float>(v[1]);
+      d.cum[k] = v[2];
+    }
+    x.users.push_back(d);
+  }
+  return x;
+}
+
+}  // namespace acute

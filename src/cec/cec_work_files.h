@@ -1,0 +1,80 @@
+#pragma once
+// The work files between the record file and the report: "cec1.tmp" read back, "cec2.tmp"
+// (each population's records inside its preliminary window) and "expos.tmp" (each
+// population's users' distribution of the main pass, for a later Redo Last CEC).
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cec/cec_window.h"
+#include "engine/analysis_settings.h"
+
+namespace acute {
+
+inline constexpr const char* kCecSectionsFileName = "cec2.tmp";
+inline constexpr const char* kCecExposFileName = "expos.tmp";
+inline constexpr const char* kCecRankedFileName = "cec3.tmp";
+inline constexpr const char* kCecRankedCumulativeFileName = "cec3b.tmp";
+inline constexpr const char* kCecReportFileName = "cec4.tmp";
+
+// A work file that does not have the layout its writer gives it.
+class CecFileError : public std::runtime_error {
+ public:
+  CecFileError(const std::string& file, const std::string& what)
+      : std::runtime_error("The work file " + file + " is damaged: " + what + ".") {}
+};
+
+// One record as the work files carry it.
+struct CecFileRecord {
+  std::string line1;  // "number,  PID, household, day, sex, age, bw, NF, NX"
+  float e = 0;
+  std::int32_t sample_weight = 0;
+  std::vector<int> populations;         // cec1.tmp only
+  std::vector<std::string> food_lines;  // as written to cec1.tmp
+
+  std::int32_t Nx() const;
+};
+
+struct CecRecordFile {
+  int cumulative = 0;
+  std::vector<std::string> header;  // the lines after the first, up to "9999"
+  std::vector<CecFileRecord> records;
+
+  bool PerKg() const;  // "Exposures divided by body weight"
+};
+
+// Splits a text file into lines without their CR LF.
+std::vector<std::string> SplitLines(const std::string& text);
+
+CecRecordFile ParseCecRecordFile(const std::string& text);
+
+// One population's section of "cec2.tmp".
+struct CecSection {
+  int number = 0;
+  std::string name;
+  std::int16_t basis = 0;
+  float low = 0, high = 0;  // percentiles as the user gave them, or the amounts
+  CecWindow preliminary;    // percentile basis: the widened window of the preliminary pass
+  std::vector<CecFileRecord> records;
+};
+
+// The sections of every population: the records that list it and lie in its window.
+std::vector<CecSection> SectionsOf(const CecRecordFile& file, const CecSettings& cec,
+                                   const std::vector<CecWindow>& preliminary,
+                                   const std::vector<std::string>& names);
+
+std::string SectionsText(int cumulative, const std::vector<CecSection>& sections);
+std::vector<CecSection> ParseSections(const std::string& text, int& cumulative);
+
+// "expos.tmp": the five counts of its first line, the cumulative flag and the
+// distributions.
+struct CecExpos {
+  std::int16_t counts[5] = {0, 0, 0, 0, 0};
+  int cumulative = 0;
+  std::vector<UsersDistribution> users;
+};
+std::string ExposText(const CecExpos& expos);
+CecExpos ParseExpos(const std::string& text);
+
+}  // namespace acute

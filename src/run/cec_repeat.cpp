@@ -1,0 +1,118 @@
+#include "run/cec_repeat.h"
+
+#include "cec/cec_report.h"
+#include "cec/cec_work_files.h"
+#include "common/errors.h"
+#include "common/file_names.h"
+#include "common/list_reader.h"
+#include "common/print_writer.h"
+#include "common/scripted_port.h"
+#include "engine/pass_file.h"
+#include "inputs/master_lists.h"
+#include "inputs/residue_reader.h"
+
+namespace acute {
+namespace {
+
+constexpr const char* kCaption = "Acute Analysis Progress Report";
+constexpr const char* kResidueLine = "Residue file = ";
+constexpr const char* kMinimumLine = "Minimum exposure contribution =";
+
+std::optional<std::string> ReadIfThere(const std::filesystem::path& path) {
+  const auto found = FindFile(path);
+  if (!found) return std::nullopt;
+  try {
+    return ReadWholeFile(*found);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+// The header lines of "cec1.tmp" (empty when it cannot be read).
+std::vector<std::string> RecordHeader(const std::filesystem::path& folder) {
+  const auto text = ReadIfThere(folder / kCecRecordFileName);
+  std::vector<std::string> header;
+  if (!text) return header;
+  for (const std::string& line : SplitLines(*text)) {
+    if (line == "9999") break;
+    header.push_back(line);
+  }
+  return header;
+}
+
+// The residue file of the last run, read quietly: its food names label the report.
+std::optional<ResidueData> LastResidueFile(const std::vector<std::string>& header,
+                                           const DataSession& session) {
+  for (const std::string& line : header)
+    if (line.rfind(kResidueLine, 0) == 0) {
+      ScriptedPort quiet;
+      const auto path = FindFile(line.substr(std::string(kResidueLine).size()));
+      if (!path) return std::nullopt;
+      return ReadResidueFile(*path, session.support, quiet);
+    }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<LastCecRun> ReadLastCecRun(const std::filesystem::path& folder) {
+  const auto text = ReadIfThere(folder / kCecSectionsFileName);
+  if (!text) return std::nullopt;
+  LastCecRun last;
+  try {
+    const std::vector<CecSection> sections = ParseSections(*text, last.cumulative);
+    if (sections.empty()) return std::nullopt;
+    last.basis = sections[0].basis;
+    last.low = sections[0].low;
+    last.high = sections[0].high;
+  } catch (const CecFileError&) {
+    return std::nullopt;
+  }
+  for (const std::string& line : RecordHeader(folder)) {
+    double v = 0;
+    if (line.rfind(kResidueLine, 0) == 0)
+      last.residue_folder = FolderPart(line.substr(std::string(kResidueLine).size()));
+    if (line.rfind(kMinimumLine, 0) == 0 && line.size() > 1 &&
+        ParseNumber(TrimBlanks(line.substr(std::string(kMinimumLine).size(),
+                                           line.size() - std::string(kMinimumLine).size() - 1)),
+                    v))
+      last.min_percent = static_cast<float>(v);
+  }
+  return last;
+}
+
+EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
+  const std::filesystem::path folder = request.WorkFolder();
+  const CecSettings cec = ReadShortPassFile(request.session.folder / kPassFileName, port);
+  EngineOutcome out;
+  if (!FindFile(folder / kCecExposFileName)) {
+    Tell(port, "Repeat CEC",
+         "Can't repeat CEC analysis; file 'expos.tmp' has been deleted since last run.",
+         Icon::Information);
+    return out;
+  }
+  port.Progress(kCaption, "Setting up analysis");
+  const MasterLists master = ReadMasterLists(request.session.folder, request.session.support, port);
+  const auto residue = LastResidueFile(RecordHeader(folder), request.session);
+  CecReportRequest q = CecReportRequestFor(request, cec, &master, residue ? &*residue : nullptr);
+  if (!residue) q.names.food_name = master.RacName;
+  if (request.form.cumulative_cec && residue) {
+    q.cumulative = LoadCumulativeResidues(*residue, port);
+    if (q.cumulative &&
+        !WriteFileAtomically(folder / kCumulativeFileName, CumulativeFileBytes(*q.cumulative)))
+      q.cumulative.reset();
+  }
+  q.progress_caption = kCaption;
+  try {
+    WriteCecReport(q, port);
+  } catch (const RunEnds&) {
+    return out;
+  }
+  out.completed = true;
+  out.saved_files.push_back(cec.file_name);
+  out.completion_message = "CEC Regenerated and saved as " + cec.file_name;
+  Tell(port, "CEC Regeneration", out.completion_message, Icon::Information);
+  return out;
+}
+
+}  // namespace acute

@@ -1,0 +1,126 @@
+// Cumulative CEC on the sample two-chemical residue file: every food line names the record
+// its residue was drawn from and that record's chemical count, and the chemicals' shares of
+// each interval add up to 100 %.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "cec/cec_work_files.h"
+#include "common/list_reader.h"
+#include "common/scripted_port.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_reader.h"
+#include "sample_data/sample_data.h"
+#include "support/test_support.h"
+#include "ui/main_form.h"
+
+namespace acute {
+namespace {
+
+std::vector<float> Singles(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> bytes(std::istreambuf_iterator<char>(in), {});
+  std::vector<float> v(bytes.size() / 4);
+  std::memcpy(v.data(), bytes.data(), v.size() * 4);
+  return v;
+}
+
+std::vector<std::string> Split(const std::string& line) {
+  std::vector<std::string> out;
+  std::stringstream ss(line);
+  std::string item;
+  while (std::getline(ss, item, ',')) out.push_back(item);
+  return out;
+}
+
+TEST(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
+  testing::ScratchFolder dir;
+  const auto manifest = sample::WriteSampleData(dir / "data", {2, 400, 3});
+  ScriptedPort port;
+  const DataSession session = OpenDataSession(manifest.folder, port);
+  MainForm form;
+  form.residue = ReadResidueFile(manifest.residue_folder / manifest.two_chemical_residue,
+                                 session.support, port);
+  ASSERT_TRUE(form.residue);
+  form.TakeEndpointsFromResidueFile();
+  form.standard.assign(session.support.StandardPopulationCount(), false);
+  form.standard[0] = form.standard[1] = true;
+  form.monte_carlo = true;
+  form.iterations = "20";
+  form.seed = "3";
+  form.mersenne_twister = true;
+  form.save_cec = true;
+  form.cec_name = "two";
+  form.cec_min_percent = "1";
+  form.cec_low = "95";
+  form.cumulative_cec = true;
+  auto outcome = LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00");
+  ASSERT_TRUE(outcome && outcome->completed) << port.LastMessage();
+
+  const std::vector<float> scratch = Singles(manifest.folder / "rdfacute.tmp");
+  const std::vector<float> cumul = Singles(manifest.folder / "cumul.tmp");
+  ASSERT_EQ(cumul.size(), scratch.size() * 40);
+  long lines = 0;
+  for (const std::string& line : SplitLines(testing::ReadText(manifest.folder / "cec1.tmp"))) {
+    const auto f = Split(line);
+    if (line.rfind("    ", 0) != 0 || f.size() != 10) continue;
+    double count = 0, record = 0, residue = 0;
+    ASSERT_TRUE(ParseNumber(f[8], count) && ParseNumber(f[9], record) &&
+                ParseNumber(f[3], residue));
+    if (record == 0) continue;
+    ASSERT_LE(record, static_cast<double>(scratch.size()));
+    const auto r = static_cast<std::size_t>(record) - 1;
+    EXPECT_NEAR(scratch[r], residue, 5e-7) << line;
+    int nonzero = 0;
+    for (int m = 0; m < 40; ++m) nonzero += cumul[r * 40 + m] != 0 ? 1 : 0;
+    EXPECT_EQ(nonzero, static_cast<int>(count)) << line;
+    ++lines;
+  }
+  EXPECT_GT(lines, 0);
+
+  // Each pair's chemicals add up to the pair; the chemicals' shares of an interval add up
+  // to the share of its listed pairs (all of it but the lines below the minimum).
+  const std::vector<std::string> ranked =
+      SplitLines(testing::ReadText(manifest.folder / "cec3.tmp"));
+  int sections = 0;
+  double pairs_total = 0, pair_chemicals = -1;
+  for (std::size_t i = 0; i < ranked.size(); ++i) {
+    const std::string& l = ranked[i];
+    const auto f = Split(l);
+    double v = 0;
+    const std::size_t quote = l.find('"');
+    if (quote != std::string::npos && quote > 20 && f.size() >= 5 && ParseNumber(f[3], v)) {
+      pairs_total += v;  // a critical food line
+      if (pair_chemicals >= 0) {
+        EXPECT_NEAR(pair_chemicals, 100, 1e-3);
+      }
+      pair_chemicals = 0;
+    } else if (quote != std::string::npos && quote < 10 && ParseNumber(f.back(), v)) {
+      pair_chemicals += v;  // one of its chemicals
+    } else if (l.rfind("Chemical Disaggregation: Percent", 0) == 0) {
+      ++sections;
+      double n = 0, shares = 0;
+      ASSERT_TRUE(ParseNumber(l.substr(l.rfind(':') + 1), n));
+      std::size_t j = i + 1;
+      for (int m = 0; m < static_cast<int>(n); ++m) {
+        const auto g = Split(ranked.at(j++));
+        ASSERT_TRUE(g.size() == 2 && ParseNumber(g[1], v));
+        shares += v;
+        double k = 0;
+        ASSERT_TRUE(ParseNumber(ranked.at(j++).substr(26), k));
+        j += static_cast<std::size_t>(k);
+      }
+      EXPECT_NEAR(shares, pairs_total, 0.05 * (1 + pairs_total / 100));
+      EXPECT_GT(pairs_total, 90);
+      pairs_total = 0;
+      pair_chemicals = -1;
+    }
+  }
+  EXPECT_EQ(sections, 2);
+}
+
+}  // namespace
+}  // namespace acute

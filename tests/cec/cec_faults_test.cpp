@@ -1,0 +1,162 @@
+// What the CEC analysis does where a fixed table or an unchecked look-up would have failed:
+// records with many food lines, many critical pairs, ties, households outside the
+// demographic file, and requests that a DWLOC or batch run cannot honour.
+#include <gtest/gtest.h>
+
+#include "cec/cec_fixture.h"
+#include "cec/cec_ranking.h"
+#include "cec/cec_report.h"
+#include "common/scripted_port.h"
+#include "engine/pass_file.h"
+#include "reports/report_specs.h"
+#include "support/survey_fixture.h"
+#include "support/test_support.h"
+
+namespace acute {
+namespace {
+
+using CecFaults = testing::CecFixture;
+
+TEST_F(CecFaults, ARecordKeepsEveryFoodLineAboveTheMinimum) {
+  testing::FixturePerson many;
+  many.number = 201;
+  many.body_weight = 10;
+  for (int i = 0; i < 45; ++i) many.day1.push_back({static_cast<std::int16_t>(1 + i % 3), 1});
+  testing::WriteSurvey(dir_ / "survey", {many});
+  form_.cec_basis = 1;
+  form_.cec_low = "0";
+  form_.cec_high = "0";
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  const auto lines = Lines("cec1.tmp");
+  auto at = std::find_if(lines.begin(), lines.end(),
+                         [](const std::string& l) { return l.rfind(" 1,   201,", 0) == 0; });
+  ASSERT_NE(at, lines.end());
+  EXPECT_EQ(*at, " 1,   201,  201,   1,  M,  30Y,   10,   45,    1");
+  EXPECT_EQ((at + 47)->size(), 0u);        // 45 food lines, then the empty line
+  EXPECT_EQ((at + 46)->find("    "), 0u);  // the 45th food line
+  EXPECT_TRUE(testing::ReadText(dir_ / "cec4.tmp")
+                  .find("Number of actual records in this "
+                        "interval: 1") != std::string::npos);
+}
+
+CecSection SectionOfPairs(int pairs, float e) {
+  CecSection s;
+  s.number = 1;
+  s.name = "Everyone";
+  CecFileRecord r;
+  r.line1 = " 1,   1,  1,   1,  M,  30Y,   70,   1,    1";
+  r.e = e;
+  for (int i = 0; i < pairs; ++i)
+    r.food_lines.push_back("    " + std::to_string(1 + i / 100) + ", " + std::to_string(i % 100) +
+                           ",   1.0,     1.000000,  1.00,  1.00,  0.001,   1.00");
+  s.records.push_back(r);
+  return s;
+}
+
+TEST(CecRanking, NoLimitOnPairsAndTiesInFoodThenFormOrder) {
+  const CecSection s = SectionOfPairs(1200, 1.2f);
+  const RankedSection r = RankSection(s, {0, 0, false}, 10, false);
+  ASSERT_EQ(r.pairs.size(), 1200u);
+  // Equal percents: food index, then food form, order.
+  EXPECT_EQ(r.pairs[0].food, 1);
+  EXPECT_EQ(r.pairs[0].form, 0);
+  EXPECT_EQ(r.pairs[1].form, 1);
+  EXPECT_EQ(r.pairs[100].food, 2);
+  EXPECT_NEAR(r.pairs[0].percent, 0.001 / 1.2 * 100, 1e-6);
+}
+
+TEST(CecRanking, EqualTotalsKeepRecordOrder) {
+  CecSection s = SectionOfPairs(1, 0.5f);
+  s.records.push_back(s.records[0]);
+  s.records.push_back(s.records[0]);
+  s.records[1].e = 0.7f;
+  s.records[0].line1[1] = '1';
+  s.records[2].line1[1] = '3';
+  const RankedSection r = RankSection(s, {0, 0, false}, 10, false);
+  ASSERT_EQ(r.ranked.size(), 3u);
+  EXPECT_EQ(r.ranked[0], &s.records[1]);
+  EXPECT_EQ(r.ranked[1], &s.records[0]);
+  EXPECT_EQ(r.ranked[2], &s.records[2]);
+}
+
+TEST(CecHouseholds, ReadByPersonAndRefusedOutsideTheFile) {
+  // Person 2: household 31415, person 7.
+  std::vector<std::uint8_t> bytes = {1, 0, 0, 0, 1, 0, 0xB7, 0x7A, 0, 0, 7, 0};
+  EXPECT_EQ(HouseholdText(0, "2", "2", bytes, "HHDEMO.DAT"), "31415-07");
+  EXPECT_EQ(HouseholdText(2, "2", "4711", bytes, "HHDEMO.DAT"), " 4711");
+  try {
+    HouseholdText(0, "3", "3", bytes, "/data/HHDEMO.DAT");
+    FAIL() << "a person outside the file was read";
+  } catch (const CecFileError& e) {
+    EXPECT_NE(std::string(e.what()).find("/data/HHDEMO.DAT"), std::string::npos);
+  }
+}
+
+TEST_F(CecFaults, ReportUnitsFollowTheRun) {
+  form_.per_kg = false;
+  form_.noel = form_.arfd = "";
+  form_.cec_basis = 1;
+  form_.cec_low = "0.05";
+  form_.cec_high = "0";
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  const auto report = Lines("cec4.tmp");
+  EXPECT_NE(std::find(report.begin(), report.end(),
+                      "Low exposure amount for CEC records (mg/day) =    0.050000"),
+            report.end());
+}
+
+TEST_F(CecFaults, ADwlocRunAsksAndRunsWithoutCec) {
+  form_.dwloc_mode = true;
+  form_.arfd = "0.02";
+  port_.answers = {Answer::Cancel};
+  EXPECT_FALSE(Launch());
+  EXPECT_EQ(port_.Messages().back().title, "DWLOC analysis");
+  port_ = ScriptedPort{};
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  EXPECT_EQ(port_.LastMessage().find("CEC file saved"), std::string::npos);
+}
+
+TEST_F(CecFaults, TheEngineRefusesCecInADwlocPassFile) {
+  form_.cec_basis = 0;
+  AnalysisSettings s = SettingsFromForm(form_, session_);
+  s.dwloc = 1;
+  s.arfd = 0.02f;
+  ASSERT_TRUE(WritePassFile(session_.folder / kPassFileName, s, {2, 3}));
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  EngineOutcome outcome = RunEngine(request, port_);
+  EXPECT_FALSE(outcome.completed);
+  EXPECT_EQ(port_.LastMessage(),
+            "Tarn-VELD Acute Module: CEC file will not be generated in DWLOC mode. Use Acute "
+            "analysis mode to generate CEC file for this chemical.");
+}
+
+TEST_F(CecFaults, TheEngineRefusesCecInABatchPassFile) {
+  AnalysisSettings s = SettingsFromForm(form_, session_);
+  s.batch_count = 1;
+  s.residue_file = (dir_ / "residues/TEST.B10").string();
+  BatchEntry entry;
+  entry.residue_file = (dir_ / "residues/TEST.R10").string();
+  entry.output_base = (dir_ / "residues/TEST").string();
+  entry.number = 1;
+  s.batch = {entry};
+  ASSERT_TRUE(WritePassFile(session_.folder / kPassFileName, s, {2, 3}));
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  EXPECT_FALSE(RunEngine(request, port_).completed);
+  EXPECT_EQ(port_.LastMessage(), std::string("Tarn-VELD Acute Module: ") + kNoCecInBatchRuns);
+}
+
+TEST_F(CecFaults, AmountWindowsNeedASinglePopulation) {
+  form_.standard = {true, true, false};
+  form_.cec_basis = 1;
+  form_.cec_low = "0.01";
+  form_.cec_high = "0.02";
+  EXPECT_FALSE(Launch());
+  EXPECT_EQ(port_.Messages().back().title, "Checking CEC Parameters");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "cec1.tmp"));
+}
+
+}  // namespace
+}  // namespace acute

@@ -1,0 +1,109 @@
+// Critical exposure contribution requests in Monte Carlo runs of a small sample folder: the
+// acute report stays that of the run without the request, the record limit and the
+// iteration cap.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "common/scripted_port.h"
+#include "inputs/data_session.h"
+#include "inputs/residue_reader.h"
+#include "sample_data/sample_data.h"
+#include "support/test_support.h"
+#include "ui/main_form.h"
+
+namespace acute {
+namespace {
+
+class CecMonteCarlo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    manifest_ = sample::WriteSampleData(dir_ / "data", {2, 400, 3});
+    ScriptedPort quiet;
+    session_ = OpenDataSession(manifest_.folder, quiet);
+    form_.residue =
+        ReadResidueFile(manifest_.residue_folder / "SAMPLEMC.R10", session_.support, quiet);
+    form_.TakeEndpointsFromResidueFile();
+    form_.standard.assign(session_.support.StandardPopulationCount(), false);
+    form_.standard[0] = form_.standard[1] = true;
+    form_.monte_carlo = true;
+    form_.iterations = "20";
+    form_.seed = "5";
+    form_.mersenne_twister = true;
+    form_.save_report = form_.save_plot = true;
+    form_.report_name = form_.plot_name = "mc";
+  }
+  std::optional<EngineOutcome> Launch() {
+    return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
+  }
+  std::string Read(const std::string& name) { return testing::ReadText(manifest_.folder / name); }
+  void AskForCec(const std::string& low, const std::string& high) {
+    form_.save_cec = true;
+    form_.cec_name = "mc";
+    form_.cec_min_percent = "5";
+    form_.cec_records = "50";
+    form_.cec_low = low;
+    form_.cec_high = high;
+  }
+
+  testing::ScratchFolder dir_;
+  sample::SampleManifest manifest_;
+  DataSession session_;
+  MainForm form_;
+  ScriptedPort port_;
+};
+
+TEST_F(CecMonteCarlo, TheAcuteReportAndPlotFileStayThoseOfTheRunWithoutCec) {
+  ASSERT_TRUE(Launch());
+  const std::string report = Read("acute.tmp");
+  const std::string plot = Read("plot.tmp");
+  AskForCec("99", "100");
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  EXPECT_EQ(Read("acute.tmp"), report);
+  EXPECT_EQ(Read("plot.tmp"), plot);
+  // Records are numbered in survey order and the total line counts them.
+  std::istringstream in(Read("cec1.tmp"));
+  std::string line;
+  long records = 0;
+  std::string last;
+  while (std::getline(in, line)) {
+    if (line.rfind(" " + std::to_string(records + 1) + ",  ", 0) == 0) ++records;
+    last = line;
+  }
+  EXPECT_GT(records, 0);
+  EXPECT_EQ(last, "Total Number of CEC records =  " + std::to_string(records) + "\r");
+}
+
+TEST_F(CecMonteCarlo, TooManyRecordsStopTheRunWithoutReports) {
+  form_.standard[1] = false;
+  form_.iterations = "100";  // 28 preliminary iterations
+  AskForCec("0", "0");       // every person-day of every iteration
+  form_.cec_basis = 1;
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome);
+  EXPECT_FALSE(outcome->completed);
+  const auto messages = port_.Messages();
+  ASSERT_GE(messages.size(), 2u);
+  EXPECT_EQ(messages[messages.size() - 2].title, "Too many CEC records");
+  EXPECT_EQ(messages.back().text, "Acute Analysis was not completed.");
+  EXPECT_FALSE(std::filesystem::exists(manifest_.folder / "acute.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(manifest_.residue_folder / "mc.CEC"));
+}
+
+TEST_F(CecMonteCarlo, TheIterationCapQuestionCanStopTheRun) {
+  form_.iterations = "5000";
+  AskForCec("95", "100");
+  port_.answers = {Answer::Cancel};
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome);
+  EXPECT_FALSE(outcome->completed);
+  const auto messages = port_.Messages();
+  ASSERT_GE(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "CEC file generator");
+  EXPECT_EQ(messages[0].buttons, Buttons::OkCancel);
+  EXPECT_EQ(messages[0].text.rfind("CEC records will be generated only for the first ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace acute
