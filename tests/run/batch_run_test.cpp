@@ -104,6 +104,13 @@ TEST_F(BatchRun, EveryEntryGetsTheReportsOfASingleRun) {
   }
 }
 
+TEST_F(BatchRun, ResidueFilesAreFoundWhateverTheirCase) {
+  std::filesystem::rename(Out("SAMPLE.R10"), Out("sample.r10"));
+  auto outcome = RunBatch({1});
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  EXPECT_NE(ReadText(Out("SAMPLE.AC10")).find("Residue file: sample.r10 "), std::string::npos);
+}
+
 TEST_F(BatchRun, AnEntryRunAloneWritesWhatTheWholeBatchWrites) {
   ASSERT_TRUE(RunBatch());
   const std::string whole_report = ReadText(Out("TWOCHEM.AC10"));
