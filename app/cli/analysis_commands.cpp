@@ -16,6 +16,7 @@
 #include "reports/report_specs.h"
 #include "run/analysis_driver.h"
 #include "run/cec_repeat.h"
+#include "ui/batch_open.h"
 #include "ui/main_form.h"
 
 namespace acute::cli {
@@ -86,9 +87,7 @@ bool OpenInput(const AnalyzeOptions& o, const DataSession& session, UserPort& po
   if (!o.batch.empty()) {
     const auto path = LocateResidueFile(o.batch, session);
     if (!path) throw ProgramEnds("can't find batch file " + o.batch);
-    form.batch = batchsetup(*path, session.support, port);
-    if (!form.batch) return false;
-    form.comment = form.batch->file.comment;
+    if (!OpenBatchOnForm(form, *path, session, port)) return false;
     if (o.entries.empty()) return true;
     form.batch = SelectEntries(*form.batch, ParseEntries(o.entries));
     if (form.batch->entries.empty())

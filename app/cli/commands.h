@@ -88,6 +88,8 @@ struct ReportOptions {
   std::string save;  // --save NAME
   bool per_person = false;
   std::string comment;
+  std::optional<float> noel;  // residue file report: the form's endpoint fields
+  std::optional<float> arfd;
 };
 
 struct SpecsOptions {

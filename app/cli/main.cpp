@@ -160,6 +160,10 @@ int main(int argc, char** argv) {
   report_cmd->add_flag("--per-person", report.per_person,
                        "residue file report: endpoints per person (mg/day)");
   report_cmd->add_option("--comment", report.comment, "residue file report: the run comment");
+  report_cmd->add_option("--noel", report.noel,
+                         "residue file report: NOEL (default: the residue file's)");
+  report_cmd->add_option("--arfd", report.arfd,
+                         "residue file report: acute reference dose (default: the residue file's)");
 
   std::string show_what;
   std::string show_save;

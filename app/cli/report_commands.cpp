@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "common/str.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
@@ -41,6 +42,8 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
   form.residue = OpenResidue(o.file, session, port);
   if (!form.residue) return std::nullopt;
   form.TakeEndpointsFromResidueFile();
+  if (o.noel) form.noel = TrimStr(*o.noel);
+  if (o.arfd) form.arfd = TrimStr(*o.arfd);
   form.per_kg = !o.per_person;
   form.comment = o.comment;
   return form;

@@ -85,7 +85,7 @@ std::optional<BatchEntry> EntryOf(const MainForm& f, std::size_t i, const DataSe
   const OpenBatch& b = *f.batch;
   const ResidueData& r = b.entries[i];
   BatchEntry e;
-  e.residue_file = b.file.BatchFolder + b.file.BatchResFile[i];
+  e.residue_file = BatchResiduePath(b.file, i).string();  // the name as the folder has it
   e.output_base = b.file.BatchFolder + b.file.BatchRptFile[i];
   e.number = b.numbers[i];
   e.max_rdl_index = r.MaxRdlIndex;

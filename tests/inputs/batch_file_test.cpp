@@ -111,6 +111,16 @@ TEST_F(BatchFiles, RefusalsOfReportNames) {
                 "overwrite each other. Can't use this batch file.");
 }
 
+// Every cut of a good file is read or refused with one message, never anything else.
+TEST_F(BatchFiles, TruncatedFilesGiveOneMessage) {
+  const std::string text = "Doc\r\nSTART\r\n2\r\n\"A.R10\",\"RepA\"\r\nB.R10, ,RepB\r\n";
+  for (std::size_t n = 0; n <= text.size(); ++n) {
+    ScriptedPort port;
+    const auto read = ParseBatchFile(text.substr(0, n), p_, "R10", true, port);
+    EXPECT_EQ(port.Messages().size(), read ? 0u : 1u) << n;
+  }
+}
+
 TEST_F(BatchFiles, MissingFileIsRefusedWithAMessage) {
   EXPECT_FALSE(ReadBatchFile(dir_ / "NONE.B10", "R10", true, port_).has_value());
   EXPECT_EQ(port_.Messages().size(), 1u);

@@ -14,6 +14,7 @@
 #include "reports/report_specs.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
+#include "ui/batch_open.h"
 #include "ui/main_form.h"
 #include "ui/run_checks.h"
 
@@ -57,10 +58,10 @@ class BatchRun : public ::testing::Test {
     form_.mersenne_twister = true;
   }
   std::optional<EngineOutcome> RunBatch(const std::vector<int>& entries = {}) {
-    form_.batch = batchsetup(m_.residue_folder / m_.batch_file, session_.support, port_);
-    EXPECT_TRUE(form_.batch.has_value()) << port_.LastMessage();
+    form_.batch.reset();
+    EXPECT_TRUE(OpenBatchOnForm(form_, m_.residue_folder / m_.batch_file, session_, port_))
+        << port_.LastMessage();
     if (!entries.empty()) form_.batch = SelectEntries(*form_.batch, entries);
-    form_.comment = form_.batch->file.comment;
     return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
   }
   std::filesystem::path Out(const std::string& name) const { return m_.residue_folder / name; }
@@ -103,6 +104,13 @@ TEST_F(BatchRun, EveryEntryGetsTheReportsOfASingleRun) {
   }
 }
 
+TEST_F(BatchRun, ResidueFilesAreFoundWhateverTheirCase) {
+  std::filesystem::rename(Out("SAMPLE.R10"), Out("sample.r10"));
+  auto outcome = RunBatch({1});
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  EXPECT_NE(ReadText(Out("SAMPLE.AC10")).find("Residue file: sample.r10 "), std::string::npos);
+}
+
 TEST_F(BatchRun, AnEntryRunAloneWritesWhatTheWholeBatchWrites) {
   ASSERT_TRUE(RunBatch());
   const std::string whole_report = ReadText(Out("TWOCHEM.AC10"));
@@ -133,6 +141,21 @@ TEST_F(BatchRun, EachEntryKeepsItsOwnEndpoints) {
   EXPECT_EQ(port_.LastMessage(),
             "Warning: Can't proceed because the following residue files do not have the acute "
             "aRfD value needed for DWLOC analysis:\r\nSAMPLE.R10");
+}
+
+TEST_F(BatchRun, OpeningIsRefusedWhileAFileIsOpen) {
+  form_.residue = ReadResidueFile(Out("SAMPLE.R10"), session_.support, port_);
+  EXPECT_FALSE(OpenBatchOnForm(form_, Out(m_.batch_file), session_, port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't open new batch file before you close the current residue file.");
+  form_.residue.reset();
+  ASSERT_TRUE(OpenBatchOnForm(form_, Out(m_.batch_file), session_, port_));
+  EXPECT_EQ(form_.comment,
+            "Batch run of the sample residue files (generated sample data)\r\nEvery file is "
+            "analysed with the same settings.");
+  EXPECT_FALSE(OpenBatchOnForm(form_, Out(m_.batch_file), session_, port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't open new batch file before you close the current batch file.");
 }
 
 TEST_F(BatchRun, CecSettingsInABatchAreRefusedNotIgnored) {
