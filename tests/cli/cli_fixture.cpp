@@ -13,9 +13,9 @@ void CliTest::SetUp() {
   ASSERT_EQ(made.status, 0) << made.err;
 }
 
-CliResult CliTest::Acute(const std::string& args) const {
+CliResult CliTest::AcuteIn(const std::filesystem::path& data, const std::string& args) const {
   const std::string command = "cd '" + dir_.path().string() + "' && '" ACUTE_CLI "' --data '" +
-                              Data().string() + "' --no " + args + " >out.txt 2>err.txt </dev/null";
+                              data.string() + "' --no " + args + " >out.txt 2>err.txt </dev/null";
   const int raw = std::system(command.c_str());
   CliResult r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

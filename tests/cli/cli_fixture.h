@@ -21,7 +21,9 @@ class CliTest : public ::testing::Test {
   void SetUp() override;
   // Runs `acute --data <folder> --no <args>` in the scratch folder. Arguments are passed
   // to the shell as written: quote what needs quoting.
-  CliResult Acute(const std::string& args) const;
+  CliResult Acute(const std::string& args) const { return AcuteIn(Data(), args); }
+  // The same on another data folder.
+  CliResult AcuteIn(const std::filesystem::path& data, const std::string& args) const;
   std::filesystem::path Data() const { return dir_ / "data"; }
   std::filesystem::path Residues() const { return Data() / "residues"; }
   // Replaces line `line` (from 1) of a residue file copy named `name` in the residue folder.

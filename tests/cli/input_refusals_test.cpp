@@ -1,0 +1,104 @@
+// Damaged or absurd inputs end with the reader's message, naming the file and line, and a
+// non-zero exit status; no report claims success. A folder name with a comma still runs.
+#include <sstream>
+#include <vector>
+
+#include "cli/cli_fixture.h"
+
+namespace acute::testing {
+namespace {
+
+using InputRefusals = CliTest;
+
+// Line 11 of the sample residue file is commodity 24 with one food-form line:
+// 24,"01080300","1",residue,factor 1,factor 2,food-form count,...
+constexpr int kCommodityLine = 11;
+std::string CommodityLine(const std::string& residue, const std::string& factor,
+                          const std::string& count) {
+  return "24,\"01080300\",\"1\"," + residue + "," + factor + ",1," + count +
+         ",\"Radish, dried\",\"Food-form residues from processing studies\"";
+}
+
+TEST_F(InputRefusals, ResidueFileNumbersThatCannotBeDataAreRefusedWithTheLine) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"0.2925", "0.5", "nan"},  {"0.2925", "0.5", "inf"},
+      {"0.2925", "0.5", "1e10"}, {"0.2925", "0.5", "2147483648"},
+      {"nan", "0.5", "1"},       {"inf", "0.5", "1"},
+      {"3e38", "0.5", "1"},      {"-0.2", "0.5", "1"},
+      {"0.2925", "-1", "1"},     {"0.2925", "nan", "1"}};
+  for (const auto& c : cases) {
+    WriteResidueVariant("SAMPLE.R10", "BAD.R10", kCommodityLine, CommodityLine(c[0], c[1], c[2]));
+    for (const char* command : {"check-residue BAD.R10", "analyze --residue BAD.R10"}) {
+      const CliResult r = Acute(command);
+      EXPECT_TRUE(Refused(r)) << command << " " << c[0] << " " << c[1] << " " << c[2];
+      EXPECT_NE(r.err.find("BAD.R10 cannot be used"), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find("(line 11)"), std::string::npos) << r.err;
+    }
+  }
+}
+
+TEST_F(InputRefusals, ANegativeDistributionValueIsRefusedWithFileAndLine) {
+  std::istringstream in(ReadText(Residues() / "APPLES.RDF"));
+  std::string text;
+  std::string row;
+  for (int n = 1; std::getline(in, row); ++n) text += (n == 8 ? std::string("-100\r") : row) + "\n";
+  WriteText(Residues() / "APPLES.RDF", text);
+  const CliResult r = Acute("analyze --residue SAMPLEMC.R10 --mc 10 --seed 1");
+  EXPECT_TRUE(Refused(r));
+  EXPECT_NE(r.err.find("APPLES.RDF at line 8"), std::string::npos) << r.err;
+}
+
+// Rewrites the pass file's distribution row whose index and type are given, field `field`
+// (from 0) becoming `value`.
+void EditDistributionRow(const std::filesystem::path& pass, const std::string& index,
+                         const std::string& type, std::size_t field, const std::string& value) {
+  std::istringstream in(ReadText(pass));
+  std::string text;
+  std::string row;
+  while (std::getline(in, row)) {
+    std::istringstream fields(row);
+    std::vector<std::string> items;
+    for (std::string f; fields >> f;) items.push_back(f);
+    if (items.size() > field && items[0] == index && items[1] == type) {
+      items[field] = value;
+      row.clear();
+      for (const auto& item : items) row += " " + item + " ";
+      row += "\r";
+    }
+    text += row + "\n";
+  }
+  WriteText(pass, text);
+}
+
+TEST_F(InputRefusals, PassFileRowsOutsideWhatTheyIndexAreRefused) {
+  const std::filesystem::path pass = Data() / "tarnpass.tmp";
+  const std::vector<std::vector<std::string>> cases = {
+      {"3", "1", "0", "-3"},     // an index no distribution has
+      {"1", "6", "5", "-40"},    // a negative count of residue values
+      {"3", "1", "3", "-0.02"},  // a negative maximum
+      {"4", "2", "3", "nan"}};   // a mean that is not a number
+  for (const auto& c : cases) {
+    ASSERT_EQ(Acute("analyze --residue SAMPLEMC.R10 --mc 10 --seed 1").status, 0);
+    EditDistributionRow(pass, c[0], c[1], std::stoul(c[2]), c[3]);
+    const CliResult r = Acute("run");
+    EXPECT_TRUE(Refused(r)) << c[3];
+    EXPECT_NE(r.err.find("The pass file tarnpass.tmp cannot be read at line"), std::string::npos)
+        << c[3] << ": " << r.err;
+  }
+}
+
+TEST_F(InputRefusals, AFolderWithACommaRunsAndNamesWithACommaAreRefused) {
+  const std::filesystem::path folder = dir_ / "data, x";
+  ASSERT_EQ(Acute("sample-data '" + folder.string() + "' --persons 100").status, 0);
+  CliResult r = AcuteIn(folder, "analyze --residue SAMPLE.R10 --report myrep");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(folder / "residues" / "myrep.AC10"));
+  r = AcuteIn(folder, "run");
+  EXPECT_EQ(r.status, 0) << r.err;
+  r = AcuteIn(folder, "analyze --residue SAMPLE.R10 --report 'my,rep'");
+  EXPECT_TRUE(Refused(r));
+  EXPECT_FALSE(std::filesystem::exists(folder / "residues" / "my.AC10"));
+}
+
+}  // namespace
+}  // namespace acute::testing
