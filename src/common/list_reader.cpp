@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <string_view>
 #include <limits>
 #include <sstream>
 
@@ -255,7 +256,9 @@ std::string ListReader::ReadLine() {
 float ReadAmount(ListReader& in, const std::string& what, float high) {
   const float v = in.ReadSingle();
   if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
-  if (v > high) in.Refuse("a " + what + " above " + std::to_string(std::llround(high)));
+  const bool vowel = !what.empty() && std::string_view("aeiou").find(what[0]) != std::string::npos;
+  if (v > high)
+    in.Refuse((vowel ? "an " : "a ") + what + " above " + std::to_string(std::llround(high)));
   return v;
 }
 
