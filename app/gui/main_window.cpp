@@ -120,6 +120,7 @@ bool MainWindow::OpenResidueFile(const std::filesystem::path& file) {
   model_.form.residue = std::move(data);
   model_.form.TakeEndpointsFromResidueFile();
   model_.form.monte_carlo = false;
+  model_.rdfs_cumulative = model_.summary_without_chemicals = false;  // "Cumulative CEC" off
   model_.cec.cumulative = false;
   Refresh();
   return true;
