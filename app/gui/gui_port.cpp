@@ -25,13 +25,6 @@ QMessageBox::Icon IconOf(Icon icon) {
   }
 }
 
-QMessageBox::StandardButtons ButtonsOf(Buttons buttons) {
-  if (buttons == Buttons::Ok) return QMessageBox::Ok;
-  if (buttons == Buttons::OkCancel) return QMessageBox::Ok | QMessageBox::Cancel;
-  if (buttons == Buttons::YesNo) return QMessageBox::Yes | QMessageBox::No;
-  return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;  // a three-way question
-}
-
 bool OnWindowThread(const QObject* object) {
   return QThread::currentThread() == object->thread();
 }
@@ -60,7 +53,17 @@ Answer GuiPort::ShowHere(const Message& message) {
   if (script_ != nullptr) return script_->Show(message);
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.title),
                   QString::fromStdString(message.text), QMessageBox::NoButton, parent_);
-  box.setStandardButtons(ButtonsOf(message.buttons));
+  switch (message.buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+  }
   switch (box.exec()) {
     case QMessageBox::Cancel:
       return Answer::Cancel;
