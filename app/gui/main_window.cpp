@@ -178,7 +178,7 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   const bool completed = outcome_ && outcome_->completed;
   if (completed) model_.completed_a_run = true;
   Refresh();
-  emit runFinished(completed);
+  Q_EMIT runFinished(completed);
 }
 
 void MainWindow::OpenCustomDialog(int row) {

@@ -66,7 +66,7 @@ class MainWindow : public QMainWindow {
   std::vector<QLineEdit*> custom_names;
   std::vector<QPushButton*> custom_index;
 
- signals:
+ Q_SIGNALS:
   void runFinished(bool completed);
 
  protected:

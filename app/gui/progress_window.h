@@ -16,7 +16,7 @@ class ProgressWindow : public QDialog {
   QString status() const;
   QPushButton* cancelButton() const { return cancel_; }
 
- signals:
+ Q_SIGNALS:
   void cancelClicked();
 
  private:

@@ -66,7 +66,7 @@ class MainWindowTest : public QObject {
     return text;
   }
 
- private slots:
+ private Q_SLOTS:
   void initTestCase() {
     QVERIFY(dir_.isValid());
     sample_ = sample::WriteSampleData(dir_.filePath("data").toStdString(), {2, 300, 11});
