@@ -47,3 +47,4 @@ shot custom-dialog SAMPLE.R10 custom
 shot pad-dialog SAMPLE.R10 pads
 shot report-window SAMPLE.R10 report
 shot chart-window SAMPLE.R10 chart
+shot specs-dialog SAMPLE.R10 specs

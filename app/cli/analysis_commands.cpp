@@ -175,8 +175,8 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
     form.standard[p - 1] = true;
   }
   if (o.populations.empty() && o.custom.empty()) form.standard[0] = true;
-  for (const auto& spec : o.custom) {
-    auto custom = CustomFromOption(spec, session.support, port);
+  for (const auto& text : o.custom) {
+    auto custom = CustomFromOption(text, session.support, port);
     if (!custom) return 1;
     form.custom.push_back(*custom);
   }

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember({0, 2}));
   sample_cmd
       ->add_option("--persons", sample.persons, "person records (default: the full survey size)")
-      ->check(CLI::NonNegativeNumber);
+      ->check(CLI::Range(0, 1000000));
   sample_cmd->add_option("--seed", sample.seed, "seed of the generator");
 
   std::string residue_file;
@@ -138,10 +138,13 @@ int main(int argc, char** argv) {
   SpecsOptions specs;
   auto* specs_cmd = app.add_subcommand(
       "specs", "show or set the report specifications (AcutSpec.txt) of the data folder");
-  specs_cmd->add_option("--users", specs.users, "report the user distribution (0 or 1)");
-  specs_cmd->add_option("--per-capita", specs.per_capita,
-                        "report the per capita distribution (0 or 1)");
-  specs_cmd->add_option("--headers", specs.headers, "header and page numbers (0 or 1)");
+  specs_cmd->add_option("--users", specs.users, "report the user distribution (0 or 1)")
+      ->check(CLI::IsMember({"0", "1"}));
+  specs_cmd
+      ->add_option("--per-capita", specs.per_capita, "report the per capita distribution (0 or 1)")
+      ->check(CLI::IsMember({"0", "1"}));
+  specs_cmd->add_option("--headers", specs.headers, "header and page numbers (0 or 1)")
+      ->check(CLI::IsMember({"0", "1"}));
   specs_cmd->add_option("--min-percent", specs.min_percent,
                         "minimum percent contribution in CEC reports (0 = every food, up to 50)");
   specs_cmd

@@ -84,12 +84,12 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
   return true;
 }
 
-std::optional<MainForm::Custom> CustomFromOption(const std::string& spec,
+std::optional<MainForm::Custom> CustomFromOption(const std::string& text,
                                                  const SupportData& support, UserPort& port) {
-  const auto parts = Split(spec, '|');
+  const auto parts = Split(text, '|');
   if (parts.size() != 7 && parts.size() != 8) {
     Refuse(port,
-           "--custom \"" + spec + "\": expected NAME|season|region|race|sex|nursing|age[|PAD]");
+           "--custom \"" + text + "\": expected NAME|season|region|race|sex|nursing|age[|PAD]");
     return std::nullopt;
   }
   MainForm::Custom c;

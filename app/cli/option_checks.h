@@ -26,7 +26,7 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
 // `--custom "NAME|season|region|race|sex|nursing|age[|PAD]"`: the six criterion lines of the
 // custom population dialog, checked as "Definition Complete" checks them. std::nullopt
 // after the refusal has been shown.
-std::optional<MainForm::Custom> CustomFromOption(const std::string& spec,
+std::optional<MainForm::Custom> CustomFromOption(const std::string& text,
                                                  const SupportData& support, UserPort& port);
 
 // `run --reversal HOURS`.

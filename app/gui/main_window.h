@@ -84,6 +84,10 @@ class MainWindow : public QMainWindow {
   void BindText(QLineEdit* edit, std::string* text, Field field);
   void BindCheck(QCheckBox* box, std::function<void(bool)> set);
   void CheckField(QLineEdit* edit);
+  void RefreshFile();
+  void RefreshParameters(const FormVisibility& v);
+  void RefreshOutputs(const FormVisibility& v);
+  void RefreshCec(const FormVisibility& v);
   void Finished(std::optional<EngineOutcome> outcome);
   void ChooseResidueFile();
 

@@ -11,7 +11,7 @@ namespace acute {
 
 struct ChartCurve {
   std::string name;
-  std::vector<double> x;  // exposure (DWLOC: drinking-water level), above 0, ascending
+  std::vector<double> x;  // exposure (DWLOC: drinking-water level), above 0, in bin order
   std::vector<double> y;  // percent of person-days at or below x (DWLOC: at or above x)
   double reference = 0;   // the aPAD of the population, else the run's aRfD; 0 when none
 };

@@ -118,6 +118,20 @@ TEST_F(OptionRefusalsTest, MonteCarloAndNames) {
   ExpectRefused("--plot 'a<b'", "Illegal character in filename <");
 }
 
+TEST_F(OptionRefusalsTest, SpecsAndSampleDataOptions) {
+  const std::string before = testing::ReadText(manifest_.folder / "AcutSpec.txt");
+  for (const char* bad : {"--users 2", "--per-capita -1", "--headers nan", "--min-percent nan",
+                          "--min-percent inf", "--min-percent -1", "--min-percent 1e300"}) {
+    const Result r = Acute(std::string("specs ") + bad);
+    EXPECT_NE(r.status, 0) << bad;
+  }
+  EXPECT_EQ(testing::ReadText(manifest_.folder / "AcutSpec.txt"), before);
+  const Result r =
+      Acute("sample-data " + (folder_->path() / "huge").string() + " --persons 5000000");
+  EXPECT_NE(r.status, 0);
+  EXPECT_FALSE(std::filesystem::exists(folder_->path() / "huge"));
+}
+
 TEST_F(OptionRefusalsTest, ValidOptionsStillRun) {
   const Result r =
       Acute("analyze --residue " + manifest_.plain_residue + " --reversal 6 --pop 1 --custom " +

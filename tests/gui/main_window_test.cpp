@@ -24,6 +24,7 @@
 #include "custom_dialog.h"
 #include "gui_port.h"
 #include "inputs/data_session.h"
+#include "pad_window.h"
 #include "progress_window.h"
 #include "report_window.h"
 #include "sample_data/sample_data.h"
@@ -103,10 +104,11 @@ class MainWindowTest : public QObject {
     auto w = Window(sample_.plain_residue);
     QVERIFY(w);
     QTest::keyClicks(w->custom_names[0], "Little ones");
-    QTimer::singleShot(0, [] {
+    QString title;
+    QTimer::singleShot(0, [&title] {
       auto* d = qobject_cast<CustomDialog*>(QApplication::activeModalWidget());
-      QVERIFY(d);
-      QCOMPARE(d->windowTitle(), QString("Custom Subpopulation: (1) Little ones"));
+      if (d == nullptr) return;
+      title = d->windowTitle();
       d->male->click();
       d->female->click();
       d->lactating->click();
@@ -117,12 +119,38 @@ class MainWindowTest : public QObject {
       QTest::keyClicks(d->age_low, "1");
       QTest::keyClicks(d->age_high, "2");
       d->Complete();
+      if (d->isVisible()) d->reject();
     });
     w->OpenCustomDialog(0);
+    QCOMPARE(title, QString("Custom Subpopulation: (1) Little ones"));
     QVERIFY(w->model().form.custom[0].defined);
     QVERIFY(Run(*w));
     const QString report = ReadReport(w->lastOutcome()->last_report);
     QVERIFY(report.contains("Little ones"));
+  }
+
+  void padWindowStoresNoNegativePad() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    QString title, after_enter;
+    QTimer::singleShot(0, [&] {
+      auto* p = qobject_cast<PadWindow*>(QApplication::activeModalWidget());
+      if (p == nullptr) return;
+      title = p->windowTitle();
+      QTest::keyClicks(p->boxes()[0], "-1");
+      QTest::keyClick(p->boxes()[0], Qt::Key_Return);
+      after_enter = p->boxes()[0]->text();
+      QTest::keyClicks(p->boxes()[1], "0.003");
+      QTest::keyClicks(p->boxes()[2], "-5");  // never confirmed with Enter
+      p->close();                             // closing the window saves as well
+    });
+    w->OpenPadDialog();
+    QCOMPARE(title, QString("Acute PAD Values"));
+    QCOMPARE(after_enter, QString());
+    const auto& pads = w->model().form.standard_pad;
+    QCOMPARE(pads[6], 0.0f);
+    QCOMPARE(pads[7], 0.003f);
+    QCOMPARE(pads[8], 0.0f);
   }
 
   void cancelStopsAMonteCarloRun() {

@@ -51,6 +51,20 @@ TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   EXPECT_EQ(lines, 2u);
   EXPECT_EQ(dashed, 2u);
   EXPECT_EQ(svg.find("nan"), std::string::npos);
+
+  // A DWLOC run: the percent of person-days at or above a level falls as the level rises.
+  form.dwloc_mode = true;
+  form.pad = false;
+  const auto dwloc = LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00");
+  ASSERT_TRUE(dwloc && dwloc->completed) << port.LastMessage();
+  const auto water = ReadChartData(dwloc->last_plot, true, 0.01);
+  ASSERT_TRUE(water);
+  ASSERT_EQ(water->curves.size(), 2u);
+  const ChartCurve& c = water->curves[0];
+  ASSERT_GT(c.x.size(), 10u);
+  EXPECT_TRUE(std::is_sorted(c.x.rbegin(), c.x.rend()));
+  EXPECT_TRUE(std::is_sorted(c.y.begin(), c.y.end()));
+  EXPECT_EQ(ChartSvg(*water).find("stroke-dasharray"), std::string::npos);
 }
 
 TEST(ChartModelTest, AFileWithoutPopulationsGivesNoChart) {

@@ -1,0 +1,33 @@
+#pragma once
+// Small helpers shared by the main window's files.
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace acute::gui {
+
+inline QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The widgets side by side, left-aligned.
+inline QWidget* Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* w : widgets) layout->addWidget(w);
+  layout->addStretch();
+  return row;
+}
+
+// A line edit at least `width` pixels wide.
+inline QLineEdit* Edit(int width) {
+  auto* e = new QLineEdit;
+  e->setMinimumWidth(width);
+  e->setMaximumWidth(width * 2);
+  return e;
+}
+
+}  // namespace acute::gui
