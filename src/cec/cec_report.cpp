@@ -164,8 +164,7 @@ std::string RankedText(int cumulative, const std::vector<RankedSection>& ranked,
     for (const CecFileRecord* rec : r.ranked) {
       w.Line(rec->line1 + ", " + TrimStr(rec->e) + ",  " +
              Picture(static_cast<double>(rec->sample_weight), "#####"));
-      for (const std::string& line : rec->food_lines) {
-        const CecLineValues f = ParseFoodLine(line);
+      for (const CecLineValues& f : rec->foods) {
         const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
                                                        ? ChemicalParts(f, *q.cumulative)
                                                        : std::vector<CecChemicalPart>{};
@@ -286,8 +285,7 @@ void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportR
   at(8);
   w.Text(Picture(static_cast<double>(rec.sample_weight), "######"));
   bool first = true;
-  for (const std::string& line : rec.food_lines) {
-    const CecLineValues v = ParseFoodLine(line);
+  for (const CecLineValues& v : rec.foods) {
     if (!comma) {
       if (first) w.EndLine();
     } else if (!first) {
@@ -405,7 +403,7 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
   const std::string& caption = q.progress_caption;
   try {
     const CecRecordFile file =
-        ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port));
+        ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port), true);
     int cumulative = 0;
     const std::vector<CecSection> sections =
         ParseSections(ReadWorkFile(q.folder / kCecSectionsFileName, port), cumulative);
