@@ -394,7 +394,14 @@ void WriteCecSections(const CecReportRequest& q, const std::vector<CecWindow>& p
     const CecRecordFile file =
         ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port));
     port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4");
-    const std::vector<CecSection> sections = SectionsOf(file, q.cec, preliminary, population_names);
+    std::vector<CecSection> sections;
+    for (std::size_t p = 0; p < population_names.size(); ++p) {
+      port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4, population #" +
+                                            Str(static_cast<std::int32_t>(p + 1)));
+      sections.push_back(SectionOf(file, q.cec,
+                                   p < preliminary.size() ? preliminary[p] : CecWindow{},
+                                   static_cast<int>(p + 1), population_names[p]));
+    }
     Write(q.folder / kCecSectionsFileName, SectionsText(file.cumulative, sections), port);
     Write(q.folder / kCecExposFileName, ExposText(expos), port);
   } catch (const CecFileError& e) {
@@ -425,6 +432,8 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
                                  Str(static_cast<std::int32_t>(p + 1)) + "  Sorting...");
       const CecWindow window = FinalWindow(q.cec, expos.users[p]);
       BoundaryWarnings(sections[p], window, port);
+      port.Progress(caption, "Generating CEC report: Step 3 of 4, Population #" +
+                                 Str(static_cast<std::int32_t>(p + 1)) + " Summary Statistics");
       ranked.push_back(RankSection(sections[p], window, q.cec.max_records, q.two_day,
                                    cumulative == 1 ? &*q.cumulative : nullptr));
     }

@@ -160,26 +160,21 @@ CecRecordFile ParseCecRecordFile(const std::string& text, bool header_only) {
   return f;
 }
 
-std::vector<CecSection> SectionsOf(const CecRecordFile& file, const CecSettings& cec,
-                                   const std::vector<CecWindow>& preliminary,
-                                   const std::vector<std::string>& names) {
-  std::vector<CecSection> sections;
-  for (std::size_t p = 0; p < names.size(); ++p) {
-    CecSection s;
-    s.number = static_cast<int>(p + 1);
-    s.name = names[p];
-    s.basis = cec.basis;
-    s.low = cec.low;
-    s.high = cec.high;
-    s.preliminary = p < preliminary.size() ? preliminary[p] : CecWindow{};
-    for (const CecFileRecord& r : file.records) {
-      bool listed = false;
-      for (int q : r.populations) listed = listed || q == s.number;
-      if (listed && s.preliminary.Holds(r.e)) s.records.push_back(r);
-    }
-    sections.push_back(std::move(s));
+CecSection SectionOf(const CecRecordFile& file, const CecSettings& cec,
+                     const CecWindow& preliminary, int number, const std::string& name) {
+  CecSection s;
+  s.number = number;
+  s.name = name;
+  s.basis = cec.basis;
+  s.low = cec.low;
+  s.high = cec.high;
+  s.preliminary = preliminary;
+  for (const CecFileRecord& r : file.records) {
+    bool listed = false;
+    for (int q : r.populations) listed = listed || q == number;
+    if (listed && preliminary.Holds(r.e)) s.records.push_back(r);
   }
-  return sections;
+  return s;
 }
 
 std::string SectionsText(int cumulative, const std::vector<CecSection>& sections) {

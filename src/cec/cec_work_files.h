@@ -76,10 +76,10 @@ struct CecSection {
   std::vector<CecFileRecord> records;
 };
 
-// The sections of every population: the records that list it and lie in its window.
-std::vector<CecSection> SectionsOf(const CecRecordFile& file, const CecSettings& cec,
-                                   const std::vector<CecWindow>& preliminary,
-                                   const std::vector<std::string>& names);
+// The section of population `number` (from 1): the records that list it and lie in its
+// preliminary window.
+CecSection SectionOf(const CecRecordFile& file, const CecSettings& cec,
+                     const CecWindow& preliminary, int number, const std::string& name);
 
 std::string SectionsText(int cumulative, const std::vector<CecSection>& sections);
 std::vector<CecSection> ParseSections(const std::string& text, int& cumulative);
