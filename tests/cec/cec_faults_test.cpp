@@ -150,6 +150,22 @@ TEST_F(CecFaults, TheEngineRefusesCecInABatchPassFile) {
             "files one by one to generate CEC files.");
 }
 
+TEST_F(CecFaults, APassFileWithAnUnusableCecBlockIsRefused) {
+  form_.cec_basis = 0;
+  AnalysisSettings s = SettingsFromForm(form_, session_);
+  std::string text = PassFileText(s, {2, 3});
+  const std::string window = " 99            100 ";
+  const std::size_t at = text.rfind(window);
+  ASSERT_NE(at, std::string::npos) << text;
+  text.replace(at, window.size(), " nan           100 ");
+  testing::WriteText(session_.folder / kPassFileName, text);
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  EXPECT_FALSE(RunEngine(request, port_).completed);
+  EXPECT_EQ(port_.LastMessage(),
+            "Tarn-VELD Acute Module: The pass file's CEC settings cannot be used: a CEC bound or "
+            "the minimum contribution is not a number.");
+}
+
 TEST_F(CecFaults, AmountWindowsNeedASinglePopulation) {
   form_.standard = {true, true, false};
   form_.cec_basis = 1;
