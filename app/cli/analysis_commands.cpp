@@ -3,7 +3,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "cec/cec_work_files.h"
 #include "commands.h"
 #include "common/errors.h"
 #include "common/file_names.h"
@@ -130,9 +129,7 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   MainForm form;
   form.two_day_average = o.two_day;
   form.cec_min_percent = "1";
-  EngineRequest where;
-  where.session = session;
-  if (const auto last = ReadLastCecRun(where.WorkFolder())) {
+  if (const auto last = ReadLastCecRun(session.folder)) {
     form.cec_basis = last->basis;
     form.cec_low = TrimStr(last->low);
     form.cec_high = TrimStr(last->high);
@@ -203,9 +200,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   const int status = Finish(outcome);
   if (status == 0 && form.save_cec && !form.dwloc_mode) {
     std::cout << "\nCEC report (head):\n";
-    EngineRequest where;
-    where.session = session;
-    PrintCecHead(where.WorkFolder() / kCecReportFileName, 40);
+    PrintCecHead(session.folder / "cec4.tmp", 40);
   }
   return status;
 }
