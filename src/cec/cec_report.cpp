@@ -1,5 +1,6 @@
 #include "cec/cec_report.h"
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -135,6 +136,26 @@ void WriteDisaggregation(PrintWriter& w, const RankedSection& r, const CecReport
                Str(static_cast<std::int32_t>(p.form)) + "," +
                Str(ChemicalPercentOfInterval(r, p.chemical_sum[m - 1], q.two_day)));
   }
+}
+
+// Every food line of a cumulative run must name a record of the distribution files whose
+// total is the line's residue (as printed, to six decimals).
+void CheckResidueRecords(const std::vector<CecSection>& sections, const CumulativeResidues& c,
+                         UserPort& port) {
+  for (const CecSection& s : sections)
+    for (const CecFileRecord& r : s.records)
+      for (const CecLineValues& f : r.foods) {
+        if (f.record == 0) continue;
+        if (!c.Has(f.record))
+          Stop(port, "Acute error",
+               "Error in RDF file assignment. Please provide this file to Pelamor Sciences for "
+               "diagnosis");
+        const double total = c.totals[static_cast<std::size_t>(f.record - 1)];
+        if (std::fabs(total - f.residue) > 5.1e-7 + 1e-6 * std::fabs(total))
+          Stop(port, "Acute error",
+               "Error in RAC assignment. Please provide this file to Pelamor Sciences for "
+               "diagnosis");
+      }
 }
 
 // The critical-food lines and records of "cec3.tmp".
@@ -424,6 +445,7 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
            "residue distribution files cannot be read. The CEC report was not made.");
     if (expos.users.size() != sections.size())
       throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
+    if (cumulative == 1) CheckResidueRecords(sections, *q.cumulative, port);
     port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
     std::vector<RankedSection> ranked;
     for (std::size_t p = 0; p < sections.size(); ++p) {
