@@ -9,33 +9,6 @@
 
 namespace acute {
 
-CecLineValues ParseFoodLine(const std::string& line) {
-  std::vector<double> v;
-  std::stringstream ss(line);
-  std::string item;
-  while (std::getline(ss, item, ',')) {
-    double x = 0;
-    if (!ParseNumber(TrimBlanks(item), x))
-      throw CecFileError("cec2.tmp", "a food line that is not a list of numbers");
-    v.push_back(x);
-  }
-  if (v.size() < 8) throw CecFileError("cec2.tmp", "a short food line");
-  CecLineValues f;
-  f.food = static_cast<int>(v[0]);
-  f.form = static_cast<int>(v[1]);
-  f.amount = static_cast<float>(v[2]);
-  f.residue = static_cast<float>(v[3]);
-  f.factor1 = static_cast<float>(v[4]);
-  f.factor2 = static_cast<float>(v[5]);
-  f.contribution_mg = static_cast<float>(v[6]);
-  f.percent = static_cast<float>(v[7]);
-  if (v.size() >= 10) {
-    f.chemicals = static_cast<int>(v[8]);
-    f.record = static_cast<std::int32_t>(v[9]);
-  }
-  return f;
-}
-
 std::vector<CecChemicalPart> ChemicalParts(const CecLineValues& line, const CumulativeResidues& c) {
   std::vector<CecChemicalPart> parts;
   if (!c.Has(line.record)) return parts;
@@ -84,8 +57,7 @@ RankedSection RankSection(const CecSection& section, const CecWindow& window,
     const std::int32_t nx = rec->Nx();
     r.represented += nx;
     r.total += static_cast<double>(rec->e) * nx;
-    for (const std::string& line : rec->food_lines) {
-      const CecLineValues f = ParseFoodLine(line);
+    for (const CecLineValues& f : rec->foods) {
       auto [it, added] = index.try_emplace({f.food, f.form}, r.pairs.size());
       if (added)
         r.pairs.push_back(CecPair{f.food, f.form, 0, 0, 0, std::vector<double>(chemicals)});

@@ -11,16 +11,6 @@
 
 namespace acute {
 
-// One food line of a work file, read back.
-struct CecLineValues {
-  int food = 0;
-  int form = 0;
-  float amount = 0, residue = 0, factor1 = 0, factor2 = 0;
-  float contribution_mg = 0, percent = 0;
-  int chemicals = 0;        // cumulative runs: chemicals with a residue
-  std::int32_t record = 0;  // cumulative runs: the residue record (0: none)
-};
-
 // One chemical's part of a food line of a cumulative run.
 struct CecChemicalPart {
   int chemical = 0;  // cumulative chemical number
@@ -33,7 +23,6 @@ struct CecChemicalPart {
 // residue and percent x r_k / residue, the residue being the record's total. Empty when the
 // line has no residue record.
 std::vector<CecChemicalPart> ChemicalParts(const CecLineValues& line, const CumulativeResidues& c);
-CecLineValues ParseFoodLine(const std::string& line);
 
 struct CecPair {
   int food = 0;

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdlib>
 
+#include "cec/cec_picture.h"
 #include "common/number_picture.h"
 #include "common/print_writer.h"
 #include "common/str.h"
@@ -11,7 +12,7 @@ namespace acute {
 namespace {
 
 std::string Right(double value, const char* picture) {
-  return Picture(value, picture);
+  return CecPicture(value, picture);
 }
 
 void WriteFoodLine(PrintWriter& w, const CecFoodLine& f, bool cumulative) {
@@ -116,7 +117,7 @@ std::string CecRecordHeader(const ReportContext& ctx, int record_iterations, boo
   w.EndLine();
   w.Line("Subpopulations:");
   for (std::size_t p = 0; p < ctx.populations.size(); ++p)
-    w.Line("  " + Picture(static_cast<double>(p + 1), "##") + "  " +
+    w.Line("  " + CecPicture(static_cast<double>(p + 1), "##") + "  " +
            ctx.populations[p].report_name);
   w.Line("9999");
   w.EndLine();

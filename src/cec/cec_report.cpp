@@ -1,9 +1,11 @@
 #include "cec/cec_report.h"
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
+#include "cec/cec_picture.h"
 #include "cec/cec_ranking.h"
 #include "cec/cec_work_files.h"
 #include "common/errors.h"
@@ -136,6 +138,26 @@ void WriteDisaggregation(PrintWriter& w, const RankedSection& r, const CecReport
   }
 }
 
+// Every food line of a cumulative run must name a record of the distribution files whose
+// total is the line's residue (as printed, to six decimals).
+void CheckResidueRecords(const std::vector<CecSection>& sections, const CumulativeResidues& c,
+                         UserPort& port) {
+  for (const CecSection& s : sections)
+    for (const CecFileRecord& r : s.records)
+      for (const CecLineValues& f : r.foods) {
+        if (f.record == 0) continue;
+        if (!c.Has(f.record))
+          Stop(port, "Acute error",
+               "Error in RDF file assignment. Please provide this file to Pelamor Sciences for "
+               "diagnosis");
+        const double total = c.totals[static_cast<std::size_t>(f.record - 1)];
+        if (std::fabs(total - f.residue) > 5.1e-7 + 1e-6 * std::fabs(total))
+          Stop(port, "Acute error",
+               "Error in RAC assignment. Please provide this file to Pelamor Sciences for "
+               "diagnosis");
+      }
+}
+
 // The critical-food lines and records of "cec3.tmp".
 std::string RankedText(int cumulative, const std::vector<RankedSection>& ranked,
                        const CecReportRequest& q) {
@@ -154,18 +176,17 @@ std::string RankedText(int cumulative, const std::vector<RankedSection>& ranked,
     }
     w.Line(Str(static_cast<std::int32_t>(r.pairs.size())));
     for (const CecPair& p : r.pairs) {
-      w.Text(Picture(p.food, "###")).Text(",   ").Text(Picture(p.form, "###")).Text(",   ");
-      w.Text(Picture(static_cast<double>(p.n), "#####")).Text(",   ");
-      w.Text(Picture(p.percent, "###.##")).Text(",   ").Text(PairLabel(q, p)).EndLine();
+      w.Text(CecPicture(p.food, "###")).Text(",   ").Text(CecPicture(p.form, "###")).Text(",   ");
+      w.Text(CecPicture(static_cast<double>(p.n), "#####")).Text(",   ");
+      w.Text(CecPicture(p.percent, "###.##")).Text(",   ").Text(PairLabel(q, p)).EndLine();
       if (cumulative == 1) WritePairChemicalLines(w, p, q);
     }
     if (cumulative == 1) WriteDisaggregation(w, r, q);
     w.Num(static_cast<std::int64_t>(r.ranked.size())).Num(r.printed_represented).EndLine();
     for (const CecFileRecord* rec : r.ranked) {
       w.Line(rec->line1 + ", " + TrimStr(rec->e) + ",  " +
-             Picture(static_cast<double>(rec->sample_weight), "#####"));
-      for (const std::string& line : rec->food_lines) {
-        const CecLineValues f = ParseFoodLine(line);
+             CecPicture(static_cast<double>(rec->sample_weight), "#####"));
+      for (const CecLineValues& f : rec->foods) {
         const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
                                                        ? ChemicalParts(f, *q.cumulative)
                                                        : std::vector<CecChemicalPart>{};
@@ -223,28 +244,28 @@ void WriteFood(PrintWriter& w, const CecLineValues& f, const CecReportRequest& q
   at(3, 74);
   w.Text(CodeOf(q, f.food));
   at(15, 86);
-  w.Text(Picture(f.form, "###"));
+  w.Text(CecPicture(f.form, "###"));
   at(19, 90);
-  w.Text(Picture(f.amount, "####.#"));
+  w.Text(CecPicture(f.amount, "####.#"));
   at(27, 98);
-  w.Text(Picture(f.residue, "###.######"));
+  w.Text(CecPicture(f.residue, "###.######"));
   at(39, 110);
-  w.Text(Picture(f.factor1, "##.##"));
+  w.Text(CecPicture(f.factor1, "##.##"));
   at(46, 117);
-  w.Text(Picture(f.factor2, "##.##"));
+  w.Text(CecPicture(f.factor2, "##.##"));
   at(53, 124);
-  w.Text(Picture(f.contribution_mg, "###.#######"));
+  w.Text(CecPicture(f.contribution_mg, "###.#######"));
   at(66, 137);
-  w.Text(Picture(f.percent, "###.##")).EndLine();
+  w.Text(CecPicture(f.percent, "###.##")).EndLine();
 }
 
 void WriteChemicalLine(PrintWriter& w, const CecChemicalPart& part, bool comma) {
-  const std::string number = Picture(part.chemical, "##");
+  const std::string number = CecPicture(part.chemical, "##");
   if (comma) {
     w.Text(",,,,,,,,,,").Tab(82).Text(",  Chem #" + number);
-    w.Tab(95).Text(",," + Picture(part.residue, "###.######"));
-    w.Tab(120).Text(",,," + Picture(part.contribution_mg, "###.#######"));
-    w.Tab(135).Text("," + Picture(part.percent, "###.##")).EndLine();
+    w.Tab(95).Text(",," + CecPicture(part.residue, "###.######"));
+    w.Tab(120).Text(",,," + CecPicture(part.contribution_mg, "###.#######"));
+    w.Tab(135).Text("," + CecPicture(part.percent, "###.##")).EndLine();
     return;
   }
   w.Tab(11)
@@ -252,9 +273,9 @@ void WriteChemicalLine(PrintWriter& w, const CecChemicalPart& part, bool comma) 
       .Tab(21)
       .Text(number)
       .Tab(25)
-      .Text(Picture(part.residue, "###.######"));
-  w.Tab(51).Text(Picture(part.contribution_mg, "###.#######"));
-  w.Tab(64).Text(Picture(part.percent, "###.##")).EndLine();
+      .Text(CecPicture(part.residue, "###.######"));
+  w.Tab(51).Text(CecPicture(part.contribution_mg, "###.#######"));
+  w.Tab(64).Text(CecPicture(part.percent, "###.##")).EndLine();
 }
 
 void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportRequest& q,
@@ -263,7 +284,7 @@ void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportR
   const std::vector<std::string> f = Fields(rec.line1);
   if (f.size() < 9) throw CecFileError("cec2.tmp", "a short record line");
   const char* c = comma ? "," : "";
-  w.Tab(2).Text(Picture(NumberIn(f, 1), "#####"));
+  w.Tab(2).Text(CecPicture(NumberIn(f, 1), "#####"));
   const int cols[9] = {9, 19, 24, 29, 35, 43, 48, 54, 67};
   const int wide[9] = {8, 18, 23, 28, 34, 42, 47, 53, 66};
   auto at = [&](int i) { w.Tab(comma ? wide[i] : cols[i]).Text(c); };
@@ -276,18 +297,17 @@ void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportR
   at(3);
   w.Text(f[5]);
   at(4);
-  w.Text(Picture(NumberIn(f, 6), "###.##"));
+  w.Text(CecPicture(NumberIn(f, 6), "###.##"));
   at(5);
-  w.Text(Picture(NumberIn(f, 7), "##"));
+  w.Text(CecPicture(NumberIn(f, 7), "##"));
   at(6);
-  w.Text(Picture(NumberIn(f, 8), "####"));
+  w.Text(CecPicture(NumberIn(f, 8), "####"));
   at(7);
-  w.Text(Picture(rec.e, "###.#######"));
+  w.Text(CecPicture(rec.e, "###.#######"));
   at(8);
-  w.Text(Picture(static_cast<double>(rec.sample_weight), "######"));
+  w.Text(CecPicture(static_cast<double>(rec.sample_weight), "######"));
   bool first = true;
-  for (const std::string& line : rec.food_lines) {
-    const CecLineValues v = ParseFoodLine(line);
+  for (const CecLineValues& v : rec.foods) {
     if (!comma) {
       if (first) w.EndLine();
     } else if (!first) {
@@ -308,18 +328,20 @@ void WriteWindowLines(PrintWriter& w, const RankedSection& r, const CecReportReq
   const std::string units = Units(per_kg);
   if (r.section->basis == 0) {
     w.Text("Low percentile for CEC records:" + Str(q.cec.low));
-    w.Tab(40).Text("Exposure " + units + " = " + Picture(r.window.low, "####.######")).EndLine();
+    w.Tab(40).Text("Exposure " + units + " = " + CecPicture(r.window.low, "####.######")).EndLine();
     w.Text("High percentile for CEC records:" + Str(q.cec.high));
-    w.Tab(40).Text("Exposure " + units + " = " + Picture(r.window.high, "####.######")).EndLine();
+    w.Tab(40)
+        .Text("Exposure " + units + " = " + CecPicture(r.window.high, "####.######"))
+        .EndLine();
     return;
   }
   w.Line("Low exposure amount for CEC records " + units + " = " +
-         Picture(q.cec.low, "####.######"));
+         CecPicture(q.cec.low, "####.######"));
   if (q.cec.high == 0)
     w.Line("No high exposure amount for CEC records specified.");
   else
     w.Line("High exposure amount for CEC records " + units + " = " +
-           Picture(q.cec.high, "####.######"));
+           CecPicture(q.cec.high, "####.######"));
 }
 
 void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest& q, bool per_kg,
@@ -370,7 +392,7 @@ std::string HouseholdText(int database_kind, const std::string& pid, const std::
                           const std::vector<std::uint8_t>& households,
                           const std::filesystem::path& household_file) {
   double v = 0;
-  if (database_kind != 0) return Picture(ParseNumber(number, v) ? v : 0, "#####");
+  if (database_kind != 0) return CecPicture(ParseNumber(number, v) ? v : 0, "#####");
   const long record = ParseNumber(pid, v) ? static_cast<long>(v) : 0;
   const std::size_t at = static_cast<std::size_t>(record - 1) * 6;
   if (record < 1 || at + 6 > households.size())
@@ -382,7 +404,7 @@ std::string HouseholdText(int database_kind, const std::string& pid, const std::
   const auto person = static_cast<std::int16_t>(b[4] | (b[5] << 8));
   std::string p = std::to_string(person);
   if (person >= 0 && person < 10) p = "0" + p;
-  return Picture(hh, "#####") + "-" + p;
+  return CecPicture(hh, "#####") + "-" + p;
 }
 
 void WriteCecSections(const CecReportRequest& q, const std::vector<CecWindow>& preliminary,
@@ -393,7 +415,14 @@ void WriteCecSections(const CecReportRequest& q, const std::vector<CecWindow>& p
     const CecRecordFile file =
         ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port));
     port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4");
-    const std::vector<CecSection> sections = SectionsOf(file, q.cec, preliminary, population_names);
+    std::vector<CecSection> sections;
+    for (std::size_t p = 0; p < population_names.size(); ++p) {
+      port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4, population #" +
+                                            Str(static_cast<std::int32_t>(p + 1)));
+      sections.push_back(SectionOf(file, q.cec,
+                                   p < preliminary.size() ? preliminary[p] : CecWindow{},
+                                   static_cast<int>(p + 1), population_names[p]));
+    }
     Write(q.folder / kCecSectionsFileName, SectionsText(file.cumulative, sections), port);
     Write(q.folder / kCecExposFileName, ExposText(expos), port);
   } catch (const CecFileError& e) {
@@ -405,7 +434,7 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
   const std::string& caption = q.progress_caption;
   try {
     const CecRecordFile file =
-        ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port));
+        ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port), true);
     int cumulative = 0;
     const std::vector<CecSection> sections =
         ParseSections(ReadWorkFile(q.folder / kCecSectionsFileName, port), cumulative);
@@ -416,6 +445,7 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
            "residue distribution files cannot be read. The CEC report was not made.");
     if (expos.users.size() != sections.size())
       throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
+    if (cumulative == 1) CheckResidueRecords(sections, *q.cumulative, port);
     port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
     std::vector<RankedSection> ranked;
     for (std::size_t p = 0; p < sections.size(); ++p) {
@@ -424,6 +454,8 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port) {
                                  Str(static_cast<std::int32_t>(p + 1)) + "  Sorting...");
       const CecWindow window = FinalWindow(q.cec, expos.users[p]);
       BoundaryWarnings(sections[p], window, port);
+      port.Progress(caption, "Generating CEC report: Step 3 of 4, Population #" +
+                                 Str(static_cast<std::int32_t>(p + 1)) + " Summary Statistics");
       ranked.push_back(RankSection(sections[p], window, q.cec.max_records, q.two_day,
                                    cumulative == 1 ? &*q.cumulative : nullptr));
     }

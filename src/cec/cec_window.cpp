@@ -64,6 +64,21 @@ int IterationCap(const CecSettings& cec, const std::vector<double>& tallies, int
   return std::max(1, static_cast<int>(k));
 }
 
+std::string CecSettingsFault(const CecSettings& cec) {
+  if (!std::isfinite(cec.low) || !std::isfinite(cec.high) || !std::isfinite(cec.min_percent))
+    return "a CEC bound or the minimum contribution is not a number";
+  if (cec.basis != 0 && cec.basis != 1) return "the CEC basis is neither 0 nor 1";
+  if (cec.max_records < 1 || cec.max_records > 40000)
+    return "the number of printed CEC records is not between 1 and 40000";
+  if (cec.min_percent < 0 || cec.min_percent > 100)
+    return "the minimum contribution is not a percent";
+  if (cec.basis == 0 && (cec.low < 0 || cec.high > 100 || cec.high <= cec.low))
+    return "the CEC percentiles are not a window between 0 and 100";
+  if (cec.basis == 1 && (cec.low < 0 || cec.high < 0 || (cec.high != 0 && cec.high <= cec.low)))
+    return "the CEC exposure amounts are not a window";
+  return "";
+}
+
 std::int64_t ExpectedRecords(std::int64_t count, int n, int m_prime) {
   if (m_prime <= 0) return 0;
   return static_cast<std::int64_t>(std::floor(static_cast<double>(count) * n / m_prime));

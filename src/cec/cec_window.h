@@ -3,6 +3,7 @@
 // pass, each population's boundaries read off the users' distribution of a pass's bins, the
 // number of iterations that may produce records and the expected count of records.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/accumulators.h"
@@ -49,6 +50,11 @@ int IterationCap(const CecSettings& cec, const std::vector<double>& tallies, int
 
 // Int(C x N / M'), the records expected on the exposure-amount basis.
 std::int64_t ExpectedRecords(std::int64_t count, int n, int m_prime);
+
+// What makes a pass file's CEC block unusable (a value that is not a number, out of range, or
+// a window upside down), or "" when it is usable. The main form never writes such a block;
+// a pass file from elsewhere may hold one.
+std::string CecSettingsFault(const CecSettings& cec);
 
 inline constexpr std::int64_t kMaxExpectedRecords = 50000;
 inline constexpr int kMaxRecordIterations = 5000;

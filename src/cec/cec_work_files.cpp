@@ -1,5 +1,6 @@
 #include "cec/cec_work_files.h"
 
+#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -56,20 +57,70 @@ int CountOf(double v, const char* file) {
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    lines.emplace_back(text, start, stop - start);
+    start = end + 1;
   }
   return lines;
 }
 
-std::int32_t CecFileRecord::Nx() const {
+namespace {
+
+// The numbers of a line whose fields are separated by commas (blanks around them allowed).
+bool CommaNumbers(std::string_view line, double* out, int max, int& n) {
+  n = 0;
+  std::size_t i = 0;
+  while (i <= line.size() && n < max) {
+    std::size_t end = line.find(',', i);
+    if (end == std::string_view::npos) end = line.size();
+    std::size_t a = i, b = end;
+    while (a < b && line[a] == ' ') ++a;
+    while (b > a && line[b - 1] == ' ') --b;
+    if (a < b && line[a] == '+') ++a;
+    double v = 0;
+    if (a < b) {
+      const auto r = std::from_chars(line.data() + a, line.data() + b, v);
+      if (r.ec != std::errc() || r.ptr != line.data() + b || !std::isfinite(v)) return false;
+    }
+    out[n++] = v;
+    i = end + 1;
+  }
+  return true;
+}
+
+std::int32_t NxOf(const std::string& line1) {
   double v = 0;
-  if (line1.size() < 4 || !ParseNumber(TrimBlanks(line1.substr(line1.size() - 4)), v) || v < 1)
+  if (line1.size() < 4 || !ParseNumber(line1.substr(line1.size() - 4), v) || v < 1 || v > 1e9)
     return 1;
   return static_cast<std::int32_t>(v);
+}
+
+}  // namespace
+
+CecLineValues ParseFoodLine(std::string_view line) {
+  double v[10] = {};
+  int n = 0;
+  if (!CommaNumbers(line, v, 10, n) || n < 8)
+    throw CecFileError("cec2.tmp", "a food line that is not a list of numbers");
+  CecLineValues f;
+  f.food = static_cast<int>(v[0]);
+  f.form = static_cast<int>(v[1]);
+  f.amount = static_cast<float>(v[2]);
+  f.residue = static_cast<float>(v[3]);
+  f.factor1 = static_cast<float>(v[4]);
+  f.factor2 = static_cast<float>(v[5]);
+  f.contribution_mg = static_cast<float>(v[6]);
+  f.percent = static_cast<float>(v[7]);
+  if (n >= 10) {
+    f.chemicals = static_cast<int>(v[8]);
+    f.record = static_cast<std::int32_t>(v[9]);
+  }
+  return f;
 }
 
 bool CecRecordFile::PerKg() const {
@@ -78,7 +129,7 @@ bool CecRecordFile::PerKg() const {
   return false;
 }
 
-CecRecordFile ParseCecRecordFile(const std::string& text) {
+CecRecordFile ParseCecRecordFile(const std::string& text, bool header_only) {
   const char* file = "cec1.tmp";
   Lines in(text, file);
   CecRecordFile f;
@@ -89,11 +140,12 @@ CecRecordFile ParseCecRecordFile(const std::string& text) {
     f.header.push_back(l);
   }
   in.Next();  // the empty line after "9999"
-  for (;;) {
+  while (!header_only) {
     const std::string& line1 = in.Next();
     if (line1.rfind("Total Number of CEC records", 0) == 0) break;
     CecFileRecord r;
     r.line1 = line1;
+    r.nx = NxOf(line1);
     const std::vector<double> v = in.NextNumbers(4);
     r.e = static_cast<float>(v[0]);
     r.sample_weight = static_cast<std::int32_t>(v[1]);
@@ -108,26 +160,21 @@ CecRecordFile ParseCecRecordFile(const std::string& text) {
   return f;
 }
 
-std::vector<CecSection> SectionsOf(const CecRecordFile& file, const CecSettings& cec,
-                                   const std::vector<CecWindow>& preliminary,
-                                   const std::vector<std::string>& names) {
-  std::vector<CecSection> sections;
-  for (std::size_t p = 0; p < names.size(); ++p) {
-    CecSection s;
-    s.number = static_cast<int>(p + 1);
-    s.name = names[p];
-    s.basis = cec.basis;
-    s.low = cec.low;
-    s.high = cec.high;
-    s.preliminary = p < preliminary.size() ? preliminary[p] : CecWindow{};
-    for (const CecFileRecord& r : file.records) {
-      bool listed = false;
-      for (int q : r.populations) listed = listed || q == s.number;
-      if (listed && s.preliminary.Holds(r.e)) s.records.push_back(r);
-    }
-    sections.push_back(std::move(s));
+CecSection SectionOf(const CecRecordFile& file, const CecSettings& cec,
+                     const CecWindow& preliminary, int number, const std::string& name) {
+  CecSection s;
+  s.number = number;
+  s.name = name;
+  s.basis = cec.basis;
+  s.low = cec.low;
+  s.high = cec.high;
+  s.preliminary = preliminary;
+  for (const CecFileRecord& r : file.records) {
+    bool listed = false;
+    for (int q : r.populations) listed = listed || q == number;
+    if (listed && preliminary.Holds(r.e)) s.records.push_back(r);
   }
-  return sections;
+  return s;
 }
 
 std::string SectionsText(int cumulative, const std::vector<CecSection>& sections) {
@@ -180,11 +227,15 @@ std::vector<CecSection> ParseSections(const std::string& text, int& cumulative) 
     for (int i = 0; i < count; ++i) {
       CecFileRecord r;
       r.line1 = in.Next();
+      r.nx = NxOf(r.line1);
       const std::vector<double> v = in.NextNumbers(3);
       const int nf = CountOf(v[0], file);
       r.e = static_cast<float>(v[1]);
       r.sample_weight = static_cast<std::int32_t>(v[2]);
-      for (int k = 0; k < nf; ++k) r.food_lines.push_back(in.Next());
+      for (int k = 0; k < nf; ++k) {
+        r.food_lines.push_back(in.Next());
+        r.foods.push_back(ParseFoodLine(r.food_lines.back()));
+      }
       s.records.push_back(std::move(r));
     }
     sections.push_back(std::move(s));

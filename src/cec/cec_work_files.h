@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cec/cec_window.h"
@@ -25,15 +26,30 @@ class CecFileError : public std::runtime_error {
       : std::runtime_error("The work file " + file + " is damaged: " + what + ".") {}
 };
 
+// One food line of a work file, read back.
+struct CecLineValues {
+  int food = 0;
+  int form = 0;
+  float amount = 0, residue = 0, factor1 = 0, factor2 = 0;
+  float contribution_mg = 0, percent = 0;
+  int chemicals = 0;        // cumulative runs: chemicals with a residue
+  std::int32_t record = 0;  // cumulative runs: the residue record (0: none)
+};
+
+// Throws CecFileError when the line is not a list of at least eight numbers.
+CecLineValues ParseFoodLine(std::string_view line);
+
 // One record as the work files carry it.
 struct CecFileRecord {
   std::string line1;  // "number,  PID, household, day, sex, age, bw, NF, NX"
   float e = 0;
   std::int32_t sample_weight = 0;
+  std::int32_t nx = 1;                  // the last four characters of line 1
   std::vector<int> populations;         // cec1.tmp only
   std::vector<std::string> food_lines;  // as written to cec1.tmp
+  std::vector<CecLineValues> foods;     // cec2.tmp: the food lines read
 
-  std::int32_t Nx() const;
+  std::int32_t Nx() const { return nx; }
 };
 
 struct CecRecordFile {
@@ -47,7 +63,8 @@ struct CecRecordFile {
 // Splits a text file into lines without their CR LF.
 std::vector<std::string> SplitLines(const std::string& text);
 
-CecRecordFile ParseCecRecordFile(const std::string& text);
+// With `header_only`, the records are not read.
+CecRecordFile ParseCecRecordFile(const std::string& text, bool header_only = false);
 
 // One population's section of "cec2.tmp".
 struct CecSection {
@@ -59,10 +76,10 @@ struct CecSection {
   std::vector<CecFileRecord> records;
 };
 
-// The sections of every population: the records that list it and lie in its window.
-std::vector<CecSection> SectionsOf(const CecRecordFile& file, const CecSettings& cec,
-                                   const std::vector<CecWindow>& preliminary,
-                                   const std::vector<std::string>& names);
+// The section of population `number` (from 1): the records that list it and lie in its
+// preliminary window.
+CecSection SectionOf(const CecRecordFile& file, const CecSettings& cec,
+                     const CecWindow& preliminary, int number, const std::string& name);
 
 std::string SectionsText(int cumulative, const std::vector<CecSection>& sections);
 std::vector<CecSection> ParseSections(const std::string& text, int& cumulative);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "cec/cec_picture.h"
 #include "common/number_picture.h"
 #include "common/str.h"
 
@@ -47,7 +48,7 @@ void WritePairChemicals(PrintWriter& w, const CecPair& p, const std::vector<std:
       first = false;
     }
     const int chemical = static_cast<int>(m) + 1;
-    const std::string percent = Picture(ChemicalPercentOfPair(p, chemical), "###.##") + "%";
+    const std::string percent = CecPicture(ChemicalPercentOfPair(p, chemical), "###.##") + "%";
     if (comma)
       w.Text(",,,,").Tab(47).Text("," + Name20(names, chemical)).Tab(68).Text("," + percent);
     else
@@ -87,8 +88,8 @@ void WriteChemicalContributors(PrintWriter& w, const RankedSection& r, const Cec
   w.EndLine();
   for (int m : order) {
     const float share = ChemicalPercentOfInterval(r, r.chemical_sum[m - 1], two_day);
-    w.Text(Picture(m, "##")).Text(c).Tab(5).Text(Name20(chemicals, m)).Text(c);
-    w.Tab(27).Text(Picture(share, "###.##") + "%").EndLine();
+    w.Text(CecPicture(m, "##")).Text(c).Tab(5).Text(Name20(chemicals, m)).Text(c);
+    w.Tab(27).Text(CecPicture(share, "###.##") + "%").EndLine();
     bool first = true;
     for (const CecPair& p : r.pairs) {
       const double sum = p.chemical_sum[m - 1];
@@ -106,8 +107,8 @@ void WriteChemicalContributors(PrintWriter& w, const RankedSection& r, const Cec
         first = false;
       }
       const std::string code = NameOf(names.code, p.food);
-      const std::string form = Picture(p.form, "###");
-      const std::string pct = Picture(percent, "###.##") + "%";
+      const std::string form = CecPicture(p.form, "###");
+      const std::string pct = CecPicture(percent, "###.##") + "%";
       if (comma)
         w.Text(",,").Tab(40).Text("," + code + ", " + form + ",  " + pct).EndLine();
       else
@@ -164,9 +165,9 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     f.percent += Shown(p.percent);
     if (!(Shown(p.percent) >= limit)) continue;
     w.Text(NameOf(names.code, p.food)).Text(sep);
-    w.Tab(14).Text(Picture(p.form, "###")).Text(sep);
-    w.Tab(21).Text(Picture(static_cast<double>(p.n), "#####")).Text(sep);
-    w.Tab(29).Text(Picture(p.percent, "###.##")).Text("%").Text(sep);
+    w.Tab(14).Text(CecPicture(p.form, "###")).Text(sep);
+    w.Tab(21).Text(CecPicture(static_cast<double>(p.n), "#####")).Text(sep);
+    w.Tab(29).Text(CecPicture(p.percent, "###.##")).Text("%").Text(sep);
     w.Tab(39).Text(i < labels.size() ? labels[i] : "").EndLine();
     if (cumulative) WritePairChemicals(w, p, *chemicals, comma);
   }
@@ -196,8 +197,8 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     const FoodSum& f = foods[food];
     if (f.percent == 0 || !(f.percent >= limit)) continue;
     w.Text(NameOf(names.code, food)).Text(sep);
-    w.Tab(14).Text(Picture(static_cast<double>(f.n), "#####")).Text(sep);
-    w.Tab(22).Text(Picture(f.percent, "###.##")).Text("%").Text(sep);
+    w.Tab(14).Text(CecPicture(static_cast<double>(f.n), "#####")).Text(sep);
+    w.Tab(22).Text(CecPicture(f.percent, "###.##")).Text("%").Text(sep);
     w.Tab(33).Text(NameOf(names.food_name, food)).EndLine();
   }
 }

@@ -1,6 +1,7 @@
 #include "run/cec_repeat.h"
 
 #include "cec/cec_report.h"
+#include "cec/cec_window.h"
 #include "cec/cec_work_files.h"
 #include "common/errors.h"
 #include "common/file_names.h"
@@ -85,6 +86,12 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
   const std::filesystem::path folder = request.WorkFolder();
   const CecSettings cec = ReadShortPassFile(request.session.folder / kPassFileName, port);
   EngineOutcome out;
+  const std::string fault = CecSettingsFault(cec);
+  if (!fault.empty()) {
+    Tell(port, "Repeat CEC", "The pass file's CEC settings cannot be used: " + fault + ".",
+         Icon::Information);
+    return out;
+  }
   if (!FindFile(folder / kCecExposFileName)) {
     Tell(port, "Repeat CEC",
          "Can't repeat CEC analysis; file 'expos.tmp' has been deleted since last run.",

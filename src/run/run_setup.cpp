@@ -26,6 +26,9 @@ void RefuseCec(const AnalysisSettings& s, UserPort& port) {
     CannotRun(port,
               "CEC file will not be generated in DWLOC mode. Use Acute analysis mode to generate "
               "CEC file for this chemical.");
+  const std::string fault = CecSettingsFault(s.cec);
+  if (!fault.empty())
+    CannotRun(port, "The pass file's CEC settings cannot be used: " + fault + ".");
 }
 
 ConsumptionFiles ChosenList(const SupportData& support, const SetupData& setup,

@@ -3,6 +3,8 @@
 // each interval add up to 100 %.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -120,6 +122,49 @@ TEST(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
     }
   }
   EXPECT_EQ(sections, 2);
+}
+
+// A repeat whose distribution files have changed since the run finds records that no longer
+// hold the residues of the food lines, and says so instead of splitting them wrongly.
+TEST(CecCumulative, ARepeatRefusesRecordsThatNoLongerMatch) {
+  testing::ScratchFolder dir;
+  const auto manifest = sample::WriteSampleData(dir / "data", {2, 400, 3});
+  ScriptedPort port;
+  const DataSession session = OpenDataSession(manifest.folder, port);
+  MainForm form;
+  form.residue = ReadResidueFile(manifest.residue_folder / manifest.two_chemical_residue,
+                                 session.support, port);
+  form.TakeEndpointsFromResidueFile();
+  form.standard.assign(session.support.StandardPopulationCount(), false);
+  form.standard[0] = true;
+  form.monte_carlo = true;
+  form.iterations = "20";
+  form.seed = "3";
+  form.mersenne_twister = true;
+  form.save_cec = true;
+  form.cec_name = "two";
+  form.cec_min_percent = "1";
+  form.cec_low = "90";
+  form.cumulative_cec = true;
+  ASSERT_TRUE(LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00")->completed);
+  // Every file's data rows in reverse order: same counts, other residues per record.
+  for (const auto& entry : std::filesystem::directory_iterator(manifest.residue_folder)) {
+    if (entry.path().extension() != ".RDF") continue;
+    std::vector<std::string> lines = SplitLines(testing::ReadText(entry.path()));
+    auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+      return !l.empty() && (std::isdigit(static_cast<unsigned char>(l[0])) || l[0] == '.');
+    });
+    std::reverse(first, lines.end());
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    testing::WriteText(entry.path(), text);
+  }
+  form.cec_name = "again";
+  ScriptedPort redo;
+  const auto outcome = RedoLastCec(form, session, redo);
+  ASSERT_TRUE(outcome);
+  EXPECT_FALSE(outcome->completed);
+  EXPECT_EQ(redo.Messages().back().title, "Acute error");
 }
 
 }  // namespace

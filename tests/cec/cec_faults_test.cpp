@@ -47,9 +47,11 @@ CecSection SectionOfPairs(int pairs, float e) {
   CecFileRecord r;
   r.line1 = " 1,   1,  1,   1,  M,  30Y,   70,   1,    1";
   r.e = e;
-  for (int i = 0; i < pairs; ++i)
+  for (int i = 0; i < pairs; ++i) {
     r.food_lines.push_back("    " + std::to_string(1 + i / 100) + ", " + std::to_string(i % 100) +
                            ",   1.0,     1.000000,  1.00,  1.00,  0.001,   1.00");
+    r.foods.push_back(ParseFoodLine(r.food_lines.back()));
+  }
   s.records.push_back(r);
   return s;
 }
@@ -71,8 +73,6 @@ TEST(CecRanking, EqualTotalsKeepRecordOrder) {
   s.records.push_back(s.records[0]);
   s.records.push_back(s.records[0]);
   s.records[1].e = 0.7f;
-  s.records[0].line1[1] = '1';
-  s.records[2].line1[1] = '3';
   const RankedSection r = RankSection(s, {0, 0, false}, 10, false);
   ASSERT_EQ(r.ranked.size(), 3u);
   EXPECT_EQ(r.ranked[0], &s.records[1]);
@@ -146,6 +146,22 @@ TEST_F(CecFaults, TheEngineRefusesCecInABatchPassFile) {
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
   EXPECT_FALSE(RunEngine(request, port_).completed);
   EXPECT_EQ(port_.LastMessage(), std::string("Tarn-VELD Acute Module: ") + kNoCecInBatchRuns);
+}
+
+TEST_F(CecFaults, APassFileWithAnUnusableCecBlockIsRefused) {
+  form_.cec_basis = 0;
+  AnalysisSettings s = SettingsFromForm(form_, session_);
+  std::string text = PassFileText(s, {2, 3});
+  const std::string window = " 99            100 ";
+  const std::size_t at = text.rfind(window);
+  ASSERT_NE(at, std::string::npos) << text;
+  text.replace(at, window.size(), " nan           100 ");
+  testing::WriteText(session_.folder / kPassFileName, text);
+  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
+  EXPECT_FALSE(RunEngine(request, port_).completed);
+  EXPECT_EQ(port_.LastMessage(),
+            "Tarn-VELD Acute Module: The pass file's CEC settings cannot be used: a CEC bound or "
+            "the minimum contribution is not a number.");
 }
 
 TEST_F(CecFaults, AmountWindowsNeedASinglePopulation) {

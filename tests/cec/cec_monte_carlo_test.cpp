@@ -3,6 +3,7 @@
 // iteration cap.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "common/scripted_port.h"
@@ -57,21 +58,31 @@ TEST_F(CecMonteCarlo, TheAcuteReportAndPlotFileStayThoseOfTheRunWithoutCec) {
   ASSERT_TRUE(Launch());
   const std::string report = Read("acute.tmp");
   const std::string plot = Read("plot.tmp");
-  AskForCec("99", "100");
+  AskForCec("50", "100");
   auto outcome = Launch();
   ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
   EXPECT_EQ(Read("acute.tmp"), report);
   EXPECT_EQ(Read("plot.tmp"), plot);
-  // Records are numbered in survey order and the total line counts them.
+  // Records are numbered in survey order and the total line counts them; a day pass's
+  // equal totals are one record (its nx counts them), so no total repeats within one.
   std::istringstream in(Read("cec1.tmp"));
-  std::string line;
-  long records = 0;
-  std::string last;
+  std::string line, last, day;
+  long records = 0, repeated = 0;
+  std::set<std::pair<std::string, std::string>> totals;
   while (std::getline(in, line)) {
-    if (line.rfind(" " + std::to_string(records + 1) + ",  ", 0) == 0) ++records;
+    if (line.rfind(" " + std::to_string(records + 1) + ",  ", 0) == 0) {
+      ++records;
+      std::size_t end = 0;  // the person and the day: fields 2 to 4
+      for (int field = 0; field < 4; ++field) end = line.find(',', end + 1);
+      day = line.substr(line.find(','), end - line.find(','));
+      repeated += line.substr(line.size() - 5, 4) != "   1";
+      std::getline(in, line);
+      EXPECT_TRUE(totals.insert({day, line.substr(0, line.find(','))}).second) << day;
+    }
     last = line;
   }
   EXPECT_GT(records, 0);
+  EXPECT_GT(repeated, 0);
   EXPECT_EQ(last, "Total Number of CEC records =  " + std::to_string(records) + "\r");
 }
 

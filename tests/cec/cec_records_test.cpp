@@ -4,6 +4,7 @@
 #include "cec/cec_fixture.h"
 #include "cec/cec_window.h"
 #include "engine/cec_capture.h"
+#include "support/test_support.h"
 
 namespace acute {
 namespace {
@@ -79,6 +80,27 @@ TEST_F(CecRecords, DeterministicRunGivesOneRecordPerQualifyingPersonDay) {
   ASSERT_TRUE(Launch());
   EXPECT_EQ(Lines("cec1.tmp")[header.size() + 8],
             " 3,   102,  102,   2,  M,  30Y,   20,   1,    1");
+}
+
+TEST_F(CecRecords, TwoDayAverageRecordsAreDayOneAndTheirPercentsAddUp) {
+  form_.two_day_average = true;
+  form_.cec_basis = 1;
+  form_.cec_low = "0.005";
+  form_.cec_high = "0";
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  const std::vector<std::string> lines = Lines("cec1.tmp");
+  // 102: (200 + 300) g x 1 ppm + 100 g x 2 ppm x 0.5 = 0.6 mg over two days, / 20 kg; the
+  // food lines' contributions are whole, their percents halved.
+  auto at = std::find(lines.begin(), lines.end(), " 0.015000001,  2000,  3,  1,  1");
+  ASSERT_NE(at, lines.end());
+  EXPECT_EQ(*(at - 1), " 2,   102,  102,   1,  M,  30Y,   20,   3,    1");
+  EXPECT_EQ(*(at + 1), "      1,  12,   200.0,     1.000000,  1.00,  1.00,  0.01,  33.33");
+  EXPECT_EQ(*(at + 2), "      1,  13,   300.0,     1.000000,  1.00,  1.00,  0.015,  50.00");
+  EXPECT_EQ(*(at + 3), "      2,  11,   100.0,     2.000000,  0.50,  1.00,  0.005,  16.67");
+  const std::string report = testing::ReadText(dir_ / "cec4.tmp");
+  EXPECT_NE(report.find(" (nf = number of foods/ff reported for this 2-day avg exposure amount"),
+            std::string::npos);
 }
 
 TEST_F(CecRecords, ARecordListsEveryPopulationOfItsPerson) {
