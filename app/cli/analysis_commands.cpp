@@ -132,10 +132,11 @@ void PrintCecHead(const std::filesystem::path& report, int lines) {
 int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);
+  session.work_folder = WorkFolderOption(global);
   MainForm form;
   form.two_day_average = o.two_day;
   form.cec_min_percent = "1";
-  if (const auto last = ReadLastCecRun(session.folder)) {
+  if (const auto last = ReadLastCecRun(session.WorkFolder())) {
     form.cec_basis = last->basis;
     form.cec_low = TrimStr(last->low);
     form.cec_high = TrimStr(last->high);

@@ -84,7 +84,7 @@ std::optional<LastCecRun> ReadLastCecRun(const std::filesystem::path& folder) {
 
 EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
   const std::filesystem::path folder = request.WorkFolder();
-  const CecSettings cec = ReadShortPassFile(request.session.folder / kPassFileName, port);
+  const CecSettings cec = ReadShortPassFile(request.WorkFolder() / kPassFileName, port);
   EngineOutcome out;
   const std::string fault = CecSettingsFault(cec);
   if (!fault.empty()) {

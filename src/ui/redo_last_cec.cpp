@@ -59,6 +59,8 @@ std::optional<EngineOutcome> RedoLastCec(const MainForm& form, const DataSession
   request.form = FormSettingsFromForm(form);
   request.repeat_cec = true;
   const std::filesystem::path work = request.WorkFolder();
+  const auto lock = LockWorkFolder(work, port);
+  if (!lock) return std::nullopt;
   if (!form.save_cec || TrimBlanks(form.cec_name).empty()) {
     Refuse(port, "Warning",
            "If you want to generate a CEC file, you must specify a valid file name (*.CEC)");
@@ -88,14 +90,13 @@ std::optional<EngineOutcome> RedoLastCec(const MainForm& form, const DataSession
   if (!CheckAgainstLastRun(cec, *last, port)) return std::nullopt;
   cec.cumulative = static_cast<std::int16_t>(last->cumulative);
   request.form.cumulative_cec = last->cumulative == 1;
-  if (!WriteFileAtomically(session.folder / kPassFileName, ShortPassFileText(cec))) {
-    Refuse(port, "Warning",
-           "Can't write the pass file " + (session.folder / kPassFileName).string() + ".");
+  const auto specs = ReportSpecsForRun(session, port);
+  if (!specs) return std::nullopt;
+  request.specs = *specs;
+  if (!WriteFileAtomically(work / kPassFileName, ShortPassFileText(cec))) {
+    Refuse(port, "Warning", "Can't write the pass file " + (work / kPassFileName).string() + ".");
     return std::nullopt;
   }
-  const auto specs_file = FindFile(session.folder / kReportSpecsFileName);
-  const auto specs = specs_file ? ReadReportSpecsFile(*specs_file) : std::nullopt;
-  request.specs = specs.value_or(DefaultReportSpecs());
   return RunEngine(request, port);
 }
 
