@@ -3,17 +3,11 @@
 #include "common/file_names.h"
 #include "common/list_reader.h"
 #include "common/str.h"
+#include "ui/refusal.h"
 #include "ui/run_checks.h"
 
 namespace acute {
 namespace {
-
-constexpr const char* kWarning = "Warning";
-
-bool Refuse(UserPort& port, const std::string& title, const std::string& text) {
-  Tell(port, title, text, Icon::Information);
-  return false;
-}
 
 bool AnyPad(const MainForm& f) {
   for (float p : f.standard_pad)
@@ -63,12 +57,7 @@ bool CheckBatchForm(const MainForm& f, const AnalysisSettings& s, UserPort& port
                   "PAD is checked but no PAD values are entered. Use Edit PAD button to show PAD "
                   "data entry form.");
   if (s.cec_flag == 1) return Refuse(port, kWarning, kNoCecInBatchRuns);
-  if (f.monte_carlo && TrimBlanks(f.iterations).empty())
-    return Refuse(port, "Checking Monte Carlo parameters",
-                  "You must specify number of iterations for Monte Carlo analysis");
-  if (f.monte_carlo && TrimBlanks(f.seed).empty())
-    return Refuse(port, "Checking Monte Carlo parameters",
-                  "You must specify seed number for Monte Carlo analysis");
+  if (!CheckMonteCarloFieldsGiven(f, port)) return false;
   return CheckEndpoints(f, port) && CheckPopulations(f, port);
 }
 

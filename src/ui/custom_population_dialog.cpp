@@ -5,18 +5,13 @@
 #include "common/file_names.h"
 #include "common/str.h"
 #include "ui/field_checks.h"
+#include "ui/refusal.h"
 
 namespace acute {
 namespace {
 
-constexpr const char* kWarning = "Warning";
 // The title of a message box shown without one: the program's own name.
 constexpr const char* kDefaultTitle = "Tarn-VELD Acute";
-
-bool Refuse(UserPort& port, const char* title, const std::string& text) {
-  Tell(port, title, text, Icon::Information);
-  return false;
-}
 
 template <std::size_t N>
 bool AnyChecked(const std::array<bool, N>& group) {

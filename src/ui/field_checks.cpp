@@ -7,16 +7,10 @@
 #include "common/list_reader.h"
 #include "common/str.h"
 #include "ui/main_form.h"
+#include "ui/refusal.h"
 
 namespace acute {
 namespace {
-
-constexpr const char* kWarning = "Warning";
-
-bool Refuse(UserPort& port, const std::string& title, const std::string& text) {
-  Tell(port, title, text, Icon::Information);
-  return false;
-}
 
 bool IsBlankText(const std::string& text) {
   return TrimBlanks(text).empty();

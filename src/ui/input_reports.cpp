@@ -7,11 +7,10 @@
 #include "inputs/residue_reader.h"
 #include "inputs/residue_report.h"
 #include "reports/report_display.h"
+#include "ui/refusal.h"
 
 namespace acute {
 namespace {
-
-constexpr const char* kWarning = "Warning";
 
 std::optional<PreparedReport> Written(const std::filesystem::path& path, const std::string& text,
                                       UserPort& port) {

@@ -7,16 +7,12 @@
 #include "reports/report_specs.h"
 #include "run/cec_repeat.h"
 #include "ui/main_form.h"
+#include "ui/refusal.h"
 
 namespace acute {
 namespace {
 
 constexpr const char* kSpecError = "CEC specification error";
-
-bool Refuse(UserPort& port, const std::string& title, const std::string& text) {
-  Tell(port, title, text, Icon::Information);
-  return false;
-}
 
 std::string Window(float low, float high) {
   return "(Low =" + Str(low) + "; High =" + Str(high) + ")";

@@ -13,6 +13,9 @@ namespace acute {
 // The population checks and the half-life check of the run start.
 bool CheckPopulations(const MainForm& form, UserPort& port);
 
+// The iterations and seed boxes of a Monte Carlo run must not be blank.
+bool CheckMonteCarloFieldsGiven(const MainForm& form, UserPort& port);
+
 // The pass file's settings that do not depend on the residue file.
 AnalysisSettings CommonSettingsFromForm(const MainForm& form, const DataSession& session);
 

@@ -8,12 +8,11 @@
 #include "reports/report_specs.h"
 #include "ui/field_checks.h"
 #include "ui/main_form.h"
+#include "ui/refusal.h"
 #include "ui/run_checks.h"
 
 namespace acute {
 namespace {
-
-constexpr const char* kWarning = "Warning";
 
 // A field's number; a blank, non-numeric or non-finite text counts as 0.
 float NumberOf(const std::string& text) {
@@ -21,11 +20,6 @@ float NumberOf(const std::string& text) {
 }
 
 constexpr const char* kRunTitle = "Run Tarn Acute Analysis";
-
-bool Refuse(UserPort& port, const std::string& title, const std::string& text) {
-  Tell(port, title, text, Icon::Information);
-  return false;
-}
 
 bool Confirm(UserPort& port, const std::string& text) {
   return port.Show(Message{kWarning, text, Icon::Question, Buttons::YesNo}) == Answer::Yes;
@@ -204,12 +198,7 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
     return Refuse(port, kWarning,
                   "This residue file has no residue distribution lines; a Monte Carlo analysis "
                   "needs them.");
-  if (f.monte_carlo && TrimBlanks(f.iterations).empty())
-    return Refuse(port, "Checking Monte Carlo parameters",
-                  "You must specify number of iterations for Monte Carlo analysis");
-  if (f.monte_carlo && TrimBlanks(f.seed).empty())
-    return Refuse(port, "Checking Monte Carlo parameters",
-                  "You must specify seed number for Monte Carlo analysis");
+  if (!CheckMonteCarloFieldsGiven(f, port)) return false;
   if (f.per_kg && noel <= 0 && arfd <= 0)
     return Refuse(port, kWarning,
                   "At least one toxicology endpoint value must be greater than zero.");
@@ -351,6 +340,16 @@ CecSettings CecSettingsFromForm(const MainForm& f) {
   c.suppress_warning = f.cec_suppress ? 1 : 0;
   c.cumulative = f.cumulative_cec ? 1 : 0;
   return c;
+}
+
+bool CheckMonteCarloFieldsGiven(const MainForm& f, UserPort& port) {
+  if (f.monte_carlo && TrimBlanks(f.iterations).empty())
+    return Refuse(port, "Checking Monte Carlo parameters",
+                  "You must specify number of iterations for Monte Carlo analysis");
+  if (f.monte_carlo && TrimBlanks(f.seed).empty())
+    return Refuse(port, "Checking Monte Carlo parameters",
+                  "You must specify seed number for Monte Carlo analysis");
+  return true;
 }
 
 AnalysisSettings CommonSettingsFromForm(const MainForm& f, const DataSession& session) {
