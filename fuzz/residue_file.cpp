@@ -1,5 +1,8 @@
 // Residue files, both views: the load view with its summary, then the analysis view and the
-// run's residue tables built from it, for each database kind.
+// run's residue tables built from it, for each database kind. Every food-form factor of the
+// run must be a finite number.
+#include <cmath>
+
 #include "common/scripted_port.h"
 #include "engine/run_tables.h"
 #include "inputs/residue_reader.h"
@@ -26,7 +29,10 @@ void ReadBothViews(const SampleFolder& sample, const std::string& text) {
       ResidueData data;
       ResidueTables tables;
       ReadResidueForAnalysis(file, sample.support, sample.master, mc, port, data, tables);
-      BuildRunTables(std::move(tables), sample.master, /*dwloc=*/mc, /*second_adjustment=*/mc);
+      const RunTables run =
+          BuildRunTables(std::move(tables), sample.master, /*dwloc=*/mc, /*second_adjustment=*/mc);
+      for (float f : run.factor)
+        if (!std::isfinite(f)) Broken("a food-form factor is not finite");
     });
   }
 }

@@ -1,6 +1,9 @@
 // The check of the distribution scratch file against the pass file's distribution rows,
 // and a few draws from every distribution loaded. The input is a pass file, the line
-// "@@rdfacute.tmp@@" and the bytes of the scratch file (no marker: no scratch file).
+// "@@rdfacute.tmp@@" and the bytes of the scratch file (no marker: no scratch file). Every
+// mean and draw of a loaded distribution must be a finite number.
+#include <cmath>
+
 #include "common/scripted_port.h"
 #include "engine/distribution_tables.h"
 #include "inputs/rdf_tables.h"
@@ -18,7 +21,11 @@ void LoadAndDraw(const AnalysisSettings& settings, const std::filesystem::path& 
       LoadDistributions(settings.rdl_rows, settings.max_rdl_index, scratch, port);
   for (std::size_t r = 1; r < tables.rdl.size(); ++r) {
     if (tables.rdl[r].type == 0) continue;
-    for (float u : {0.0f, 0.25f, 0.5f, 0.999999f}) tables.Draw(static_cast<int>(r), u);
+    if (!std::isfinite(tables.rdl[r].mean))
+      Broken("distribution " + std::to_string(r) + " has a mean that is not finite");
+    for (float u : {0.0f, 0.25f, 0.5f, 0.999999f})
+      if (!std::isfinite(tables.Draw(static_cast<int>(r), u)))
+        Broken("distribution " + std::to_string(r) + " draws a residue that is not finite");
   }
 }
 
