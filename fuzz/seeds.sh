@@ -23,7 +23,11 @@ for kind in 2 0; do
   [ "$kind" = 0 ] && ext=R98
   for f in "$res"/*."$ext"; do seed residue_file "$f" "k$kind-$(basename "$f")"; done
   for f in "$res"/*; do
-    case "$f" in *."$ext" | *.B10 | *.B98) ;; *) seed rdf_setup "$f" "k$kind-$(basename "$f")" ;; esac
+    case "$f" in
+      *."$ext") ;;
+      *.B10 | *.B98) seed batch_file "$f" "k$kind-$(basename "$f")" ;;
+      *) seed rdf_setup "$f" "k$kind-$(basename "$f")" ;;
+    esac
   done
   seed support_list "$data/TarnSupport.txt" "k$kind-TarnSupport.txt"
   seed setup_file "$data/setupTARNNH.txt" "k$kind-setupTARNNH.txt"
