@@ -3,7 +3,8 @@
 // (factor x grams, times the residue drawn in a Monte Carlo iteration, or the mean residue
 // in the calibration pass) summed in entry order, or with residue reversal the peak body
 // burden; halved with the two-day average, divided by the body weight per kg. Each thread
-// of a pass has one.
+// of a pass has one, on cache lines of its own (its generator state is written on every
+// block).
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -15,7 +16,7 @@
 
 namespace acute {
 
-class DayPassExposure {
+class alignas(64) DayPassExposure {
  public:
   DayPassExposure(const PassSetup& s, PassKind kind, double timer);
 
