@@ -129,6 +129,25 @@ std::uint64_t UniformsAlone(const MersenneTwister& generator, double count) {
   return hash;
 }
 
+// How much faster the machine does two threads' worth of plain arithmetic on two threads
+// than on one: about 2 on an idle two-core machine, less when other work holds the cores.
+// It tells whether a speed-up below 2 is the engine's or the machine's.
+double MachineParallelism() {
+  const auto spin = [] {
+    volatile double x = 0;
+    for (long k = 0; k < 200000000; ++k) x = x + 1;
+  };
+  const Stopwatch one;
+  spin();
+  spin();
+  const double serial = one.Wall();
+  const Stopwatch two;
+  std::thread other(spin);
+  spin();
+  other.join();
+  return serial / two.Wall();
+}
+
 // One engine run at `threads` threads: the passes and the report.
 struct EngineRun {
   double wall = 0;
@@ -212,10 +231,13 @@ int main(int argc, char** argv) {
     std::printf("%7d  %13.3f  %12.2f  %12.3f  %11.2f  %9.2f  %8.2f\n", threads, r.wall, r.wall * ns,
                 r.cpu, r.cpu * ns, r.cpu / floor_cpu, runs[0].wall / r.wall);
   }
+  const double parallelism = MachineParallelism();
   bool identical = true;
   for (const EngineRun& r : runs) identical = identical && r.report == runs[0].report;
-  std::printf("report: %zu bytes; machine: %d cores; load average at the end: %s\n",
-              runs[0].report.size(), cores, LoadAverage().c_str());
+  std::printf(
+      "report: %zu bytes; machine: %d cores, load average at the end %s, two busy threads ran "
+      "%.2f times as fast as one\n",
+      runs[0].report.size(), cores, LoadAverage().c_str(), parallelism);
   std::printf(
       "engine cpu / floor at 1 thread: %.2f; speed-up at 2 threads: %.2f; reports identical: %s\n",
       runs[0].cpu / floor_cpu, runs[0].wall / runs[1].wall, identical ? "yes" : "no");
