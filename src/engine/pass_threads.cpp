@@ -1,5 +1,9 @@
 #include "engine/pass_threads.h"
 
+#ifdef __linux__
+#include <sched.h>
+#endif
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -68,8 +72,18 @@ class ChunkPool {
 
 }  // namespace
 
+int CoresGiven() {
+#ifdef __linux__
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return CPU_COUNT(&set);
+#endif
+  const int n = static_cast<int>(std::thread::hardware_concurrency());
+  return n > 0 ? n : 1;
+}
+
 int ThreadsFor(int asked, std::size_t chunks) {
-  int n = asked > 0 ? asked : static_cast<int>(std::thread::hardware_concurrency());
+  int n = asked > 0 ? asked : CoresGiven();
   if (n < 1) n = 1;
   if (static_cast<std::size_t>(n) > chunks) n = chunks == 0 ? 1 : static_cast<int>(chunks);
   return n;

@@ -18,7 +18,11 @@ void RunChunksOnThreads(
     std::size_t count, int threads, const std::function<void(std::size_t persons_done)>& progress,
     const std::function<void(int worker, std::size_t chunk, const PersonTick& tick)>& job);
 
-// The threads a pass uses: `asked` (every core when 0 or less), at most one per chunk.
+// The cores the program may run on: those of its processor affinity (what a batch system
+// or taskset gives it), else every core of the machine.
+int CoresGiven();
+
+// The threads a pass uses: `asked` (every core given when 0 or less), at most one per chunk.
 int ThreadsFor(int asked, std::size_t chunks);
 
 }  // namespace acute

@@ -65,6 +65,14 @@ TEST(PassThreads, ACancelOnTheCallingThreadStopsTheOthers) {
                std::runtime_error);
 }
 
+TEST(PassThreads, ThreadsAskedOrEveryCoreGivenAtMostOnePerChunk) {
+  EXPECT_EQ(ThreadsFor(3, 64), 3);
+  EXPECT_EQ(ThreadsFor(7, 2), 2);
+  EXPECT_EQ(ThreadsFor(0, 1), 1);
+  EXPECT_EQ(ThreadsFor(0, 1000), CoresGiven());
+  EXPECT_GE(CoresGiven(), 1);
+}
+
 TEST(PassChunks, FixedPartitionWithTheDrawsBeforeEachChunk) {
   const auto draws = [](std::size_t first, std::size_t last) {
     return static_cast<std::uint64_t>(last - first) * 3;
