@@ -1,11 +1,12 @@
 // Whole-run timing of a Monte Carlo acute analysis of the full-size sample survey: 28,358
 // persons, populations 1 to 5, the sample Monte Carlo residue file, 1,000 iterations,
-// seed 1, Mersenne Twister. Prints the engine time (the passes and the report step, after
-// the survey and the distributions are read), person-day iterations and residue draws per
-// second, and beside them the bare work (the engine's generator and Draw, one by one) and
-// the floor (the same draws with uniforms made a block at a time and the distribution
-// formulas inline, one thread, nothing else). Both give the same residues, checked by a
-// hash of all of them.
+// seed 1, Mersenne Twister. Runs the engine (the passes and the report step, after the
+// survey and the distributions are read) at 1 thread and at every thread count up to the
+// machine's cores (at least 2), and prints its processor and wall time per residue draw
+// beside the floor: the same draws with uniforms made a block at a time and the
+// distribution formulas inline, one thread, nothing else (checked against the engine's
+// generator and Draw one by one by a hash of all the residues). The last line reads
+//   engine cpu / floor at 1 thread: X.XX; speed-up at 2 threads: Y.YY; reports identical: yes
 //
 //   build/release/bench/monte_carlo_bench [ITERATIONS]
 #include <algorithm>
@@ -15,7 +16,10 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <span>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "common/scripted_port.h"
@@ -105,6 +109,13 @@ std::uint64_t BareWork(const RunSetup& run, const DrawPlan& plan, int iterations
   return h;
 }
 
+// The one-minute load average of the machine, as /proc/loadavg gives it ("?" without).
+std::string LoadAverage() {
+  std::ifstream in("/proc/loadavg");
+  std::string one;
+  return in >> one ? one : "?";
+}
+
 // The floor's uniforms alone, as many as the run draws; returns a hash of them.
 std::uint64_t UniformsAlone(const MersenneTwister& generator, double count) {
   MtBlockUniforms uniforms(generator);
@@ -116,6 +127,50 @@ std::uint64_t UniformsAlone(const MersenneTwister& generator, double count) {
     for (std::size_t i = 0; i < n; ++i) hash = bench::Fold(hash, buffer[i]);
   }
   return hash;
+}
+
+// How much faster the machine does two threads' worth of plain arithmetic on two threads
+// than on one: about 2 on an idle two-core machine, less when other work holds the cores.
+// It tells whether a speed-up below 2 is the engine's or the machine's.
+double MachineParallelism() {
+  const auto spin = [] {
+    volatile double x = 0;
+    for (long k = 0; k < 200000000; ++k) x = x + 1;
+  };
+  const Stopwatch one;
+  spin();
+  spin();
+  const double serial = one.Wall();
+  const Stopwatch two;
+  std::thread other(spin);
+  spin();
+  other.join();
+  return serial / two.Wall();
+}
+
+// One engine run at `threads` threads: the passes and the report.
+struct EngineRun {
+  double wall = 0;
+  double cpu = 0;
+  std::string report;
+};
+
+EngineRun RunEngine(RunSetup& run, const DataSession& session, int threads) {
+  run.form.threads = threads;
+  ScriptedPort port;
+  const Stopwatch time;
+  RunAnalysisPasses(run, port);
+  ReportContext ctx;
+  ctx.settings = run.settings;
+  ctx.toxicity_code = "NR";
+  ctx.populations = BuildPopulationList(
+      {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
+      run.settings);
+  EngineRun out;
+  out.report = BuildAcuteReport(ctx, run.accumulators).text;
+  out.wall = time.Wall();
+  out.cpu = time.Cpu();
+  return out;
 }
 
 }  // namespace
@@ -137,58 +192,55 @@ int main(int argc, char** argv) {
       for (int k = 0; k < run.passes.passes_per_group; ++k)
         person_days += run.passes.Pass(g, k).count > 0 ? 1 : 0;
   const double draws = static_cast<double>(plan.rdls.size()) * iterations;
-
-  ScriptedPort port;
-  const Stopwatch engine_time;
-  RunAnalysisPasses(run, port);
-  ReportContext ctx;
-  ctx.settings = run.settings;
-  ctx.toxicity_code = "NR";
-  ctx.populations = BuildPopulationList(
-      {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
-      run.settings);
-  const AcuteReport report = BuildAcuteReport(ctx, run.accumulators);
-  const double engine = engine_time.Wall();
-  const double engine_cpu = engine_time.Cpu();
+  const double ns = 1e9 / draws;
 
   const Stopwatch bare_time;
   const std::uint64_t bare_hash = BareWork(run, plan, iterations);
-  const double bare = bare_time.Wall();
   const double bare_cpu = bare_time.Cpu();
   MersenneTwister seeded;
   seeded.Seed(1);
   const Stopwatch floor_time;
   const std::uint64_t floor_hash = bench::FloorDraws(run.distributions, plan, iterations, seeded);
-  const double floor = floor_time.Wall();
   const double floor_cpu = floor_time.Cpu();
   const Stopwatch uniforms_time;
   volatile std::uint64_t kept = UniformsAlone(seeded, draws);  // not optimised away
   const double uniforms_cpu = uniforms_time.Cpu();
   (void)kept;
-  const double ns = 1e9 / draws;
-  std::printf("persons %zu, consuming person-days %.0f, iterations %d\n",
-              run.consumption.PersonRecords(), person_days, iterations);
+
+  std::printf("persons %zu, consuming person-days %.0f, iterations %d, residue draws %.0f\n",
+              run.consumption.PersonRecords(), person_days, iterations, draws);
   std::printf("set-up (survey, distributions, tables): %.3f s\n", setup);
-  std::printf("engine time: %.3f s  (%.3g person-day iterations/s, %.3g residue draws/s)\n", engine,
-              person_days * iterations / engine, draws / engine);
-  std::printf("engine per draw: wall %.1f ns, cpu %.1f ns (cpu %.3f s)\n", engine * ns,
-              engine_cpu * ns, engine_cpu);
   std::printf("draw mix: %s\n", bench::DrawMix(run.distributions, plan).c_str());
+  std::printf("bare work (engine generator and Draw one by one): cpu %.3f s, %.1f ns per draw\n",
+              bare_cpu, bare_cpu * ns);
   std::printf(
-      "bare work (uniforms + distributions): %.0f draws, wall %.3f s, cpu %.3f s, "
-      "%.1f ns per draw\n",
-      draws, bare, bare_cpu, bare_cpu * ns);
-  std::printf(
-      "floor (block uniforms + inlined distributions, 1 thread): wall %.3f s, "
-      "cpu %.3f s, %.1f ns per draw\n",
-      floor, floor_cpu, floor_cpu * ns);
-  std::printf("of which the block uniforms alone: cpu %.3f s, %.1f ns per draw\n", uniforms_cpu,
-              uniforms_cpu * ns);
+      "floor (block uniforms + inlined distributions, 1 thread): cpu %.3f s, %.1f ns per draw "
+      "(of which the uniforms alone %.1f ns)\n",
+      floor_cpu, floor_cpu * ns, uniforms_cpu * ns);
   std::printf("same residues in bare work and floor: %s (hash %016" PRIx64 ")\n",
               floor_hash == bare_hash ? "yes" : "no", floor_hash);
-  std::printf("ratio engine / bare work (wall): %.2f\n", engine / bare);
-  std::printf("engine cpu / floor: %.2f\n", engine_cpu / floor_cpu);
-  std::printf("report: %zu bytes\n", report.text.size());
+
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  const int most = std::max(2, cores);
+  std::vector<EngineRun> runs;
+  std::printf(
+      "threads  engine wall s  wall ns/draw  engine cpu s  cpu ns/draw  cpu/floor  speed-up\n");
+  for (int threads = 1; threads <= most; ++threads) {
+    runs.push_back(RunEngine(run, session, threads));
+    const EngineRun& r = runs.back();
+    std::printf("%7d  %13.3f  %12.2f  %12.3f  %11.2f  %9.2f  %8.2f\n", threads, r.wall, r.wall * ns,
+                r.cpu, r.cpu * ns, r.cpu / floor_cpu, runs[0].wall / r.wall);
+  }
+  const double parallelism = MachineParallelism();
+  bool identical = true;
+  for (const EngineRun& r : runs) identical = identical && r.report == runs[0].report;
+  std::printf(
+      "report: %zu bytes; machine: %d cores, load average at the end %s, two busy threads ran "
+      "%.2f times as fast as one\n",
+      runs[0].report.size(), cores, LoadAverage().c_str(), parallelism);
+  std::printf(
+      "engine cpu / floor at 1 thread: %.2f; speed-up at 2 threads: %.2f; reports identical: %s\n",
+      runs[0].cpu / floor_cpu, runs[0].wall / runs[1].wall, identical ? "yes" : "no");
   std::filesystem::remove_all(folder);
-  return 0;
+  return identical ? 0 : 1;
 }

@@ -197,6 +197,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   }
   form.mersenne_twister = o.rng == "mt";
   form.hold_residues = o.hold;
+  form.threads = o.threads;
   if (!CheckOutputNames(form, port)) return 1;
   form.cec_min_percent = "1";
   SetCec(form, o.cec);
@@ -235,6 +236,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.form.mersenne_twister = o.rng == "mt";
   request.form.hold_residues = o.hold;
   request.form.cumulative_cec = o.cumulative_cec;
+  request.form.threads = o.threads;
   request.specs = *specs;
   EngineOutcome outcome = RunEngine(request, port);
   return Finish(outcome);

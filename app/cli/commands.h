@@ -64,6 +64,7 @@ struct AnalyzeOptions {
   std::optional<int> seed;
   std::string rng = "vb";
   bool hold = false;
+  int threads = 0;  // 0: every core
   CecOptions cec;
 };
 
@@ -75,6 +76,7 @@ struct RunOptions {
   std::string rng = "vb";
   bool hold = false;
   bool cumulative_cec = false;
+  int threads = 0;  // 0: every core
 };
 
 struct RedoCecOptions {

@@ -90,6 +90,11 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember({"mt", "vb"}));
   analyze_cmd->add_flag("--hold", analyze.hold,
                         "hold the residue of a food constant over a day (eating occasions)");
+  analyze_cmd
+      ->add_option("--threads", analyze.threads,
+                   "threads of the analysis (default: every core; the report is the same "
+                   "for any number)")
+      ->check(CLI::Range(1, 1024));
 
   auto add_cec = [](CLI::App* cmd, CecOptions& cec) {
     cmd->add_option("--cec", cec.name,
@@ -124,6 +129,11 @@ int main(int argc, char** argv) {
   run_cmd->add_option("--rng", run.rng, "random generator: mt (Mersenne Twister) or vb")
       ->check(CLI::IsMember({"mt", "vb"}));
   run_cmd->add_flag("--hold", run.hold, "hold residues constant over a day");
+  run_cmd
+      ->add_option("--threads", run.threads,
+                   "threads of the analysis (default: every core; the report is the same for "
+                   "any number)")
+      ->check(CLI::Range(1, 1024));
 
   run_cmd->add_flag("--cumulative-cec", run.cumulative_cec,
                     "cumulative (multi-chemical) CEC report for a pass file that asks for CEC");

@@ -104,6 +104,7 @@ struct FormSettings {
   float half_life_hours = 0;
   bool hold_residues = false;
   bool cumulative_cec = false;  // the "Cumulative CEC" switch of a critical exposure request
+  int threads = 0;              // threads of the passes over the survey; 0: every core
 };
 
 }  // namespace acute

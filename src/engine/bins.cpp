@@ -23,18 +23,6 @@ int AcuteBin(float x, float m) {
   return AcuteBinFromLogs(x, std::log(static_cast<double>(x)), m, std::log(static_cast<double>(m)));
 }
 
-int AcuteBinFromLogs(float x, double log_x, float m, double log_m) {
-  if (!(x > 0)) return 0;
-  if (x / m < 1) {
-    const double k = std::floor(100.0 * x / m) + 1;
-    return k > 100 ? 100 : (k < 1 ? 1 : static_cast<int>(k));
-  }
-  // Compared before the conversion, so that an infinite value lands in the top bin.
-  const double k = std::floor((log_x - log_m) * kInverseLogStep) + 101;
-  if (!(k <= 1475)) return 1476;
-  return k < 101 ? 101 : static_cast<int>(k);
-}
-
 void LayOutDwlocBins(PopulationAccumulators& a, float largest) {
   const double m = a.m;
   const double t = largest;

@@ -34,7 +34,7 @@ struct CecRawRecord {
   std::vector<CecEntryResidue> residues;  // one per relevant entry of the day pass
 };
 
-// The records and the count of one half of a pass.
+// The records and the count of one chunk of a pass.
 struct CecShareOutput {
   std::vector<CecRawRecord> records;
   std::int64_t count = 0;
@@ -49,7 +49,7 @@ struct CecCapture {
   // that produce records (K).
   std::vector<CecWindow> windows;
   int record_iterations = 0;
-  // Filled by the pass: one output per half, in survey order.
+  // Filled by the pass: one output per chunk, in survey order.
   std::vector<CecShareOutput> shares;
 
   std::int64_t Count() const {

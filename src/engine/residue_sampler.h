@@ -1,7 +1,9 @@
 #pragma once
 // The residue of a food form in one Monte Carlo iteration: the chemical choice, a residue
 // held for the day, the shared draw of a drinking-water group, or a fresh draw from the
-// food form's distribution.
+// food form's distribution. One draw at a time, in the order of a day pass's entries: the
+// plain statement of what the passes draw a block of iterations at a time (DayPassDraws),
+// which must give the same residues.
 #include <cstdint>
 #include <stdexcept>
 #include <vector>

@@ -1,20 +1,16 @@
 #include "engine/survey_pass.h"
 
-#include <array>
-#include <atomic>
 #include <bit>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <exception>
 #include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
 
 #include "common/errors.h"
 #include "engine/bins.h"
-#include "engine/draw_plan.h"
+#include "engine/day_pass_draws.h"
+#include "engine/day_pass_exposure.h"
+#include "engine/pass_chunks.h"
+#include "engine/pass_threads.h"
 #include "engine/qa_listing.h"
 #include "engine/residue_sampler.h"
 #include "random/uniform_source.h"
@@ -71,97 +67,21 @@ class ProgressCounter {
   }
 }
 
-// The exposure of one day pass for one iteration. The two halves of a pass each have one;
-// the generator state inside is written on every draw, so each sits on cache lines of its
-// own.
-class alignas(64) ExposureComputer {
- public:
-  // `skip`: the draws that come before this computer's persons.
-  ExposureComputer(const PassSetup& s, PassKind kind, double timer, std::uint64_t skip)
-      : s_(s), calibration_(kind == PassKind::Calibration), reversal_(s.reversal && !calibration_) {
-    const MonteCarloSetup* mc = s.monte_carlo;
-    if (mc == nullptr) return;
-    mean_ = mc->tables->mc.FfMeanResidue.data();
-    cum_total_ = mc->tables->cum_ratio_total.data();
-    if (calibration_) return;
-    uniforms_.emplace(mc->mersenne_twister, mc->seed, timer);
-    uniforms_->Skip(skip);
-    sampler_.emplace(*mc->tables, *mc->distributions, *uniforms_, mc->hold_residues);
-  }
-  ExposureComputer(const ExposureComputer&) = delete;
-  ExposureComputer& operator=(const ExposureComputer&) = delete;
-
-  // With a trace, the residue of every entry of the following iterations is appended to it.
-  void Trace(std::vector<CecEntryResidue>* trace) { trace_ = trace; }
-
-  // With `qa`, every entry's contribution is listed.
-  float Exposure(const DayPass& pass, float body_weight, QaListing* qa = nullptr) {
-    const RelevantEntry* entries = s_.passes->entries.data() + pass.first;
-    const float* factor = s_.factor->data();
-    float e = 0;
-    if (s_.monte_carlo == nullptr && !reversal_ && qa == nullptr) {
-      e = SummedExposure(entries, pass.count, factor);
-    } else {
-      if (sampler_) sampler_->StartIteration();
-      if (reversal_) contribution_.resize(pass.count);
-      for (std::uint32_t i = 0; i < pass.count; ++i) {
-        const float c = Contribution(entries[i], factor, static_cast<int>(i) + 1, qa);
-        if (reversal_)
-          contribution_[i] = c;
-        else
-          e += c;
-      }
-      if (reversal_) e = PeakBurden(entries, pass.count, contribution_.data(), s_.half_life);
-    }
-    if (s_.two_day_average) e = e / 2;
-    if (s_.per_kg) e = e / body_weight;
-    return e;
-  }
-
- private:
-  float Contribution(const RelevantEntry& entry, const float* factor, int number, QaListing* qa) {
-    const int f = entry.food_form;
-    const float fg = factor[f] * entry.grams;
-    if (cum_total_ == nullptr || cum_total_[f] == 0) {
-      if (qa != nullptr && fg != 0) qa->Entry(number, factor[f], entry.grams, Residue(f), fg);
-      if (trace_ != nullptr) trace_->push_back({Residue(f), 0});
-      return fg;
-    }
-    const float residue = calibration_ ? mean_[f] : sampler_->Residue(f);
-    if (trace_ != nullptr) trace_->push_back({residue, calibration_ ? 0 : sampler_->LastRecord()});
-    const float c = fg * residue;
-    if (qa != nullptr && c != 0) qa->Entry(number, factor[f], entry.grams, residue, c);
-    return c;
-  }
-
-  float Residue(int f) const { return s_.residue != nullptr ? (*s_.residue)[f] : 0.0f; }
-
-  const PassSetup& s_;
-  const bool calibration_;
-  const bool reversal_;
-  const float* mean_ = nullptr;
-  const float* cum_total_ = nullptr;
-  std::optional<UniformSource> uniforms_;
-  std::optional<ResidueSampler> sampler_;
-  std::vector<float> contribution_;
-  std::vector<CecEntryResidue>* trace_ = nullptr;
-};
-
-// The persons [first, last) of a pass, with accumulators of their own.
+// The persons [first, last) of a chunk, with accumulators of their own.
 struct PassShare {
   std::size_t first = 0;
   std::size_t last = 0;
-  std::uint64_t skipped_draws = 0;  // uniform draws taken by the persons before `first`
   std::vector<PopulationAccumulators> populations;
-  CecShareOutput* cec = nullptr;  // what this half gathers for a critical exposure analysis
+  CecShareOutput* cec = nullptr;  // what this chunk gathers for a critical exposure analysis
   CecDayBuffer cec_buffer;
-  std::vector<CecEntryResidue> cec_trace;
 };
 
-// Adds one value to every population of `mask`: the logarithm of the value is taken once.
+// Adds one value to every population of `mask`. The logarithm of the value, which only the
+// bins above a population's mean need, is taken at most once.
 void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
                      std::vector<PopulationAccumulators>& populations) {
-  const double log_x = bins && x > 0 ? std::log(static_cast<double>(x)) : 0;
+  double log_x = 0;
+  bool have_log = false;
   for (std::uint64_t m = mask; m != 0; m &= m - 1) {
     PopulationAccumulators& a = populations[std::countr_zero(m)];
     a.sum_wx += w * x;
@@ -169,7 +89,16 @@ void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
     a.sum_w += w;
     a.n += 1;
     if (x > a.max_x) a.max_x = x;
-    if (bins) a.bin_w[x > 0 ? AcuteBinFromLogs(x, log_x, a.m, a.log_m) : 0] += w;
+    if (!bins) continue;
+    if (!(x > 0)) {
+      a.bin_w[0] += w;
+      continue;
+    }
+    if (!have_log && !(x / a.m < 1)) {
+      log_x = std::log(static_cast<double>(x));
+      have_log = true;
+    }
+    a.bin_w[AcuteBinFromLogs(x, log_x, a.m, a.log_m)] += w;
   }
 }
 
@@ -209,10 +138,20 @@ void ListWater(const PassSetup& s, const SurveyGroup& group, int k, QaListing& q
   }
 }
 
+// The contributions of iteration k of the block to the QA listing (those that are not 0).
+void ListEntries(const DayPassExposure& exposure, std::uint32_t count, int k, QaListing& qa) {
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const float c = exposure.Contribution(k, i);
+    if (c != 0)
+      qa.Entry(static_cast<int>(i) + 1, exposure.Factor(i), exposure.Grams(i),
+               exposure.Residue(k, i), c);
+  }
+}
+
 // One day pass of a DWLOC run: every iteration's DWLOC values, consumers or not.
-void RunDwlocPass(const PassSetup& s, const SurveyGroup& group, const DayPass& pass, int k,
+void RunDwlocPass(const PassSetup& s, const SurveyGroup& group, const DayPass& pass, int day,
                   std::uint64_t mask, int iterations, bool bins, PassShare& share,
-                  ExposureComputer& exposure, bool calibration) {
+                  DayPassExposure& exposure, bool calibration) {
   if (calibration)
     for (std::uint64_t m = mask; m != 0; m &= m - 1) {
       PopulationAccumulators& a = share.populations[std::countr_zero(m)];
@@ -220,15 +159,23 @@ void RunDwlocPass(const PassSetup& s, const SurveyGroup& group, const DayPass& p
     }
   QaListing* qa = calibration ? nullptr : s.qa;
   if (qa != nullptr) {
-    qa->PersonDay(group.person, group.member, k + 1);
-    ListWater(s, group, k, *qa);
+    qa->PersonDay(group.person, group.member, day + 1);
+    ListWater(s, group, day, *qa);
     qa->TotalWater(pass.water_kg);
   }
-  for (int it = 0; it < iterations; ++it) {
-    if (qa != nullptr) qa->Iteration(it + 1);
-    const float x = exposure.Exposure(pass, group.body_weight, qa);
-    if (qa != nullptr) qa->BodyWeight(group.body_weight, x);
-    AccumulateDwloc(mask, x, group, pass, group.sample_weight, bins, s, share.populations, qa);
+  exposure.Start(pass, group.body_weight);
+  for (int done = 0; done < iterations;) {
+    const int n = exposure.BlockIterations(iterations - done);
+    const float* x = exposure.Next(n, false);
+    for (int k = 0; k < n; ++k) {
+      if (qa != nullptr) {
+        qa->Iteration(done + k + 1);
+        ListEntries(exposure, pass.count, k, *qa);
+        qa->BodyWeight(group.body_weight, x[k]);
+      }
+      AccumulateDwloc(mask, x[k], group, pass, group.sample_weight, bins, s, share.populations, qa);
+    }
+    done += n;
   }
 }
 
@@ -242,47 +189,58 @@ bool Qualifies(std::uint64_t mask, float e, const std::vector<CecWindow>& window
 // One day pass of an acute run that gathers for a critical exposure analysis: the count of
 // totals in the amount window (preliminary pass), or the records of the iterations up to
 // the cap whose totals qualify (main pass).
-void RunCecDayPass(const PassSetup& s, std::uint32_t g, int k, std::uint64_t mask, int iterations,
-                   bool bins, PassShare& share, ExposureComputer& exposure) {
+void RunCecDayPass(const PassSetup& s, std::uint32_t g, int day, std::uint64_t mask, int iterations,
+                   bool bins, PassShare& share, DayPassExposure& exposure) {
   const SurveyGroup& group = s.data->groups[g];
-  const DayPass& pass = s.passes->Pass(g, k);
+  const DayPass& pass = s.passes->Pass(g, day);
   const CecCapture& cec = *s.cec;
   CecShareOutput& out = *share.cec;
   if (pass.count == 0) {  // a non-consumer: its total is 0 in every iteration
     if (cec.count_amounts && cec.amount_window.Holds(0)) out.count += iterations;
     return;
   }
-  const bool records = !cec.windows.empty();
-  const int traced = records ? std::min(iterations, cec.record_iterations) : 0;
+  const int traced = cec.windows.empty() ? 0 : std::min(iterations, cec.record_iterations);
   CecDayBuffer& buffer = share.cec_buffer;
-  std::vector<CecEntryResidue>& trace = share.cec_trace;
-  buffer.Start(g, static_cast<std::int16_t>(k + 1));
-  const RelevantEntry* entries = s.passes->entries.data() + pass.first;
-  for (int it = 0; it < iterations; ++it) {
-    const bool tracing = it < traced;
-    trace.clear();
-    exposure.Trace(tracing ? &trace : nullptr);
-    const float e = exposure.Exposure(pass, group.body_weight);
-    if (pass.total_grams != 0)
-      AccumulateValue(mask, e, group.sample_weight, bins, share.populations);
-    if (cec.count_amounts && cec.amount_window.Holds(e)) ++out.count;
-    if (!tracing || !(e > 0) || !Qualifies(mask, e, cec.windows)) continue;
-    buffer.Add(e, [&] {
-      if (trace.size() == pass.count) return trace;
-      std::vector<CecEntryResidue> fixed(pass.count);  // no draws: the food forms' residues
-      for (std::uint32_t i = 0; i < pass.count; ++i)
-        fixed[i].residue = (*s.residue)[entries[i].food_form];
-      return fixed;
-    });
+  buffer.Start(g, static_cast<std::int16_t>(day + 1));
+  exposure.Start(pass, group.body_weight);
+  for (int done = 0; done < iterations;) {
+    const int n = exposure.BlockIterations(iterations - done);
+    const float* x = exposure.Next(n, done < traced);
+    for (int k = 0; k < n; ++k) {
+      const float e = x[k];
+      if (pass.total_grams != 0)
+        AccumulateValue(mask, e, group.sample_weight, bins, share.populations);
+      if (cec.count_amounts && cec.amount_window.Holds(e)) ++out.count;
+      if (done + k >= traced || !(e > 0) || !Qualifies(mask, e, cec.windows)) continue;
+      buffer.Add(e, [&] {
+        std::vector<CecEntryResidue> residues(pass.count);
+        for (std::uint32_t i = 0; i < pass.count; ++i)
+          residues[i] = {exposure.Residue(k, i), exposure.Record(k, i)};
+        return residues;
+      });
+    }
+    done += n;
   }
-  exposure.Trace(nullptr);
   buffer.Flush(out.records);
 }
 
-// Runs the persons of a share; `tick` is called once per person record.
-template <typename Tick>
+// One day pass of an acute run: every iteration's exposure, accumulated for a consumer.
+void RunDayPass(const SurveyGroup& group, const DayPass& pass, std::uint64_t mask, int iterations,
+                bool bins, PassShare& share, DayPassExposure& exposure) {
+  exposure.Start(pass, group.body_weight);
+  for (int done = 0; done < iterations;) {
+    const int n = exposure.BlockIterations(iterations - done);
+    const float* x = exposure.Next(n, false);
+    if (pass.total_grams != 0)
+      for (int k = 0; k < n; ++k)
+        AccumulateValue(mask, x[k], group.sample_weight, bins, share.populations);
+    done += n;
+  }
+}
+
+// Runs the persons of a chunk; `tick` is called once per person record.
 void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
-                ExposureComputer& exposure, Tick tick) {
+                DayPassExposure& exposure, const PersonTick& tick) {
   const bool dwloc = s.dwloc_tox != nullptr;
   const ConsumptionData& data = *s.data;
   const int day_passes = s.passes->passes_per_group;
@@ -299,40 +257,32 @@ void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
         a.tot_w += w * day_passes * iterations;
         a.tot_n += static_cast<double>(day_passes) * iterations;
       }
-      for (int k = 0; k < day_passes; ++k) {
-        const DayPass& pass = s.passes->Pass(g, k);
-        if (dwloc) {
-          RunDwlocPass(s, group, pass, k, mask, iterations, bins, share, exposure, !bins);
-          continue;
-        }
-        if (share.cec != nullptr) {
-          RunCecDayPass(s, g, k, mask, iterations, bins, share, exposure);
-          continue;
-        }
-        if (pass.count == 0) continue;  // a non-consumer: counted in the totals only
-        for (int it = 0; it < iterations; ++it) {
-          const float e = exposure.Exposure(pass, group.body_weight);
-          if (pass.total_grams != 0) AccumulateValue(mask, e, w, bins, share.populations);
-        }
+      for (int day = 0; day < day_passes; ++day) {
+        const DayPass& pass = s.passes->Pass(g, day);
+        if (dwloc)
+          RunDwlocPass(s, group, pass, day, mask, iterations, bins, share, exposure, !bins);
+        else if (share.cec != nullptr)
+          RunCecDayPass(s, g, day, mask, iterations, bins, share, exposure);
+        else if (pass.count != 0)  // a non-consumer counts in the totals only
+          RunDayPass(group, pass, mask, iterations, bins, share, exposure);
       }
     }
   }
 }
 
-// The uniform draws that the persons [first, last) take in a Monte Carlo main pass.
+// The uniform draws that the persons [first, last) take in a Monte Carlo pass.
 std::uint64_t DrawsOf(const PassSetup& s, std::size_t first, std::size_t last, int iterations) {
   const ConsumptionData& data = *s.data;
-  std::vector<std::int16_t> plan;
+  const MonteCarloSetup& mc = *s.monte_carlo;
+  DayPassDraws plan(*mc.tables, *mc.distributions, mc.hold_residues);
   std::uint64_t draws = 0;
   for (std::size_t g = data.person_first_group[first]; g < data.person_first_group[last]; ++g) {
     if ((*s.membership)[g] == 0) continue;
     for (int k = 0; k < s.passes->passes_per_group; ++k) {
       const DayPass& pass = s.passes->Pass(g, k);
-      plan.clear();
-      draws += static_cast<std::uint64_t>(AppendDrawPlan(s.passes->entries.data() + pass.first,
-                                                         pass.count, *s.monte_carlo->tables,
-                                                         s.monte_carlo->hold_residues, plan)) *
-               static_cast<std::uint64_t>(iterations);
+      draws +=
+          static_cast<std::uint64_t>(plan.Plan(s.passes->entries.data() + pass.first, pass.count)) *
+          static_cast<std::uint64_t>(iterations);
     }
   }
   return draws;
@@ -357,9 +307,9 @@ void Merge(const PassShare& share, std::vector<PopulationAccumulators>& populati
 
 }  // namespace
 
-// The survey is split into two fixed halves, run side by side and merged in order; the
-// split does not depend on the machine, so a run gives the same figures everywhere. The
-// second half's generator starts where the first half's draws end.
+// The survey is cut into fixed chunks, run on any number of threads and merged in chunk
+// order, so that a run gives the same figures everywhere. Each chunk's generator starts
+// where the draws of the chunks before it end.
 void RunSurveyPass(PassKind kind, const PassSetup& s,
                    std::vector<PopulationAccumulators>& populations, UserPort& port) {
   for (auto& p : populations) p.ClearSums();
@@ -368,75 +318,42 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
                                                             : s.iterations;
   const bool bins = kind != PassKind::Calibration;
   const std::size_t persons = s.data->PersonRecords();
-  // The QA listing follows the survey in order: it is written in one piece.
-  const std::size_t middle = s.split && s.qa == nullptr ? persons / 2 : persons;
-  std::array<PassShare, 2> shares;
-  shares[0].last = middle;
-  shares[0].populations = populations;
-  shares[1].first = middle;
-  shares[1].last = persons;
-  shares[1].populations = populations;
+  const bool draws = s.monte_carlo != nullptr && kind != PassKind::Calibration;
+  const std::vector<PassChunk> chunks =
+      ChunkPass(persons, [&](std::size_t first, std::size_t last) {
+        return draws ? DrawsOf(s, first, last, iterations) : 0;
+      });
+  std::vector<PassShare> shares(chunks.size());
   const bool gathers = s.cec != nullptr && kind != PassKind::Calibration && s.dwloc_tox == nullptr;
-  if (gathers) {
-    s.cec->shares.assign(2, CecShareOutput{});
-    shares[0].cec = &s.cec->shares[0];
-    shares[1].cec = &s.cec->shares[1];
-  }
+  if (gathers) s.cec->shares.assign(chunks.size(), CecShareOutput{});
+  // The QA listing follows the survey in order: its chunks run one after the other.
+  const int threads = s.qa != nullptr ? 1 : ThreadsFor(s.threads, chunks.size());
   const double timer = TimerSeconds();
-  if (s.monte_carlo != nullptr && kind != PassKind::Calibration && middle < persons)
-    shares[1].skipped_draws = DrawsOf(s, 0, middle, iterations);
-  const auto first_half = std::make_unique<ExposureComputer>(s, kind, timer, 0);
-  const auto second_half =
-      std::make_unique<ExposureComputer>(s, kind, timer, shares[1].skipped_draws);
-  ExposureComputer& first = *first_half;
-  ExposureComputer& second = *second_half;
+  std::vector<std::unique_ptr<DayPassExposure>> computers;
+  for (int w = 0; w < threads; ++w)
+    computers.push_back(std::make_unique<DayPassExposure>(s, kind, timer));
 
   ProgressCounter progress(port, s.caption, kind, persons);
-  std::atomic<std::size_t> done{0};
-  std::atomic<bool> stop{false};
-  std::atomic<bool> finished{false};
-  std::mutex finish_mutex;
-  std::condition_variable finish_signal;
-  std::exception_ptr worker_error;  // read only after `finished` or the join
-  std::thread worker([&] {
-    try {
-      RunPersons(s, iterations, bins, shares[1], second, [&] {
-        if (stop.load(std::memory_order_relaxed)) throw RunEnds("stopped");
-        done.fetch_add(1, std::memory_order_relaxed);
-      });
-    } catch (...) {
-      worker_error = std::current_exception();
-    }
-    {
-      std::lock_guard<std::mutex> lock(finish_mutex);
-      finished.store(true, std::memory_order_release);
-    }
-    finish_signal.notify_one();
-  });
   try {
-    std::size_t mine = 0;
-    RunPersons(s, iterations, bins, shares[0], first,
-               [&] { progress.Person(++mine + done.load(std::memory_order_relaxed)); });
-    // The other half may still run: keep the progress and the Cancel button alive.
-    for (;;) {
-      std::unique_lock<std::mutex> lock(finish_mutex);
-      if (finish_signal.wait_for(lock, std::chrono::milliseconds(20),
-                                 [&] { return finished.load(std::memory_order_acquire); }))
-        break;
-      lock.unlock();
-      progress.Person(mine + done.load(std::memory_order_relaxed));
-    }
+    RunChunksOnThreads(
+        chunks.size(), threads, [&](std::size_t done) { progress.Person(done); },
+        [&](int worker, std::size_t c, const PersonTick& tick) {
+          PassShare& share = shares[c];
+          share.first = chunks[c].first;
+          share.last = chunks[c].last;
+          share.populations = populations;
+          if (gathers) share.cec = &s.cec->shares[c];
+          DayPassExposure& exposure = *computers[static_cast<std::size_t>(worker)];
+          exposure.StartChunk(chunks[c]);
+          RunPersons(s, iterations, bins, share, exposure, tick);
+          exposure.EndChunk();
+        });
   } catch (...) {
-    stop = true;
-    worker.join();
     HandleFailure(std::current_exception(), port);
   }
-  worker.join();
-  if (worker_error) HandleFailure(worker_error, port);
   progress.Done();
   for (auto& p : populations) p.ClearSums();
-  Merge(shares[0], populations);
-  Merge(shares[1], populations);
+  for (const PassShare& share : shares) Merge(share, populations);
 }
 
 }  // namespace acute

@@ -42,9 +42,9 @@ struct PassSetup {
   double half_life = 0;
   std::string caption;                           // progress window caption
   const MonteCarloSetup* monte_carlo = nullptr;  // null in a deterministic run
-  // The survey runs in two fixed halves side by side; false runs it in one piece (the
-  // figures agree but for the order in which the weighted sums are added).
-  bool split = true;
+  // The threads the pass runs on (every core when 0): the figures are the same for any
+  // number.
+  int threads = 0;
   // DWLOC runs: the toxicity value of each population (report order), the drinking-water
   // food forms, and the QA listing when one is asked for (main pass).
   const std::vector<float>* dwloc_tox = nullptr;

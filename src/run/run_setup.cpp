@@ -255,6 +255,7 @@ PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {
   pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
   pass.half_life = run.form.half_life_hours;
   pass.caption = run.caption;
+  pass.threads = run.form.threads;
   if (run.monte_carlo) {
     mc = {&run.tables, &run.distributions, run.form.mersenne_twister, run.settings.seed,
           run.form.hold_residues};

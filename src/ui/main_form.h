@@ -32,6 +32,7 @@ struct MainForm {
   std::string seed;
   bool mersenne_twister = false;  // the form's default is "Microsoft VB"
   bool hold_residues = false;
+  int threads = 0;  // threads of a run (0: every core); the figures do not depend on it
 
   std::string noel;  // texts of the toxicology fields
   std::string arfd;

@@ -305,6 +305,7 @@ FormSettings FormSettingsFromForm(const MainForm& f) {
   s.half_life_hours = NumberOf(f.half_life);
   s.hold_residues = f.hold_residues && f.eating_occasion && f.monte_carlo;
   s.cumulative_cec = f.save_cec && !f.dwloc_mode && f.cumulative_cec;
+  s.threads = f.threads;
   return s;
 }
 

@@ -116,6 +116,7 @@ TEST_F(OptionRefusalsTest, MonteCarloAndNames) {
   EXPECT_NE(r.status, 0);
   ExpectRefused("--report my,rep", "Illegal filename: Illegal character in filename ,");
   ExpectRefused("--plot 'a<b'", "Illegal character in filename <");
+  ExpectRefused("--threads 0", "--threads");
 }
 
 TEST_F(OptionRefusalsTest, SpecsAndSampleDataOptions) {
@@ -138,6 +139,11 @@ TEST_F(OptionRefusalsTest, ValidOptionsStillRun) {
             kToddlers + "0,0,1,0,2|0.01\" --pad --pad-value 6=0.002");
   EXPECT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("Last report:"), std::string::npos);
+  // The summary is the same on one thread as on three.
+  const std::string mc = "analyze --residue " + manifest_.mc_residue + " --mc 5 --seed 3 ";
+  const Result one = Acute(mc + "--threads 1");
+  EXPECT_EQ(one.status, 0) << one.output;
+  EXPECT_EQ(Acute(mc + "--threads 3").output, one.output);
 }
 
 }  // namespace

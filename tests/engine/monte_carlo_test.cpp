@@ -2,13 +2,16 @@
 // drinking-water groups, held residues and the chemical choice.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 
 #include "common/binary_records.h"
 #include "common/errors.h"
 #include "common/scripted_port.h"
+#include "engine/day_pass_draws.h"
 #include "engine/distribution_tables.h"
+#include "engine/draw_plan.h"
 #include "engine/residue_sampler.h"
 #include "engine/run_tables.h"
 #include "support/master_lists_fixture.h"
@@ -249,6 +252,83 @@ TEST(ResidueSampler, HeldResiduesWaterGroupsAndTheChemicalChoice) {
         for (int i = 0; i < 100; ++i) choice.Residue(1);  // a draw of 0.5 or more must come
       },
       ChemicalSelectionError);
+}
+
+// Distributions of every type: RDL 1 empirical (values, limits of detection and zeros),
+// 2 lognormal, 3 Pareto, 4 normal (draws below 0 become 0), 5 triangular, 6 fixed.
+DistributionTables EveryType() {
+  DistributionTables d;
+  d.rdl.resize(7);
+  for (int i = 1; i <= 20; ++i) d.values.push_back(0.05f * i);
+  RdlSampler& e = d.rdl[1];
+  e.type = 6;
+  e.first_record = 3;
+  e.value_count = 10;
+  e.count_with_lod = 14;
+  e.total_count = 20;
+  e.lod_res = 0.01f;
+  d.rdl[2].type = 5;
+  d.rdl[2].param = {2, 3, 0};
+  d.rdl[2].shape = LognormalParameters(2, 3);
+  d.rdl[3].type = 2;
+  d.rdl[3].param = {1.5f, 0.2f, 4};
+  d.rdl[4].type = 4;
+  d.rdl[4].param = {0.1f, 0.3f, 0};
+  d.rdl[5].type = 3;
+  d.rdl[5].param = {0, 0.2f, 1};
+  d.rdl[6].type = -1;
+  d.rdl[6].param = {0.7f, 0, 0};
+  return d;
+}
+
+TEST(DayPassDraws, BlocksOfIterationsDrawWhatTheSamplerDrawsOneByOne) {
+  const DistributionTables d = EveryType();
+  for (int chemicals : {1, 2})
+    for (bool hold : {false, true})
+      for (bool mt : {true, false}) {
+        SmallLists small(chemicals);
+        if (chemicals == 1) {
+          small.Give(1, 1, {{1, 1}});
+          small.Give(533, 1, {{2, 1}});  // one drinking-water group
+          small.Give(549, 1, {{4, 1}});  // another
+        } else {
+          small.Give(1, 1, {{1, 0.5f}, {3, 0.5f}});
+          small.Give(533, 1, {{2, 0.7f}, {5, 0.3f}});
+          small.Give(549, 1, {{4, 0.4f}, {6, 0.6f}});
+        }
+        small.Give(553, 1, {});  // no distribution
+        RunTables r = BuildRunTables(small.res, small.master, false, false);
+        ASSERT_TRUE(AddMonteCarloTables(r, small.master, std::vector<float>(7, 1.0f), false));
+        std::vector<RelevantEntry> entries;
+        for (int f : {1, 3, 7, 1, 5, 4, 2, 6, 3, 1, 8, 5})
+          entries.push_back({static_cast<std::int16_t>(f), 10, 0});
+        const auto n = static_cast<std::uint32_t>(entries.size());
+        UniformSource one_by_one(mt, 3, 0), in_blocks(mt, 3, 0);
+        ResidueSampler sampler(r, d, one_by_one, hold);
+        DayPassDraws draws(r, d, hold);
+        std::vector<std::int16_t> plan;
+        ASSERT_EQ(draws.Plan(entries.data(), n), AppendDrawPlan(entries.data(), n, r, hold, plan));
+        const std::string what =
+            std::to_string(chemicals) + (hold ? " held" : "") + (mt ? " MT" : " VB");
+        for (int iterations : {1, 7, 30}) {
+          draws.Draw(in_blocks, iterations, true);
+          for (int k = 0; k < iterations; ++k) {
+            sampler.StartIteration();
+            for (std::uint32_t i = 0; i < n; ++i) {
+              if (draws.Kind(i) == EntryResidue::Fixed) continue;
+              const float expected = sampler.Residue(entries[i].food_form);
+              EXPECT_EQ(std::bit_cast<std::uint32_t>(draws.Residue(k, i)),
+                        std::bit_cast<std::uint32_t>(expected))
+                  << what << ", iteration " << k << ", entry " << i;
+              EXPECT_EQ(draws.Record(k, i), sampler.LastRecord()) << what;
+            }
+          }
+          EXPECT_EQ(in_blocks.Next(), one_by_one.Next()) << what;  // the same draws taken
+        }
+        EXPECT_EQ(draws.Kind(2), EntryResidue::Fixed);
+        EXPECT_EQ(draws.Kind(3), hold ? EntryResidue::Held : EntryResidue::Drawn);
+        EXPECT_EQ(draws.Kind(5), EntryResidue::Shared);  // the second water form of 533
+      }
 }
 
 }  // namespace

@@ -1,16 +1,12 @@
-// Monte Carlo analyses end to end: reproducible with a fixed seed, the same figures whether
-// the survey runs in one piece or in two halves, and equal to the deterministic run when
-// every distribution is a fixed value.
+// Monte Carlo analyses end to end: reproducible with a fixed seed, and equal to the
+// deterministic run when every distribution is a fixed value.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "common/scripted_port.h"
-#include "engine/bins.h"
-#include "engine/pass_file.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
-#include "run/run_setup.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
 #include "ui/main_form.h"
@@ -44,18 +40,6 @@ class MonteCarloRun : public ::testing::Test {
     EXPECT_TRUE(outcome && outcome->completed) << port.LastMessage();
     return testing::ReadText(manifest_.folder / "acute.tmp");
   }
-  // The set-up of the run that the pass file of `form` describes.
-  RunSetup SetUpFor(const MainForm& form) {
-    ScriptedPort port;
-    RdfTables rdf;
-    EXPECT_EQ(SetUpRdfs(*form.residue, session_.folder / kRdfScratchFileName, false, port, rdf),
-              RdfSetUp::Ok);
-    WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form, session_, &rdf),
-                  {2, session_.support.StandardPopulationCount()});
-    EngineRequest request{session_, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
-    return SetUpRun(request, port);
-  }
-
   testing::ScratchFolder dir_;
   sample::SampleManifest manifest_;
   DataSession session_;
@@ -69,39 +53,6 @@ TEST_F(MonteCarloRun, FixedSeedsRepeatAndDifferentSeedsDiffer) {
     EXPECT_NE(first.find("MC iterations = 20; MC list in residue file; MC seed = 11"),
               std::string::npos);
     EXPECT_NE(first.find(mt ? "RNG = Mersenne Twister" : "RNG = MS VB"), std::string::npos);
-  }
-}
-
-TEST_F(MonteCarloRun, TwoHalvesDrawWhatOnePieceDraws) {
-  struct Case {
-    std::string residue;
-    bool occasions_and_hold;
-  };
-  for (const Case& c :
-       {Case{"SAMPLEMC.R10", true}, Case{"SAMPLEMC.R10", false}, Case{"TWOCHEM.R10", false}}) {
-    MainForm form = Form(c.residue, "5", true);
-    form.eating_occasion = form.hold_residues = c.occasions_and_hold;
-    RunSetup split = SetUpFor(form);
-    RunSetup whole = SetUpFor(form);
-    ScriptedPort port;
-    RunAnalysisPasses(split, port);
-    MonteCarloSetup mc;
-    PassSetup pass = PassSetupOf(whole, mc);
-    pass.split = false;
-    RunSurveyPass(PassKind::Calibration, pass, whole.accumulators, port);
-    for (auto& a : whole.accumulators) {
-      a.m = CalibrationMean(a.sum_wx, a.sum_w);
-      LayOutAcuteBins(a);
-    }
-    RunSurveyPass(PassKind::Main, pass, whole.accumulators, port);
-    for (std::size_t p = 0; p < whole.accumulators.size(); ++p) {
-      const auto& a = split.accumulators[p];
-      const auto& b = whole.accumulators[p];
-      EXPECT_EQ(a.bin_w, b.bin_w) << c.residue;  // integer weights: exact in any order
-      EXPECT_EQ(a.max_x, b.max_x);
-      EXPECT_EQ(a.n, b.n);
-      EXPECT_TRUE(testing::Near(a.sum_wx, b.sum_wx, 1e-12));
-    }
   }
 }
 
