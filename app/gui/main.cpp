@@ -1,5 +1,6 @@
 // acute-gui: the desktop program.
-//   acute-gui [DATA_FOLDER] [RESIDUE_FILE] [--show main|custom|pads|specs|report|chart]
+//   acute-gui [DATA_FOLDER] [RESIDUE_FILE]
+//             [--show main|custom|pads|specs|destination|report|chart|batch-editor]
 // --show opens that window at start (the screenshot script uses it) and prints the X window
 // id of the window shown, as "window-id: N".
 #include <QApplication>
@@ -8,7 +9,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "common/errors.h"
 #include "gui_port.h"
@@ -29,6 +32,7 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     window.occasions->click();
     window.monte_carlo->click();
     window.save_report->click();
+    window.save_cec->click();
   } else if (what == "custom") {
     window.custom_names[0]->setText("Toddlers 1-2 yrs");
     window.OpenCustomDialog(0);
@@ -36,8 +40,15 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     window.OpenPadDialog();
   } else if (what == "specs") {
     window.OpenReportSpecs();
+  } else if (what == "destination") {
+    window.ShowLast("last-report");
   } else if (what == "report") {
-    window.ShowLast(0);
+    std::ifstream in(window.session().WorkFolder() / "acute.tmp", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    window.port().ShowReport("Last Acute Analysis", text.str());
+  } else if (what == "batch-editor") {
+    window.OpenBatchEditor();
   } else if (what == "chart") {
     window.ShowChart();
   }

@@ -19,11 +19,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "batch_editor_window.h"
 #include "chart_window.h"
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/version.h"
 #include "custom_dialog.h"
+#include "destination_window.h"
 #include "engine/pass_file.h"
 #include "gui_port.h"
 #include "inputs/residue_reader.h"
@@ -33,6 +35,7 @@
 #include "report_window.h"
 #include "ui/acute_help.h"
 #include "ui/field_checks.h"
+#include "ui/input_reports.h"
 #include "ui/show_last.h"
 #include "widget_helpers.h"
 
@@ -135,10 +138,37 @@ void MainWindow::ChooseResidueFile() {
   if (!file.isEmpty()) OpenResidueFile(file.toStdString());
 }
 
+void MainWindow::ChooseBatchFile() {
+  if (!model_.MayOpenBatchFile(*port_)) return;
+  const auto file = port_->OpenFileName(model_.BatchFileDialog(session_));
+  if (file && !file->empty()) OpenBatchFile(*file);
+}
+
+bool MainWindow::OpenBatchFile(const std::filesystem::path& file) {
+  const bool opened = model_.OpenBatch(file, session_, *port_);
+  Refresh();
+  return opened;
+}
+
+void MainWindow::ShowInputReport(ReportKind kind) {
+  std::optional<PreparedReport> prepared;
+  if (kind == ReportKind::Batch) prepared = PrepareBatchReport(model_.form, session_, *port_);
+  if (kind == ReportKind::Residue)
+    prepared = PrepareResidueReport(model_.form, session_, *port_, date_);
+  if (kind == ReportKind::Rdf) {
+    prepared = PrepareRdfSummary(model_.form, session_, *port_);
+    if (prepared) {
+      model_.rdfs_cumulative = prepared->rdfs_cumulative;
+      if (prepared->rdf_without_chemicals) model_.summary_without_chemicals = true;
+      model_.SetCumulative(model_.cec.cumulative);
+      Refresh();
+    }
+  }
+  if (prepared) SendReportFile(kind, prepared->file);
+}
+
 void MainWindow::CloseFile() {
-  if (model_.busy) return;
-  model_.form.residue.reset();
-  model_.form.monte_carlo = false;
+  model_.CloseFile();
   Refresh();
 }
 
@@ -149,16 +179,27 @@ void MainWindow::SetFixedClock(const std::string& date, const std::string& time)
 
 void MainWindow::StartAnalysis(bool dwloc) {
   if (model_.busy) return;
-  model_.busy = true;
   model_.form.dwloc_mode = dwloc;
+  const MainForm form = model_.RunForm();
+  last_run_ = form;
+  RunOnWorker([this, form] { return LaunchAnalysis(form, session_, *port_, date_, time_); });
+}
+
+void MainWindow::RedoCec() {
+  if (model_.busy) return;
+  const MainForm form = model_.RunForm();
+  RunOnWorker([this, form] { return RedoLastCec(form, session_, *port_); });
+}
+
+void MainWindow::RunOnWorker(std::function<std::optional<EngineOutcome>()> run) {
+  model_.busy = true;
   port_->ResetCancel();
   port_->progress()->cancelButton()->setEnabled(true);
   outcome_.reset();
-  last_run_ = model_.form;
-  worker_ = QThread::create([this, form = model_.form] {
+  worker_ = QThread::create([this, run = std::move(run)] {
     std::optional<EngineOutcome> outcome;
     try {
-      outcome = LaunchAnalysis(form, session_, *port_, date_, time_);
+      outcome = run();
     } catch (const std::exception& e) {
       port_->Show(Message{"Error", e.what(), Icon::Critical, Buttons::Ok});
     }
@@ -200,19 +241,31 @@ void MainWindow::OpenPadDialog() {
   window.exec();
 }
 
-void MainWindow::ShowLast(int which) {
-  const LastReportFile& last = LastReportFiles()[static_cast<std::size_t>(which)];
-  const auto file = FindLastReport(session_.folder, last, *port_);
-  if (!file) return;
-  ReportWindow window(Q(last.title), this);
-  window.Load(*file);
+void MainWindow::ShowLast(const std::string& key) {
+  const auto& all = LastReportFiles();
+  const auto last = std::find_if(all.begin(), all.end(),
+                                 [&key](const LastReportFile& l) { return l.key == key; });
+  if (last == all.end()) return;
+  ShowLastFile(*last);
+}
+
+void MainWindow::ShowLastFile(const LastReportFile& last) {
+  const auto file = FindLastReport(session_.WorkFolder(), last, *port_);
+  if (file) SendReportFile(last.kind, *file);
+}
+
+bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& file) {
+  ReportDestinationDialog model(kind, last_save_name_, session_.folder);
+  DestinationWindow window(model, *port_, this);
   window.exec();
+  last_save_name_ = model.SaveName();
+  return SendChosen(model, file, *port_);
 }
 
 void MainWindow::ShowChart() {
   const MainForm& run = last_run_ ? *last_run_ : model_.form;
   const bool dwloc = last_run_ && last_run_->dwloc_mode;
-  const auto file = FindFile(session_.folder / (dwloc ? "DWPlot.tmp" : "plot.tmp"));
+  const auto file = FindFile(session_.WorkFolder() / (dwloc ? "DWPlot.tmp" : "plot.tmp"));
   const double arfd = FieldNumber(run.arfd).value_or(0);
   auto data = file ? ReadChartData(*file, dwloc, arfd) : std::nullopt;
   if (!data) {
@@ -229,6 +282,14 @@ void MainWindow::ShowChart() {
 
 void MainWindow::OpenReportSpecs() {
   ReportSpecsWindow window(session_.folder / kReportSpecsFileName, *port_, this);
+  window.exec();
+}
+
+void MainWindow::OpenBatchEditor() {
+  if (model_.busy) return;
+  BatchEditor editor(session_.support.ResidueExtension(), session_.support.BatchExtension(),
+                     session_.setup.ResFolder);
+  BatchEditorWindow window(editor, *port_, this);
   window.exec();
 }
 
