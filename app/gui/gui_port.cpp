@@ -34,17 +34,23 @@ bool OnWindowThread(const QObject* object) {
   return QThread::currentThread() == object->thread();
 }
 
-// "Text (*.X)|*.X|Other (*.Y)|*.Y" as Qt's "Text (*.X *.x);;Other (*.Y *.y)": each
-// description keeps its text and ends with the pattern in both cases.
+// "Text (*.X)|*.X;*.x|Other (*.Y)|*.Y" as Qt's "Text (*.X *.x);;Other (*.Y *.y)": each
+// description keeps its text and ends with its patterns, in both cases.
 QString QtFilter(const std::string& filter) {
   const QStringList parts = Q(filter).split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString pattern = parts[i + 1] + " " + parts[i + 1].toLower();
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    if (patterns.isEmpty()) continue;
+    for (const QString& p : QStringList(patterns))
+      if (!patterns.contains(p.toLower())) patterns << p.toLower();
     QString description = parts[i];
-    if (!description.endsWith("(" + parts[i + 1] + ")")) description += " (" + parts[i + 1] + ")";
-    description.replace("(" + parts[i + 1] + ")", "(" + pattern + ")");
-    filters << description;
+    const QString shown = "(" + patterns.front() + ")";
+    if (description.endsWith(shown))
+      description.chop(shown.size());
+    else
+      description += " ";
+    filters << description + "(" + patterns.join(' ') + ")";
   }
   return filters.join(";;");
 }

@@ -119,23 +119,15 @@ void MainWindow::CheckField(QLineEdit* edit) {
 
 bool MainWindow::OpenResidueFile(const std::filesystem::path& file) {
   auto data = ReadResidueFile(file, session_.support, *port_);
-  if (!data) return false;
-  model_.form.residue = std::move(data);
-  model_.form.TakeEndpointsFromResidueFile();
-  model_.form.monte_carlo = false;
-  model_.rdfs_cumulative = model_.summary_without_chemicals = false;  // "Cumulative CEC" off
-  model_.cec.cumulative = false;
+  if (data) model_.TakeResidueFile(std::move(*data));
   Refresh();
-  return true;
+  return data.has_value();
 }
 
 void MainWindow::ChooseResidueFile() {
   if (!model_.MayOpenResidueFile(*port_)) return;
-  const QString ext = Q(session_.support.ResidueExtension());
-  const QString file =
-      QFileDialog::getOpenFileName(this, "Open Residue File", Q(session_.setup.ResFolder),
-                                   QString("Residue files (*.%1 *.%2)").arg(ext, ext.toLower()));
-  if (!file.isEmpty()) OpenResidueFile(file.toStdString());
+  const auto file = port_->OpenFileName(model_.ResidueFileDialog(session_));
+  if (file && !file->empty()) OpenResidueFile(*file);
 }
 
 void MainWindow::ChooseBatchFile() {

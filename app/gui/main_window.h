@@ -38,6 +38,8 @@ class MainWindow : public QMainWindow {
 
   // File, Open Residue File with the file chosen.
   bool OpenResidueFile(const std::filesystem::path& file);
+  // File, Open Residue File: the guard, the open dialog, then the file.
+  void ChooseResidueFile();
   // File, Open Batch File with the file chosen.
   bool OpenBatchFile(const std::filesystem::path& file);
   // File, Open Batch File: the guard, the open dialog, then the batch.
@@ -107,7 +109,6 @@ class MainWindow : public QMainWindow {
   void Finished(std::optional<EngineOutcome> outcome);
   void RunOnWorker(std::function<std::optional<EngineOutcome>()> run);
   void ShowLastFile(const LastReportFile& last);
-  void ChooseResidueFile();
 
   DataSession session_;
   MainFormModel model_;

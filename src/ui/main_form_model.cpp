@@ -1,6 +1,7 @@
 #include "ui/main_form_model.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "common/file_names.h"
 #include "common/str.h"
@@ -299,13 +300,38 @@ bool MainFormModel::MayOpenBatchFile(UserPort& port) const {
   return !busy && MayOpenBatch(form, port);
 }
 
+namespace {
+
+// The last file's name when it has the extension, else the residue folder.
+std::string InitialName(const std::string& last, const std::string& ext,
+                        const DataSession& session) {
+  const bool ours = last.size() >= 3 && ToUpper(last.substr(last.size() - 3)) == ext;
+  return ours ? last : (std::filesystem::path(session.setup.ResFolder) / "").string();
+}
+
+}  // namespace
+
+FileDialog MainFormModel::ResidueFileDialog(const DataSession& session) const {
+  const std::string ext = session.support.ResidueExtension();
+  std::string lower = ext;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return {"Open Residue File", "Residue files (*." + ext + ")|*." + ext + ";*." + lower, ext,
+          InitialName(last_residue_file_, ext, session)};
+}
+
 FileDialog MainFormModel::BatchFileDialog(const DataSession& session) const {
   const std::string ext = session.support.BatchExtension();
-  FileDialog d{"Open New Batch File", "Batch files (*." + ext + ")|*." + ext, ext, ""};
-  const std::string name = last_batch_file_;
-  const bool ours = name.size() >= 3 && ToUpper(name.substr(name.size() - 3)) == ext;
-  d.initial_name = ours ? name : (std::filesystem::path(session.setup.ResFolder) / "").string();
-  return d;
+  return {"Open New Batch File", "Batch files (*." + ext + ")|*." + ext, ext,
+          InitialName(last_batch_file_, ext, session)};
+}
+
+void MainFormModel::TakeResidueFile(ResidueData residue) {
+  last_residue_file_ = residue.ResFileName;
+  form.residue = std::move(residue);
+  form.TakeEndpointsFromResidueFile();
+  form.monte_carlo = false;
+  rdfs_cumulative = summary_without_chemicals = false;
+  cec.cumulative = false;
 }
 
 bool MainFormModel::OpenBatch(const std::filesystem::path& file, const DataSession& session,

@@ -144,6 +144,9 @@ class MainFormModel {
 
   // File, Open Residue File: refused while a batch or residue file is open (or a run is on).
   bool MayOpenResidueFile(UserPort& port) const;
+  // The open dialog of File, Open Residue File: in the residue folder, with the last residue
+  // file's name when it has the residue extension.
+  FileDialog ResidueFileDialog(const DataSession& session) const;
   // File, Open Batch File, before its dialog: refused while a file is open or a run is on.
   bool MayOpenBatchFile(UserPort& port) const;
   // The open dialog of File, Open Batch File: in the residue folder, with the last batch
@@ -153,6 +156,9 @@ class MainFormModel {
   // otherwise the batch file and its residue files are read and its free lines become the
   // run comment. False after a message (no file is then open).
   bool OpenBatch(const std::filesystem::path& file, const DataSession& session, UserPort& port);
+  // Takes a residue file read by File, Open Residue File: its endpoints fill the toxicology
+  // fields; Monte Carlo and Cumulative CEC start off.
+  void TakeResidueFile(ResidueData residue);
   // File, Close: no residue or batch file open; Monte Carlo and Cumulative CEC off.
   void CloseFile();
 
@@ -166,6 +172,7 @@ class MainFormModel {
 
   std::string plot_label_ = "File Name ";
   std::string last_batch_file_;
+  std::string last_residue_file_;
 };
 
 }  // namespace acute

@@ -244,6 +244,14 @@ class ReportsAndBatchTest : public QObject {
     w->CloseFile();
     QVERIFY(w->model().Visibility().start_hint);
     QVERIFY(!w->model().form.batch);
+
+    // File, Open Residue File through the port's open dialog, in the residue folder.
+    script_.file_names = {(Residues() / sample_.mc_residue).string()};
+    w->ChooseResidueFile();
+    QVERIFY(w->model().form.residue.has_value());
+    QVERIFY(w->monte_carlo->isVisibleTo(w.get()));
+    QCOMPARE(w->model().ResidueFileDialog(session_).initial_name,
+             w->model().form.residue->ResFileName);
   }
 
   void batchEditorWritesTheFileItsReaderTakes() {
