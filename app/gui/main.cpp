@@ -13,7 +13,9 @@
 #include <iostream>
 #include <sstream>
 
+#include "batch_editor_window.h"
 #include "common/errors.h"
+#include "common/scripted_port.h"
 #include "gui_port.h"
 #include "main_window.h"
 
@@ -48,6 +50,18 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     text << in.rdbuf();
     window.port().ShowReport("Last Acute Analysis", text.str());
   } else if (what == "batch-editor") {
+    // The residue folder's sample batch file, opened in the editor without its dialog.
+    QTimer::singleShot(0, &window, [&window] {
+      auto* editor =
+          qobject_cast<acute::gui::BatchEditorWindow*>(QApplication::activeModalWidget());
+      if (editor == nullptr) return;
+      acute::ScriptedPort script;
+      script.file_names = {
+          (std::filesystem::path(window.session().setup.ResFolder) / "SAMPLE.B10").string()};
+      window.port().SetScript(&script);
+      editor->OpenExisting();
+      window.port().SetScript(nullptr);
+    });
     window.OpenBatchEditor();
   } else if (what == "chart") {
     window.ShowChart();

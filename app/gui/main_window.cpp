@@ -251,7 +251,12 @@ bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& fi
   DestinationWindow window(model, *port_, this);
   window.exec();
   last_save_name_ = model.SaveName();
-  return SendChosen(model, file, *port_);
+  const bool printing = !model.IsOpen() && model.Choice() == Destination::Printer;
+  printer_hint_->setVisible(printing);  // the printer hint while the report prints
+  if (printing) QApplication::processEvents();
+  const bool sent = SendChosen(model, file, *port_);
+  printer_hint_->hide();
+  return sent;
 }
 
 void MainWindow::ShowChart() {

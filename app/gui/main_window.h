@@ -123,7 +123,7 @@ class MainWindow : public QMainWindow {
   bool refreshing_ = false;
 
   QLabel *start_hint_, *chemical_, *saved_date_, *file_name_, *working_folder_, *units_, *units2_,
-      *plot_label_, *cec_name_label_, *low_label_, *high_label_;
+      *plot_label_, *cec_name_label_, *low_label_, *high_label_, *printer_hint_;
   QGroupBox *file_frame_, *parameters_, *outputs_, *cec_frame_, *populations_, *rng_frame_;
   QWidget *tox_row_, *mc_fields_, *reversal_row_, *cec_settings_, *report_row_, *plot_row_,
       *dwloc_row_, *amount_row_, *percentile_row_;

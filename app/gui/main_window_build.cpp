@@ -334,6 +334,13 @@ QWidget* MainWindow::BuildButtons() {
   auto* chart = new QPushButton("Show Last C&hart");
   g->addWidget(chart, 2, 2);
   connect(chart, &QPushButton::clicked, this, &MainWindow::ShowChart);
+  printer_hint_ = new QLabel(
+      "  If printer error message is displayed with              'parameter is incorrect' the "
+      "printer is probably       off line.    Please correct and try again.              Ignore "
+      "'Report sent to printer' message.           ");
+  printer_hint_->setWordWrap(true);
+  printer_hint_->hide();
+  g->addWidget(printer_hint_, 3, 0, 1, 2);
   auto* clear = new QPushButton("&Clear Form");
   g->addWidget(clear, 3, 2);
   connect(clear, &QPushButton::clicked, this, [this] {

@@ -271,7 +271,7 @@ bool MainFormModel::ClickCustomIndex(int row, UserPort& port) const {
          Icon::Information);
     return false;
   }
-  if (!form.residue) {
+  if (!form.residue && !form.batch) {  // a batch has read its residue files
     Tell(port, "Warning", "Can't show custom population screen until a residue file is loaded.",
          Icon::Information);
     return false;

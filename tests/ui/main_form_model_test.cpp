@@ -214,6 +214,8 @@ TEST_F(MainFormModelTest, ABatchFileHidesWhatBatchRunsDoNotOffer) {
   EXPECT_EQ(d.folder, "/data/residues/");
   batch.form.batch->entries.push_back(mc);  // one Monte Carlo entry offers the box
   EXPECT_TRUE(batch.Visibility().monte_carlo_box);
+  EXPECT_EQ(batch.SetCustomName(0, "Toddlers", port_), Field::None);
+  EXPECT_TRUE(batch.ClickCustomIndex(0, port_));  // custom populations in a batch run too
 
   EXPECT_FALSE(batch.MayOpenBatchFile(port_));
   EXPECT_EQ(port_.LastMessage(),
