@@ -150,9 +150,7 @@ void MainWindow::ShowInputReport(ReportKind kind) {
   if (kind == ReportKind::Rdf) {
     prepared = PrepareRdfSummary(model_.form, session_, *port_);
     if (prepared) {
-      model_.rdfs_cumulative = prepared->rdfs_cumulative;
-      if (prepared->rdf_without_chemicals) model_.summary_without_chemicals = true;
-      model_.SetCumulative(model_.cec.cumulative);
+      model_.TakeRdfSummary(prepared->rdfs_cumulative, prepared->rdf_without_chemicals);
       Refresh();
     }
   }

@@ -350,6 +350,12 @@ bool MainFormModel::OpenBatch(const std::filesystem::path& file, const DataSessi
   return true;
 }
 
+void MainFormModel::TakeRdfSummary(bool all_cumulative, bool without_chemicals) {
+  rdfs_cumulative = all_cumulative;
+  if (without_chemicals) summary_without_chemicals = true;
+  UpdateCumulative();
+}
+
 void MainFormModel::CloseFile() {
   if (busy) return;
   form.residue.reset();

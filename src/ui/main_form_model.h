@@ -159,6 +159,10 @@ class MainFormModel {
   // Takes a residue file read by File, Open Residue File: its endpoints fill the toxicology
   // fields; Monte Carlo and Cumulative CEC start off.
   void TakeResidueFile(ResidueData residue);
+  // After Show RDF Summary has read the distribution files: whether each carries per-chemical
+  // data, and whether one had no chemicals (that keeps Cumulative CEC off until a residue
+  // file is opened again).
+  void TakeRdfSummary(bool all_cumulative, bool without_chemicals);
   // File, Close: no residue or batch file open; Monte Carlo and Cumulative CEC off.
   void CloseFile();
 

@@ -75,6 +75,18 @@ TEST_F(MainFormModelTest, CumulativeIsEnabledOnlyWithEveryCondition) {
   model_.SetMonteCarlo(false);
   EXPECT_FALSE(model_.cec.cumulative);
   EXPECT_FALSE(model_.Visibility().cumulative_enabled);
+  // An RDF summary that met a file without chemicals keeps it off until a residue file opens.
+  model_.SetMonteCarlo(true);
+  model_.SetCumulative(true);
+  model_.TakeRdfSummary(true, true);
+  EXPECT_FALSE(model_.cec.cumulative);
+  model_.TakeRdfSummary(true, false);
+  EXPECT_FALSE(model_.Visibility().cumulative_enabled);
+  model_.TakeResidueFile(*model_.form.residue);  // Monte Carlo starts off
+  EXPECT_FALSE(model_.form.monte_carlo);
+  model_.SetMonteCarlo(true);
+  model_.TakeRdfSummary(true, false);
+  EXPECT_TRUE(model_.Visibility().cumulative_enabled);
 }
 
 TEST_F(MainFormModelTest, RefusedFieldsKeepTheFocusAndAcceptedOnesAreRewritten) {
