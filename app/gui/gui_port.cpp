@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QThread>
 
+#include "file_filter.h"
 #include "progress_window.h"
 #include "report_window.h"
 #include "widget_helpers.h"
@@ -32,27 +33,6 @@ QMessageBox::Icon IconOf(Icon icon) {
 
 bool OnWindowThread(const QObject* object) {
   return QThread::currentThread() == object->thread();
-}
-
-// "Text (*.X)|*.X;*.x|Other (*.Y)|*.Y" as Qt's "Text (*.X *.x);;Other (*.Y *.y)": each
-// description keeps its text and ends with its patterns, in both cases.
-QString QtFilter(const std::string& filter) {
-  const QStringList parts = Q(filter).split('|');
-  QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-    if (patterns.isEmpty()) continue;
-    for (const QString& p : QStringList(patterns))
-      if (!patterns.contains(p.toLower())) patterns << p.toLower();
-    QString description = parts[i];
-    const QString shown = "(" + patterns.front() + ")";
-    if (description.endsWith(shown))
-      description.chop(shown.size());
-    else
-      description += " ";
-    filters << description + "(" + patterns.join(' ') + ")";
-  }
-  return filters.join(";;");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "batch_editor_window.h"
 #include "common/scripted_port.h"
 #include "destination_window.h"
+#include "file_filter.h"
 #include "gui_port.h"
 #include "inputs/data_session.h"
 #include "main_window.h"
@@ -252,6 +253,15 @@ class ReportsAndBatchTest : public QObject {
     QVERIFY(w->monte_carlo->isVisibleTo(w.get()));
     QCOMPARE(w->model().ResidueFileDialog(session_).initial_name,
              w->model().form.residue->ResFileName);
+  }
+
+  void fileDialogFiltersInQtsForm() {
+    QCOMPARE(QtFilter("Residue files (*.R10)|*.R10;*.r10"), QString("Residue files (*.R10 *.r10)"));
+    QCOMPARE(QtFilter("CEC reports (*.CEC)|*.CEC|All (*.*)|*.*"),
+             QString("CEC reports (*.CEC *.cec);;All (*.*)"));
+    // A description naming another pattern keeps its text; the pattern follows it.
+    QCOMPARE(QtFilter("Acute analysis reports (*.AC108)|*.AC10"),
+             QString("Acute analysis reports (*.AC108) (*.AC10 *.ac10)"));
   }
 
   void batchEditorWritesTheFileItsReaderTakes() {
