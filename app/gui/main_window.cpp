@@ -172,12 +172,14 @@ void MainWindow::StartAnalysis(bool dwloc) {
   model_.form.dwloc_mode = dwloc;
   const MainForm form = model_.RunForm();
   last_run_ = form;
+  redoing_ = false;
   RunOnWorker([this, form] { return LaunchAnalysis(form, session_, *port_, date_, time_); });
 }
 
 void MainWindow::RedoCec() {
   if (model_.busy) return;
   const MainForm form = model_.RunForm();
+  redoing_ = true;
   RunOnWorker([this, form] { return RedoLastCec(form, session_, *port_); });
 }
 
@@ -205,9 +207,11 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   worker_ = nullptr;
   port_->progress()->hide();
   outcome_ = std::move(outcome);
-  model_.busy = false;
   const bool completed = outcome_ && outcome_->completed;
-  if (completed) model_.completed_a_run = true;
+  if (redoing_)
+    model_.busy = false;
+  else
+    model_.AnalysisEnded(outcome_.has_value(), completed);
   Refresh();
   Q_EMIT runFinished(completed);
 }

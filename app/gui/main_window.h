@@ -121,6 +121,7 @@ class MainWindow : public QMainWindow {
   std::map<QLineEdit*, Field> fields_;
   bool checking_ = false;
   bool refreshing_ = false;
+  bool redoing_ = false;  // the run on the worker is Redo Last CEC
 
   QLabel *start_hint_, *chemical_, *saved_date_, *file_name_, *working_folder_, *units_, *units2_,
       *plot_label_, *cec_name_label_, *low_label_, *high_label_, *printer_hint_;

@@ -366,6 +366,12 @@ void MainFormModel::CloseFile() {
   cec.cumulative = false;
 }
 
+void MainFormModel::AnalysisEnded(bool engine_ran, bool completed) {
+  busy = false;
+  if (completed) completed_a_run = true;
+  if (engine_ran && form.dwloc_mode) SetSaveCec(false);
+}
+
 bool MainFormModel::Clear(UserPort& port) {
   if (busy) return false;
   const Answer a = port.Show(Message{"Confirmation",

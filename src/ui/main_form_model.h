@@ -166,6 +166,11 @@ class MainFormModel {
   // File, Close: no residue or batch file open; Monte Carlo and Cumulative CEC off.
   void CloseFile();
 
+  // The end of an analysis (`engine_ran`: it got past the run start's checks): not busy; a
+  // completed one offers Redo Last CEC; in DWLOC mode the CEC box is cleared, as the OK to
+  // the run start's question about it said.
+  void AnalysisEnded(bool engine_ran, bool completed);
+
   // Clear Form: nothing while busy; otherwise asks and resets on Yes.
   bool Clear(UserPort& port);
 

@@ -203,6 +203,21 @@ TEST_F(MainFormModelTest, TheCecFrameReachesTheRunStartsFields) {
   EXPECT_FALSE(model_.RunForm().save_cec);
 }
 
+TEST_F(MainFormModelTest, AnEndedAnalysisOffersRedoAndADwlocRunClearsTheCecBox) {
+  model_.SetSaveCec(true);
+  model_.busy = true;
+  model_.AnalysisEnded(false, false);  // refused by a check
+  EXPECT_FALSE(model_.busy);
+  EXPECT_FALSE(model_.Visibility().redo_cec);
+  model_.AnalysisEnded(true, true);
+  EXPECT_TRUE(model_.Visibility().redo_cec);
+  model_.form.dwloc_mode = true;
+  model_.AnalysisEnded(false, false);  // Cancel to the question keeps the box
+  EXPECT_TRUE(model_.cec.save);
+  model_.AnalysisEnded(true, true);
+  EXPECT_FALSE(model_.cec.save);
+}
+
 TEST_F(MainFormModelTest, ABatchFileHidesWhatBatchRunsDoNotOffer) {
   MainFormModel batch;
   batch.SetStandardPopulations(24);
