@@ -1,8 +1,9 @@
 // acute-gui: the desktop program.
-//   acute-gui [DATA_FOLDER] [RESIDUE_FILE]
+//   acute-gui [--work DIR] [DATA_FOLDER] [RESIDUE_FILE]
 //             [--show main|custom|pads|specs|destination|report|chart|batch-editor]
-// --show opens that window at start (the screenshot script uses it) and prints the X window
-// id of the window shown, as "window-id: N".
+// --work names the folder of the work files (created when missing; default the data
+// folder), so that several programs can run side by side. --show opens that window at start (the
+// screenshot script uses it) and prints the X window id of the window shown, as "window-id: N".
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -68,18 +69,23 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
   }
 }
 
+// The value of `--name VALUE`, removed from the arguments; empty when absent.
+QString TakeOption(QStringList& args, const QString& name) {
+  const auto at = args.indexOf(name);
+  if (at <= 0 || at + 1 >= args.size()) return {};
+  const QString value = args[at + 1];
+  args.remove(at, 2);
+  return value;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("acute-gui");
   QStringList args = QApplication::arguments();
-  QString show;
-  const int at = static_cast<int>(args.indexOf("--show"));
-  if (at > 0 && at + 1 < args.size()) {
-    show = args[at + 1];
-    args.remove(at, 2);
-  }
+  const QString show = TakeOption(args, "--show");
+  const QString work = TakeOption(args, "--work");
   const std::filesystem::path start = args.size() > 1 ? std::filesystem::path(args[1].toStdString())
                                                       : std::filesystem::current_path();
   acute::DataSession session;
@@ -88,6 +94,15 @@ int main(int argc, char** argv) {
     session = acute::OpenDataSession(start, start_port);
   } catch (const acute::ProgramEnds&) {
     return 1;
+  }
+  if (!work.isEmpty()) {
+    session.work_folder = std::filesystem::absolute(work.toStdString());
+    std::error_code ec;
+    std::filesystem::create_directories(session.work_folder, ec);
+    if (!std::filesystem::is_directory(session.work_folder)) {
+      std::cerr << "acute-gui: can't use the work folder " << session.work_folder.string() << "\n";
+      return 1;
+    }
   }
   acute::gui::MainWindow window(session);
   if (args.size() > 2) {
