@@ -48,3 +48,5 @@ shot pad-dialog SAMPLE.R10 pads
 shot report-window SAMPLE.R10 report
 shot chart-window SAMPLE.R10 chart
 shot specs-dialog SAMPLE.R10 specs
+shot destination-dialog SAMPLE.R10 destination
+shot batch-editor SAMPLE.R10 batch-editor

@@ -1,11 +1,17 @@
 #include "gui_port.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QThread>
 
+#include "file_filter.h"
 #include "progress_window.h"
+#include "report_window.h"
+#include "widget_helpers.h"
 
 namespace acute::gui {
 namespace {
@@ -30,6 +36,15 @@ bool OnWindowThread(const QObject* object) {
 }
 
 }  // namespace
+
+template <typename Call>
+auto GuiPort::OnWindow(Call call) -> decltype(call()) {
+  if (OnWindowThread(this)) return call();
+  decltype(call()) result{};
+  QMetaObject::invokeMethod(
+      this, [&] { result = call(); }, Qt::BlockingQueuedConnection);
+  return result;
+}
 
 GuiPort::GuiPort(QWidget* parent_window)
     : parent_(parent_window), progress_(new ProgressWindow(parent_window)) {
@@ -115,6 +130,65 @@ void GuiPort::ProgressHere(const QString& caption, const QString& status) {
 bool GuiPort::CancelRequested() {
   if (OnWindowThread(this)) QApplication::processEvents();
   return cancel_;
+}
+
+}  // namespace acute::gui
+
+namespace acute::gui {
+
+std::optional<std::string> GuiPort::SaveFileName(const FileDialog& dialog) {
+  return OnWindow([&] { return FileNameHere(dialog, true); });
+}
+
+std::optional<std::string> GuiPort::OpenFileName(const FileDialog& dialog) {
+  return OnWindow([&] { return FileNameHere(dialog, false); });
+}
+
+std::optional<std::string> GuiPort::FileNameHere(const FileDialog& dialog, bool save) {
+  if (script_ != nullptr)
+    return save ? script_->SaveFileName(dialog) : script_->OpenFileName(dialog);
+  QFileDialog box(parent_, Q(dialog.title), QString(), QtFilter(dialog.filter));
+  box.selectFile(Q(dialog.initial_name));
+  box.setDefaultSuffix(Q(dialog.default_extension));
+  box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The library asks its own question before a file is written over.
+  box.setOption(QFileDialog::DontConfirmOverwrite);
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  return box.selectedFiles().front().toStdString();
+}
+
+bool GuiPort::Print(const PrintJob& job) {
+  return OnWindow([&] { return PrintHere(job); });
+}
+
+bool GuiPort::PrintHere(const PrintJob& job) {
+  if (script_ != nullptr) return script_->Print(job);
+  QStringList pages;
+  for (const auto& page : job.pages) {
+    QStringList lines;
+    for (const auto& line : page) lines << QString::fromLatin1(line.data(), line.size());
+    pages << lines.join('\n');
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  ReportWindow::PaintPages(printer, pages);
+  return true;
+}
+
+void GuiPort::ShowReport(const std::string& caption, const std::string& text) {
+  OnWindow([&] {
+    ShowReportHere(caption, text);
+    return true;
+  });
+}
+
+void GuiPort::ShowReportHere(const std::string& caption, const std::string& text) {
+  if (script_ != nullptr) return script_->ShowReport(caption, text);
+  ReportWindow window(Q(caption), parent_);
+  window.SetText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  window.exec();
 }
 
 }  // namespace acute::gui

@@ -26,6 +26,12 @@ class GuiPort : public QObject, public UserPort {
                                  const std::string& default_answer) override;
   void Progress(const std::string& caption, const std::string& status) override;
   bool CancelRequested() override;
+  std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
+  std::optional<std::string> OpenFileName(const FileDialog& dialog) override;
+  // The system print dialog, then the pages; false when it was cancelled.
+  bool Print(const PrintJob& job) override;
+  // The report window, modal.
+  void ShowReport(const std::string& caption, const std::string& text) override;
 
   // Cancel confirmed in the progress window; cleared at the start of every run.
   void RequestCancel() { cancel_ = true; }
@@ -41,6 +47,12 @@ class GuiPort : public QObject, public UserPort {
   std::optional<std::string> AskHere(const std::string& title, const std::string& prompt,
                                      const std::string& default_answer);
   void ProgressHere(const QString& caption, const QString& status);
+  std::optional<std::string> FileNameHere(const FileDialog& dialog, bool save);
+  bool PrintHere(const PrintJob& job);
+  void ShowReportHere(const std::string& caption, const std::string& text);
+  // Runs `call` on the window's thread and waits for it.
+  template <typename Call>
+  auto OnWindow(Call call) -> decltype(call());
 
   QPointer<QWidget> parent_;
   ProgressWindow* progress_;

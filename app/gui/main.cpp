@@ -1,16 +1,22 @@
 // acute-gui: the desktop program.
-//   acute-gui [DATA_FOLDER] [RESIDUE_FILE] [--show main|custom|pads|specs|report|chart]
-// --show opens that window at start (the screenshot script uses it) and prints the X window
-// id of the window shown, as "window-id: N".
+//   acute-gui [--work DIR] [DATA_FOLDER] [RESIDUE_FILE]
+//             [--show main|custom|pads|specs|destination|report|chart|batch-editor]
+// --work names the folder of the work files (created when missing; default the data
+// folder), so that several programs can run side by side. --show opens that window at start (the
+// screenshot script uses it) and prints the X window id of the window shown, as "window-id: N".
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 
+#include "batch_editor_window.h"
 #include "common/errors.h"
+#include "common/scripted_port.h"
 #include "gui_port.h"
 #include "main_window.h"
 
@@ -29,6 +35,7 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     window.occasions->click();
     window.monte_carlo->click();
     window.save_report->click();
+    window.save_cec->click();
   } else if (what == "custom") {
     window.custom_names[0]->setText("Toddlers 1-2 yrs");
     window.OpenCustomDialog(0);
@@ -36,11 +43,39 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     window.OpenPadDialog();
   } else if (what == "specs") {
     window.OpenReportSpecs();
+  } else if (what == "destination") {
+    window.ShowLast("last-report");
   } else if (what == "report") {
-    window.ShowLast(0);
+    std::ifstream in(window.session().WorkFolder() / "acute.tmp", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    window.port().ShowReport("Last Acute Analysis", text.str());
+  } else if (what == "batch-editor") {
+    // The residue folder's sample batch file, opened in the editor without its dialog.
+    QTimer::singleShot(0, &window, [&window] {
+      auto* editor =
+          qobject_cast<acute::gui::BatchEditorWindow*>(QApplication::activeModalWidget());
+      if (editor == nullptr) return;
+      acute::ScriptedPort script;
+      script.file_names = {
+          (std::filesystem::path(window.session().setup.ResFolder) / "SAMPLE.B10").string()};
+      window.port().SetScript(&script);
+      editor->OpenExisting();
+      window.port().SetScript(nullptr);
+    });
+    window.OpenBatchEditor();
   } else if (what == "chart") {
     window.ShowChart();
   }
+}
+
+// The value of `--name VALUE`, removed from the arguments; empty when absent.
+QString TakeOption(QStringList& args, const QString& name) {
+  const auto at = args.indexOf(name);
+  if (at <= 0 || at + 1 >= args.size()) return {};
+  const QString value = args[at + 1];
+  args.remove(at, 2);
+  return value;
 }
 
 }  // namespace
@@ -49,12 +84,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("acute-gui");
   QStringList args = QApplication::arguments();
-  QString show;
-  const int at = static_cast<int>(args.indexOf("--show"));
-  if (at > 0 && at + 1 < args.size()) {
-    show = args[at + 1];
-    args.remove(at, 2);
-  }
+  const QString show = TakeOption(args, "--show");
+  const QString work = TakeOption(args, "--work");
   const std::filesystem::path start = args.size() > 1 ? std::filesystem::path(args[1].toStdString())
                                                       : std::filesystem::current_path();
   acute::DataSession session;
@@ -63,6 +94,15 @@ int main(int argc, char** argv) {
     session = acute::OpenDataSession(start, start_port);
   } catch (const acute::ProgramEnds&) {
     return 1;
+  }
+  if (!work.isEmpty()) {
+    session.work_folder = std::filesystem::absolute(work.toStdString());
+    std::error_code ec;
+    std::filesystem::create_directories(session.work_folder, ec);
+    if (!std::filesystem::is_directory(session.work_folder)) {
+      std::cerr << "acute-gui: can't use the work folder " << session.work_folder.string() << "\n";
+      return 1;
+    }
   }
   acute::gui::MainWindow window(session);
   if (args.size() > 2) {

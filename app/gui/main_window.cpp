@@ -19,11 +19,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "batch_editor_window.h"
 #include "chart_window.h"
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/version.h"
 #include "custom_dialog.h"
+#include "destination_window.h"
 #include "engine/pass_file.h"
 #include "gui_port.h"
 #include "inputs/residue_reader.h"
@@ -33,6 +35,7 @@
 #include "report_window.h"
 #include "ui/acute_help.h"
 #include "ui/field_checks.h"
+#include "ui/input_reports.h"
 #include "ui/show_last.h"
 #include "widget_helpers.h"
 
@@ -116,29 +119,46 @@ void MainWindow::CheckField(QLineEdit* edit) {
 
 bool MainWindow::OpenResidueFile(const std::filesystem::path& file) {
   auto data = ReadResidueFile(file, session_.support, *port_);
-  if (!data) return false;
-  model_.form.residue = std::move(data);
-  model_.form.TakeEndpointsFromResidueFile();
-  model_.form.monte_carlo = false;
-  model_.rdfs_cumulative = model_.summary_without_chemicals = false;  // "Cumulative CEC" off
-  model_.cec.cumulative = false;
+  if (data) model_.TakeResidueFile(std::move(*data));
   Refresh();
-  return true;
+  return data.has_value();
 }
 
 void MainWindow::ChooseResidueFile() {
   if (!model_.MayOpenResidueFile(*port_)) return;
-  const QString ext = Q(session_.support.ResidueExtension());
-  const QString file =
-      QFileDialog::getOpenFileName(this, "Open Residue File", Q(session_.setup.ResFolder),
-                                   QString("Residue files (*.%1 *.%2)").arg(ext, ext.toLower()));
-  if (!file.isEmpty()) OpenResidueFile(file.toStdString());
+  const auto file = port_->OpenFileName(model_.ResidueFileDialog(session_));
+  if (file && !file->empty()) OpenResidueFile(*file);
+}
+
+void MainWindow::ChooseBatchFile() {
+  if (!model_.MayOpenBatchFile(*port_)) return;
+  const auto file = port_->OpenFileName(model_.BatchFileDialog(session_));
+  if (file && !file->empty()) OpenBatchFile(*file);
+}
+
+bool MainWindow::OpenBatchFile(const std::filesystem::path& file) {
+  const bool opened = model_.OpenBatch(file, session_, *port_);
+  Refresh();
+  return opened;
+}
+
+void MainWindow::ShowInputReport(ReportKind kind) {
+  std::optional<PreparedReport> prepared;
+  if (kind == ReportKind::Batch) prepared = PrepareBatchReport(model_.form, session_, *port_);
+  if (kind == ReportKind::Residue)
+    prepared = PrepareResidueReport(model_.form, session_, *port_, date_);
+  if (kind == ReportKind::Rdf) {
+    prepared = PrepareRdfSummary(model_.form, session_, *port_);
+    if (prepared) {
+      model_.TakeRdfSummary(prepared->rdfs_cumulative, prepared->rdf_without_chemicals);
+      Refresh();
+    }
+  }
+  if (prepared) SendReportFile(kind, prepared->file);
 }
 
 void MainWindow::CloseFile() {
-  if (model_.busy) return;
-  model_.form.residue.reset();
-  model_.form.monte_carlo = false;
+  model_.CloseFile();
   Refresh();
 }
 
@@ -149,16 +169,29 @@ void MainWindow::SetFixedClock(const std::string& date, const std::string& time)
 
 void MainWindow::StartAnalysis(bool dwloc) {
   if (model_.busy) return;
-  model_.busy = true;
   model_.form.dwloc_mode = dwloc;
+  const MainForm form = model_.RunForm();
+  last_run_ = form;
+  redoing_ = false;
+  RunOnWorker([this, form] { return LaunchAnalysis(form, session_, *port_, date_, time_); });
+}
+
+void MainWindow::RedoCec() {
+  if (model_.busy) return;
+  const MainForm form = model_.RunForm();
+  redoing_ = true;
+  RunOnWorker([this, form] { return RedoLastCec(form, session_, *port_); });
+}
+
+void MainWindow::RunOnWorker(std::function<std::optional<EngineOutcome>()> run) {
+  model_.busy = true;
   port_->ResetCancel();
   port_->progress()->cancelButton()->setEnabled(true);
   outcome_.reset();
-  last_run_ = model_.form;
-  worker_ = QThread::create([this, form = model_.form] {
+  worker_ = QThread::create([this, run = std::move(run)] {
     std::optional<EngineOutcome> outcome;
     try {
-      outcome = LaunchAnalysis(form, session_, *port_, date_, time_);
+      outcome = run();
     } catch (const std::exception& e) {
       port_->Show(Message{"Error", e.what(), Icon::Critical, Buttons::Ok});
     }
@@ -174,9 +207,11 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   worker_ = nullptr;
   port_->progress()->hide();
   outcome_ = std::move(outcome);
-  model_.busy = false;
   const bool completed = outcome_ && outcome_->completed;
-  if (completed) model_.completed_a_run = true;
+  if (redoing_)
+    model_.busy = false;
+  else
+    model_.AnalysisEnded(outcome_.has_value(), completed);
   Refresh();
   Q_EMIT runFinished(completed);
 }
@@ -200,19 +235,36 @@ void MainWindow::OpenPadDialog() {
   window.exec();
 }
 
-void MainWindow::ShowLast(int which) {
-  const LastReportFile& last = LastReportFiles()[static_cast<std::size_t>(which)];
-  const auto file = FindLastReport(session_.folder, last, *port_);
-  if (!file) return;
-  ReportWindow window(Q(last.title), this);
-  window.Load(*file);
+void MainWindow::ShowLast(const std::string& key) {
+  const auto& all = LastReportFiles();
+  const auto last = std::find_if(all.begin(), all.end(),
+                                 [&key](const LastReportFile& l) { return l.key == key; });
+  if (last == all.end()) return;
+  ShowLastFile(*last);
+}
+
+void MainWindow::ShowLastFile(const LastReportFile& last) {
+  const auto file = FindLastReport(session_.WorkFolder(), last, *port_);
+  if (file) SendReportFile(last.kind, *file);
+}
+
+bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& file) {
+  ReportDestinationDialog model(kind, last_save_name_, session_.folder);
+  DestinationWindow window(model, *port_, this);
   window.exec();
+  last_save_name_ = model.SaveName();
+  const bool printing = !model.IsOpen() && model.Choice() == Destination::Printer;
+  printer_hint_->setVisible(printing);  // the printer hint while the report prints
+  if (printing) QApplication::processEvents();
+  const bool sent = SendChosen(model, file, *port_);
+  printer_hint_->hide();
+  return sent;
 }
 
 void MainWindow::ShowChart() {
   const MainForm& run = last_run_ ? *last_run_ : model_.form;
   const bool dwloc = last_run_ && last_run_->dwloc_mode;
-  const auto file = FindFile(session_.folder / (dwloc ? "DWPlot.tmp" : "plot.tmp"));
+  const auto file = FindFile(session_.WorkFolder() / (dwloc ? "DWPlot.tmp" : "plot.tmp"));
   const double arfd = FieldNumber(run.arfd).value_or(0);
   auto data = file ? ReadChartData(*file, dwloc, arfd) : std::nullopt;
   if (!data) {
@@ -229,6 +281,14 @@ void MainWindow::ShowChart() {
 
 void MainWindow::OpenReportSpecs() {
   ReportSpecsWindow window(session_.folder / kReportSpecsFileName, *port_, this);
+  window.exec();
+}
+
+void MainWindow::OpenBatchEditor() {
+  if (model_.busy) return;
+  BatchEditor editor(session_.support.ResidueExtension(), session_.support.BatchExtension(),
+                     session_.setup.ResFolder);
+  BatchEditorWindow window(editor, *port_, this);
   window.exec();
 }
 

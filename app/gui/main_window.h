@@ -12,6 +12,7 @@
 #include "inputs/data_session.h"
 #include "run/analysis_driver.h"
 #include "ui/main_form_model.h"
+#include "ui/show_last.h"
 
 class QCheckBox;
 class QComboBox;
@@ -37,9 +38,20 @@ class MainWindow : public QMainWindow {
 
   // File, Open Residue File with the file chosen.
   bool OpenResidueFile(const std::filesystem::path& file);
+  // File, Open Residue File: the guard, the open dialog, then the file.
+  void ChooseResidueFile();
+  // File, Open Batch File with the file chosen.
+  bool OpenBatchFile(const std::filesystem::path& file);
+  // File, Open Batch File: the guard, the open dialog, then the batch.
+  void ChooseBatchFile();
   void CloseFile();
+  // Show Residue File, Show RDF Summary, Show Batch File: the report written, then sent
+  // through the destination dialog.
+  void ShowInputReport(ReportKind kind);
   // "&Acute Analysis" / "&DWLOC Analysis": checks, pass file and engine on a worker thread.
   void StartAnalysis(bool dwloc);
+  // "Red&o Last CEC ": the CEC report of the last run rebuilt for the frame's window.
+  void RedoCec();
   bool busy() const { return model_.busy; }
   const std::optional<EngineOutcome>& lastOutcome() const { return outcome_; }
   // Report headers get this date and time instead of the clock's (tests).
@@ -48,8 +60,14 @@ class MainWindow : public QMainWindow {
   // The windows a click opens; each returns when its window is closed.
   void OpenCustomDialog(int row);
   void OpenPadDialog();
-  void ShowLast(int which);  // 0 acute report, 1 plot, 2 DWLOC report, 3 DWLOC plot
+  // A Show Last button by the command line's name of its file ("last-report", "last-cec"...).
+  void ShowLast(const std::string& key);
   void OpenReportSpecs();
+  // File, Create/Edit Batch Files (nothing while a run is on).
+  void OpenBatchEditor();
+  // The report destination dialog for a report of this kind, then the report sent where the
+  // user chose (nothing when the dialog was cancelled or closed).
+  bool SendReportFile(ReportKind kind, const std::filesystem::path& file);
   // "Show Last Chart": the chart of the last run (or of the data folder's last plot file).
   void ShowChart();
 
@@ -89,7 +107,8 @@ class MainWindow : public QMainWindow {
   void RefreshOutputs(const FormVisibility& v);
   void RefreshCec(const FormVisibility& v);
   void Finished(std::optional<EngineOutcome> outcome);
-  void ChooseResidueFile();
+  void RunOnWorker(std::function<std::optional<EngineOutcome>()> run);
+  void ShowLastFile(const LastReportFile& last);
 
   DataSession session_;
   MainFormModel model_;
@@ -98,18 +117,20 @@ class MainWindow : public QMainWindow {
   std::optional<EngineOutcome> outcome_;
   std::optional<MainForm> last_run_;  // the form as the last run started
   std::string date_, time_;
+  std::string last_save_name_;  // the destination dialog's save file name, the next default
   std::map<QLineEdit*, Field> fields_;
   bool checking_ = false;
   bool refreshing_ = false;
+  bool redoing_ = false;  // the run on the worker is Redo Last CEC
 
   QLabel *start_hint_, *chemical_, *saved_date_, *file_name_, *working_folder_, *units_, *units2_,
-      *plot_label_, *cec_name_label_, *low_label_, *high_label_;
+      *plot_label_, *cec_name_label_, *low_label_, *high_label_, *printer_hint_;
   QGroupBox *file_frame_, *parameters_, *outputs_, *cec_frame_, *populations_, *rng_frame_;
   QWidget *tox_row_, *mc_fields_, *reversal_row_, *cec_settings_, *report_row_, *plot_row_,
       *dwloc_row_, *amount_row_, *percentile_row_;
   QComboBox *low_percentile_, *high_percentile_;
   QLineEdit *low_amount_, *high_amount_;
-  QPushButton* edit_pads_;
+  QPushButton *edit_pads_, *redo_cec_;
 };
 
 }  // namespace acute::gui

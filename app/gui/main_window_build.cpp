@@ -226,6 +226,9 @@ QWidget* MainWindow::BuildCec() {
   connect(cumulative_help, &QPushButton::clicked, this, [this] { ShowCumulativeHelp(*port_); });
   g->addWidget(Row({excel, cumulative}), 7, 0, 1, 2);
   g->addWidget(Row({suppress, cumulative_help}), 8, 0, 1, 2);
+  redo_cec_ = new QPushButton("Red&o Last CEC ");
+  connect(redo_cec_, &QPushButton::clicked, this, &MainWindow::RedoCec);
+  g->addWidget(Row({redo_cec_}), 9, 0, 1, 2);
   v->addWidget(cec_settings_);
   BindCheck(save_cec, [this](bool on) { model_.SetSaveCec(on); });
   BindCheck(excel, [this](bool on) { model_.SetExcel(on); });
@@ -306,18 +309,40 @@ QWidget* MainWindow::BuildButtons() {
   auto* box = new QWidget;
   auto* g = new QGridLayout(box);
   g->setContentsMargins(0, 0, 0, 0);
-  const char* captions[] = {"Show Last &Acute Report", "Show Last Acute &Plot File",
-                            "Show Last &DWLOC Report", "Show Last D&WLOC Plot File"};
-  for (int i = 0; i < 4; ++i) {
-    auto* b = new QPushButton(captions[i]);
+  const std::pair<const char*, const char*> buttons[] = {
+      {"Show Last &Acute Report", "last-report"},
+      {"Show Last Acute &Plot File", "last-plot"},
+      {"Show Last &CEC Report", "last-cec"},
+      {"Show Last &DWLOC Report", "last-dwloc"},
+      {"Show Last D&WLOC Plot File", "last-dwloc-plot"}};
+  int i = 0;
+  for (const auto& [caption, key] : buttons) {
+    auto* b = new QPushButton(caption);
     g->addWidget(b, i / 3, i % 3);
-    connect(b, &QPushButton::clicked, this, [this, i] { ShowLast(i); });
+    connect(b, &QPushButton::clicked, this, [this, k = std::string(key)] { ShowLast(k); });
+    ++i;
+  }
+  const std::pair<const char*, ReportKind> inputs[] = {{"Show &Batch File", ReportKind::Batch},
+                                                       {"Show RDF &Summary", ReportKind::Rdf},
+                                                       {"Show R&esidue File", ReportKind::Residue}};
+  for (const auto& [caption, kind] : inputs) {
+    auto* b = new QPushButton(caption);
+    g->addWidget(b, i / 3, i % 3);
+    connect(b, &QPushButton::clicked, this, [this, k = kind] { ShowInputReport(k); });
+    ++i;
   }
   auto* chart = new QPushButton("Show Last C&hart");
-  g->addWidget(chart, 1, 1);
+  g->addWidget(chart, 2, 2);
   connect(chart, &QPushButton::clicked, this, &MainWindow::ShowChart);
+  printer_hint_ = new QLabel(
+      "  If printer error message is displayed with              'parameter is incorrect' the "
+      "printer is probably       off line.    Please correct and try again.              Ignore "
+      "'Report sent to printer' message.           ");
+  printer_hint_->setWordWrap(true);
+  printer_hint_->hide();
+  g->addWidget(printer_hint_, 3, 0, 1, 2);
   auto* clear = new QPushButton("&Clear Form");
-  g->addWidget(clear, 1, 2);
+  g->addWidget(clear, 3, 2);
   connect(clear, &QPushButton::clicked, this, [this] {
     if (model_.Clear(*port_)) Refresh();
   });
@@ -327,9 +352,9 @@ QWidget* MainWindow::BuildButtons() {
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("Open &Residue File...", this, &MainWindow::ChooseResidueFile);
-  file->addAction("Open &Batch File...")->setEnabled(false);
+  file->addAction("Open &Batch File...", this, &MainWindow::ChooseBatchFile);
   file->addAction("&Close", this, &MainWindow::CloseFile);
-  file->addAction("&Create/Edit Batch Files...")->setEnabled(false);
+  file->addAction("&Create/Edit Batch Files...", this, &MainWindow::OpenBatchEditor);
   file->addSeparator();
   file->addAction("E&xit", this, [this] {
     if (!model_.busy) close();

@@ -53,6 +53,8 @@ void MainWindow::Refresh() {
   start_hint_->setVisible(v.start_hint);
   for (QWidget* w : std::initializer_list<QWidget*>{parameters_, outputs_, populations_})
     w->setEnabled(v.parameters);
+  file_frame_->setTitle(Q(model_.FileFrameCaption()));
+  parameters_->setTitle(Q(model_.ParametersCaption()));
   RefreshFile();
   RefreshParameters(v);
   RefreshOutputs(v);
@@ -65,15 +67,11 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::RefreshFile() {
-  const MainForm& f = model_.form;
-  if (!f.residue) {
-    for (QLabel* l : {chemical_, saved_date_, file_name_, working_folder_}) l->clear();
-    return;
-  }
-  chemical_->setText(Q(f.residue->ChemicalName));
-  saved_date_->setText(Q(f.residue->ResFileDate));
-  file_name_->setText(Q(NamePart(f.residue->ResFileName)));
-  working_folder_->setText(Q(f.residue->ResFolder));
+  const FileDetails d = model_.OpenFileDetails();
+  chemical_->setText(Q(d.chemical));
+  saved_date_->setText(Q(d.date));
+  file_name_->setText(Q(d.name));
+  working_folder_->setText(Q(d.folder));
 }
 
 void MainWindow::RefreshParameters(const FormVisibility& v) {
@@ -105,6 +103,7 @@ void MainWindow::RefreshParameters(const FormVisibility& v) {
 
 void MainWindow::RefreshOutputs(const FormVisibility& v) {
   const MainForm& f = model_.form;
+  save_report->setVisible(v.report_box);
   save_report->setChecked(f.save_report);
   report_row_->setVisible(v.report_name);
   SetText(report_name, f.report_name);
@@ -142,6 +141,7 @@ void MainWindow::RefreshCec(const FormVisibility& v) {
   cumulative->setEnabled(v.cumulative_enabled);
   cumulative->setChecked(c.cumulative);
   suppress->setChecked(c.suppress);
+  redo_cec_->setVisible(v.redo_cec);
 }
 
 }  // namespace acute::gui

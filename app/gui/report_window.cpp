@@ -68,7 +68,12 @@ QStringList ReportWindow::Pages(const QString& text) {
 bool ReportWindow::Load(const std::filesystem::path& file) {
   QFile f(QString::fromStdString(file.string()));
   if (!f.open(QIODevice::ReadOnly)) return false;
-  pages_ = Pages(QString::fromLatin1(f.readAll()));
+  SetText(QString::fromLatin1(f.readAll()));
+  return true;
+}
+
+void ReportWindow::SetText(const QString& text) {
+  pages_ = Pages(text);
   view_->setPlainText(pages_.join("\n" + kPageMark + "\n"));
   int columns = 80;
   for (const QString& page : pages_)
@@ -77,7 +82,6 @@ bool ReportWindow::Load(const std::filesystem::path& file) {
   const int text_width =
       QFontMetrics(view_->font()).horizontalAdvance(QString(std::min(columns, 160) + 2, 'M'));
   resize(text_width + view_->verticalScrollBar()->sizeHint().width() + 40, height());
-  return true;
 }
 
 void ReportWindow::PaintPages(QPrinter& printer, const QStringList& pages) {

@@ -17,6 +17,8 @@ class ReportWindow : public QDialog {
 
   // Reads the report; false when it cannot be read.
   bool Load(const std::filesystem::path& file);
+  // Shows a report text.
+  void SetText(const QString& text);
   const QStringList& pages() const { return pages_; }
   QPlainTextEdit* view() const { return view_; }
 

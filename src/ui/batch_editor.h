@@ -31,6 +31,7 @@ class BatchEditor {
   std::string file_list;  // the entry box, one "residue file, report name" per line
 
   State state() const { return state_; }
+  const std::string& ResidueExtension() const { return residue_ext_; }
   const std::string& FileName() const { return file_name_; }
 
   // Entering either box: false (after its message) while no file is open.

@@ -9,6 +9,9 @@
 
 namespace acute {
 
+// False after the refusal's message while a residue or batch file is open.
+bool MayOpenBatch(const MainForm& form, UserPort& port);
+
 // True when the batch is open on the form; false after the message of a refusal (the form
 // is then left with no file open).
 bool OpenBatchOnForm(MainForm& form, const std::filesystem::path& file, const DataSession& session,

@@ -14,7 +14,7 @@ namespace {
 
 std::optional<PreparedReport> Written(const std::filesystem::path& path, const std::string& text,
                                       UserPort& port) {
-  if (WriteFileAtomically(path, text)) return PreparedReport{path, false};
+  if (WriteFileAtomically(path, text)) return PreparedReport{path, false, false};
   Tell(port, kWarning, "Can't write file " + path.string() + ".", Icon::Exclamation);
   return std::nullopt;
 }
@@ -60,7 +60,10 @@ std::optional<PreparedReport> PrepareRdfSummary(const MainForm& form, const Data
     return std::nullopt;
   const RdfSummary summary = RdfSummaryText(*form.residue, tables);
   auto prepared = Written(session.WorkFolder() / kRdfReportWorkFile, summary.text, port);
-  if (prepared) prepared->rdf_without_chemicals = summary.rdf_without_chemicals;
+  if (prepared) {
+    prepared->rdf_without_chemicals = summary.rdf_without_chemicals;
+    prepared->rdfs_cumulative = tables.all_cumulative;
+  }
   return prepared;
 }
 

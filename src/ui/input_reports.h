@@ -16,6 +16,8 @@ struct PreparedReport {
   std::filesystem::path file;  // the scratch file holding the report
   // RDF summary only: a listed file had no chemicals (the cumulative option stays off).
   bool rdf_without_chemicals = false;
+  // RDF summary only: every distribution file carries per-chemical data.
+  bool rdfs_cumulative = false;
 };
 
 // Reads the open residue file again (so the report shows it as it is now) and writes its

@@ -1,9 +1,12 @@
 #include "ui/main_form_model.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "common/file_names.h"
 #include "common/str.h"
+#include "reports/report_display.h"
+#include "ui/batch_open.h"
 #include "ui/field_checks.h"
 
 namespace acute {
@@ -11,6 +14,18 @@ namespace {
 
 Field Keep(bool accepted, Field field) {
   return accepted ? Field::None : field;
+}
+
+// The number of a percentile text, without its "%".
+std::string PercentValue(const std::string& text) {
+  return TrimBlanks(text.substr(0, text.find('%')));
+}
+
+bool AnyEntryOffersMonteCarlo(const MainForm& f) {
+  if (!f.batch) return false;
+  for (const ResidueData& r : f.batch->entries)
+    if (r.OffersMonteCarlo()) return true;
+  return false;
 }
 
 }  // namespace
@@ -26,19 +41,23 @@ std::string MainFormModel::Caption(const std::string& version, const std::string
 
 FormVisibility MainFormModel::Visibility() const {
   FormVisibility v;
-  const bool open = form.residue.has_value() || batch_open;
+  const bool batch = batch_open || form.batch.has_value();
+  const bool open = form.residue.has_value() || batch;
   v.start_hint = !open;
   v.parameters = open;
+  v.batch = batch;
   v.reversal = form.eating_occasion;
   v.hold_residues = form.eating_occasion && form.monte_carlo;
-  v.toxicology = form.per_kg;
-  v.monte_carlo_box = form.residue && form.residue->OffersMonteCarlo();
+  v.toxicology = form.per_kg && !batch;
+  v.monte_carlo_box =
+      (form.residue && form.residue->OffersMonteCarlo()) || AnyEntryOffersMonteCarlo(form);
   v.monte_carlo_fields = form.monte_carlo;
-  v.report_name = form.save_report;
-  v.plot_box = form.save_report || form.save_dwloc;
+  v.report_box = !batch;
+  v.report_name = form.save_report && !batch;
+  v.plot_box = (form.save_report || form.save_dwloc) && !batch;
   v.plot_name = v.plot_box && form.save_plot;
   v.dwloc_name = form.save_dwloc;
-  v.cec_frame = !form.save_dwloc;
+  v.cec_frame = !form.save_dwloc && !batch;
   v.cec_settings = v.cec_frame && cec.save;
   v.percentile_lists = cec.percentile_basis;
   v.cumulative_enabled =
@@ -61,6 +80,46 @@ std::string MainFormModel::LowBasisLabel() const {
 
 std::string MainFormModel::HighBasisLabel() const {
   return cec.percentile_basis ? "High Percentile" : "High Exposure Amt";
+}
+
+std::string MainFormModel::FileFrameCaption() const {
+  return Visibility().batch ? "Batch File:" : "Residue file";
+}
+
+std::string MainFormModel::ParametersCaption() const {
+  return Visibility().batch ? "Batch Analysis Parameters" : "Analysis parameters";
+}
+
+FileDetails MainFormModel::OpenFileDetails() const {
+  FileDetails d;
+  if (form.batch) {
+    const std::string& path = form.batch->file.BatchFileName;
+    d.name = NamePart(path);
+    if (d.name.size() > 50) d.name = "..." + d.name.substr(d.name.size() - 47);
+    d.date = FileStamp(path);
+    d.folder = form.batch->file.BatchFolder;
+  } else if (form.residue) {
+    d.chemical = form.residue->ChemicalName;
+    d.date = form.residue->ResFileDate;
+    d.name = NamePart(form.residue->ResFileName);
+    d.folder = form.residue->ResFolder;
+  }
+  return d;
+}
+
+MainForm MainFormModel::RunForm() const {
+  MainForm f = form;
+  f.save_cec = cec.save;
+  f.cec_name = cec.name;
+  f.cec_records = cec.printed_records;
+  f.cec_min_percent = cec.min_contribution;
+  f.cec_basis = cec.percentile_basis ? 0 : 1;
+  f.cec_low = cec.percentile_basis ? PercentValue(cec.low_percentile) : cec.low_amount;
+  f.cec_high = cec.percentile_basis ? PercentValue(cec.high_percentile) : cec.high_amount;
+  f.cec_excel = cec.excel;
+  f.cec_suppress = cec.suppress;
+  f.cumulative_cec = cec.save && cec.cumulative;
+  return f;
 }
 
 void MainFormModel::SetStandardPopulations(int count) {
@@ -212,7 +271,7 @@ bool MainFormModel::ClickCustomIndex(int row, UserPort& port) const {
          Icon::Information);
     return false;
   }
-  if (!form.residue) {
+  if (!form.residue && !form.batch) {  // a batch has read its residue files
     Tell(port, "Warning", "Can't show custom population screen until a residue file is loaded.",
          Icon::Information);
     return false;
@@ -235,6 +294,82 @@ bool MainFormModel::MayOpenResidueFile(UserPort& port) const {
     return false;
   }
   return true;
+}
+
+bool MainFormModel::MayOpenBatchFile(UserPort& port) const {
+  return !busy && MayOpenBatch(form, port);
+}
+
+namespace {
+
+// The last file's name when it has the extension, else the residue folder.
+std::string InitialName(const std::string& last, const std::string& ext,
+                        const DataSession& session) {
+  const bool ours = last.size() >= 3 && ToUpper(last.substr(last.size() - 3)) == ext;
+  return ours ? last : (std::filesystem::path(session.setup.ResFolder) / "").string();
+}
+
+}  // namespace
+
+FileDialog MainFormModel::ResidueFileDialog(const DataSession& session) const {
+  const std::string ext = session.support.ResidueExtension();
+  std::string lower = ext;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return {"Open Residue File", "Residue files (*." + ext + ")|*." + ext + ";*." + lower, ext,
+          InitialName(last_residue_file_, ext, session)};
+}
+
+FileDialog MainFormModel::BatchFileDialog(const DataSession& session) const {
+  const std::string ext = session.support.BatchExtension();
+  return {"Open New Batch File", "Batch files (*." + ext + ")|*." + ext, ext,
+          InitialName(last_batch_file_, ext, session)};
+}
+
+void MainFormModel::TakeResidueFile(ResidueData residue) {
+  last_residue_file_ = residue.ResFileName;
+  form.residue = std::move(residue);
+  form.TakeEndpointsFromResidueFile();
+  form.monte_carlo = false;
+  rdfs_cumulative = summary_without_chemicals = false;
+  cec.cumulative = false;
+}
+
+bool MainFormModel::OpenBatch(const std::filesystem::path& file, const DataSession& session,
+                              UserPort& port) {
+  if (busy) return false;
+  const bool file_open = form.residue || form.batch;
+  if (!OpenBatchOnForm(form, file, session, port)) {
+    if (!file_open) CloseFile();  // a batch that failed to read leaves nothing open
+    return false;
+  }
+  batch_open = true;
+  last_batch_file_ = form.batch->file.BatchFileName;
+  form.monte_carlo = false;
+  cec.save = false;
+  UpdateCumulative();
+  return true;
+}
+
+void MainFormModel::TakeRdfSummary(bool all_cumulative, bool without_chemicals) {
+  rdfs_cumulative = all_cumulative;
+  if (without_chemicals) summary_without_chemicals = true;
+  UpdateCumulative();
+}
+
+void MainFormModel::CloseFile() {
+  if (busy) return;
+  form.residue.reset();
+  form.batch.reset();
+  batch_open = false;
+  form.monte_carlo = false;
+  rdfs_cumulative = summary_without_chemicals = false;
+  cec.cumulative = false;
+}
+
+void MainFormModel::AnalysisEnded(bool engine_ran, bool completed) {
+  busy = false;
+  if (completed) completed_a_run = true;
+  if (engine_ran && form.dwloc_mode) SetSaveCec(false);
 }
 
 bool MainFormModel::Clear(UserPort& port) {

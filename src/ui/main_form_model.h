@@ -4,10 +4,12 @@
 // a field loses focus (the field that keeps the focus is returned), the custom population
 // rows and Clear Form. A window binds its controls to this model and writes no rule itself.
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/user_port.h"
+#include "inputs/data_session.h"
 #include "ui/main_form.h"
 
 namespace acute {
@@ -35,7 +37,7 @@ enum class Field {
 struct CecFrame {
   bool save = false;  // "Save CEC File"
   std::string name;
-  std::string printed_records;
+  std::string printed_records = "40000";
   std::string min_contribution;
   bool percentile_basis = true;  // "Percentile Amounts" rather than "Exposure Amounts"
   std::string low_percentile = "99%";
@@ -48,15 +50,25 @@ struct CecFrame {
   bool suppress = false;
 };
 
+// The residue file frame's values: chemical, date last saved, file name, working folder.
+struct FileDetails {
+  std::string chemical;
+  std::string date;
+  std::string name;
+  std::string folder;
+};
+
 // What the form shows: true = visible (or enabled where the name says so).
 struct FormVisibility {
   bool start_hint = true;           // no file open
   bool parameters = false;          // a residue or batch file is open
+  bool batch = false;               // the open file is a batch file
   bool reversal = false;            // "Residue Reversal" and its half life
   bool hold_residues = false;       // "Hold daily res amount constant"
   bool toxicology = false;          // endpoints, "Use PAD", "Edit PA&Ds"
   bool monte_carlo_box = false;     // the residue file has residue distribution lines
   bool monte_carlo_fields = false;  // iterations, seed, generator
+  bool report_box = true;           // "Save Acute Rpt" (a batch saves every entry's report)
   bool report_name = false;
   bool plot_box = false;
   bool plot_name = false;
@@ -94,6 +106,15 @@ class MainFormModel {
   std::string CecNameLabel() const;
   std::string LowBasisLabel() const;
   std::string HighBasisLabel() const;
+  std::string FileFrameCaption() const;   // "Residue file" or "Batch File:"
+  std::string ParametersCaption() const;  // "Analysis parameters" or "Batch Analysis Parameters"
+
+  // The open file's details; a batch file's name is shown without its folders and, when
+  // longer than 50 characters, as "..." and its last 47.
+  FileDetails OpenFileDetails() const;
+
+  // The form as a run or Redo Last CEC takes it: the CEC frame's settings in its CEC fields.
+  MainForm RunForm() const;
 
   // A standard population list of `count` boxes, all unticked.
   void SetStandardPopulations(int count);
@@ -123,6 +144,32 @@ class MainFormModel {
 
   // File, Open Residue File: refused while a batch or residue file is open (or a run is on).
   bool MayOpenResidueFile(UserPort& port) const;
+  // The open dialog of File, Open Residue File: in the residue folder, with the last residue
+  // file's name when it has the residue extension.
+  FileDialog ResidueFileDialog(const DataSession& session) const;
+  // File, Open Batch File, before its dialog: refused while a file is open or a run is on.
+  bool MayOpenBatchFile(UserPort& port) const;
+  // The open dialog of File, Open Batch File: in the residue folder, with the last batch
+  // file's name when it has the batch extension.
+  FileDialog BatchFileDialog(const DataSession& session) const;
+  // File, Open Batch File with the file chosen: refused while a file is open or a run is on;
+  // otherwise the batch file and its residue files are read and its free lines become the
+  // run comment. False after a message (no file is then open).
+  bool OpenBatch(const std::filesystem::path& file, const DataSession& session, UserPort& port);
+  // Takes a residue file read by File, Open Residue File: its endpoints fill the toxicology
+  // fields; Monte Carlo and Cumulative CEC start off.
+  void TakeResidueFile(ResidueData residue);
+  // After Show RDF Summary has read the distribution files: whether each carries per-chemical
+  // data, and whether one had no chemicals (that keeps Cumulative CEC off until a residue
+  // file is opened again).
+  void TakeRdfSummary(bool all_cumulative, bool without_chemicals);
+  // File, Close: no residue or batch file open; Monte Carlo and Cumulative CEC off.
+  void CloseFile();
+
+  // The end of an analysis (`engine_ran`: it got past the run start's checks): not busy; a
+  // completed one offers Redo Last CEC; in DWLOC mode the CEC box is cleared, as the OK to
+  // the run start's question about it said.
+  void AnalysisEnded(bool engine_ran, bool completed);
 
   // Clear Form: nothing while busy; otherwise asks and resets on Yes.
   bool Clear(UserPort& port);
@@ -133,6 +180,8 @@ class MainFormModel {
   void UpdateCumulative();
 
   std::string plot_label_ = "File Name ";
+  std::string last_batch_file_;
+  std::string last_residue_file_;
 };
 
 }  // namespace acute

@@ -75,6 +75,18 @@ TEST_F(MainFormModelTest, CumulativeIsEnabledOnlyWithEveryCondition) {
   model_.SetMonteCarlo(false);
   EXPECT_FALSE(model_.cec.cumulative);
   EXPECT_FALSE(model_.Visibility().cumulative_enabled);
+  // An RDF summary that met a file without chemicals keeps it off until a residue file opens.
+  model_.SetMonteCarlo(true);
+  model_.SetCumulative(true);
+  model_.TakeRdfSummary(true, true);
+  EXPECT_FALSE(model_.cec.cumulative);
+  model_.TakeRdfSummary(true, false);
+  EXPECT_FALSE(model_.Visibility().cumulative_enabled);
+  model_.TakeResidueFile(*model_.form.residue);  // Monte Carlo starts off
+  EXPECT_FALSE(model_.form.monte_carlo);
+  model_.SetMonteCarlo(true);
+  model_.TakeRdfSummary(true, false);
+  EXPECT_TRUE(model_.Visibility().cumulative_enabled);
 }
 
 TEST_F(MainFormModelTest, RefusedFieldsKeepTheFocusAndAcceptedOnesAreRewritten) {
@@ -159,6 +171,88 @@ TEST_F(MainFormModelTest, ClearFormAsksAndDoesNothingWhileBusy) {
   EXPECT_TRUE(model_.form.per_kg);
   EXPECT_EQ(model_.cec.high_percentile, "100%");
   EXPECT_EQ(port_.Messages().size(), 2u);
+}
+
+TEST_F(MainFormModelTest, TheCecFrameReachesTheRunStartsFields) {
+  model_.SetSaveCec(true);
+  model_.cec.name = "risk";
+  EXPECT_EQ(model_.Leave(Field::CecName, port_), Field::None);
+  model_.cec.min_contribution = "0.5";
+  model_.cec.low_percentile = "99.5%";
+  EXPECT_EQ(model_.Leave(Field::LowPercentile, port_), Field::None);
+  model_.cec.suppress = true;
+  MainForm run = model_.RunForm();
+  EXPECT_TRUE(run.save_cec);
+  EXPECT_EQ(run.cec_name, "risk.CEC");
+  EXPECT_EQ(run.cec_records, "40000");
+  EXPECT_EQ(run.cec_min_percent, "0.5");
+  EXPECT_EQ(run.cec_basis, 0);
+  EXPECT_EQ(run.cec_low, "99.5");
+  EXPECT_EQ(run.cec_high, "99.9");
+  EXPECT_TRUE(run.cec_suppress);
+  EXPECT_FALSE(run.cumulative_cec);
+
+  model_.SetPercentileBasis(false);
+  model_.cec.low_amount = "0.01";
+  model_.cec.high_amount = "";
+  run = model_.RunForm();
+  EXPECT_EQ(run.cec_basis, 1);
+  EXPECT_EQ(run.cec_low, "0.01");
+  EXPECT_EQ(run.cec_high, "");  // the run start's check refuses it
+  model_.SetSaveCec(false);
+  EXPECT_FALSE(model_.RunForm().save_cec);
+}
+
+TEST_F(MainFormModelTest, AnEndedAnalysisOffersRedoAndADwlocRunClearsTheCecBox) {
+  model_.SetSaveCec(true);
+  model_.busy = true;
+  model_.AnalysisEnded(false, false);  // refused by a check
+  EXPECT_FALSE(model_.busy);
+  EXPECT_FALSE(model_.Visibility().redo_cec);
+  model_.AnalysisEnded(true, true);
+  EXPECT_TRUE(model_.Visibility().redo_cec);
+  model_.form.dwloc_mode = true;
+  model_.AnalysisEnded(false, false);  // Cancel to the question keeps the box
+  EXPECT_TRUE(model_.cec.save);
+  model_.AnalysisEnded(true, true);
+  EXPECT_FALSE(model_.cec.save);
+}
+
+TEST_F(MainFormModelTest, ABatchFileHidesWhatBatchRunsDoNotOffer) {
+  MainFormModel batch;
+  batch.SetStandardPopulations(24);
+  OpenBatch open;
+  open.file.BatchFileName = "/data/residues/" + std::string(60, 'b') + ".B10";
+  open.file.BatchFolder = "/data/residues/";
+  ResidueData plain, mc;
+  mc.RdlCount = 1;
+  mc.ChemicalCount = 1;
+  open.entries = {plain};
+  batch.form.batch = open;
+  batch.form.save_report = true;
+  FormVisibility v = batch.Visibility();
+  EXPECT_TRUE(v.parameters && v.batch);
+  EXPECT_FALSE(v.toxicology || v.report_box || v.report_name || v.plot_box || v.cec_frame);
+  EXPECT_FALSE(v.monte_carlo_box);
+  EXPECT_EQ(batch.ParametersCaption(), "Batch Analysis Parameters");
+  EXPECT_EQ(batch.FileFrameCaption(), "Batch File:");
+  const FileDetails d = batch.OpenFileDetails();
+  EXPECT_EQ(d.name, "..." + std::string(43, 'b') + ".B10");
+  EXPECT_EQ(d.folder, "/data/residues/");
+  batch.form.batch->entries.push_back(mc);  // one Monte Carlo entry offers the box
+  EXPECT_TRUE(batch.Visibility().monte_carlo_box);
+  EXPECT_EQ(batch.SetCustomName(0, "Toddlers", port_), Field::None);
+  EXPECT_TRUE(batch.ClickCustomIndex(0, port_));  // custom populations in a batch run too
+
+  EXPECT_FALSE(batch.MayOpenBatchFile(port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't open new batch file before you close the current batch file.");
+  EXPECT_FALSE(model_.MayOpenBatchFile(port_));
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: Can't open new batch file before you close the current residue file.");
+  batch.CloseFile();
+  EXPECT_TRUE(batch.Visibility().start_hint);
+  EXPECT_EQ(batch.ParametersCaption(), "Analysis parameters");
 }
 
 }  // namespace

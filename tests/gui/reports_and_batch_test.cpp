@@ -1,0 +1,297 @@
+// The desktop program's CEC frame, Redo Last CEC, the report destination dialog of every
+// Show button, batch files on the main form and the batch file editor, driven offscreen with
+// the scripted port answering the message boxes and file dialogs.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <fstream>
+
+#include "batch_editor_window.h"
+#include "common/scripted_port.h"
+#include "destination_window.h"
+#include "file_filter.h"
+#include "gui_port.h"
+#include "inputs/data_session.h"
+#include "main_window.h"
+#include "sample_data/sample_data.h"
+
+namespace acute::gui {
+namespace {
+
+QString ReadText(const std::filesystem::path& file) {
+  QFile f(QString::fromStdString(file.string()));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  QString text = QString::fromLatin1(f.readAll());
+  text.replace(QRegularExpression("\\d\\d/\\d\\d/\\d{4}"), "DATE");
+  text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "TIME");
+  return text;
+}
+
+// Presses a button of the destination window as soon as it shows (the report may be
+// written first, with its own progress window).
+void Choose(QPushButton* DestinationWindow::*button) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [poll, button] {
+    auto* d = qobject_cast<DestinationWindow*>(QApplication::activeModalWidget());
+    if (d == nullptr) return;
+    poll->stop();
+    poll->deleteLater();
+    (d->*button)->click();
+  });
+  poll->start(5);
+}
+
+}  // namespace
+
+class ReportsAndBatchTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  sample::SampleManifest sample_;
+  DataSession session_;
+  ScriptedPort script_;
+
+  std::filesystem::path Residues() const { return sample_.residue_folder; }
+
+  std::unique_ptr<MainWindow> Window(const DataSession& session) {
+    auto w = std::make_unique<MainWindow>(session);
+    w->port().SetScript(&script_);
+    w->SetFixedClock("12/06/2026", "10:00:00");
+    return w;
+  }
+
+  std::unique_ptr<MainWindow> Window(const std::string& residue) {
+    auto w = Window(session_);
+    if (!w->OpenResidueFile(Residues() / residue)) return nullptr;
+    return w;
+  }
+
+  static bool Wait(MainWindow& w) {
+    QSignalSpy finished(&w, &MainWindow::runFinished);
+    if (!finished.wait(120000)) return false;
+    return finished.front().front().toBool();
+  }
+
+  static void SetCec(MainWindow& w, const std::string& name) {
+    if (!w.save_cec->isChecked()) w.save_cec->click();
+    w.cec_name->clear();
+    QTest::keyClicks(w.cec_name, QString::fromStdString(name));
+    QTest::keyClick(w.cec_name, Qt::Key_Return);
+    w.min_contribution->clear();
+    QTest::keyClicks(w.min_contribution, "1");
+  }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    sample_ = sample::WriteSampleData(dir_.filePath("data").toStdString(), {2, 300, 11});
+    session_ = OpenDataSession(sample_.folder, script_);
+  }
+
+  void init() {
+    script_.events.clear();
+    script_.answers.clear();
+    script_.file_names.clear();
+    script_.shown.clear();
+    script_.printed.clear();
+  }
+
+  void cecRunGivesTheCommandLinesCecFileAndRedoStaysInsideItsWindow() {
+    QProcess cli;
+    cli.start(ACUTE_CLI_BINARY,
+              {"--yes", "--data", QString::fromStdString(sample_.folder.string()), "analyze",
+               "--residue", QString::fromStdString(sample_.plain_residue), "--pop", "1", "--cec",
+               "clicec", "--cec-min", "1", "--cec-high", "99.9"});
+    QVERIFY(cli.waitForFinished(120000));
+    QCOMPARE(cli.exitCode(), 0);
+
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    w->standard[0]->click();
+    SetCec(*w, "guicec");
+    QCOMPARE(w->model().cec.name, std::string("guicec.CEC"));
+    QVERIFY(!w->model().Visibility().redo_cec);
+    w->StartAnalysis(false);
+    QVERIFY(Wait(*w));
+    QString cli_cec = ReadText(Residues() / "clicec.CEC");
+    QVERIFY(cli_cec.size() > 500);
+    cli_cec.replace("clicec", "guicec");
+    QCOMPARE(ReadText(Residues() / "guicec.CEC"), cli_cec);
+    QVERIFY(w->model().Visibility().redo_cec);
+
+    // Below the last run's low percentile: refused with the last window named.
+    w->model().cec.low_percentile = "95%";
+    w->model().cec.name = "redo.CEC";
+    w->RedoCec();
+    QVERIFY(!Wait(*w));
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("CEC specification error: To recompute the CEC analysis without rerunning "
+                     "the underlying analysis you must set the low and high CEC percentiles "
+                     "within the CEC percentile boundaries of the original analysis "
+                     "(Low = 99; High = 99.9)"));
+    QVERIFY(!std::filesystem::exists(Residues() / "redo.CEC"));
+    w->model().cec.low_percentile = "99.5%";
+    w->RedoCec();
+    QVERIFY(Wait(*w));
+    QVERIFY(ReadText(Residues() / "redo.CEC").size() > 100);
+
+    // Show Last CEC Report: the destination dialog, then the printer and a disk file.
+    script_.events.clear();
+    Choose(&DestinationWindow::printer);
+    w->ShowLast("last-cec");
+    QCOMPARE(script_.printed.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Action completed: CEC report sent to Printer"));
+    const auto copy = dir_.filePath("copy").toStdString();
+    script_.file_names = {copy};
+    Choose(&DestinationWindow::disk_file);
+    w->ShowLast("last-cec");
+    QCOMPARE(ReadText(copy + ".CEC"), ReadText(session_.WorkFolder() / "cec4.tmp"));
+    QVERIFY(script_.LastMessage().rfind("Last CEC file: Report saved as file ", 0) == 0);
+  }
+
+  void showLastReadsTheWorkFolderAndCancelSendsNothing() {
+    DataSession elsewhere = session_;
+    elsewhere.work_folder = dir_.filePath("empty-work").toStdString();
+    std::filesystem::create_directories(elsewhere.work_folder);
+    auto w = Window(elsewhere);
+    w->ShowLast("last-cec");
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Show Last CEC File: There is no CEC file in the current directory to "
+                     "display."));
+    std::ofstream(elsewhere.work_folder / "acute.tmp") << "REPORT LINE\n";
+    Choose(&DestinationWindow::cancel);
+    w->ShowLast("last-report");
+    QVERIFY(script_.shown.empty());
+    Choose(&DestinationWindow::screen);
+    w->ShowLast("last-report");
+    QCOMPARE(script_.shown.size(), std::size_t{1});
+    QCOMPARE(script_.shown[0].first, std::string("Last Acute Analysis"));
+    QVERIFY(script_.shown[0].second.find("REPORT LINE") != std::string::npos);
+  }
+
+  void residueAndRdfReportsGoThroughTheDestinationDialog() {
+    auto w = Window(sample_.mc_residue);
+    QVERIFY(w);
+    Choose(&DestinationWindow::screen);
+    w->ShowInputReport(ReportKind::Residue);
+    QCOMPARE(script_.shown.size(), std::size_t{1});
+    QCOMPARE(script_.shown[0].first, std::string("Current Residue File"));
+    Choose(&DestinationWindow::screen);
+    w->ShowInputReport(ReportKind::Rdf);
+    QCOMPARE(script_.shown.size(), std::size_t{2});
+    QCOMPARE(script_.shown[1].first, std::string("RDF Summary"));
+    QVERIFY(!w->model().rdfs_cumulative);
+    w->ShowInputReport(ReportKind::Batch);
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Warning: You need to open a batch file before you print the file."));
+  }
+
+  void rdfSummaryOfCumulativeFilesEnablesCumulativeCec() {
+    auto w = Window(sample_.two_chemical_residue);
+    QVERIFY(w);
+    w->monte_carlo->click();
+    w->save_cec->click();
+    QVERIFY(!w->cumulative->isEnabled());
+    Choose(&DestinationWindow::cancel);
+    w->ShowInputReport(ReportKind::Rdf);
+    QVERIFY(w->cumulative->isEnabled());
+    w->cumulative->click();
+    QVERIFY(w->model().RunForm().cumulative_cec);
+  }
+
+  void batchFileOpensRunsAndShowsItsReport() {
+    auto w = Window(session_);
+    script_.file_names = {(Residues() / sample_.batch_file).string()};
+    w->ChooseBatchFile();
+    QVERIFY(w->model().form.batch.has_value());
+    QCOMPARE(w->model().ParametersCaption(), std::string("Batch Analysis Parameters"));
+    QCOMPARE(w->model().FileFrameCaption(), std::string("Batch File:"));
+    QVERIFY(!w->save_report->isVisibleTo(w.get()));
+    QVERIFY(!w->save_cec->isVisibleTo(w.get()));
+    QCOMPARE(w->model().form.comment, w->model().form.batch->file.comment);
+    QVERIFY(!w->model().form.comment.empty());
+
+    // A second batch file is refused before its dialog.
+    w->ChooseBatchFile();
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Warning: Can't open new batch file before you close the current batch "
+                     "file."));
+    QVERIFY(script_.file_names.empty());
+
+    Choose(&DestinationWindow::screen);
+    w->ShowInputReport(ReportKind::Batch);
+    QCOMPARE(script_.shown.size(), std::size_t{1});
+    QCOMPARE(script_.shown[0].first, std::string("Current Batch File"));
+    QVERIFY(script_.shown[0].second.rfind("Batch File Name: ", 0) == 0);
+
+    w->standard[0]->click();
+    w->StartAnalysis(false);
+    QVERIFY(Wait(*w));
+    const BatchFile& b = w->model().form.batch->file;
+    for (const std::string& report : b.BatchRptFile)
+      QVERIFY(std::filesystem::exists(Residues() / (report + ".AC10")));
+
+    w->CloseFile();
+    QVERIFY(w->model().Visibility().start_hint);
+    QVERIFY(!w->model().form.batch);
+
+    // File, Open Residue File through the port's open dialog, in the residue folder.
+    script_.file_names = {(Residues() / sample_.mc_residue).string()};
+    w->ChooseResidueFile();
+    QVERIFY(w->model().form.residue.has_value());
+    QVERIFY(w->monte_carlo->isVisibleTo(w.get()));
+    QCOMPARE(w->model().ResidueFileDialog(session_).initial_name,
+             w->model().form.residue->ResFileName);
+  }
+
+  void fileDialogFiltersInQtsForm() {
+    QCOMPARE(QtFilter("Residue files (*.R10)|*.R10;*.r10"), QString("Residue files (*.R10 *.r10)"));
+    QCOMPARE(QtFilter("CEC reports (*.CEC)|*.CEC|All (*.*)|*.*"),
+             QString("CEC reports (*.CEC *.cec);;All (*.*)"));
+    // A description naming another pattern keeps its text; the pattern follows it.
+    QCOMPARE(QtFilter("Acute analysis reports (*.AC108)|*.AC10"),
+             QString("Acute analysis reports (*.AC108) (*.AC10 *.ac10)"));
+  }
+
+  void batchEditorWritesTheFileItsReaderTakes() {
+    BatchEditor editor("R10", "B10", Residues());
+    BatchEditorWindow window(editor, script_, nullptr);
+    QTest::keyClicks(window.file_list, "x");  // no file open: refused, nothing typed
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Warning: You must open an existing file or start a new file before "
+                     "entering data into this form."));
+    QVERIFY(window.file_list->toPlainText().isEmpty());
+
+    const auto file = Residues() / "EDITED.B10";
+    script_.file_names = {file.string()};
+    window.NewFile();
+    QTest::keyClicks(window.doc, "Two files");
+    QTest::keyClicks(window.file_list, "a.R10, first");
+    QTest::keyClick(window.file_list, Qt::Key_Return);
+    QTest::keyClicks(window.file_list, "b.R10, sec.ond");
+    window.Save();
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Warning: The common report file name cannot have an extension (or a '.')."));
+    QVERIFY(!std::filesystem::exists(file));
+    window.file_list->setPlainText("a.R10, first\nb.R10, second");
+    window.Save();
+    QCOMPARE(ReadText(file),
+             QString("Two files\r\nSTART\r\n 2 \r\na.R10, first\r\nb.R10, second\r\n"));
+  }
+};
+
+}  // namespace acute::gui
+
+QTEST_MAIN(acute::gui::ReportsAndBatchTest)
+#include "reports_and_batch_test.moc"
