@@ -166,15 +166,5 @@ TEST_F(CecFaults, APassFileWithAnUnusableCecBlockIsRefused) {
       << port_.LastMessage();
 }
 
-TEST_F(CecFaults, AmountWindowsNeedASinglePopulation) {
-  form_.standard = {true, true, false};
-  form_.cec_basis = 1;
-  form_.cec_low = "0.01";
-  form_.cec_high = "0.02";
-  EXPECT_FALSE(Launch());
-  EXPECT_EQ(port_.Messages().back().title, "Checking CEC Parameters");
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "cec1.tmp"));
-}
-
 }  // namespace
 }  // namespace acute

@@ -44,6 +44,15 @@ TEST_F(CecRunStart, EachCheckRefusesWithItsText) {
        "Checking CEC Parameters: In CEC set up, high exposure amount cannot be less than or equal "
        "to low exposure amount."},
       {[](MainForm& f) {
+         f.standard = {true, true, false};
+         f.cec_basis = 1;
+         f.cec_low = "0.01";
+         f.cec_high = "0.02";
+       },
+       "Checking CEC Parameters: You cannot perform CEC analysis with exposure amount boundaries "
+       "if more than subpopulation is being evaluated. Run with a single population or change CEC "
+       "basis to 'Percentile Amounts'."},
+      {[](MainForm& f) {
          f.cec_low = "99.9";
          f.cec_high = "99";
        },

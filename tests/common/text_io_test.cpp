@@ -31,14 +31,7 @@ TEST(ListReader, WholeLinesAndUnquotedStrings) {
   EXPECT_TRUE(r.AtEnd());
 }
 
-TEST(ListReader, RefusesBadNumbersOverflowAndEarlyEnd) {
-  ListReader bad("12,abc\n");
-  bad.ReadInt16();
-  EXPECT_THROW(bad.ReadDouble(), ListReadError);
-
-  ListReader big("40000");
-  EXPECT_THROW(big.ReadInt16(), ListReadError);
-
+TEST(ListReader, RefusesAReadPastTheEnd) {
   ListReader shortfile("1,2\n\n  \n");
   shortfile.ReadInt16();
   shortfile.ReadInt16();
@@ -57,8 +50,9 @@ TEST(ListReader, RefusesNonFiniteFractionalAndOutOfRangeNumbers) {
   const struct {
     const char* text;
     int kind;  // 0 double, 1 single, 2 int16, 3 int32
-  } refused[] = {{"nan", 0}, {"inf", 0},  {"-Infinity", 0},  {"1e400", 0},  {"3e39", 1},
-                 {"2.5", 2}, {"1e10", 3}, {"2147483648", 3}, {"-32769", 2}, {"NaN", 2}};
+  } refused[] = {{"nan", 0},    {"inf", 0}, {"-Infinity", 0}, {"1e400", 0},
+                 {"3e39", 1},   {"2.5", 2}, {"1e10", 3},      {"2147483648", 3},
+                 {"-32769", 2}, {"NaN", 2}, {"abc", 0},       {"40000", 2}};
   for (const auto& c : refused) {
     ListReader r(std::string("1\n\n") + c.text + ",\n");
     r.ReadInt16();

@@ -1,13 +1,9 @@
 // Reading distribution files into the per-RDL tables and the scratch file: counts, record
-// numbers, line rules, progress, Cancel, file look-up and the sample folder.
+// numbers, line rules, progress, Cancel and file look-up.
 #include <gtest/gtest.h>
 
 #include "common/binary_records.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
 #include "rdf_test_fixture.h"
-#include "sample_data/sample_data.h"
-#include "support/data_folder_fixture.h"
 
 namespace acute {
 namespace {
@@ -178,24 +174,6 @@ TEST_F(RdfSetUpTest, ScratchFileCancelAndCaption) {
   port = ScriptedPort{};
   EXPECT_EQ(Run(), RdfSetUp::Unusable);
   EXPECT_FALSE(std::filesystem::exists(Scratch()));
-}
-
-TEST(RdfSampleFolder, MonteCarloAndTwoChemicalFilesAreAccepted) {
-  testing::ScratchFolder dir;
-  sample::SampleManifest m = sample::WriteSampleData(dir / "data", {2, 50, 3});
-  ScriptedPort port;
-  DataSession session = OpenDataSession(m.folder, port);
-  RdfTables tables;
-  for (const auto& name : {m.mc_residue, m.two_chemical_residue}) {
-    auto residue = ReadResidueFile(m.residue_folder / name, session.support, port);
-    ASSERT_TRUE(residue.has_value()) << port.LastMessage();
-    ASSERT_EQ(SetUpRdfs(*residue, dir / kRdfScratchFileName, false, port, tables), RdfSetUp::Ok)
-        << name << ": " << port.LastMessage();
-    EXPECT_TRUE(port.Messages().empty());
-    EXPECT_EQ(tables.all_cumulative, name == m.two_chemical_residue);
-  }
-  EXPECT_EQ(tables.CumChemCount, 2);
-  EXPECT_EQ(tables.CumChemName[1], "Exampledione");
 }
 
 }  // namespace
