@@ -1,8 +1,11 @@
 #include "support/fuzz_context.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <system_error>
@@ -15,6 +18,7 @@ namespace {
 
 // Persons of the sample survey: enough for every record form, small enough to write fast.
 constexpr int kSamplePersons = 12;
+constexpr const char* kScratchPrefix = "acute-fuzz-";
 
 SampleFolder WriteSample(const std::filesystem::path& folder, int kind) {
   sample::SampleOptions options;
@@ -48,6 +52,19 @@ std::filesystem::path ScratchBase() {
   return std::filesystem::temp_directory_path();
 }
 
+// Removes the scratch folders of earlier processes that ended without removing theirs (a
+// crash ends a target at once).
+void RemoveStaleScratch(const std::filesystem::path& base) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(base, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(kScratchPrefix, 0) != 0) continue;
+    const long pid = std::strtol(name.c_str() + std::strlen(kScratchPrefix), nullptr, 10);
+    if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+      std::filesystem::remove_all(entry.path(), ec);
+  }
+}
+
 }  // namespace
 
 FuzzContext& FuzzContext::Get() {
@@ -56,7 +73,8 @@ FuzzContext& FuzzContext::Get() {
 }
 
 FuzzContext::FuzzContext() {
-  scratch_ = ScratchBase() / ("acute-fuzz-" + std::to_string(static_cast<long>(getpid())));
+  RemoveStaleScratch(ScratchBase());
+  scratch_ = ScratchBase() / (kScratchPrefix + std::to_string(static_cast<long>(getpid())));
   std::filesystem::remove_all(scratch_);
   std::filesystem::create_directories(scratch_);
   kind2_ = WriteSample(scratch_ / "kind2", 2);
