@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <string_view>
 #include <limits>
 #include <sstream>
+#include <string_view>
 
 #include "common/str.h"
 
@@ -52,8 +52,9 @@ std::string Quoted(const std::string& text) {
 }  // namespace
 
 std::string QuotedText(const std::string& text) {
-  const bool plain = text.find_first_of(",\"\r\n") == std::string::npos &&
-                     (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
+  // An empty text is quoted too: written bare it would leave no field to read back.
+  const bool plain = !text.empty() && text.find_first_of(",\"\r\n") == std::string::npos &&
+                     !IsBlank(text.front()) && !IsBlank(text.back());
   return plain ? text : Quoted(text);
 }
 

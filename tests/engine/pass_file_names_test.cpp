@@ -19,6 +19,27 @@ using testing::ScratchFolder;
 
 const PassFileLayout kLayout{2, 24};
 
+// An empty name written bare left no field, and the next value was read in its place.
+TEST(PassFileNames, EmptyNamesReadBackEmpty) {
+  AnalysisSettings s;
+  s.standard_selected.assign(24, 0);
+  s.standard_selected[0] = 1;
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
+  ScriptedPort port;
+  const AnalysisSettings r = ReadPassFile(dir / kPassFileName, kLayout, port);
+  EXPECT_EQ(r.residue_file, "");
+  EXPECT_EQ(r.standard_selected, s.standard_selected);
+
+  CecSettings cec{100, 0.05f, "", 0, 95.0f, 99.0f, 0, 0, 0};
+  testing::WriteText(dir / "short.tmp", ShortPassFileText(cec));
+  const CecSettings back = ReadShortPassFile(dir / "short.tmp", port);
+  EXPECT_EQ(back.file_name, "");
+  EXPECT_EQ(back.max_records, 100);
+  EXPECT_FLOAT_EQ(back.high, 99.0f);
+  EXPECT_TRUE(port.events.empty());
+}
+
 TEST(PassFileNames, NamesWithCommasAndQuotesReadBackWhole) {
   AnalysisSettings s;
   s.residue_file = "/tmp/data, x/residues/A.R10";
