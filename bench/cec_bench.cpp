@@ -29,7 +29,7 @@ double Seconds(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Processor time of the process (both halves of a pass together), in seconds.
+// Processor time of the process (every thread of a pass together), in seconds.
 double Cpu() {
   return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }

@@ -50,7 +50,7 @@ std::vector<CecFoodLine> FoodLinesOf(const CecRawRecord& r, const ReportContext&
 // The header lines up to and including "9999" and the empty line after it.
 std::string CecRecordHeader(const ReportContext& ctx, int record_iterations, bool cumulative);
 
-// The whole file: header, the records of every half in survey order numbered from 1, and
+// The whole file: header, the records of every chunk in survey order numbered from 1, and
 // the total line.
 std::string CecRecordFileText(const ReportContext& ctx, int record_iterations, bool cumulative,
                               const std::vector<CecShareOutput>& shares,
