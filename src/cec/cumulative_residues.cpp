@@ -11,24 +11,8 @@
 namespace acute {
 namespace {
 
-RdfTables EmptyTables(int highest) {
-  const auto n = static_cast<std::size_t>(std::max(highest, 0)) + 1;
-  RdfTables t;
-  for (auto* v : {&t.RdfTotalZ, &t.RdfTotalNZ, &t.RdfTotalLod, &t.RdfFirstRecord, &t.RdfValueCount,
-                  &t.RdfCountWithLod, &t.RdfTotalCount, &t.RdfCheckRecord})
-    v->assign(n, 0);
-  t.RdfLodRes.assign(n, 0.0f);
-  t.RdfFirstValue.assign(n, 0.0f);
-  t.RdfTotalFreq.assign(n, 0);
-  t.RdfHeaderLines.assign(n, 0);
-  t.RdfChemCount.assign(n, 0);
-  t.RdfChemName.assign(n, std::vector<std::string>(kMaxRdfChemicals + 1));
-  t.RdfPath.assign(n, {});
-  return t;
-}
-
 CumulativeResidues Read(const ResidueData& residue, UserPort& port) {
-  RdfTables tables = EmptyTables(residue.MaxRdlIndex);
+  RdfTables tables = AllocatedRdfTables(residue.MaxRdlIndex);
   const std::vector<RdfSource> sources = LocateRdfs(residue);
   RdfProgress progress(port, false);
   for (const RdfSource& s : sources) CountRdfFile(s, progress, tables);

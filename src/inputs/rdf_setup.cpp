@@ -16,7 +16,25 @@
 namespace acute {
 namespace {
 
-RdfTables AllocatedTables(int highest) {
+void ReadAll(const ResidueData& residue, const std::filesystem::path& scratch_file, bool dwloc,
+             UserPort& port, RdfTables& tables) {
+  const std::vector<RdfSource> sources = LocateRdfs(residue);
+  RdfProgress progress(port, dwloc);
+  std::int64_t records = 0;
+  for (const RdfSource& source : sources) records += CountRdfFile(source, progress, tables);
+  if (records > std::numeric_limits<std::int32_t>::max())
+    throw RdfError(rdf_message::TooManyRecords(residue.ResFileName));
+  tables.values.reserve(static_cast<std::size_t>(records));
+  for (const RdfSource& source : sources) LoadRdfValues(source, progress, tables);
+  if (!WriteRdfScratchFile(scratch_file, tables.values))
+    throw RdfError(rdf_message::CantWriteScratch(scratch_file.string()));
+  BuildCumulativeTables(residue, tables);
+  CheckCumulativeRdfs(sources, progress, tables);
+}
+
+}  // namespace
+
+RdfTables AllocatedRdfTables(int highest) {
   const auto n = static_cast<std::size_t>(std::max(highest, 0)) + 1;
   RdfTables t;
   t.RdfTotalZ.assign(n, 0);
@@ -37,27 +55,9 @@ RdfTables AllocatedTables(int highest) {
   return t;
 }
 
-void ReadAll(const ResidueData& residue, const std::filesystem::path& scratch_file, bool dwloc,
-             UserPort& port, RdfTables& tables) {
-  const std::vector<RdfSource> sources = LocateRdfs(residue);
-  RdfProgress progress(port, dwloc);
-  std::int64_t records = 0;
-  for (const RdfSource& source : sources) records += CountRdfFile(source, progress, tables);
-  if (records > std::numeric_limits<std::int32_t>::max())
-    throw RdfError(rdf_message::TooManyRecords(residue.ResFileName));
-  tables.values.reserve(static_cast<std::size_t>(records));
-  for (const RdfSource& source : sources) LoadRdfValues(source, progress, tables);
-  if (!WriteRdfScratchFile(scratch_file, tables.values))
-    throw RdfError(rdf_message::CantWriteScratch(scratch_file.string()));
-  BuildCumulativeTables(residue, tables);
-  CheckCumulativeRdfs(sources, progress, tables);
-}
-
-}  // namespace
-
 RdfSetUp SetUpRdfs(const ResidueData& residue, const std::filesystem::path& scratch_file,
                    bool dwloc, UserPort& port, RdfTables& tables) {
-  tables = AllocatedTables(residue.MaxRdlIndex);
+  tables = AllocatedRdfTables(residue.MaxRdlIndex);
   std::error_code ignored;
   std::filesystem::remove(scratch_file, ignored);
   RdfSetUp outcome = RdfSetUp::Unusable;

@@ -62,4 +62,7 @@ enum class RdfSetUp { Ok = 0, Unusable = 1, Cancelled = 2 };
 RdfSetUp SetUpRdfs(const ResidueData& residue, const std::filesystem::path& scratch_file,
                    bool dwloc, UserPort& port, RdfTables& tables);
 
+// Tables for RDL indexes 0 to `highest`, every entry zero or empty.
+RdfTables AllocatedRdfTables(int highest);
+
 }  // namespace acute
