@@ -4,6 +4,8 @@
 // formulas are inline so that a loop of draws carries no call per draw.
 #include <cmath>
 
+#include "common/input_limits.h"
+
 namespace acute {
 
 namespace distribution_detail {
@@ -20,11 +22,14 @@ inline float UniformVariate(float u, float minimum, float maximum) {
   return distribution_detail::NotNegative(x);
 }
 
+// Without an upper bound, a small shape sends the far tail beyond the float range (a shape
+// of 0.001 gives infinity from u = 0.5 on). No residue exceeds the pure substance, so an
+// unbounded draw stops there; every draw of a real distribution is far below it.
 inline float ParetoVariate(float u, float shape, float scale, float bound) {
   using namespace distribution_detail;
   if (u >= 1) return 0;
   const float x = static_cast<float>(scale / std::pow(1.0 - u, 1.0 / shape));
-  return Bounded(NotNegative(x), bound);
+  return Bounded(NotNegative(x), bound != 0 ? bound : kMaxResidue);
 }
 
 inline float TriangularVariate(float u, float minimum, float mode, float maximum) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/test_support.h"
 
 namespace acute {
@@ -27,6 +29,9 @@ TEST(Distributions, KnownValues) {
   }
   EXPECT_NEAR(ParetoVariate(0.75f, 2, 1, 0), 2.0, 1e-6);  // 1 / 0.25^(1/2)
   EXPECT_EQ(ParetoVariate(1.0f, 2, 1, 0), 0.0f);
+  // A tiny shape without a bound: the tail stops at the pure substance, never infinity.
+  EXPECT_EQ(ParetoVariate(0.95f, 0.001f, 2, 0), kMaxResidue);
+  EXPECT_TRUE(std::isfinite(ParametricMean(2, 0.001f, 2, 0)));
   EXPECT_FLOAT_EQ(UniformVariate(0.25f, 2, 6), 3.0f);
 }
 
