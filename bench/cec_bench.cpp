@@ -4,12 +4,16 @@
 // (the preliminary pass, the records and the report), then the report step alone (Redo Last
 // CEC over the same work files: reading them, sorting, critical foods and the report).
 //
-//   build/release/bench/cec_bench [ITERATIONS]
+//   build/release/bench/cec_bench [ITERATIONS] [--phases]
+//
+// With --phases, the run with CEC prints the time at which each step of its progress
+// line begins.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <string>
 
 #include "cec/cec_work_files.h"
 #include "common/list_reader.h"
@@ -39,6 +43,23 @@ struct Timing {
   double cpu = 0;
 };
 
+// Prints the time of every progress text whose first words differ from the last one's.
+class PhasePort : public ScriptedPort {
+ public:
+  void Progress(const std::string& caption, const std::string& status) override {
+    const std::string head = status.substr(0, 30);
+    if (head != last_) {
+      std::printf("  %7.3f s  %s\n", Seconds(start_), status.c_str());
+      last_ = head;
+    }
+    ScriptedPort::Progress(caption, status);
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  std::string last_;
+};
+
 MainForm Form(const DataSession& session, int iterations) {
   ScriptedPort port;
   MainForm form;
@@ -54,10 +75,13 @@ MainForm Form(const DataSession& session, int iterations) {
 }
 
 // Writes the pass file of `form` and times the engine on it.
-Timing TimeEngine(const DataSession& session, const MainForm& form, const RdfTables& rdf) {
+Timing TimeEngine(const DataSession& session, const MainForm& form, const RdfTables& rdf,
+                  bool phases = false) {
   WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
                 {session.support.DatabaseKind, session.support.StandardPopulationCount()});
-  ScriptedPort port;
+  ScriptedPort quiet;
+  PhasePort timed;
+  ScriptedPort& port = phases ? timed : quiet;
   EngineRequest request{session, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
   const auto start = std::chrono::steady_clock::now();
   const double cpu = Cpu();
@@ -73,7 +97,14 @@ Timing TimeEngine(const DataSession& session, const MainForm& form, const RdfTab
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int iterations = argc > 1 ? std::atoi(argv[1]) : 1000;
+  int iterations = 1000;
+  bool phases = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--phases")
+      phases = true;
+    else
+      iterations = std::atoi(argv[i]);
+  }
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "acute-cec-bench";
   std::filesystem::remove_all(folder);
   sample::WriteSampleData(folder, sample::SampleOptions{});
@@ -86,7 +117,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
     return 1;
   }
-  const Timing plain = TimeEngine(session, form, rdf);
+  const Timing plain = TimeEngine(session, form, rdf, phases);
   form.save_cec = true;
   form.cec_name = (folder / "bench").string();
   form.cec_min_percent = "1";
@@ -94,10 +125,9 @@ int main(int argc, char** argv) {
   form.cec_low = "99";
   form.cec_high = "100";
   form.cec_suppress = true;
-  const Timing with_cec = TimeEngine(session, form, rdf);
+  const Timing with_cec = TimeEngine(session, form, rdf, phases);
 
-  int cumulative = 0;
-  const auto sections = ParseSections(ReadWholeFile(folder / kCecSectionsFileName), cumulative);
+  const CecSections sections = ParseSections(ReadWholeFile(folder / kCecSectionsFileName));
   form.cec_name = (folder / "redo").string();
   ScriptedPort redo_port;
   auto start = std::chrono::steady_clock::now();
@@ -115,7 +145,7 @@ int main(int argc, char** argv) {
   std::printf("report step alone (Redo Last CEC): %.3f s (processor %.3f s)\n", report.wall,
               report.cpu);
   std::printf("records per population in the preliminary window:");
-  for (const CecSection& s : sections) std::printf(" %zu", s.records.size());
+  for (const CecSection& s : sections.list) std::printf(" %zu", s.records.size());
   std::printf("\n");
   std::filesystem::remove_all(folder);
   return 0;

@@ -48,8 +48,8 @@ RankedSection RankSection(const CecSection& section, const CecWindow& window,
   RankedSection r;
   r.section = &section;
   r.window = window;
-  for (const CecFileRecord& rec : section.records)
-    if (window.Holds(rec.e)) r.ranked.push_back(&rec);
+  for (const CecFileRecord* rec : section.records)
+    if (window.Holds(rec->e)) r.ranked.push_back(rec);
   std::stable_sort(r.ranked.begin(), r.ranked.end(),
                    [](const CecFileRecord* a, const CecFileRecord* b) { return a->e > b->e; });
   std::map<std::pair<int, int>, std::size_t> index;

@@ -2,11 +2,14 @@
 
 #include <cmath>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <iterator>
 #include <sstream>
 
 #include "cec/cec_picture.h"
 #include "cec/cec_ranking.h"
+#include "cec/cec_report_layout.h"
 #include "cec/cec_work_files.h"
 #include "common/errors.h"
 #include "common/file_names.h"
@@ -14,6 +17,7 @@
 #include "common/number_picture.h"
 #include "common/print_writer.h"
 #include "common/str.h"
+#include "engine/pass_threads.h"
 
 namespace acute {
 namespace {
@@ -39,23 +43,6 @@ std::string ReadWorkFile(const std::filesystem::path& path, UserPort& port) {
 void Write(const std::filesystem::path& path, const std::string& text, UserPort& port) {
   if (!WriteFileAtomically(path, text))
     Stop(port, kTitle, "Can't write file " + path.string() + ". The CEC report was not made.");
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::stringstream ss(line);
-  std::string item;
-  while (std::getline(ss, item, ',')) out.push_back(TrimBlanks(item));
-  return out;
-}
-
-double NumberIn(const std::vector<std::string>& f, std::size_t i) {
-  double v = 0;
-  return i < f.size() && ParseNumber(f[i], v) ? v : 0;
-}
-
-std::string Units(bool per_kg) {
-  return per_kg ? "(mg/kg body-wt/day)" : "(mg/day)";
 }
 
 void BoundaryWarnings(const CecSection& s, const CecWindow& w, UserPort& port) {
@@ -87,64 +74,11 @@ CecWindow FinalWindow(const CecSettings& cec, const UsersDistribution& users) {
   return PopulationWindows(cec, {users}, false)[0];
 }
 
-std::string PairLabel(const CecReportRequest& q, const CecPair& p) {
-  const auto& names = q.names.name;
-  const std::string rac =
-      p.food >= 0 && p.food < static_cast<int>(names.size()) ? names[p.food] : "";
-  return "\"" + rac + "-" + q.labels.Describe(p.form) + "\"";
-}
-
-std::string CodeOf(const CecReportRequest& q, int food) {
-  const auto& codes = q.names.code;
-  return food >= 0 && food < static_cast<int>(codes.size()) ? codes[food] : std::to_string(food);
-}
-
-std::string ChemicalName(const CecReportRequest& q, int m) {
-  if (!q.cumulative || m < 0 || m >= static_cast<int>(q.cumulative->names.size())) return "";
-  return q.cumulative->names[m];
-}
-
-void WritePairChemicalLines(PrintWriter& w, const CecPair& p, const CecReportRequest& q) {
-  std::int32_t n = 0;
-  for (double v : p.chemical_sum) n += v != 0 ? 1 : 0;
-  w.Line(Str(n) + "  Chemical components");
-  for (std::size_t m = 0; m < p.chemical_sum.size(); ++m) {
-    if (p.chemical_sum[m] == 0) continue;
-    const int chemical = static_cast<int>(m) + 1;
-    w.Line(Str(static_cast<std::int32_t>(chemical)) + ", \"" + ChemicalName(q, chemical) + "\"," +
-           Str(ChemicalPercentOfPair(p, chemical)));
-  }
-}
-
-void WriteDisaggregation(PrintWriter& w, const RankedSection& r, const CecReportRequest& q) {
-  const std::vector<int> order = ChemicalsByShare(r);
-  if (!(r.total > 0)) {
-    w.Line("Chemical Disaggregation: No exposure." + Str(static_cast<std::int32_t>(0)));
-    return;
-  }
-  w.Line("Chemical Disaggregation: Percent of total exposure in this interval by chemical: " +
-         Str(static_cast<std::int32_t>(order.size())));
-  for (int m : order) {
-    w.Line(Str(static_cast<std::int32_t>(m)) + "," +
-           Str(ChemicalPercentOfInterval(r, r.chemical_sum[m - 1], q.two_day)));
-    std::int32_t n = 0;
-    for (const CecPair& p : r.pairs) n += p.chemical_sum[m - 1] != 0 ? 1 : 0;
-    w.Line("  Food/foodform components" + Str(n));
-    for (const CecPair& p : r.pairs)
-      if (p.chemical_sum[m - 1] != 0)
-        w.Line(Str(static_cast<std::int32_t>(p.food)) + "," +
-               Str(static_cast<std::int32_t>(p.form)) + "," +
-               Str(ChemicalPercentOfInterval(r, p.chemical_sum[m - 1], q.two_day)));
-  }
-}
-
-// Every food line of a cumulative run must name a record of the distribution files whose
-// total is the line's residue (as printed, to six decimals).
 void CheckResidueRecords(const std::vector<CecSection>& sections, const CumulativeResidues& c,
                          UserPort& port) {
   for (const CecSection& s : sections)
-    for (const CecFileRecord& r : s.records)
-      for (const CecLineValues& f : r.foods) {
+    for (const CecFileRecord* r : s.records)
+      for (const CecLineValues& f : r->foods) {
         if (f.record == 0) continue;
         if (!c.Has(f.record))
           Stop(port, "Acute error",
@@ -158,229 +92,6 @@ void CheckResidueRecords(const std::vector<CecSection>& sections, const Cumulati
       }
 }
 
-// The critical-food lines and records of "cec3.tmp".
-std::string RankedText(int cumulative, const std::vector<RankedSection>& ranked,
-                       const CecReportRequest& q) {
-  PrintWriter w;
-  w.Line(Str(static_cast<std::int32_t>(cumulative)));
-  for (const RankedSection& r : ranked) {
-    const CecSection& s = *r.section;
-    w.Line(Str(static_cast<std::int32_t>(s.number)) + "  " + s.name);
-    w.Line(Str(r.represented));
-    w.Line(Str(s.basis));
-    if (s.basis == 0) {
-      w.Num(static_cast<float>(100 - q.cec.low)).Num(r.window.low).EndLine();
-      w.Num(static_cast<float>(100 - q.cec.high)).Num(r.window.high).EndLine();
-    } else {
-      w.Num(q.cec.low).Num(q.cec.high).EndLine();
-    }
-    w.Line(Str(static_cast<std::int32_t>(r.pairs.size())));
-    for (const CecPair& p : r.pairs) {
-      w.Text(CecPicture(p.food, "###")).Text(",   ").Text(CecPicture(p.form, "###")).Text(",   ");
-      w.Text(CecPicture(static_cast<double>(p.n), "#####")).Text(",   ");
-      w.Text(CecPicture(p.percent, "###.##")).Text(",   ").Text(PairLabel(q, p)).EndLine();
-      if (cumulative == 1) WritePairChemicalLines(w, p, q);
-    }
-    if (cumulative == 1) WriteDisaggregation(w, r, q);
-    w.Num(static_cast<std::int64_t>(r.ranked.size())).Num(r.printed_represented).EndLine();
-    for (const CecFileRecord* rec : r.ranked) {
-      w.Line(rec->line1 + ", " + TrimStr(rec->e) + ",  " +
-             CecPicture(static_cast<double>(rec->sample_weight), "#####"));
-      for (const CecLineValues& f : rec->foods) {
-        const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
-                                                       ? ChemicalParts(f, *q.cumulative)
-                                                       : std::vector<CecChemicalPart>{};
-        std::string text = TrimStr(static_cast<std::int32_t>(f.food)) + "," +
-                           Str(static_cast<std::int32_t>(f.form)) + "," + Str(f.amount) + "," +
-                           Str(f.residue) + "," + Str(f.factor1) + "," + Str(f.factor2) + "," +
-                           Str(f.contribution_mg) + "," + Str(f.percent);
-        if (cumulative == 1)
-          text += "," + Str(static_cast<std::int32_t>(parts.empty() ? f.chemicals : -f.chemicals)) +
-                  "," + Str(f.record);
-        w.Line(text);
-        for (const CecChemicalPart& part : parts)
-          w.Line(Str(static_cast<std::int32_t>(part.chemical)) + "," + Str(part.residue) + "," +
-                 Str(part.contribution_mg) + "," + Str(part.percent));
-      }
-      w.EndLine();
-    }
-  }
-  return w.Contents();
-}
-
-void WriteHeadings(PrintWriter& w, bool comma, bool households) {
-  if (comma) {
-    w.Line(
-        "Demographic data for each record:                                   Exposure "
-        "contribution data by food/ff consumed (NF lines):");
-    w.Line(std::string(households ? "  PID,  HH-SPNUM, Day," : "  PID,  SEQN,     Day,") +
-           "Sex,  Age,   BW-kg,  Nf,  Nx,   Tot Expos,  Samplwt,  Food,   FF, Amt(g),   Residue , "
-           "Adj#1, Adj#2,  Contributn, Percnt");
-    w.Line(
-        " -----, --------, ---,---,  ---,  ------,  --, ----, -----------, -------,--------, --, "
-        "------, ----------, -----, -----,  ----------, ------");
-    w.EndLine();
-    return;
-  }
-  w.Line("Demographic data for each record:");
-  w.Line(std::string(households ? "  PID   HH-SPNUM" : "  PID   SEQN    ") +
-         "  Day Sex   Age    BW-kg   NF   NX    Tot Expos   Samplwt");
-  w.Line(" -----  --------  --- ---   ---   ------   --  ----  -----------  -------");
-  w.BlankLines(2);
-  w.Line("      Exposure contribution data by food/ff consumed (NF lines):");
-  w.Line("    Food      FF  Amt(g)    Residue   Adj#1  Adj#2   Contributn  Percnt");
-  w.Line("  ----------  --- ------  ----------  -----  -----   ----------  ------");
-  w.EndLine();
-}
-
-void WriteFood(PrintWriter& w, const CecLineValues& f, const CecReportRequest& q, bool comma) {
-  const char* c = comma ? "," : "";
-  const int shift = comma ? 71 : 0;
-  auto at = [&](int plain, int wide) {
-    w.Tab(comma ? wide : plain);
-    w.Text(c);
-  };
-  (void)shift;
-  at(3, 74);
-  w.Text(CodeOf(q, f.food));
-  at(15, 86);
-  w.Text(CecPicture(f.form, "###"));
-  at(19, 90);
-  w.Text(CecPicture(f.amount, "####.#"));
-  at(27, 98);
-  w.Text(CecPicture(f.residue, "###.######"));
-  at(39, 110);
-  w.Text(CecPicture(f.factor1, "##.##"));
-  at(46, 117);
-  w.Text(CecPicture(f.factor2, "##.##"));
-  at(53, 124);
-  w.Text(CecPicture(f.contribution_mg, "###.#######"));
-  at(66, 137);
-  w.Text(CecPicture(f.percent, "###.##")).EndLine();
-}
-
-void WriteChemicalLine(PrintWriter& w, const CecChemicalPart& part, bool comma) {
-  const std::string number = CecPicture(part.chemical, "##");
-  if (comma) {
-    w.Text(",,,,,,,,,,").Tab(82).Text(",  Chem #" + number);
-    w.Tab(95).Text(",," + CecPicture(part.residue, "###.######"));
-    w.Tab(120).Text(",,," + CecPicture(part.contribution_mg, "###.#######"));
-    w.Tab(135).Text("," + CecPicture(part.percent, "###.##")).EndLine();
-    return;
-  }
-  w.Tab(11)
-      .Text("    Chem #")
-      .Tab(21)
-      .Text(number)
-      .Tab(25)
-      .Text(CecPicture(part.residue, "###.######"));
-  w.Tab(51).Text(CecPicture(part.contribution_mg, "###.#######"));
-  w.Tab(64).Text(CecPicture(part.percent, "###.##")).EndLine();
-}
-
-void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportRequest& q,
-                      const std::vector<std::uint8_t>& households, bool cumulative) {
-  const bool comma = q.cec.excel == 1;
-  const std::vector<std::string> f = Fields(rec.line1);
-  if (f.size() < 9) throw CecFileError("cec2.tmp", "a short record line");
-  const char* c = comma ? "," : "";
-  w.Tab(2).Text(CecPicture(NumberIn(f, 1), "#####"));
-  const int cols[9] = {9, 19, 24, 29, 35, 43, 48, 54, 67};
-  const int wide[9] = {8, 18, 23, 28, 34, 42, 47, 53, 66};
-  auto at = [&](int i) { w.Tab(comma ? wide[i] : cols[i]).Text(c); };
-  at(0);
-  w.Text(HouseholdText(q.database_kind, f[1], f[2], households, q.household_file));
-  at(1);
-  w.Text(f[3]);
-  at(2);
-  w.Text(f[4]);
-  at(3);
-  w.Text(f[5]);
-  at(4);
-  w.Text(CecPicture(NumberIn(f, 6), "###.##"));
-  at(5);
-  w.Text(CecPicture(NumberIn(f, 7), "##"));
-  at(6);
-  w.Text(CecPicture(NumberIn(f, 8), "####"));
-  at(7);
-  w.Text(CecPicture(rec.e, "###.#######"));
-  at(8);
-  w.Text(CecPicture(static_cast<double>(rec.sample_weight), "######"));
-  bool first = true;
-  for (const CecLineValues& v : rec.foods) {
-    if (!comma) {
-      if (first) w.EndLine();
-    } else if (!first) {
-      w.Text(",,,,,,,,,");
-    }
-    WriteFood(w, v, q, comma);
-    if (q.cumulative && cumulative)
-      for (const CecChemicalPart& part : ChemicalParts(v, *q.cumulative))
-        WriteChemicalLine(w, part, comma);
-    first = false;
-  }
-  if (first) w.EndLine();
-  if (!comma) w.EndLine();
-}
-
-void WriteWindowLines(PrintWriter& w, const RankedSection& r, const CecReportRequest& q,
-                      bool per_kg) {
-  const std::string units = Units(per_kg);
-  if (r.section->basis == 0) {
-    w.Text("Low percentile for CEC records:" + Str(q.cec.low));
-    w.Tab(40).Text("Exposure " + units + " = " + CecPicture(r.window.low, "####.######")).EndLine();
-    w.Text("High percentile for CEC records:" + Str(q.cec.high));
-    w.Tab(40)
-        .Text("Exposure " + units + " = " + CecPicture(r.window.high, "####.######"))
-        .EndLine();
-    return;
-  }
-  w.Line("Low exposure amount for CEC records " + units + " = " +
-         CecPicture(q.cec.low, "####.######"));
-  if (q.cec.high == 0)
-    w.Line("No high exposure amount for CEC records specified.");
-  else
-    w.Line("High exposure amount for CEC records " + units + " = " +
-           CecPicture(q.cec.high, "####.######"));
-}
-
-void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest& q, bool per_kg,
-                  const std::vector<std::uint8_t>& households, bool cumulative) {
-  const bool comma = q.cec.excel == 1;
-  w.Line(std::string(80, '='));
-  w.Line(r.section->name);
-  if (r.represented == 0) {
-    w.Line("No CEC records for this population");
-    w.EndLine();
-    return;
-  }
-  WriteWindowLines(w, r, q, per_kg);
-  w.Line("Number of actual records in this interval:" + Str(r.represented));
-  w.EndLine();
-  std::vector<std::string> labels;
-  for (const CecPair& p : r.pairs) {
-    std::string l = PairLabel(q, p);
-    labels.push_back(l.substr(1, l.size() - 2));
-  }
-  const std::vector<std::string>* chemicals =
-      cumulative && q.cumulative ? &q.cumulative->names : nullptr;
-  WriteCriticalFoods(w, r, q.names, labels, q.threshold, comma, chemicals, q.two_day);
-  w.EndLine();
-  w.Line("Number of printed records =" + Str(r.printed));
-  w.Line("Number of records represented =" + Str(r.printed_represented));
-  w.Line(q.two_day ? " (nf = number of foods/ff reported for this 2-day avg exposure amount "
-                     "(exceeding minimum contribution)"
-                   : " (nf = number of foods/ff reported for this daily exposure amount "
-                     "(exceeding minimum contribution)");
-  w.Line(
-      " (nx = number of times this exposure amount was computed for the same person on the "
-      "same day.)");
-  w.EndLine();
-  WriteHeadings(w, comma, q.database_kind == 0);
-  for (std::int64_t i = 0; i < r.printed; ++i)
-    WriteRecordLines(w, *r.ranked[i], q, households, cumulative);
-}
-
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
@@ -388,101 +99,176 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string HouseholdText(int database_kind, const std::string& pid, const std::string& number,
-                          const std::vector<std::uint8_t>& households,
-                          const std::filesystem::path& household_file) {
-  double v = 0;
-  if (database_kind != 0) return CecPicture(ParseNumber(number, v) ? v : 0, "#####");
-  const long record = ParseNumber(pid, v) ? static_cast<long>(v) : 0;
-  const std::size_t at = static_cast<std::size_t>(record - 1) * 6;
-  if (record < 1 || at + 6 > households.size())
-    throw CecFileError(household_file.string(),
-                       "it holds no household for person " + TrimBlanks(pid));
-  const std::uint8_t* b = households.data() + at;
-  const std::int32_t hh = static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) |
-                                                    (static_cast<std::uint32_t>(b[3]) << 24));
-  const auto person = static_cast<std::int16_t>(b[4] | (b[5] << 8));
-  std::string p = std::to_string(person);
-  if (person >= 0 && person < 10) p = "0" + p;
-  return CecPicture(hh, "#####") + "-" + p;
-}
-
-void WriteCecSections(const CecReportRequest& q, const std::vector<CecWindow>& preliminary,
-                      const std::vector<std::string>& population_names, const CecExpos& expos,
-                      UserPort& port) {
+CecReportInputs CecInputsOfRun(const CecReportRequest& q, std::string_view record_file,
+                               const std::vector<CecWindow>& preliminary,
+                               const std::vector<std::string>& population_names, CecExpos expos,
+                               UserPort& port) {
   port.Progress(q.progress_caption, "Generating CEC report: step 1 of 4");
   try {
-    const CecRecordFile file =
-        ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port));
+    CecRecordFile file = ParseCecRecordFile(record_file);
     port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4");
-    std::vector<CecSection> sections;
+    CecReportInputs in;
+    in.header = std::move(file.header);
+    in.sections.cumulative = file.cumulative;
+    for (CecFileRecord& r : file.records) in.sections.records.push_back(std::move(r));
     for (std::size_t p = 0; p < population_names.size(); ++p) {
       port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4, population #" +
                                             Str(static_cast<std::int32_t>(p + 1)));
-      sections.push_back(SectionOf(file, q.cec,
-                                   p < preliminary.size() ? preliminary[p] : CecWindow{},
-                                   static_cast<int>(p + 1), population_names[p]));
+      in.sections.list.push_back(SectionOf(in.sections.records, q.cec,
+                                           p < preliminary.size() ? preliminary[p] : CecWindow{},
+                                           static_cast<int>(p + 1), population_names[p]));
     }
-    Write(q.folder / kCecSectionsFileName, SectionsText(file.cumulative, sections), port);
-    Write(q.folder / kCecExposFileName, ExposText(expos), port);
+    in.expos = std::move(expos);
+    return in;
   } catch (const CecFileError& e) {
     Stop(port, kTitle, e.what());
   }
 }
 
-void WriteCecReport(const CecReportRequest& q, UserPort& port) {
+namespace {
+
+// "cec2.tmp" and "expos.tmp" of a fresh run, for a later Redo Last CEC. The name of the
+// file that could not be written, or empty.
+std::string WriteSectionFiles(const std::filesystem::path& folder, const CecReportInputs& in) {
+  const auto sections = folder / kCecSectionsFileName;
+  if (!WriteFileAtomically(sections, SectionsText(in.sections.cumulative, in.sections.list)))
+    return sections.string();
+  const auto expos = folder / kCecExposFileName;
+  return WriteFileAtomically(expos, ExposText(in.expos)) ? "" : expos.string();
+}
+
+CecReportInputs ReadInputs(const CecReportRequest& q, UserPort& port) {
+  CecReportInputs in;
+  in.header = ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port), true).header;
+  in.sections = ParseSections(ReadWorkFile(q.folder / kCecSectionsFileName, port));
+  in.expos = ParseExpos(ReadWorkFile(q.folder / kCecExposFileName, port));
+  return in;
+}
+
+// Runs job(p) for every population p on the request's threads, largest share first taken
+// in population order; the calling thread shows `status` with the populations begun and
+// watches the Cancel button.
+void ForEachPopulation(const CecReportRequest& q, std::size_t count, const std::string& status,
+                       UserPort& port, const std::function<void(std::size_t)>& job) {
+  std::size_t shown = 0;
+  RunChunksOnThreads(
+      count, ThreadsFor(q.threads, count),
+      [&](std::size_t begun) {
+        if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
+        if (begun == shown) return;
+        shown = begun;
+        port.Progress(q.progress_caption,
+                      status + Str(static_cast<std::int32_t>(begun)) + "  Sorting...");
+      },
+      [&](int, std::size_t p, const PersonTick& tick) {
+        tick();
+        job(p);
+      });
+}
+
+// Step 3: each population's final window (with its boundary warnings), its ranked records
+// and critical pairs, and its lines of "cec3.tmp".
+std::vector<RankedSection> RankSections(const CecReportRequest& q, const CecReportInputs& in,
+                                        std::string& ranked_text, UserPort& port) {
+  const std::size_t n = in.sections.list.size();
+  std::vector<CecWindow> windows;
+  for (std::size_t p = 0; p < n; ++p) {
+    windows.push_back(FinalWindow(q.cec, in.expos.users[p]));
+    BoundaryWarnings(in.sections.list[p], windows[p], port);
+  }
+  const int cumulative = in.sections.cumulative;
+  std::vector<RankedSection> ranked(n);
+  std::vector<std::string> texts(n);
+  ForEachPopulation(
+      q, n, "Generating CEC report: Step 3 of 4, Population #", port, [&](std::size_t p) {
+        ranked[p] = RankSection(in.sections.list[p], windows[p], q.cec.max_records, q.two_day,
+                                cumulative == 1 ? &*q.cumulative : nullptr);
+        texts[p] = RankedSectionText(cumulative, ranked[p], q);
+      });
+  ranked_text = Str(static_cast<std::int32_t>(cumulative)) + "\r\n";
+  for (const std::string& t : texts) ranked_text += t;
+  return ranked;
+}
+
+// Step 4: the header of "cec1.tmp" and each population's section.
+std::string ReportText(const CecReportRequest& q, const CecReportInputs& in,
+                       const std::vector<RankedSection>& ranked, UserPort& port) {
+  std::vector<std::uint8_t> households;
+  if (q.database_kind == 0) households = ReadBytes(q.household_file);
+  bool per_kg = false;
+  for (const std::string& l : in.header) per_kg = per_kg || l == "Exposures divided by body weight";
+  std::vector<std::string> sections(ranked.size());
+  ForEachPopulation(q, ranked.size(), "Completing CEC report: step 4 of 4; population #", port,
+                    [&](std::size_t p) {
+                      sections[p] = ReportSectionText(ranked[p], q, per_kg, households,
+                                                      in.sections.cumulative == 1);
+                    });
+  PrintWriter w;
+  if (q.cec.excel == 1) w.Tab(144).Text("xxx").EndLine();
+  for (const std::string& l : in.header) w.Line(l);
+  w.EndLine();
+  std::string text = w.Contents();
+  for (const std::string& section : sections) text += section;
+  return text;
+}
+
+// Steps 3 and 4 from the inputs. `before_writing` runs before the first report file is
+// written.
+void ReportFromInputs(const CecReportRequest& q, const CecReportInputs& in, UserPort& port,
+                      const std::function<void()>& before_writing) {
   const std::string& caption = q.progress_caption;
+  const int cumulative = in.sections.cumulative;
+  if (cumulative == 1 && !q.cumulative)
+    Stop(port, kTitle,
+         "The last run was a cumulative CEC analysis, but the per-chemical residues of its "
+         "residue distribution files cannot be read. The CEC report was not made.");
+  if (in.expos.users.size() != in.sections.list.size())
+    throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
+  if (cumulative == 1) CheckResidueRecords(in.sections.list, *q.cumulative, port);
+  port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
+  std::string ranked_text;
+  const std::vector<RankedSection> ranked = RankSections(q, in, ranked_text, port);
+  before_writing();
+  if (cumulative == 1) {
+    port.Progress(caption, "Completing CEC report: step 3b of 4");
+    Write(q.folder / kCecRankedCumulativeFileName, ranked_text, port);
+  }
+  Write(q.folder / kCecRankedFileName, ranked_text, port);
+  port.Progress(caption, "Completing CEC report: step 4 of 4");
+  const std::string report = ReportText(q, in, ranked, port);
+  Write(q.folder / kCecReportFileName, report, port);
+  if (!WriteFileAtomically(q.cec.file_name, report))
+    Stop(port, kTitle,
+         "Can't write the CEC file " + q.cec.file_name + ". The CEC report is in the work file " +
+             (q.folder / kCecReportFileName).string() + ".");
+}
+
+}  // namespace
+
+void WriteCecReport(const CecReportRequest& q, UserPort& port, const CecReportInputs* inputs) {
   try {
-    const CecRecordFile file =
-        ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port), true);
-    int cumulative = 0;
-    const std::vector<CecSection> sections =
-        ParseSections(ReadWorkFile(q.folder / kCecSectionsFileName, port), cumulative);
-    const CecExpos expos = ParseExpos(ReadWorkFile(q.folder / kCecExposFileName, port));
-    if (cumulative == 1 && !q.cumulative)
-      Stop(port, kTitle,
-           "The last run was a cumulative CEC analysis, but the per-chemical residues of its "
-           "residue distribution files cannot be read. The CEC report was not made.");
-    if (expos.users.size() != sections.size())
-      throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
-    if (cumulative == 1) CheckResidueRecords(sections, *q.cumulative, port);
-    port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
-    std::vector<RankedSection> ranked;
-    for (std::size_t p = 0; p < sections.size(); ++p) {
-      if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
-      port.Progress(caption, "Generating CEC report: Step 3 of 4, Population #" +
-                                 Str(static_cast<std::int32_t>(p + 1)) + "  Sorting...");
-      const CecWindow window = FinalWindow(q.cec, expos.users[p]);
-      BoundaryWarnings(sections[p], window, port);
-      port.Progress(caption, "Generating CEC report: Step 3 of 4, Population #" +
-                                 Str(static_cast<std::int32_t>(p + 1)) + " Summary Statistics");
-      ranked.push_back(RankSection(sections[p], window, q.cec.max_records, q.two_day,
-                                   cumulative == 1 ? &*q.cumulative : nullptr));
+    if (inputs == nullptr) {
+      const CecReportInputs read = ReadInputs(q, port);
+      ReportFromInputs(q, read, port, [] {});
+      return;
     }
-    const std::string ranked_text = RankedText(cumulative, ranked, q);
-    if (cumulative == 1) {
-      port.Progress(caption, "Completing CEC report: step 3b of 4");
-      Write(q.folder / kCecRankedCumulativeFileName, ranked_text, port);
+    // A fresh run: the section files for a later repeat are written beside steps 3 and 4.
+    std::future<std::string> written;
+    if (q.threads > 1)
+      written =
+          std::async(std::launch::async, [&] { return WriteSectionFiles(q.folder, *inputs); });
+    auto wait = [&] {
+      const std::string failed =
+          written.valid() ? written.get() : WriteSectionFiles(q.folder, *inputs);
+      if (!failed.empty())
+        Stop(port, kTitle, "Can't write file " + failed + ". The CEC report was not made.");
+    };
+    try {
+      ReportFromInputs(q, *inputs, port, wait);
+    } catch (...) {
+      if (written.valid()) written.wait();
+      throw;
     }
-    Write(q.folder / kCecRankedFileName, ranked_text, port);
-    port.Progress(caption, "Completing CEC report: step 4 of 4");
-    std::vector<std::uint8_t> households;
-    if (q.database_kind == 0) households = ReadBytes(q.household_file);
-    PrintWriter w;
-    if (q.cec.excel == 1) w.Tab(144).Text("xxx").EndLine();
-    for (const std::string& l : file.header) w.Line(l);
-    w.EndLine();
-    for (std::size_t p = 0; p < ranked.size(); ++p) {
-      if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
-      port.Progress(caption, "Completing CEC report: step 4 of 4; population #" +
-                                 Str(static_cast<std::int32_t>(p + 1)) + "  Sorting...");
-      WriteSection(w, ranked[p], q, file.PerKg(), households, cumulative == 1);
-    }
-    Write(q.folder / kCecReportFileName, w.Contents(), port);
-    if (!WriteFileAtomically(q.cec.file_name, w.Contents()))
-      Stop(port, kTitle,
-           "Can't write the CEC file " + q.cec.file_name + ". The CEC report is in the work file " +
-               (q.folder / kCecReportFileName).string() + ".");
   } catch (const CecFileError& e) {
     Stop(port, kTitle, e.what());
   }

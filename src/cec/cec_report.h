@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cec/cec_record_file.h"
@@ -28,23 +29,30 @@ struct CecReportRequest {
   float threshold = 0;                   // report specifications' minimum (fraction)
   std::filesystem::path household_file;  // kind 0: the demographic support file
   std::string progress_caption = "Acute Analysis Progress Report";
+  int threads = 1;  // more than 1: a fresh run writes its section files beside the report
   // Cumulative runs: the per-chemical residues of the distribution files.
   std::optional<CumulativeResidues> cumulative;
 };
 
-// Steps 1 and 2 of a fresh run: "cec2.tmp" and "expos.tmp" from "cec1.tmp", the preliminary
+// What the report steps read: the header of "cec1.tmp", the sections of "cec2.tmp" and
+// "expos.tmp". A fresh run hands them over; Redo Last CEC reads them back.
+struct CecReportInputs {
+  std::vector<std::string> header;
+  CecSections sections;
+  CecExpos expos;
+};
+
+// Steps 1 and 2 of a fresh run: the sections from the record file's text, the preliminary
 // windows and the users' distributions of the main pass.
-void WriteCecSections(const CecReportRequest& request, const std::vector<CecWindow>& preliminary,
-                      const std::vector<std::string>& population_names, const CecExpos& expos,
-                      UserPort& port);
+CecReportInputs CecInputsOfRun(const CecReportRequest& request, std::string_view record_file,
+                               const std::vector<CecWindow>& preliminary,
+                               const std::vector<std::string>& population_names, CecExpos expos,
+                               UserPort& port);
 
-// Steps 3 and 4 and the copy. Throws RunEnds after a message when a work file is missing
-// or damaged, when the report cannot be written or copied, or on Cancel.
-void WriteCecReport(const CecReportRequest& request, UserPort& port);
-
-// The report lines of one record (plain or comma layout).
-std::string HouseholdText(int database_kind, const std::string& pid, const std::string& number,
-                          const std::vector<std::uint8_t>& households,
-                          const std::filesystem::path& household_file);
+// Steps 3 and 4 and the copy, from `inputs` (a fresh run, which also writes "cec2.tmp" and
+// "expos.tmp") or else from the work files. Throws RunEnds after a message when a work file
+// is missing or damaged, when a file cannot be written or copied, or on Cancel.
+void WriteCecReport(const CecReportRequest& request, UserPort& port,
+                    const CecReportInputs* inputs = nullptr);
 
 }  // namespace acute

@@ -8,43 +8,52 @@
 #include "common/list_reader.h"
 #include "common/print_writer.h"
 #include "common/str.h"
+#include "common/text_lines.h"
 
 namespace acute {
 namespace {
 
-std::vector<double> Numbers(const std::string& line, const char* file) {
+// The numbers of a line whose fields are separated by commas or blanks, or both.
+std::vector<double> Numbers(std::string_view line, const char* file) {
   std::vector<double> values;
-  ListReader in(line);
-  try {
-    while (!in.AtEnd()) {
-      const double v = in.ReadDouble();
-      if (!std::isfinite(v)) throw CecFileError(file, "a number out of range");
-      values.push_back(v);
+  std::size_t i = 0;
+  for (;;) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i < line.size() && line[i] == ',' && !values.empty()) {
+      ++i;
+      while (i < line.size() && line[i] == ' ') ++i;
     }
-  } catch (const ListReadError& e) {
-    throw CecFileError(file, std::string(e.what()) + " in \"" + line + "\"");
+    if (i >= line.size()) break;
+    std::size_t end = i;
+    while (end < line.size() && line[end] != ' ' && line[end] != ',') ++end;
+    const std::size_t from = line[i] == '+' ? i + 1 : i;
+    double v = 0;
+    const auto r = std::from_chars(line.data() + from, line.data() + end, v);
+    if (r.ec != std::errc() || r.ptr != line.data() + end || !std::isfinite(v))
+      throw CecFileError(file,
+                         "a line that is not a list of numbers: \"" + std::string(line) + "\"");
+    values.push_back(v);
+    i = end;
   }
   return values;
 }
 
 class Lines {
  public:
-  Lines(const std::string& text, const char* file) : lines_(SplitLines(text)), file_(file) {}
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  const std::string& Next() {
+  Lines(std::string_view text, const char* file) : lines_(text), file_(file) {}
+  bool AtEnd() const { return lines_.AtEnd(); }
+  std::string_view Next() {
     if (AtEnd()) throw CecFileError(file_, "it ends too early");
-    return lines_[next_++];
+    return lines_.Next();
   }
   std::vector<double> NextNumbers(std::size_t at_least) {
     std::vector<double> v = Numbers(Next(), file_);
     if (v.size() < at_least) throw CecFileError(file_, "a line lacks numbers");
     return v;
   }
-  const char* file() const { return file_; }
 
  private:
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
+  TextLines lines_;
   const char* file_;
 };
 
@@ -52,24 +61,6 @@ int CountOf(double v, const char* file) {
   if (v < 0 || v > 1e9) throw CecFileError(file, "a count out of range");
   return static_cast<int>(v);
 }
-
-}  // namespace
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::size_t stop = end;
-    if (stop > start && text[stop - 1] == '\r') --stop;
-    lines.emplace_back(text, start, stop - start);
-    start = end + 1;
-  }
-  return lines;
-}
-
-namespace {
 
 // The numbers of a line whose fields are separated by commas (blanks around them allowed).
 bool CommaNumbers(std::string_view line, double* out, int max, int& n) {
@@ -93,20 +84,45 @@ bool CommaNumbers(std::string_view line, double* out, int max, int& n) {
   return true;
 }
 
-std::int32_t NxOf(const std::string& line1) {
+std::int32_t NxOf(std::string_view line1) {
   double v = 0;
-  if (line1.size() < 4 || !ParseNumber(line1.substr(line1.size() - 4), v) || v < 1 || v > 1e9)
+  if (line1.size() < 4 || !ParseNumber(std::string(line1.substr(line1.size() - 4)), v) || v < 1 ||
+      v > 1e9)
     return 1;
   return static_cast<std::int32_t>(v);
 }
 
+// The name of a section as its head line "N  name" gives it back.
+std::string NameOfHead(std::string_view line, int& number) {
+  const std::string head = TrimBlanks(line);
+  const std::size_t blank = head.find(' ');
+  double v = 0;
+  if (!ParseNumber(head.substr(0, blank), v))
+    throw CecFileError(kCecSectionsFileName, "no population line");
+  number = static_cast<int>(v);
+  return blank == std::string::npos ? "" : head.substr(std::min(head.size(), blank + 2));
+}
+
+// The preliminary window as "cec2.tmp" keeps it: the percentile basis stores the widened
+// exposures, the amount basis the amounts themselves.
+CecWindow StoredPreliminary(std::int16_t basis, float low, float high, CecWindow preliminary) {
+  if (basis == 0) return {preliminary.low, preliminary.high, high != 100};
+  return {low, high, high != 0};
+}
+
 }  // namespace
 
-CecLineValues ParseFoodLine(std::string_view line) {
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (TextLines in(text); !in.AtEnd();) lines.emplace_back(in.Next());
+  return lines;
+}
+
+CecLineValues ParseFoodLine(std::string_view line, const char* file) {
   double v[10] = {};
   int n = 0;
   if (!CommaNumbers(line, v, 10, n) || n < 8)
-    throw CecFileError("cec2.tmp", "a food line that is not a list of numbers");
+    throw CecFileError(file, "a food line that is not a list of numbers");
   CecLineValues f;
   f.food = static_cast<int>(v[0]);
   f.form = static_cast<int>(v[1]);
@@ -129,20 +145,20 @@ bool CecRecordFile::PerKg() const {
   return false;
 }
 
-CecRecordFile ParseCecRecordFile(const std::string& text, bool header_only) {
+CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only) {
   const char* file = "cec1.tmp";
   Lines in(text, file);
   CecRecordFile f;
   f.cumulative = CountOf(in.NextNumbers(1)[0], file);
   for (;;) {
-    const std::string& l = in.Next();
+    const std::string_view l = in.Next();
     if (l == "9999") break;
-    f.header.push_back(l);
+    f.header.emplace_back(l);
   }
   in.Next();  // the empty line after "9999"
   while (!header_only) {
-    const std::string& line1 = in.Next();
-    if (line1.rfind("Total Number of CEC records", 0) == 0) break;
+    const std::string_view line1 = in.Next();
+    if (line1.starts_with("Total Number of CEC records")) break;
     CecFileRecord r;
     r.line1 = line1;
     r.nx = NxOf(line1);
@@ -153,26 +169,28 @@ CecRecordFile ParseCecRecordFile(const std::string& text, bool header_only) {
     const int np = CountOf(v[3], file);
     if (v.size() < 4 + static_cast<std::size_t>(np)) throw CecFileError(file, "a short line 2");
     for (int i = 0; i < np; ++i) r.populations.push_back(static_cast<int>(v[4 + i]));
-    for (int i = 0; i < nf; ++i) r.food_lines.push_back(in.Next());
+    for (int i = 0; i < nf; ++i) {
+      r.food_lines.emplace_back(in.Next());
+      r.foods.push_back(ParseFoodLine(r.food_lines.back(), file));
+    }
     in.Next();
     f.records.push_back(std::move(r));
   }
   return f;
 }
 
-CecSection SectionOf(const CecRecordFile& file, const CecSettings& cec,
+CecSection SectionOf(const std::deque<CecFileRecord>& records, const CecSettings& cec,
                      const CecWindow& preliminary, int number, const std::string& name) {
   CecSection s;
-  s.number = number;
-  s.name = name;
-  s.basis = cec.basis;
+  s.name = NameOfHead(Str(static_cast<std::int32_t>(number)) + "  " + name, s.number);
+  s.basis = cec.basis == 1 ? 1 : 0;
   s.low = cec.low;
   s.high = cec.high;
-  s.preliminary = preliminary;
-  for (const CecFileRecord& r : file.records) {
+  s.preliminary = StoredPreliminary(s.basis, s.low, s.high, preliminary);
+  for (const CecFileRecord& r : records) {
     bool listed = false;
     for (int q : r.populations) listed = listed || q == number;
-    if (listed && preliminary.Holds(r.e)) s.records.push_back(r);
+    if (listed && preliminary.Holds(r.e)) s.records.push_back(&r);
   }
   return s;
 }
@@ -188,59 +206,61 @@ std::string SectionsText(int cumulative, const std::vector<CecSection>& sections
       w.Num(s.low).Num(s.preliminary.low).Num(s.high).Num(s.preliminary.high).EndLine();
     else
       w.Num(s.low).Num(s.high).EndLine();
-    for (const CecFileRecord& r : s.records) {
-      w.Line(r.line1);
-      w.Num(static_cast<std::int32_t>(r.food_lines.size())).Num(r.e).Num(r.sample_weight);
+    for (const CecFileRecord* r : s.records) {
+      w.Line(r->line1);
+      w.Num(static_cast<std::int32_t>(r->food_lines.size())).Num(r->e).Num(r->sample_weight);
       w.EndLine();
-      for (const std::string& l : r.food_lines) w.Line(l);
+      for (const std::string& l : r->food_lines) w.Line(l);
     }
   }
   return w.Contents();
 }
 
-std::vector<CecSection> ParseSections(const std::string& text, int& cumulative) {
+namespace {
+
+// Reads one section; its records go to `store`.
+CecSection ParseSection(Lines& in, std::deque<CecFileRecord>& store, bool head_only) {
+  const char* file = kCecSectionsFileName;
+  CecSection s;
+  s.name = NameOfHead(in.Next(), s.number);
+  const int count = CountOf(in.NextNumbers(1)[0], file);
+  s.basis = static_cast<std::int16_t>(in.NextNumbers(1)[0] == 1 ? 1 : 0);
+  const std::vector<double> v = in.NextNumbers(s.basis == 0 ? 4 : 2);
+  s.low = static_cast<float>(v[0]);
+  s.high = static_cast<float>(v[s.basis == 0 ? 2 : 1]);
+  const CecWindow stored{static_cast<float>(v[1]), static_cast<float>(v[s.basis == 0 ? 3 : 1])};
+  s.preliminary = StoredPreliminary(s.basis, s.low, s.high, stored);
+  if (head_only) return s;
+  for (int i = 0; i < count; ++i) {
+    CecFileRecord r;
+    r.line1 = in.Next();
+    r.nx = NxOf(r.line1);
+    const std::vector<double> n = in.NextNumbers(3);
+    const int nf = CountOf(n[0], file);
+    r.e = static_cast<float>(n[1]);
+    r.sample_weight = static_cast<std::int32_t>(n[2]);
+    for (int k = 0; k < nf; ++k) {
+      r.food_lines.emplace_back(in.Next());
+      r.foods.push_back(ParseFoodLine(r.food_lines.back()));
+    }
+    store.push_back(std::move(r));
+    s.records.push_back(&store.back());
+  }
+  return s;
+}
+
+}  // namespace
+
+CecSections ParseSections(std::string_view text, bool first_head_only) {
   const char* file = kCecSectionsFileName;
   Lines in(text, file);
-  cumulative = CountOf(in.NextNumbers(1)[0], file);
-  std::vector<CecSection> sections;
+  CecSections out;
+  out.cumulative = CountOf(in.NextNumbers(1)[0], file);
   while (!in.AtEnd()) {
-    CecSection s;
-    const std::string head = TrimBlanks(in.Next());
-    const std::size_t blank = head.find(' ');
-    double number = 0;
-    if (!ParseNumber(head.substr(0, blank), number)) throw CecFileError(file, "no population line");
-    s.number = static_cast<int>(number);
-    s.name = blank == std::string::npos ? "" : head.substr(std::min(head.size(), blank + 2));
-    const int count = CountOf(in.NextNumbers(1)[0], file);
-    s.basis = static_cast<std::int16_t>(in.NextNumbers(1)[0] == 1 ? 1 : 0);
-    if (s.basis == 0) {
-      const std::vector<double> v = in.NextNumbers(4);
-      s.low = static_cast<float>(v[0]);
-      s.high = static_cast<float>(v[2]);
-      s.preliminary = {static_cast<float>(v[1]), static_cast<float>(v[3]), s.high != 100};
-    } else {
-      const std::vector<double> v = in.NextNumbers(2);
-      s.low = static_cast<float>(v[0]);
-      s.high = static_cast<float>(v[1]);
-      s.preliminary = {s.low, s.high, s.high != 0};
-    }
-    for (int i = 0; i < count; ++i) {
-      CecFileRecord r;
-      r.line1 = in.Next();
-      r.nx = NxOf(r.line1);
-      const std::vector<double> v = in.NextNumbers(3);
-      const int nf = CountOf(v[0], file);
-      r.e = static_cast<float>(v[1]);
-      r.sample_weight = static_cast<std::int32_t>(v[2]);
-      for (int k = 0; k < nf; ++k) {
-        r.food_lines.push_back(in.Next());
-        r.foods.push_back(ParseFoodLine(r.food_lines.back()));
-      }
-      s.records.push_back(std::move(r));
-    }
-    sections.push_back(std::move(s));
+    out.list.push_back(ParseSection(in, out.records, first_head_only));
+    if (first_head_only) break;
   }
-  return sections;
+  return out;
 }
 
 std::string ExposText(const CecExpos& expos) {
@@ -257,7 +277,7 @@ std::string ExposText(const CecExpos& expos) {
   return w.Contents();
 }
 
-CecExpos ParseExpos(const std::string& text) {
+CecExpos ParseExpos(std::string_view text) {
   const char* file = kCecExposFileName;
   Lines in(text, file);
   CecExpos x;

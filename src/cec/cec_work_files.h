@@ -3,6 +3,7 @@
 // (each population's records inside its preliminary window) and "expos.tmp" (each
 // population's users' distribution of the main pass, for a later Redo Last CEC).
 #include <cstdint>
+#include <deque>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,8 +37,8 @@ struct CecLineValues {
   std::int32_t record = 0;  // cumulative runs: the residue record (0: none)
 };
 
-// Throws CecFileError when the line is not a list of at least eight numbers.
-CecLineValues ParseFoodLine(std::string_view line);
+// Throws CecFileError (naming `file`) when the line is not a list of at least eight numbers.
+CecLineValues ParseFoodLine(std::string_view line, const char* file = kCecSectionsFileName);
 
 // One record as the work files carry it.
 struct CecFileRecord {
@@ -47,7 +48,7 @@ struct CecFileRecord {
   std::int32_t nx = 1;                  // the last four characters of line 1
   std::vector<int> populations;         // cec1.tmp only
   std::vector<std::string> food_lines;  // as written to cec1.tmp
-  std::vector<CecLineValues> foods;     // cec2.tmp: the food lines read
+  std::vector<CecLineValues> foods;     // the food lines read
 
   std::int32_t Nx() const { return nx; }
 };
@@ -64,7 +65,7 @@ struct CecRecordFile {
 std::vector<std::string> SplitLines(const std::string& text);
 
 // With `header_only`, the records are not read.
-CecRecordFile ParseCecRecordFile(const std::string& text, bool header_only = false);
+CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only = false);
 
 // One population's section of "cec2.tmp".
 struct CecSection {
@@ -73,16 +74,31 @@ struct CecSection {
   std::int16_t basis = 0;
   float low = 0, high = 0;  // percentiles as the user gave them, or the amounts
   CecWindow preliminary;    // percentile basis: the widened window of the preliminary pass
-  std::vector<CecFileRecord> records;
+  std::vector<const CecFileRecord*> records;  // held by whoever made the section
+};
+
+// The sections of "cec2.tmp" and the records they point to. Adding records and moving the
+// whole keep the records in place; copying would not, so it is not allowed.
+struct CecSections {
+  int cumulative = 0;
+  std::deque<CecFileRecord> records;
+  std::vector<CecSection> list;
+
+  CecSections() = default;
+  CecSections(CecSections&&) = default;
+  CecSections& operator=(CecSections&&) = default;
+  CecSections(const CecSections&) = delete;
+  CecSections& operator=(const CecSections&) = delete;
 };
 
 // The section of population `number` (from 1): the records that list it and lie in its
-// preliminary window.
-CecSection SectionOf(const CecRecordFile& file, const CecSettings& cec,
+// preliminary window, as "cec2.tmp" gives them back.
+CecSection SectionOf(const std::deque<CecFileRecord>& records, const CecSettings& cec,
                      const CecWindow& preliminary, int number, const std::string& name);
 
 std::string SectionsText(int cumulative, const std::vector<CecSection>& sections);
-std::vector<CecSection> ParseSections(const std::string& text, int& cumulative);
+// With `first_head_only`, only the cumulative flag and the first section's head are read.
+CecSections ParseSections(std::string_view text, bool first_head_only = false);
 
 // "expos.tmp": the five counts of its first line, the cumulative flag and the
 // distributions.
@@ -92,6 +108,6 @@ struct CecExpos {
   std::vector<UsersDistribution> users;
 };
 std::string ExposText(const CecExpos& expos);
-CecExpos ParseExpos(const std::string& text);
+CecExpos ParseExpos(std::string_view text);
 
 }  // namespace acute

@@ -266,9 +266,23 @@ float ReadAmount(ListReader& in, const std::string& what, float high) {
 std::string ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot open " + path.string());
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
+  // One read of the size the file has now, then whatever it gained meanwhile.
+  std::string text;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && in) {
+    text.resize(static_cast<std::size_t>(size));
+    in.read(text.data(), size);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  in.clear();
+  std::ostringstream rest;
+  if (in.peek() != std::char_traits<char>::eof()) {
+    rest << in.rdbuf();
+    text += rest.str();
+  }
+  return text;
 }
 
 }  // namespace acute

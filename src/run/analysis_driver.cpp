@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <string_view>
 
 #include "cec/cec_record_file.h"
 #include "cec/cec_report.h"
@@ -13,6 +14,7 @@
 #include "common/version.h"
 #include "engine/bins.h"
 #include "engine/pass_file.h"
+#include "engine/pass_threads.h"
 #include "engine/populations.h"
 #include "engine/survey_pass.h"
 #include "reports/acute_report.h"
@@ -149,10 +151,12 @@ CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSett
 namespace {
 
 void MakeCecReport(const EngineRequest& request, const RunSetup& run, const ReportContext& ctx,
-                   std::optional<CumulativeResidues> cumulative, UserPort& port) {
+                   std::string_view record_file, std::optional<CumulativeResidues> cumulative,
+                   UserPort& port) {
   CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
   q.cumulative = std::move(cumulative);
   q.progress_caption = run.caption;
+  q.threads = ThreadsFor(request.form.threads, 2);
   CecExpos expos;
   expos.counts[0] = static_cast<std::int16_t>(run.selected.size() - run.settings.custom.size());
   expos.counts[1] = static_cast<std::int16_t>(run.settings.custom.size());
@@ -164,8 +168,9 @@ void MakeCecReport(const EngineRequest& request, const RunSetup& run, const Repo
     expos.users.push_back(UsersDistributionOf(a));
   std::vector<std::string> names;
   for (const ReportPopulation& p : ctx.populations) names.push_back(p.report_name);
-  WriteCecSections(q, run.cec_preliminary, names, expos, port);
-  WriteCecReport(q, port);
+  const CecReportInputs inputs =
+      CecInputsOfRun(q, record_file, run.cec_preliminary, names, std::move(expos), port);
+  WriteCecReport(q, port, &inputs);
 }
 
 // The report step of a run: the last report and plot file in the work folder and their
@@ -210,11 +215,11 @@ void WriteCecFiles(const EngineRequest& request, RunSetup& run, const ReportCont
     WriteWorkFile(folder / kCumulativeFileName, CumulativeFileBytes(*cumulative), port);
     source.chemical_count = [&c = *cumulative](std::int32_t r) { return c.ChemicalCount(r); };
   }
-  WriteWorkFile(folder / kCecRecordFileName,
-                CecRecordFileText(ctx, run.cec_capture.record_iterations,
-                                  request.form.cumulative_cec, run.cec_capture.shares, source),
-                port);
-  MakeCecReport(request, run, ctx, std::move(cumulative), port);
+  const std::string records =
+      CecRecordFileText(ctx, run.cec_capture.record_iterations, request.form.cumulative_cec,
+                        run.cec_capture.shares, source);
+  WriteWorkFile(folder / kCecRecordFileName, records, port);
+  MakeCecReport(request, run, ctx, records, std::move(cumulative), port);
   out.saved_files.push_back(run.settings.cec.file_name);
 }
 

@@ -1,5 +1,7 @@
 #include "run/cec_repeat.h"
 
+#include <fstream>
+
 #include "cec/cec_report.h"
 #include "cec/cec_window.h"
 #include "cec/cec_work_files.h"
@@ -29,12 +31,14 @@ std::optional<std::string> ReadIfThere(const std::filesystem::path& path) {
   }
 }
 
-// The header lines of "cec1.tmp" (empty when it cannot be read).
+// The header lines of "cec1.tmp" (empty when it cannot be read); its records are not read.
 std::vector<std::string> RecordHeader(const std::filesystem::path& folder) {
-  const auto text = ReadIfThere(folder / kCecRecordFileName);
   std::vector<std::string> header;
-  if (!text) return header;
-  for (const std::string& line : SplitLines(*text)) {
+  const auto found = FindFile(folder / kCecRecordFileName);
+  if (!found) return header;
+  std::ifstream in(*found, std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line == "9999") break;
     header.push_back(line);
   }
@@ -61,11 +65,12 @@ std::optional<LastCecRun> ReadLastCecRun(const std::filesystem::path& folder) {
   if (!text) return std::nullopt;
   LastCecRun last;
   try {
-    const std::vector<CecSection> sections = ParseSections(*text, last.cumulative);
-    if (sections.empty()) return std::nullopt;
-    last.basis = sections[0].basis;
-    last.low = sections[0].low;
-    last.high = sections[0].high;
+    const CecSections sections = ParseSections(*text, true);
+    if (sections.list.empty()) return std::nullopt;
+    last.cumulative = sections.cumulative;
+    last.basis = sections.list[0].basis;
+    last.low = sections.list[0].low;
+    last.high = sections.list[0].high;
   } catch (const CecFileError&) {
     return std::nullopt;
   }

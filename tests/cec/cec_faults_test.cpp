@@ -6,6 +6,7 @@
 #include "cec/cec_fixture.h"
 #include "cec/cec_ranking.h"
 #include "cec/cec_report.h"
+#include "cec/cec_report_layout.h"
 #include "common/errors.h"
 #include "common/scripted_port.h"
 #include "engine/pass_file.h"
@@ -41,7 +42,9 @@ TEST_F(CecFaults, ARecordKeepsEveryFoodLineAboveTheMinimum) {
                         "interval: 1") != std::string::npos);
 }
 
-CecSection SectionOfPairs(int pairs, float e) {
+// One section of `records` copies of a record with `pairs` food lines.
+CecSections SectionOfPairs(int pairs, float e, int records = 1) {
+  CecSections all;
   CecSection s;
   s.number = 1;
   s.name = "Everyone";
@@ -53,13 +56,17 @@ CecSection SectionOfPairs(int pairs, float e) {
                            ",   1.0,     1.000000,  1.00,  1.00,  0.001,   1.00");
     r.foods.push_back(ParseFoodLine(r.food_lines.back()));
   }
-  s.records.push_back(r);
-  return s;
+  for (int i = 0; i < records; ++i) {
+    all.records.push_back(r);
+    s.records.push_back(&all.records.back());
+  }
+  all.list.push_back(s);
+  return all;
 }
 
 TEST(CecRanking, NoLimitOnPairsAndTiesInFoodThenFormOrder) {
-  const CecSection s = SectionOfPairs(1200, 1.2f);
-  const RankedSection r = RankSection(s, {0, 0, false}, 10, false);
+  const CecSections s = SectionOfPairs(1200, 1.2f);
+  const RankedSection r = RankSection(s.list[0], {0, 0, false}, 10, false);
   ASSERT_EQ(r.pairs.size(), 1200u);
   // Equal percents: food index, then food form, order.
   EXPECT_EQ(r.pairs[0].food, 1);
@@ -70,11 +77,9 @@ TEST(CecRanking, NoLimitOnPairsAndTiesInFoodThenFormOrder) {
 }
 
 TEST(CecRanking, EqualTotalsKeepRecordOrder) {
-  CecSection s = SectionOfPairs(1, 0.5f);
-  s.records.push_back(s.records[0]);
-  s.records.push_back(s.records[0]);
+  CecSections s = SectionOfPairs(1, 0.5f, 3);
   s.records[1].e = 0.7f;
-  const RankedSection r = RankSection(s, {0, 0, false}, 10, false);
+  const RankedSection r = RankSection(s.list[0], {0, 0, false}, 10, false);
   ASSERT_EQ(r.ranked.size(), 3u);
   EXPECT_EQ(r.ranked[0], &s.records[1]);
   EXPECT_EQ(r.ranked[1], &s.records[0]);
