@@ -4,7 +4,10 @@
 // main pass the person-days whose total falls in a population's window, one record per
 // distinct total of a day pass (with its repeat count) and the residue of every relevant
 // entry in the iteration that made it.
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace acute {
@@ -17,6 +20,15 @@ struct CecWindow {
 
   bool Holds(float e) const { return e >= low && (!has_high || e <= high); }
 };
+
+// The lowest bound of the windows of the populations in `mask`: no window holds a total
+// below it.
+inline float LowestBound(std::uint64_t mask, const std::vector<CecWindow>& windows) {
+  float lowest = std::numeric_limits<float>::infinity();
+  for (std::uint64_t m = mask; m != 0; m &= m - 1)
+    lowest = std::min(lowest, windows[std::countr_zero(m)].low);
+  return lowest;
+}
 
 // The residue of one relevant entry in the iteration of a record, and the scratch record
 // number of the value drawn (0 for a fixed residue, a limit of detection or a zero draw).
@@ -49,6 +61,9 @@ struct CecCapture {
   // that produce records (K).
   std::vector<CecWindow> windows;
   int record_iterations = 0;
+  // Whether records keep the scratch record number of each residue drawn (a cumulative
+  // analysis splits a residue among its chemicals by it); otherwise it is 0.
+  bool draw_records = false;
   // Filled by the pass: one output per chunk, in survey order.
   std::vector<CecShareOutput> shares;
 

@@ -200,22 +200,25 @@ void RunCecDayPass(const PassSetup& s, std::uint32_t g, int day, std::uint64_t m
     return;
   }
   const int traced = cec.windows.empty() ? 0 : std::min(iterations, cec.record_iterations);
+  const float lowest = cec.windows.empty() ? 0 : LowestBound(mask, cec.windows);
   CecDayBuffer& buffer = share.cec_buffer;
   buffer.Start(g, static_cast<std::int16_t>(day + 1));
   exposure.Start(pass, group.body_weight);
   for (int done = 0; done < iterations;) {
     const int n = exposure.BlockIterations(iterations - done);
-    const float* x = exposure.Next(n, done < traced);
+    const bool records = cec.draw_records && done < traced;
+    const float* x = exposure.Next(n, records);
     for (int k = 0; k < n; ++k) {
       const float e = x[k];
       if (pass.total_grams != 0)
         AccumulateValue(mask, e, group.sample_weight, bins, share.populations);
       if (cec.count_amounts && cec.amount_window.Holds(e)) ++out.count;
-      if (done + k >= traced || !(e > 0) || !Qualifies(mask, e, cec.windows)) continue;
+      if (done + k >= traced || !(e > 0) || e < lowest || !Qualifies(mask, e, cec.windows))
+        continue;
       buffer.Add(e, [&] {
         std::vector<CecEntryResidue> residues(pass.count);
         for (std::uint32_t i = 0; i < pass.count; ++i)
-          residues[i] = {exposure.Residue(k, i), exposure.Record(k, i)};
+          residues[i] = {exposure.Residue(k, i), records ? exposure.Record(k, i) : 0};
         return residues;
       });
     }

@@ -313,6 +313,7 @@ void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port) {
   capture = CecCapture{};
   capture.windows = run.cec_preliminary;
   capture.record_iterations = std::min(k, n);
+  capture.draw_records = run.form.cumulative_cec;
 }
 
 void RunAnalysisPasses(RunSetup& run, UserPort& port) {
