@@ -4,9 +4,11 @@
 #include <cstdlib>
 
 #include "cec/cec_picture.h"
+#include "cec/cec_work_files.h"
 #include "common/number_picture.h"
 #include "common/print_writer.h"
 #include "common/str.h"
+#include "engine/pass_threads.h"
 
 namespace acute {
 namespace {
@@ -124,15 +126,37 @@ std::string CecRecordHeader(const ReportContext& ctx, int record_iterations, boo
   return w.Contents();
 }
 
-std::string CecRecordFileText(const ReportContext& ctx, int record_iterations, bool cumulative,
-                              const std::vector<CecShareOutput>& shares,
-                              const CecRecordSource& src) {
-  PrintWriter w;
-  std::int64_t number = 0;
-  for (const CecShareOutput& share : shares)
-    for (const CecRawRecord& r : share.records) WriteRecord(w, ++number, r, ctx, src, cumulative);
-  w.Text("Total Number of CEC records = ").Text(Str(number)).EndLine();
-  return CecRecordHeader(ctx, record_iterations, cumulative) + w.Contents();
+CecRecordFileMade MakeCecRecordFile(const ReportContext& ctx, int record_iterations,
+                                    bool cumulative, const std::vector<CecShareOutput>& shares,
+                                    const CecRecordSource& src, int threads) {
+  std::vector<std::int64_t> first(shares.size() + 1, 1);  // each chunk's first record number
+  for (std::size_t c = 0; c < shares.size(); ++c)
+    first[c + 1] = first[c] + static_cast<std::int64_t>(shares[c].records.size());
+  std::vector<std::string> texts(shares.size());
+  std::vector<std::vector<CecFileRecord>> records(shares.size());
+  RunChunksOnThreads(
+      shares.size(), ThreadsFor(threads, shares.size()), [](std::size_t) {},
+      [&](int, std::size_t c, const PersonTick&) {
+        PrintWriter w;
+        std::int64_t number = first[c];
+        for (const CecRawRecord& r : shares[c].records)
+          WriteRecord(w, number++, r, ctx, src, cumulative);
+        texts[c] = w.Contents();
+        records[c] = ParseCecRecords(texts[c]);
+      });
+  CecRecordFileMade made;
+  const std::string header = CecRecordHeader(ctx, record_iterations, cumulative);
+  const std::string total = "Total Number of CEC records = " + Str(first.back() - 1) + "\r\n";
+  made.file = ParseCecRecordFile(header + total);
+  std::size_t size = header.size() + total.size();
+  for (const std::string& t : texts) size += t.size();
+  made.text.reserve(size);
+  made.text += header;
+  for (const std::string& t : texts) made.text += t;
+  made.text += total;
+  for (auto& chunk : records)
+    for (CecFileRecord& r : chunk) made.file.records.push_back(std::move(r));
+  return made;
 }
 
 }  // namespace acute

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cec/cec_work_files.h"
 #include "engine/cec_capture.h"
 #include "engine/consumption_data.h"
 #include "engine/exposure.h"
@@ -50,11 +51,16 @@ std::vector<CecFoodLine> FoodLinesOf(const CecRawRecord& r, const ReportContext&
 // The header lines up to and including "9999" and the empty line after it.
 std::string CecRecordHeader(const ReportContext& ctx, int record_iterations, bool cumulative);
 
-// The whole file: header, the records of every chunk in survey order numbered from 1, and
-// the total line.
-std::string CecRecordFileText(const ReportContext& ctx, int record_iterations, bool cumulative,
-                              const std::vector<CecShareOutput>& shares,
-                              const CecRecordSource& src);
+// The whole file (header, the records of every chunk in survey order numbered from 1, and
+// the total line) and its records as the report steps read them back. The chunks are laid
+// out and read back on `threads` threads.
+struct CecRecordFileMade {
+  std::string text;
+  CecRecordFile file;
+};
+CecRecordFileMade MakeCecRecordFile(const ReportContext& ctx, int record_iterations,
+                                    bool cumulative, const std::vector<CecShareOutput>& shares,
+                                    const CecRecordSource& src, int threads);
 
 // The age as a record shows it: "7Y", or "5M" for an infant of 5 months (a negative age).
 std::string AgeText(std::int16_t age);

@@ -99,30 +99,25 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
 
 }  // namespace
 
-CecReportInputs CecInputsOfRun(const CecReportRequest& q, std::string_view record_file,
+CecReportInputs CecInputsOfRun(const CecReportRequest& q, CecRecordFile file,
                                const std::vector<CecWindow>& preliminary,
                                const std::vector<std::string>& population_names, CecExpos expos,
                                UserPort& port) {
   port.Progress(q.progress_caption, "Generating CEC report: step 1 of 4");
-  try {
-    CecRecordFile file = ParseCecRecordFile(record_file);
-    port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4");
-    CecReportInputs in;
-    in.header = std::move(file.header);
-    in.sections.cumulative = file.cumulative;
-    for (CecFileRecord& r : file.records) in.sections.records.push_back(std::move(r));
-    for (std::size_t p = 0; p < population_names.size(); ++p) {
-      port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4, population #" +
-                                            Str(static_cast<std::int32_t>(p + 1)));
-      in.sections.list.push_back(SectionOf(in.sections.records, q.cec,
-                                           p < preliminary.size() ? preliminary[p] : CecWindow{},
-                                           static_cast<int>(p + 1), population_names[p]));
-    }
-    in.expos = std::move(expos);
-    return in;
-  } catch (const CecFileError& e) {
-    Stop(port, kTitle, e.what());
+  port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4");
+  CecReportInputs in;
+  in.header = std::move(file.header);
+  in.sections.cumulative = file.cumulative;
+  for (CecFileRecord& r : file.records) in.sections.records.push_back(std::move(r));
+  for (std::size_t p = 0; p < population_names.size(); ++p) {
+    port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4, population #" +
+                                          Str(static_cast<std::int32_t>(p + 1)));
+    in.sections.list.push_back(SectionOf(in.sections.records, q.cec,
+                                         p < preliminary.size() ? preliminary[p] : CecWindow{},
+                                         static_cast<int>(p + 1), population_names[p]));
   }
+  in.expos = std::move(expos);
+  return in;
 }
 
 namespace {

@@ -42,9 +42,9 @@ struct CecReportInputs {
   CecExpos expos;
 };
 
-// Steps 1 and 2 of a fresh run: the sections from the record file's text, the preliminary
-// windows and the users' distributions of the main pass.
-CecReportInputs CecInputsOfRun(const CecReportRequest& request, std::string_view record_file,
+// Steps 1 and 2 of a fresh run: the sections from the record file's records, the
+// preliminary windows and the users' distributions of the main pass.
+CecReportInputs CecInputsOfRun(const CecReportRequest& request, CecRecordFile record_file,
                                const std::vector<CecWindow>& preliminary,
                                const std::vector<std::string>& population_names, CecExpos expos,
                                UserPort& port);

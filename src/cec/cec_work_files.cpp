@@ -145,20 +145,15 @@ bool CecRecordFile::PerKg() const {
   return false;
 }
 
-CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only) {
+namespace {
+
+// The records of "cec1.tmp" from the line after the header's empty line, up to the total
+// line or the end of the text; true when the total line ended them.
+bool ReadRecords(Lines& in, std::vector<CecFileRecord>& records) {
   const char* file = "cec1.tmp";
-  Lines in(text, file);
-  CecRecordFile f;
-  f.cumulative = CountOf(in.NextNumbers(1)[0], file);
-  for (;;) {
-    const std::string_view l = in.Next();
-    if (l == "9999") break;
-    f.header.emplace_back(l);
-  }
-  in.Next();  // the empty line after "9999"
-  while (!header_only) {
+  while (!in.AtEnd()) {
     const std::string_view line1 = in.Next();
-    if (line1.starts_with("Total Number of CEC records")) break;
+    if (line1.starts_with("Total Number of CEC records")) return true;
     CecFileRecord r;
     r.line1 = line1;
     r.nx = NxOf(line1);
@@ -174,9 +169,33 @@ CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only) {
       r.foods.push_back(ParseFoodLine(r.food_lines.back(), file));
     }
     in.Next();
-    f.records.push_back(std::move(r));
+    records.push_back(std::move(r));
   }
+  return false;
+}
+
+}  // namespace
+
+CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only) {
+  const char* file = "cec1.tmp";
+  Lines in(text, file);
+  CecRecordFile f;
+  f.cumulative = CountOf(in.NextNumbers(1)[0], file);
+  for (;;) {
+    const std::string_view l = in.Next();
+    if (l == "9999") break;
+    f.header.emplace_back(l);
+  }
+  in.Next();  // the empty line after "9999"
+  if (!header_only && !ReadRecords(in, f.records)) throw CecFileError(file, "it ends too early");
   return f;
+}
+
+std::vector<CecFileRecord> ParseCecRecords(std::string_view text) {
+  Lines in(text, "cec1.tmp");
+  std::vector<CecFileRecord> records;
+  ReadRecords(in, records);
+  return records;
 }
 
 CecSection SectionOf(const std::deque<CecFileRecord>& records, const CecSettings& cec,

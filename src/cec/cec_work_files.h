@@ -66,6 +66,8 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 // With `header_only`, the records are not read.
 CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only = false);
+// Records of "cec1.tmp" alone: a run of its record lines without the header.
+std::vector<CecFileRecord> ParseCecRecords(std::string_view text);
 
 // One population's section of "cec2.tmp".
 struct CecSection {

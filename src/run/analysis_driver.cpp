@@ -151,7 +151,7 @@ CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSett
 namespace {
 
 void MakeCecReport(const EngineRequest& request, const RunSetup& run, const ReportContext& ctx,
-                   std::string_view record_file, std::optional<CumulativeResidues> cumulative,
+                   CecRecordFile record_file, std::optional<CumulativeResidues> cumulative,
                    UserPort& port) {
   CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
   q.cumulative = std::move(cumulative);
@@ -169,7 +169,7 @@ void MakeCecReport(const EngineRequest& request, const RunSetup& run, const Repo
   std::vector<std::string> names;
   for (const ReportPopulation& p : ctx.populations) names.push_back(p.report_name);
   const CecReportInputs inputs =
-      CecInputsOfRun(q, record_file, run.cec_preliminary, names, std::move(expos), port);
+      CecInputsOfRun(q, std::move(record_file), run.cec_preliminary, names, std::move(expos), port);
   WriteCecReport(q, port, &inputs);
 }
 
@@ -215,11 +215,17 @@ void WriteCecFiles(const EngineRequest& request, RunSetup& run, const ReportCont
     WriteWorkFile(folder / kCumulativeFileName, CumulativeFileBytes(*cumulative), port);
     source.chemical_count = [&c = *cumulative](std::int32_t r) { return c.ChemicalCount(r); };
   }
-  const std::string records =
-      CecRecordFileText(ctx, run.cec_capture.record_iterations, request.form.cumulative_cec,
-                        run.cec_capture.shares, source);
-  WriteWorkFile(folder / kCecRecordFileName, records, port);
-  MakeCecReport(request, run, ctx, records, std::move(cumulative), port);
+  CecRecordFileMade records;
+  try {
+    records = MakeCecRecordFile(ctx, run.cec_capture.record_iterations, request.form.cumulative_cec,
+                                run.cec_capture.shares, source, request.form.threads);
+  } catch (const CecFileError& e) {  // a record that does not read back as it was written
+    Tell(port, "Tarn-VELD Acute Module", e.what(), Icon::Critical);
+    throw RunEnds(e.what());
+  }
+  WriteWorkFile(folder / kCecRecordFileName, records.text, port);
+  records.text = {};
+  MakeCecReport(request, run, ctx, std::move(records.file), std::move(cumulative), port);
   out.saved_files.push_back(run.settings.cec.file_name);
 }
 
