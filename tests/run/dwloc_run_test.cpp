@@ -1,10 +1,9 @@
 // DWLOC analyses on a hand-made survey: drinking water, the DWLOC value of each person-day,
-// the toxicity value of each population, the DWLOC bins and the QA listing.
+// the toxicity value of each population and the QA listing.
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
 #include "common/scripted_port.h"
-#include "engine/bins.h"
 #include "engine/pass_file.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
@@ -135,17 +134,6 @@ TEST_F(DwlocRun, NegativeIndirectWaterNamesThePerson) {
   EXPECT_NE(port_.LastMessage().find("person 202: member 1 has a negative amount of food (-5 g)"),
             std::string::npos)
       << port_.LastMessage();
-}
-
-TEST(DwlocBins, BinOfAValue) {
-  EXPECT_EQ(DwlocBin(0, 2, 10), 1476);
-  EXPECT_EQ(DwlocBin(10, 2, 10), 0);  // the largest DWLOC
-  EXPECT_EQ(DwlocBin(6, 2, 10), 50);
-  EXPECT_EQ(DwlocBin(2, 2, 10), 101);  // the mean: logarithmic branch
-  EXPECT_EQ(DwlocBin(1.98f, 2, 10), 101);
-  EXPECT_EQ(DwlocBin(1e-30f, 2, 10), 1475);
-  EXPECT_EQ(DwlocBin(12, 2, 10), 0);  // above the largest possible: the top bin
-  EXPECT_EQ(DwlocBin(3, 2, 2), 0);    // no span above the mean
 }
 
 }  // namespace
