@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/bins.h"
 #include "reports/percentiles.h"
 #include "reports/population_stats.h"
 #include "reports/report_fixture.h"
@@ -62,7 +63,7 @@ TEST(DwlocPercentiles, BinnedPercentilesDescendWithinOneBinOfTheExactOnes) {
     const PopulationResult r = ComputePopulationResult(ctx, ctx.populations[0], acc);
     for (int i = 1; i <= kLastSearchedLevel; ++i) {
       const double exact = ExactDwloc(days, 100 - kUpperTail[i]);
-      const int bin = testing::DwlocBinOf(static_cast<float>(exact), acc.m, 200);
+      const int bin = DwlocBin(static_cast<float>(exact), acc.m, 200);
       const double width = bin > 0 ? r.bound[bin - 1] - r.bound[bin] : 0.0;
       EXPECT_LE(std::fabs(r.exp_user[i] - exact), width * 1.0001 + 1e-9)
           << "trial " << trial << " level " << i;

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/bins.h"
 #include "reports/endpoints.h"
 #include "reports/percentiles.h"
 #include "reports/population_stats.h"
@@ -116,7 +117,7 @@ TEST(PercentileSearch, BinnedPercentilesLieWithinOneBinOfTheExactOnes) {
     const PopulationResult r = ComputePopulationResult(ctx, ctx.populations[0], acc);
     for (int i = 1; i <= kLastSearchedLevel; ++i) {
       const double exact = ExactWeightedPercentile(values, 100 - kUpperTail[i]);
-      const int bin = testing::AcuteBinOf(static_cast<float>(exact), acc.m);
+      const int bin = AcuteBin(static_cast<float>(exact), acc.m);
       const double width = r.bound[bin] - (bin > 0 ? r.bound[bin - 1] : 0.0);
       EXPECT_LE(std::fabs(r.exp_user[i] - exact), width * 1.0001 + 1e-12)
           << "trial " << trial << " level " << i;
