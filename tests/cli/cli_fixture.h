@@ -26,7 +26,8 @@ class CliTest : public ::testing::Test {
   CliResult AcuteIn(const std::filesystem::path& data, const std::string& args) const;
   std::filesystem::path Data() const { return dir_ / "data"; }
   std::filesystem::path Residues() const { return Data() / "residues"; }
-  // Replaces line `line` (from 1) of a residue file copy named `name` in the residue folder.
+  // Replaces line `line` (from 1) of a residue or distribution file `source` of the residue
+  // folder, saved as `name` there.
   void WriteResidueVariant(const std::string& source, const std::string& name, int line,
                            const std::string& text) const;
 

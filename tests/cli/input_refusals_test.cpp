@@ -38,11 +38,7 @@ TEST_F(InputRefusals, ResidueFileNumbersThatCannotBeDataAreRefusedWithTheLine) {
 }
 
 TEST_F(InputRefusals, ANegativeDistributionValueIsRefusedWithFileAndLine) {
-  std::istringstream in(ReadText(Residues() / "APPLES.RDF"));
-  std::string text;
-  std::string row;
-  for (int n = 1; std::getline(in, row); ++n) text += (n == 8 ? std::string("-100\r") : row) + "\n";
-  WriteText(Residues() / "APPLES.RDF", text);
+  WriteResidueVariant("APPLES.RDF", "APPLES.RDF", 8, "-100");
   const CliResult r = Acute("analyze --residue SAMPLEMC.R10 --mc 10 --seed 1");
   EXPECT_TRUE(Refused(r));
   EXPECT_NE(r.err.find("APPLES.RDF at line 8"), std::string::npos) << r.err;

@@ -1,4 +1,4 @@
-// Bins, food-form factors and the exposure of a person-day.
+// Acute and DWLOC bins, food-form factors and the exposure of a person-day.
 #include "engine/exposure.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +31,14 @@ TEST(Bins, LayoutAndBinOfAValue) {
   EXPECT_EQ(AcuteBin(0.01f, 2), 1);
   EXPECT_EQ(AcuteBin(2.0e6f, 2), 1476);  // a million times the mean
   EXPECT_EQ(AcuteBin(0.5f, 0.000001f), 101 + static_cast<int>(std::log(500000.0) / std::log(1.01)));
+  // DWLOC bins run down from the largest DWLOC (10 here) to the mean and on to 0.
+  EXPECT_EQ(DwlocBin(0, 2, 10), 1476);
+  EXPECT_EQ(DwlocBin(10, 2, 10), 0);
+  EXPECT_EQ(DwlocBin(6, 2, 10), 50);
+  EXPECT_EQ(DwlocBin(2, 2, 10), 101);  // the mean: logarithmic branch
+  EXPECT_EQ(DwlocBin(1.98f, 2, 10), 101);
+  EXPECT_EQ(DwlocBin(12, 2, 10), 0);  // above the largest possible: the top bin
+  EXPECT_EQ(DwlocBin(3, 2, 2), 0);    // no span above the mean
 }
 
 // Whatever the inputs, no value finds a bin outside the table: a calibration mean at or

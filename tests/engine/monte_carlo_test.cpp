@@ -71,6 +71,9 @@ TEST(Distributions, EmpiricalDrawsAndMean) {
   EXPECT_EQ(t.Draw(3, 0.0f), 0.01f);
 }
 
+// The scratch file holds residues only: a value that is not what the distribution row says,
+// negative or not finite fails its check, and the records of every empirical distribution,
+// not only the last one's, must be in it.
 TEST(Distributions, ScratchFileChecks) {
   EXPECT_TRUE(ScratchValueMatches(2.05f, 2.0f));  // tenths for values above 1
   EXPECT_FALSE(ScratchValueMatches(2.25f, 2.0f));
@@ -78,15 +81,23 @@ TEST(Distributions, ScratchFileChecks) {
   EXPECT_FALSE(ScratchValueMatches(0.0521f, 0.05f));
   EXPECT_FALSE(ScratchValueMatches(0.000105f, 0.000102f));  // millionths
 
+  const std::string damaged =
+      "Tarn-VELD Acute Module: Error in temp rdf file. Can't continue. Please notify Vantrel "
+      "Software.";
   ScratchFolder dir;
-  WriteScratch(dir / "rdfacute.tmp", {0.5f, 0.7f});
-  RdlRow row = Empirical(1, 1, 2, 0, 0, 0);
-  row.first_value = 0.9f;  // not what the file holds
   ScriptedPort port;
-  EXPECT_THROW(LoadDistributions({row}, 1, dir / "rdfacute.tmp", port), ProgramEnds);
-  EXPECT_EQ(port.LastMessage(),
-            "Tarn-VELD Acute Module: Error in temp rdf file. Can't continue. Please notify "
-            "Vantrel Software.");
+  RdlRow row = Empirical(1, 1, 3, 0, 0, 0);
+  row.first_value = 0.5f;
+  for (float bad : {-100.0f, std::nanf(""), std::numeric_limits<float>::infinity(), 3e38f}) {
+    WriteScratch(dir / "rdfacute.tmp", {0.5f, bad, 0.7f});
+    EXPECT_THROW(LoadDistributions({row}, 1, dir / "rdfacute.tmp", port), ProgramEnds) << bad;
+    EXPECT_EQ(port.LastMessage(), damaged);
+  }
+  WriteScratch(dir / "rdfacute.tmp", {0.5f, 0.6f, 0.7f});
+  RdlRow moved = row;
+  moved.first_value = 0.9f;  // not what the file holds
+  EXPECT_THROW(LoadDistributions({moved}, 1, dir / "rdfacute.tmp", port), ProgramEnds);
+  EXPECT_EQ(port.LastMessage(), damaged);
   EXPECT_THROW(LoadDistributions({row}, 1, dir / "missing.tmp", port), RunEnds);
   EXPECT_EQ(port.LastMessage(),
             "Tarn-VELD Acute Module: Can't find file missing.tmp. Can't continue. Please notify "
@@ -96,23 +107,6 @@ TEST(Distributions, ScratchFileChecks) {
   illegal.type = 9;
   EXPECT_THROW(LoadDistributions({illegal}, 1, dir / "rdfacute.tmp", port), RunEnds);
   EXPECT_NE(port.LastMessage().find("Illegal residue distribution type"), std::string::npos);
-}
-
-// The scratch file holds residues only: a negative or non-finite value fails its check, and
-// the records of every empirical distribution, not only the last one's, must be in it.
-TEST(Distributions, ScratchValuesAndRecordsAreChecked) {
-  ScratchFolder dir;
-  ScriptedPort port;
-  RdlRow row = Empirical(1, 1, 3, 0, 0, 0);
-  row.first_value = 0.5f;
-  for (float bad : {-100.0f, std::nanf(""), std::numeric_limits<float>::infinity(), 3e38f}) {
-    WriteScratch(dir / "rdfacute.tmp", {0.5f, bad, 0.7f});
-    EXPECT_THROW(LoadDistributions({row}, 1, dir / "rdfacute.tmp", port), ProgramEnds) << bad;
-    EXPECT_EQ(port.LastMessage(),
-              "Tarn-VELD Acute Module: Error in temp rdf file. Can't continue. Please notify "
-              "Vantrel Software.");
-  }
-  WriteScratch(dir / "rdfacute.tmp", {0.5f, 0.6f, 0.7f});
   RdlRow beyond = Empirical(1, 1, 50, 0, 0, 0);  // records 1 to 50 of a file of 3
   beyond.first_value = 0.5f;
   RdlRow last = Empirical(2, 2, 2, 0, 0, 0);

@@ -1,4 +1,5 @@
-// The analysis pass file: every record written is read back as it was.
+// The analysis pass file: every record written is read back as it was, names holding
+// commas or double quotes included.
 #include "engine/pass_file.h"
 
 #include <gtest/gtest.h>
@@ -187,6 +188,79 @@ TEST(PassFile, BatchRunRoundTrip) {
   EXPECT_EQ(r.batch[1].number, 2);
   EXPECT_TRUE(r.batch[1].rows.empty());
   EXPECT_TRUE(r.plot_file.empty());
+}
+
+// An empty name written bare left no field, and the next value was read in its place.
+TEST(PassFile, EmptyNamesReadBackEmpty) {
+  AnalysisSettings s;
+  s.standard_selected.assign(24, 0);
+  s.standard_selected[0] = 1;
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
+  ScriptedPort port;
+  const AnalysisSettings r = ReadPassFile(dir / kPassFileName, kLayout, port);
+  EXPECT_EQ(r.residue_file, "");
+  EXPECT_EQ(r.standard_selected, s.standard_selected);
+
+  CecSettings cec{100, 0.05f, "", 0, 95.0f, 99.0f, 0, 0, 0};
+  testing::WriteText(dir / "short.tmp", ShortPassFileText(cec));
+  const CecSettings back = ReadShortPassFile(dir / "short.tmp", port);
+  EXPECT_EQ(back.file_name, "");
+  EXPECT_EQ(back.max_records, 100);
+  EXPECT_FLOAT_EQ(back.high, 99.0f);
+  EXPECT_TRUE(port.events.empty());
+}
+
+TEST(PassFile, NamesWithCommasAndQuotesReadBackWhole) {
+  AnalysisSettings s;
+  s.residue_file = "/tmp/data, x/residues/A.R10";
+  s.working_folder = "/tmp/data, x/residues/";
+  s.save_plot = 1;
+  s.plot_file = "say \"hi\".PLT";
+  s.save_report = 1;
+  s.report_file = "my,rep.AC10";
+  s.comment_line = QuoteRunComment("a, b");
+  s.standard_selected.assign(24, 0);
+  CustomPopulation quoted;
+  quoted.name = "\"Kids\", 1 to 2";
+  CustomPopulation plain;
+  plain.name = "Women, 20 to 49";
+  s.custom = {quoted, plain};
+  s.cec_flag = 1;
+  s.cec = {100, 0, "crit, 1.CEC", 0, 95.0f, 99.0f, 0, 0, 0};
+  const std::string text = PassFileText(s, kLayout);
+  EXPECT_NE(
+      text.find(" 0            \"/tmp/data, x/residues/A.R10\"\r\n/tmp/data, x/residues/\r\n"),
+      std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\r\nWomen, 20 to 49\r\n"), std::string::npos);  // a line needs no quotes
+
+  ScratchFolder dir;
+  testing::WriteText(dir / kPassFileName, text);
+  ScriptedPort port;
+  const AnalysisSettings r = ReadPassFile(dir / kPassFileName, kLayout, port);
+  EXPECT_TRUE(port.events.empty());
+  EXPECT_EQ(r.residue_file, s.residue_file);
+  EXPECT_EQ(r.working_folder, s.working_folder);
+  EXPECT_EQ(r.plot_file, "/tmp/data, x/residues/say \"hi\".PLT");
+  EXPECT_EQ(r.report_file, "/tmp/data, x/residues/my,rep.AC10");
+  EXPECT_EQ(r.comment_line, "\"a, b\"");
+  ASSERT_EQ(r.custom.size(), 2u);
+  EXPECT_EQ(r.custom[0].name, quoted.name);
+  EXPECT_EQ(r.custom[1].name, plain.name);
+  EXPECT_EQ(r.cec.file_name, "/tmp/data, x/residues/crit, 1.CEC");
+
+  // Batch entries' names, quoted and bare.
+  s.batch_count = 1;
+  s.residue_file = "/b, c/RUNS.B10";
+  s.cec_flag = 0;
+  s.batch = {BatchEntry{"/b, c/\"ONE\".R10", "/b, c/one", 1, 0, "", {}}};
+  testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
+  const AnalysisSettings b = ReadPassFile(dir / kPassFileName, kLayout, port);
+  ASSERT_EQ(b.batch.size(), 1u);
+  EXPECT_EQ(b.residue_file, "/b, c/RUNS.B10");
+  EXPECT_EQ(b.batch[0].residue_file, "/b, c/\"ONE\".R10");
+  EXPECT_EQ(b.batch[0].output_base, "/b, c/one");
 }
 
 TEST(PassFile, HeaderAndDamage) {

@@ -94,13 +94,6 @@ TEST_F(RdfSetUpTest, EmptyLinesAndLineNumbers) {
                                     "residue value is expected.");
 }
 
-TEST_F(RdfSetUpTest, ValueOnLineFiveIsTheFirstDataLine) {
-  AddRdf("FIVE.RDF", Lines({"' 1", "' 2", "' 3", "' 4", "0.07", "0.08"}));
-  ASSERT_EQ(Run(), RdfSetUp::Ok);
-  EXPECT_FLOAT_EQ(tables.RdfFirstValue[1], 0.07f);
-  EXPECT_EQ(tables.RdfTotalNZ[1], 2);
-}
-
 // Comments after values and keywords, keywords in any case and anywhere on their line.
 TEST_F(RdfSetUpTest, CommentsAndKeywordForms) {
   AddRdf("NOTES.RDF",

@@ -71,15 +71,12 @@ TEST_F(ResidueFiles, PlainFileLoadView) {
   EXPECT_EQ(d->AllLinesPointToRdl, 0);
   EXPECT_EQ(d->ResFolder, (dir_ / "residues/").string());
   EXPECT_EQ(d->ResFileLoaded, 1);
+  auto uncommented = Read(ResidueText("21-07-aNH2", "", kPlainBody, "3"));  // a count, no marker
+  ASSERT_TRUE(uncommented.has_value());
+  EXPECT_EQ(uncommented->ResComment, "");
 }
 
-TEST_F(ResidueFiles, CommentMarkerThatIsACount) {
-  auto d = Read(ResidueText("21-07-aNH2", "", kPlainBody, "3"));
-  ASSERT_TRUE(d.has_value());
-  EXPECT_EQ(d->ResComment, "");
-}
-
-TEST_F(ResidueFiles, MonteCarloFileWithRdlLines) {
+TEST_F(ResidueFiles, MonteCarloFilesWithRdlLines) {
   const std::string rdl =
       "3\r\n"
       "500,6,\"apple.rdf\",1\r\nApple residues 2025\r\n"
@@ -101,15 +98,12 @@ TEST_F(ResidueFiles, MonteCarloFileWithRdlLines) {
   EXPECT_EQ(d->Commodities[1].rdl.ptr[1], 500);
   EXPECT_EQ(d->FoodForms[1].rdl.ptr[1], 7);
   EXPECT_EQ(d->AllLinesPointToRdl, 0);  // a fixed-value line was read
-}
 
-TEST_F(ResidueFiles, AllLinesPointToDistributionFiles) {
-  const std::string rdl = "1\r\n4,6,\"a.rdf\",0\r\n";
-  const std::string body = "1,\"10000001\",\"01\",0.5,4,1,1,1,0,\"Commodity 1\",\"\"\r\n";
-  auto d = Read(ResidueText("21-07-aMCNH2", rdl, body));
-  ASSERT_TRUE(d.has_value());
-  EXPECT_EQ(d->AllLinesPointToRdl, 1);
-  auto none = Read(ResidueText("21-07-aMCNH2", "0\r\n", body));
+  const std::string pointing = "1,\"10000001\",\"01\",0.5,4,1,1,1,0,\"Commodity 1\",\"\"\r\n";
+  auto all = Read(ResidueText("21-07-aMCNH2", "1\r\n4,6,\"a.rdf\",0\r\n", pointing));
+  ASSERT_TRUE(all.has_value());
+  EXPECT_EQ(all->AllLinesPointToRdl, 1);
+  auto none = Read(ResidueText("21-07-aMCNH2", "0\r\n", pointing));
   ASSERT_TRUE(none.has_value());
   EXPECT_FALSE(none->OffersMonteCarlo());  // MC tag without RDL lines
 }

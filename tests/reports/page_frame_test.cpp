@@ -1,11 +1,14 @@
-// Page header and footer: the lines that depend on the run and line counts. Numbered pages
-// with their fillers and form feeds are pinned by the acute report golden files.
+// Page header and footer: the lines that depend on the run and line counts; and descriptions
+// of custom populations in what the golden reports do not show (race lists, nursing status,
+// ages in months). Numbered pages with their fillers and form feeds, standard populations and
+// "All Races" in years are pinned by the acute report golden files.
 #include "reports/page_frame.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "reports/population_description.h"
 #include "reports/report_fixture.h"
 
 namespace acute {
@@ -48,21 +51,12 @@ TEST(Header, ResidueFileNameAndAdjustmentText) {
   EXPECT_EQ(HeaderLines(ctx, 1)[0].substr(0, 21), "Residue file: DRIVE.R");
 }
 
-TEST(Header, EmptyCodeEndpointsOfDwlocAndAcuteRuns) {
+// An acute run whose code is empty, though endpoints are given (the DWLOC pages and plot
+// header are pinned by the DWLOC golden files).
+TEST(Header, EmptyCodeInAnAcuteRun) {
   ReportContext ctx = PadRun();
-  ctx.settings.dwloc = 1;
-  ctx.toxicity_code = ToxicityCode(2, 0.5f, 1, 1, 1);
-  EXPECT_EQ(ctx.toxicity_code, "");
-  EXPECT_EQ(HeaderLines(ctx, 1)[2],
-            "QVA Acute Population-Adjusted Dose (aPAD) =   0.250000 mg/kg body-wt/day");
-  EXPECT_EQ(HeaderLines(ctx, 2)[2],
-            "QVA Acute Reference Dose (aRfD) =   0.500000 mg/kg body-wt/day");
-  ctx.settings.dwloc = 0;  // the same empty code in an acute run
+  ctx.toxicity_code = "";
   EXPECT_EQ(HeaderLines(ctx, 1)[2], "Toxicology endpoints not specified.");
-  PrintWriter out;
-  std::int16_t lc = 1;
-  WriteHeader(out, ctx, 0, lc, OutputKind::DwlocPlot);
-  EXPECT_NE(out.Contents().find("Tarn-VELD DWLOC PLOT FILE for TESTAZINE"), std::string::npos);
 }
 
 TEST(Header, CommentsAndLineCount) {
@@ -105,6 +99,40 @@ TEST(Footer, UnnumberedOrUnframedPages) {
                                 "   with 2 days of valid drinking water records.\r\n"
                                 "2/ Margin of Exposure = NOEL/ Dietary Exposure.\r\n");
   EXPECT_EQ(line_count, 1);
+}
+
+std::string Describe(const ReportPopulation& pop, std::int16_t kind = 2) {
+  PrintWriter out;
+  WritePopulationDescription(out, pop, kind, RegionNames(kind));
+  return out.Contents();
+}
+
+ReportPopulation Everyone(const std::string& name) {
+  ReportPopulation p = testing::Custom(name, 2);
+  for (auto& line : p.crit) line[0] = 1;
+  p.crit[3] = {1, 1, 0, 0, 0};
+  return p;
+}
+
+TEST(PopulationDescription, RaceListNursingStatusAndAgesInMonths) {
+  ReportPopulation p = Everyone("Infants");
+  p.crit[2] = {0, 0, 1, 1, 0};
+  p.crit[5] = {0, 6, 0, 11, 0};
+  EXPECT_EQ(Describe(p),
+            "\r\nCustom demographics 2: Infants\r\n"
+            "Sex: M/F-all/\r\n"
+            "Race(s): NH White/NH Black/  Nursing and Non-Nursing (Ages <= 3)\r\n"
+            "Age-Low: 6 m  High: 11 m\r\n"
+            "------------------------------\r\n");
+  p.crit[5] = {0, 6, 0, 0, 2};  // months to years
+  p.crit[4] = {0, 0, 1, 0, 0};
+  EXPECT_NE(
+      Describe(p).find("Nursing Status (Ages <=3): Nursing.\r\nAge-Low: 6 m  High: 2 yrs\r\n"),
+      std::string::npos);
+  p.crit[2] = {0, 1, 0, 0, 0};
+  p.crit[5] = {0, 0, 4, 0, 10};  // no nursing line: the ages continue the race line
+  EXPECT_NE(Describe(p).find("Race(s): Hispanic/  Age-Low: 4 yrs   High: 10 yrs\r\n"),
+            std::string::npos);
 }
 
 }  // namespace

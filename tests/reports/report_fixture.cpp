@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/bins.h"
 #include "support/test_support.h"
 
 namespace acute::testing {
@@ -13,20 +13,8 @@ namespace acute::testing {
 PopulationAccumulators AcuteBins(float mean) {
   PopulationAccumulators acc;
   acc.m = mean;
-  acc.bound[0] = 0;
-  for (int k = 1; k <= 100; ++k)
-    acc.bound[k] = static_cast<float>(k * static_cast<double>(mean) / 100);
-  for (int k = 101; k <= 1475; ++k)
-    acc.bound[k] = static_cast<float>(mean * std::pow(1.01, k - 100));
+  LayOutAcuteBins(acc);
   return acc;
-}
-
-int AcuteBinOf(float x, float mean) {
-  if (x == 0) return 0;
-  const float r = x / mean;
-  if (r < 1) return static_cast<int>(100.0 * x / mean) + 1;
-  const int bin = static_cast<int>(std::log(static_cast<double>(x) / mean) / std::log(1.01)) + 101;
-  return bin > 1475 ? 1476 : bin;
 }
 
 void AddUserDay(PopulationAccumulators& acc, float x, double w) {
@@ -35,7 +23,7 @@ void AddUserDay(PopulationAccumulators& acc, float x, double w) {
   acc.sum_w += w;
   acc.n += 1;
   if (x > acc.max_x) acc.max_x = x;
-  acc.bin_w[AcuteBinOf(x, acc.m)] += w;
+  acc.bin_w[AcuteBin(x, acc.m)] += w;
   AddNonUsers(acc, w, 1);
 }
 
@@ -47,19 +35,8 @@ void AddNonUsers(PopulationAccumulators& acc, double weight, double count) {
 PopulationAccumulators DwlocBins(float mean, float top) {
   PopulationAccumulators acc;
   acc.m = mean;
-  for (int k = 0; k <= 100; ++k)
-    acc.bound[k] = static_cast<float>(mean + (static_cast<double>(top) - mean) * (100 - k) / 100);
-  for (int k = 101; k <= 1474; ++k)
-    acc.bound[k] = static_cast<float>(mean * std::pow(0.99, k - 100));
-  acc.bound[1475] = acc.bound[1476] = 0;
+  LayOutDwlocBins(acc, top);
   return acc;
-}
-
-int DwlocBinOf(float v, float mean, float top) {
-  if (v == 0) return 1476;
-  if (v > mean) return 100 - static_cast<int>((static_cast<double>(v) - mean) * 100 / (top - mean));
-  const int bin = static_cast<int>(std::log(static_cast<double>(v) / mean) / std::log(0.99)) + 101;
-  return bin > 1475 ? 1475 : bin;
 }
 
 void AddDwlocDay(PopulationAccumulators& acc, float v, double w) {
@@ -68,7 +45,7 @@ void AddDwlocDay(PopulationAccumulators& acc, float v, double w) {
   acc.sum_w += w;
   acc.n += 1;
   if (v < acc.min_v) acc.min_v = v;
-  acc.bin_w[DwlocBinOf(v, acc.m, acc.bound[0])] += w;
+  acc.bin_w[DwlocBin(v, acc.m, acc.bound[0])] += w;
   AddNonUsers(acc, w, 1);
 }
 

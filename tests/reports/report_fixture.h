@@ -1,6 +1,6 @@
 #pragma once
 // Hand-made inputs of the report tests: acute and DWLOC bins laid out from a calibration
-// mean with values dropped into them by the bin rules, a run context with fixed texts and dates,
+// mean with values dropped into them, a run context with fixed texts and dates,
 // and the golden-file comparison.
 #include <string>
 
@@ -9,11 +9,9 @@
 
 namespace acute::testing {
 
-// Bounds of the acute layout around calibration mean `mean` (bin 1476 left for the report).
+// Accumulators with the acute bins laid out around calibration mean `mean` (the layout and
+// the bin of a value are pinned by the bin tests of the engine).
 PopulationAccumulators AcuteBins(float mean);
-
-// The bin of exposure `x` under calibration mean `mean`.
-int AcuteBinOf(float x, float mean);
 
 // One user-day of exposure `x` and sample weight `w`: sums, maximum, bin and totals.
 void AddUserDay(PopulationAccumulators& acc, float x, double w);
@@ -21,12 +19,10 @@ void AddUserDay(PopulationAccumulators& acc, float x, double w);
 // Person-days without exposure: totals only.
 void AddNonUsers(PopulationAccumulators& acc, double weight, double count);
 
-// Bounds of the DWLOC layout from calibration mean `mean` down from `top` (T, the largest
-// DWLOC possible): T to M in 100 equal steps, then 1 % narrower bins, bins 1475 and 1476 at 0.
+// Accumulators with the DWLOC bins laid out from calibration mean `mean` down from `top` (T,
+// the largest DWLOC possible): T to M in 100 equal steps, then 1 % narrower bins, bins 1475
+// and 1476 at 0.
 PopulationAccumulators DwlocBins(float mean, float top);
-
-// The bin of DWLOC value `v` in that layout.
-int DwlocBinOf(float v, float mean, float top);
 
 // One person-day (or iteration) of DWLOC `v` and sample weight `w`: sums, smallest DWLOC,
 // bin and totals (every person-day of a DWLOC run is accumulated).

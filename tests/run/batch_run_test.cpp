@@ -143,21 +143,6 @@ TEST_F(BatchRun, EachEntryKeepsItsOwnEndpoints) {
             "aRfD value needed for DWLOC analysis:\r\nSAMPLE.R10");
 }
 
-TEST_F(BatchRun, OpeningIsRefusedWhileAFileIsOpen) {
-  form_.residue = ReadResidueFile(Out("SAMPLE.R10"), session_.support, port_);
-  EXPECT_FALSE(OpenBatchOnForm(form_, Out(m_.batch_file), session_, port_));
-  EXPECT_EQ(port_.LastMessage(),
-            "Warning: Can't open new batch file before you close the current residue file.");
-  form_.residue.reset();
-  ASSERT_TRUE(OpenBatchOnForm(form_, Out(m_.batch_file), session_, port_));
-  EXPECT_EQ(form_.comment,
-            "Batch run of the sample residue files (generated sample data)\r\nEvery file is "
-            "analysed with the same settings.");
-  EXPECT_FALSE(OpenBatchOnForm(form_, Out(m_.batch_file), session_, port_));
-  EXPECT_EQ(port_.LastMessage(),
-            "Warning: Can't open new batch file before you close the current batch file.");
-}
-
 TEST_F(BatchRun, CecSettingsInABatchAreRefusedNotIgnored) {
   form_.batch = batchsetup(m_.residue_folder / m_.batch_file, session_.support, port_);
   form_.monte_carlo = false;

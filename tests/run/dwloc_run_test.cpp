@@ -1,38 +1,19 @@
 // DWLOC analyses on a hand-made survey: drinking water, the DWLOC value of each person-day,
-// the toxicity value of each population, the DWLOC bins and the QA listing.
-#include <gtest/gtest.h>
-
+// the toxicity value of each population and the QA listing.
 #include "common/errors.h"
-#include "common/scripted_port.h"
-#include "engine/bins.h"
-#include "engine/pass_file.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
-#include "run/run_setup.h"
-#include "support/data_folder_fixture.h"
-#include "support/survey_fixture.h"
-#include "support/test_support.h"
-#include "ui/main_form.h"
+#include "hand_made_run.h"
 
 namespace acute {
 namespace {
 
-using testing::FixtureOptions;
 using testing::FixturePerson;
 
-// Commodity 1 carries 1 ppm: 0.001 mg per gram. The aRfD is 0.02 mg/kg bw/day.
-const char* kResidue =
-    "\"Testchem\",0\r\n\"21-07-aNH2\"\r\n0.02,\"mg\"\r\n0,5,0\r\n\"12/01/2026\"\r\n3\r\n1\r\n"
-    "1,\"10000001\",\"01\",1,1,1,0,\"Commodity 1\",\"\"\r\n";
-
-class DwlocRun : public ::testing::Test {
+class DwlocRun : public testing::HandMadeRun {
  protected:
   void SetUp() override {
-    testing::WriteDataFolder(dir_.path(), options_);
-    const std::int16_t direct =
-        static_cast<std::int16_t>(testing::MasterFoodForm(options_, 532, 1));
-    const std::int16_t indirect =
-        static_cast<std::int16_t>(testing::MasterFoodForm(options_, 533, 2));
+    const testing::FixtureOptions options;
+    const auto direct = static_cast<std::int16_t>(testing::MasterFoodForm(options, 532, 1));
+    const auto indirect = static_cast<std::int16_t>(testing::MasterFoodForm(options, 533, 2));
     FixturePerson a;  // day 1: X = 0.01, 500 g of water; day 2: nothing at all
     a.number = 201;
     a.body_weight = 10;
@@ -45,29 +26,16 @@ class DwlocRun : public ::testing::Test {
     b.day1 = {{1, 600}};
     b.day2 = {{indirect, 1000}};
     people_ = {a, b};
-    testing::WriteSurvey(dir_ / "survey", people_);
-    testing::WriteText(dir_ / "residues/TEST.R10", kResidue);
-    ScriptedPort quiet;
-    session_ = OpenDataSession(dir_.path(), quiet);
-    form_.residue = ReadResidueFile(dir_ / "residues/TEST.R10", session_.support, quiet);
-    form_.TakeEndpointsFromResidueFile();
-    form_.standard = {true, false, false};
+    Prepare(people_);
     form_.dwloc_mode = true;
   }
   RunSetup Run() {
-    WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3});
-    EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-    RunSetup run = SetUpRun(request, port_);
+    RunSetup run = SetUpRun(Request(), port_);
     RunAnalysisPasses(run, port_);
     return run;
   }
 
-  FixtureOptions options_;
-  testing::ScratchFolder dir_;
   std::vector<FixturePerson> people_;
-  DataSession session_;
-  MainForm form_;
-  ScriptedPort port_;
 };
 
 TEST_F(DwlocRun, DwlocValuesOfEachPersonDay) {
@@ -128,24 +96,11 @@ TEST_F(DwlocRun, QaListingShowsWaterAndTheEquation) {
 TEST_F(DwlocRun, NegativeIndirectWaterNamesThePerson) {
   people_[1].day2[0].grams = -5;
   testing::WriteSurvey(dir_ / "survey", people_);
-  WritePassFile(session_.folder / kPassFileName, SettingsFromForm(form_, session_), {2, 3});
-  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-  EXPECT_THROW(SetUpRun(request, port_), RunEnds);
+  EXPECT_THROW(SetUpRun(Request(), port_), RunEnds);
   EXPECT_EQ(port_.Messages().back().title, "Damaged food consumption file");
   EXPECT_NE(port_.LastMessage().find("person 202: member 1 has a negative amount of food (-5 g)"),
             std::string::npos)
       << port_.LastMessage();
-}
-
-TEST(DwlocBins, BinOfAValue) {
-  EXPECT_EQ(DwlocBin(0, 2, 10), 1476);
-  EXPECT_EQ(DwlocBin(10, 2, 10), 0);  // the largest DWLOC
-  EXPECT_EQ(DwlocBin(6, 2, 10), 50);
-  EXPECT_EQ(DwlocBin(2, 2, 10), 101);  // the mean: logarithmic branch
-  EXPECT_EQ(DwlocBin(1.98f, 2, 10), 101);
-  EXPECT_EQ(DwlocBin(1e-30f, 2, 10), 1475);
-  EXPECT_EQ(DwlocBin(12, 2, 10), 0);  // above the largest possible: the top bin
-  EXPECT_EQ(DwlocBin(3, 2, 2), 0);    // no span above the mean
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "sample_data/sample_data.h"
-#include "sample_reader.h"
+#include "sample_fixture.h"
 #include "support/test_support.h"
 
 namespace acute::sample {

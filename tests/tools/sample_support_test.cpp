@@ -4,9 +4,8 @@
 
 #include <filesystem>
 
-#include "common/file_names.h"
 #include "common/list_reader.h"
-#include "sample_reader.h"
+#include "sample_fixture.h"
 #include "support/test_support.h"
 
 namespace acute::sample::testing {
@@ -14,56 +13,44 @@ namespace {
 
 class SupportFiles : public ::testing::TestWithParam<int> {};
 
-TEST_P(SupportFiles, SupportListNamesEveryFile) {
+// The program opens the folder without a message; the lists agree with their counts.
+TEST_P(SupportFiles, SupportListAndMasterListsAgree) {
   const int kind = GetParam();
   const SampleManifest& m = SmallSample(kind);
-  const SupportList s = ReadSupportList(m.folder);
-  EXPECT_EQ(s.kind, kind);
-  EXPECT_FALSE(s.version.empty());
-  ASSERT_EQ(s.support.size(), kind == 0 ? 7u : 6u);
-  for (const std::string& name : s.support) EXPECT_TRUE(std::filesystem::exists(m.folder / name));
-  ASSERT_EQ(s.list_a.size(), 4u);
-  ASSERT_EQ(s.list_b.size(), 4u);
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_TRUE(std::filesystem::exists(m.folder / "survey" / s.list_a[i]));
-    EXPECT_TRUE(std::filesystem::exists(m.folder / "survey" / s.list_b[i]));
-  }
-  const MasterLists lists = ReadMasterLists(m.folder, kind);
-  EXPECT_EQ(s.rac_count, static_cast<int>(lists.racs.size()));
-  EXPECT_EQ(s.food_forms, static_cast<int>(lists.codes.size()));
-  EXPECT_EQ(std::filesystem::file_size(m.folder / s.support[1]),
-            lists.racs.size() * (kind == 0 ? 60u : 62u));
-  ASSERT_EQ(s.populations.size(), kind == 0 ? 33u : 24u);
-  EXPECT_EQ(s.populations[0], "U.S. Population");
-  EXPECT_EQ(s.populations[kind == 0 ? 13 : 15], "All Infants (< 1 yr)");
-}
+  const OpenedSample sample = OpenSample(m);
+  const SupportData& s = sample.session.support;
+  const MasterLists& lists = sample.master;
+  EXPECT_EQ(s.DatabaseKind, kind);
+  EXPECT_EQ(s.SupportFile[7].empty(), kind != 0);  // the household file
+  EXPECT_EQ(s.RacCount, lists.RacCount());
+  EXPECT_EQ(s.FoodFormCount, lists.FoodFormCount());
+  EXPECT_EQ(std::filesystem::file_size(m.folder / s.SupportFile[2]),
+            static_cast<std::uintmax_t>(lists.RacCount()) * (kind == 0 ? 60u : 62u));
+  ASSERT_EQ(s.StandardPopulationCount(), kind == 0 ? 33 : 24);
+  EXPECT_EQ(s.PopulationNames[1], "U.S. Population");
+  EXPECT_EQ(s.PopulationNames[kind == 0 ? 14 : 16], "All Infants (< 1 yr)");
 
-TEST_P(SupportFiles, MasterListsAreContiguousWithWaterInPlace) {
-  const MasterLists lists = ReadMasterLists(SmallSample(GetParam()).folder, GetParam());
-  ASSERT_GE(lists.racs.size(), 556u);
-  EXPECT_EQ(TrimBlanks(lists.racs[531].code), "86010000");
-  EXPECT_EQ(TrimBlanks(lists.racs[532].code), "86020000");
-  for (int c = 549; c <= 556; ++c) {
-    EXPECT_EQ(lists.racs[c - 1].present, 1) << c;
-    EXPECT_EQ(TrimBlanks(lists.racs[c - 1].code).substr(0, 3), "860") << c;
-  }
+  // Food forms numbered contiguously in commodity order, water in its places.
+  EXPECT_EQ(lists.RacCode[532], "86010000");
+  EXPECT_EQ(lists.RacCode[533], "86020000");
+  for (int c = 549; c <= 556; ++c) EXPECT_EQ(lists.RacCode[c].substr(0, 3), "860") << c;
   int expected_first = 1;
   int empty = 0;
-  for (const Rac& r : lists.racs) {
-    if (r.present == 0) {
+  for (int c = 1; c <= lists.RacCount(); ++c) {
+    if (lists.RacCode[c].empty()) {
       ++empty;
-      EXPECT_EQ(r.form_count, 0);
+      EXPECT_EQ(lists.RacFfCount[c], 0) << c;
       continue;
     }
-    EXPECT_GE(r.form_count, 1) << r.name;
-    EXPECT_EQ(r.first_form, expected_first) << r.name;
-    expected_first += r.form_count;
+    EXPECT_GE(lists.RacFfCount[c], 1) << c;
+    EXPECT_EQ(lists.RacFirstFf[c], expected_first) << c;
+    expected_first += lists.RacFfCount[c];
   }
   EXPECT_GT(empty, 0);
-  EXPECT_EQ(expected_first - 1, static_cast<int>(lists.codes.size()));
-  for (std::int16_t code : lists.codes) {
-    EXPECT_GE(code, 0);
-    EXPECT_LE(code, 999);
+  EXPECT_EQ(expected_first - 1, lists.FoodFormCount());
+  for (int f = 1; f <= lists.FoodFormCount(); ++f) {
+    EXPECT_GE(lists.FfCode[f], 0);
+    EXPECT_LE(lists.FfCode[f], 999);
   }
 }
 
