@@ -1,5 +1,6 @@
 #include "cec/cec_picture.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -35,21 +36,30 @@ std::string CecPicture(double value, std::string_view picture) {
   const bool single =
       std::isfinite(value) && static_cast<double>(static_cast<float>(value)) == value;
   const bool whole = std::isfinite(value) && std::fabs(value) < 9e15 && std::floor(value) == value;
-  if (d < 0 || d > 7 || !(single || whole)) return Picture(value, picture);
+  if (d < 0 || d > 7 || picture.size() > 24 || !(single || whole)) return Picture(value, picture);
   const double scaled = std::round(std::fabs(value) * kPowers[d]);  // exact: see the header
   if (!(scaled < 9e15)) return Picture(value, picture);
-  std::string digits = std::to_string(static_cast<std::int64_t>(scaled));
-  if (static_cast<int>(digits.size()) <= d) digits.insert(0, d + 1 - digits.size(), '0');
-  std::string int_part = digits.substr(0, digits.size() - d);
-  std::string frac_part = digits.substr(digits.size() - d);
-  const std::size_t nz = int_part.find_first_not_of('0');
-  int_part = nz == std::string::npos ? "" : int_part.substr(nz);
-  while (!frac_part.empty() && frac_part.back() == '0') frac_part.pop_back();
+  // The digits, at least d + 1 of them: the whole part, then d decimals.
+  char digits[32];
+  char* end =
+      std::to_chars(digits + 8, digits + sizeof digits, static_cast<std::int64_t>(scaled)).ptr;
+  char* begin = digits + 8;
+  while (end - begin <= d) *--begin = '0';
+  std::string_view int_part(begin, static_cast<std::size_t>(end - begin - d));
+  std::string_view frac_part(end - d, static_cast<std::size_t>(d));
+  while (!int_part.empty() && int_part.front() == '0') int_part.remove_prefix(1);
+  while (!frac_part.empty() && frac_part.back() == '0') frac_part.remove_suffix(1);
   const bool zero = int_part.empty() && frac_part.empty();
-  std::string text = value < 0 && !zero ? "-" : "";
-  text += int_part;
-  if (has_point) text += "." + frac_part;
-  return AlignNumber(picture, text);
+  // The text as Picture formats it, then laid into the picture as AlignNumber does.
+  char text[40];
+  std::size_t n = 0;
+  if (value < 0 && !zero) text[n++] = '-';
+  for (char c : int_part) text[n++] = c;
+  if (has_point) {
+    text[n++] = '.';
+    for (char c : frac_part) text[n++] = c;
+  }
+  return AlignNumber(picture, std::string_view(text, n));
 }
 
 }  // namespace acute

@@ -280,20 +280,22 @@ std::string RankedSectionText(int cumulative, const RankedSection& r, const CecR
     if (cumulative == 1) WriteDisaggregation(w, r, q);
     w.Num(static_cast<std::int64_t>(r.ranked.size())).Num(r.printed_represented).EndLine();
     for (const CecFileRecord* rec : r.ranked) {
-      w.Line(rec->line1 + ", " + TrimStr(rec->e) + ",  " +
-             CecPicture(static_cast<double>(rec->sample_weight), "#####"));
+      w.Text(rec->line1).Text(", ").Text(TrimStr(rec->e)).Text(",  ");
+      w.Text(CecPicture(static_cast<double>(rec->sample_weight), "#####")).EndLine();
       for (const CecLineValues& f : rec->foods) {
         const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
                                                        ? ChemicalParts(f, *q.cumulative)
                                                        : std::vector<CecChemicalPart>{};
-        std::string text = TrimStr(static_cast<std::int32_t>(f.food)) + "," +
-                           Str(static_cast<std::int32_t>(f.form)) + "," + Str(f.amount) + "," +
-                           Str(f.residue) + "," + Str(f.factor1) + "," + Str(f.factor2) + "," +
-                           Str(f.contribution_mg) + "," + Str(f.percent);
-        if (cumulative == 1)
-          text += "," + Str(static_cast<std::int32_t>(parts.empty() ? f.chemicals : -f.chemicals)) +
-                  "," + Str(f.record);
-        w.Line(text);
+        w.Text(TrimStr(static_cast<std::int32_t>(f.food))).Text(",");
+        w.Text(Str(static_cast<std::int32_t>(f.form))).Text(",").Text(Str(f.amount)).Text(",");
+        w.Text(Str(f.residue)).Text(",").Text(Str(f.factor1)).Text(",").Text(Str(f.factor2));
+        w.Text(",").Text(Str(f.contribution_mg)).Text(",").Text(Str(f.percent));
+        if (cumulative == 1) {
+          w.Text(",").Text(
+              Str(static_cast<std::int32_t>(parts.empty() ? f.chemicals : -f.chemicals)));
+          w.Text(",").Text(Str(f.record));
+        }
+        w.EndLine();
         for (const CecChemicalPart& part : parts)
           w.Line(Str(static_cast<std::int32_t>(part.chemical)) + "," + Str(part.residue) + "," +
                  Str(part.contribution_mg) + "," + Str(part.percent));

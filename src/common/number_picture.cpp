@@ -114,25 +114,23 @@ std::string AlignNumber(std::string_view picture, std::string_view text) {
   const std::size_t length = picture.size();
   const std::size_t p = picture.find('.');
   if (p == std::string_view::npos) {
-    std::string t = text.empty() ? std::string("0") : std::string(text);
-    if (t.size() >= length) return t;
-    return std::string(length - t.size(), ' ') + t;
+    const std::string_view t = text.empty() ? std::string_view("0") : text;
+    if (t.size() >= length) return std::string(t);
+    std::string out(length - t.size(), ' ');
+    out.append(t);
+    return out;
   }
-  std::string t = text == "." ? std::string(".0") : std::string(text);
-  std::string templ;
-  if (p == 0) {
-    templ.assign(1, '.');
-    templ.append(length - 1, '0');
-  } else {
-    templ.assign(p - 1, ' ');
-    templ.append("0.");
-    templ.append(length - p - 1, '0');
-  }
+  const std::string_view t = text == "." ? std::string_view(".0") : text;
+  // The template: blanks, then "0." at the picture's point (just "." at its start), then
+  // zeros.
+  std::string templ(length, '0');
+  templ[p] = '.';
+  for (std::size_t i = 0; i + 1 < p; ++i) templ[i] = ' ';
   // A text without a point is laid in just after the picture's point; a text that would
   // run past the picture's end is cut there (the result is as wide as the picture).
   const std::size_t q = t.find('.');
-  if (q != std::string::npos && q > p) return t;  // wider than the picture
-  const std::size_t start = q == std::string::npos ? p + 1 : p - q;
+  if (q != std::string_view::npos && q > p) return std::string(t);  // wider than the picture
+  const std::size_t start = q == std::string_view::npos ? p + 1 : p - q;
   for (std::size_t i = 0; i < t.size() && start + i < templ.size(); ++i) templ[start + i] = t[i];
   return templ;
 }
