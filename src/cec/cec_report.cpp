@@ -40,7 +40,8 @@ std::string ReadWorkFile(const std::filesystem::path& path, UserPort& port) {
   }
 }
 
-void Write(const std::filesystem::path& path, const std::string& text, UserPort& port) {
+template <typename Text>
+void Write(const std::filesystem::path& path, const Text& text, UserPort& port) {
   if (!WriteFileAtomically(path, text))
     Stop(port, kTitle, "Can't write file " + path.string() + ". The CEC report was not made.");
 }
@@ -140,31 +141,57 @@ CecReportInputs ReadInputs(const CecReportRequest& q, UserPort& port) {
   return in;
 }
 
-// Runs job(p) for every population p on the request's threads, largest share first taken
-// in population order; the calling thread shows `status` with the populations begun and
-// watches the Cancel button.
-void ForEachPopulation(const CecReportRequest& q, std::size_t count, const std::string& status,
-                       UserPort& port, const std::function<void(std::size_t)>& job) {
+// One piece of a population's text: its head, or a block of its records.
+struct TextPart {
+  std::size_t population = 0;
+  bool head = true;
+  std::int64_t first = 0, last = 0;  // records with ranks first + 1 to last
+};
+
+constexpr std::int64_t kRecordsPerPart = 2000;
+
+// The parts of every population's text, in file order: the head, then `records(p)` records
+// in blocks.
+std::vector<TextPart> PartsOf(std::size_t populations,
+                              const std::function<std::int64_t(std::size_t)>& records) {
+  std::vector<TextPart> parts;
+  for (std::size_t p = 0; p < populations; ++p) {
+    parts.push_back({p, true, 0, 0});
+    const std::int64_t n = records(p);
+    for (std::int64_t first = 0; first < n; first += kRecordsPerPart)
+      parts.push_back({p, false, first, std::min(n, first + kRecordsPerPart)});
+  }
+  return parts;
+}
+
+// Runs job(i) for i = 0 to count - 1 on the request's threads, taken in order; the calling
+// thread shows `status` with the population of the part begun last and watches the Cancel
+// button.
+void ForEachPart(const CecReportRequest& q, std::size_t count,
+                 const std::function<std::size_t(std::size_t)>& population_of,
+                 const std::string& status, UserPort& port,
+                 const std::function<void(std::size_t)>& job) {
   std::size_t shown = 0;
   RunChunksOnThreads(
       count, ThreadsFor(q.threads, count),
       [&](std::size_t begun) {
         if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
-        if (begun == shown) return;
-        shown = begun;
+        const std::size_t p = population_of(begun - 1) + 1;
+        if (p == shown) return;
+        shown = p;
         port.Progress(q.progress_caption,
-                      status + Str(static_cast<std::int32_t>(begun)) + "  Sorting...");
+                      status + Str(static_cast<std::int32_t>(p)) + "  Sorting...");
       },
-      [&](int, std::size_t p, const PersonTick& tick) {
+      [&](int, std::size_t i, const PersonTick& tick) {
         tick();
-        job(p);
+        job(i);
       });
 }
 
 // Step 3: each population's final window (with its boundary warnings), its ranked records
-// and critical pairs, and its lines of "cec3.tmp".
+// and critical pairs, and the text of "cec3.tmp" in parts.
 std::vector<RankedSection> RankSections(const CecReportRequest& q, const CecReportInputs& in,
-                                        std::string& ranked_text, UserPort& port) {
+                                        std::vector<std::string>& ranked_text, UserPort& port) {
   const std::size_t n = in.sections.list.size();
   std::vector<CecWindow> windows;
   for (std::size_t p = 0; p < n; ++p) {
@@ -172,38 +199,54 @@ std::vector<RankedSection> RankSections(const CecReportRequest& q, const CecRepo
     BoundaryWarnings(in.sections.list[p], windows[p], port);
   }
   const int cumulative = in.sections.cumulative;
+  const std::string status = "Generating CEC report: Step 3 of 4, Population #";
   std::vector<RankedSection> ranked(n);
-  std::vector<std::string> texts(n);
-  ForEachPopulation(
-      q, n, "Generating CEC report: Step 3 of 4, Population #", port, [&](std::size_t p) {
+  ForEachPart(
+      q, n, [](std::size_t p) { return p; }, status, port,
+      [&](std::size_t p) {
         ranked[p] = RankSection(in.sections.list[p], windows[p], q.cec.max_records, q.two_day,
                                 cumulative == 1 ? &*q.cumulative : nullptr);
-        texts[p] = RankedSectionText(cumulative, ranked[p], q);
       });
-  ranked_text = Str(static_cast<std::int32_t>(cumulative)) + "\r\n";
-  for (const std::string& t : texts) ranked_text += t;
+  const std::vector<TextPart> parts =
+      PartsOf(n, [&](std::size_t p) { return static_cast<std::int64_t>(ranked[p].ranked.size()); });
+  ranked_text.assign(parts.size() + 1, "");
+  ranked_text[0] = Str(static_cast<std::int32_t>(cumulative)) + "\r\n";
+  ForEachPart(
+      q, parts.size(), [&](std::size_t i) { return parts[i].population; }, status, port,
+      [&](std::size_t i) {
+        const TextPart& t = parts[i];
+        const RankedSection& r = ranked[t.population];
+        ranked_text[i + 1] = t.head ? RankedHeadText(cumulative, r, q)
+                                    : RankedRecordsText(cumulative, r, q, t.first, t.last);
+      });
   return ranked;
 }
 
-// Step 4: the header of "cec1.tmp" and each population's section.
-std::string ReportText(const CecReportRequest& q, const CecReportInputs& in,
-                       const std::vector<RankedSection>& ranked, UserPort& port) {
+// Step 4: the header of "cec1.tmp" and each population's section, in parts.
+std::vector<std::string> ReportText(const CecReportRequest& q, const CecReportInputs& in,
+                                    const std::vector<RankedSection>& ranked, UserPort& port) {
   std::vector<std::uint8_t> households;
   if (q.database_kind == 0) households = ReadBytes(q.household_file);
   bool per_kg = false;
   for (const std::string& l : in.header) per_kg = per_kg || l == "Exposures divided by body weight";
-  std::vector<std::string> sections(ranked.size());
-  ForEachPopulation(q, ranked.size(), "Completing CEC report: step 4 of 4; population #", port,
-                    [&](std::size_t p) {
-                      sections[p] = ReportSectionText(ranked[p], q, per_kg, households,
-                                                      in.sections.cumulative == 1);
-                    });
+  const bool cumulative = in.sections.cumulative == 1;
+  const std::vector<TextPart> parts =
+      PartsOf(ranked.size(), [&](std::size_t p) { return ranked[p].printed; });
+  std::vector<std::string> text(parts.size() + 1);
   PrintWriter w;
   if (q.cec.excel == 1) w.Tab(144).Text("xxx").EndLine();
   for (const std::string& l : in.header) w.Line(l);
   w.EndLine();
-  std::string text = w.Contents();
-  for (const std::string& section : sections) text += section;
+  text[0] = w.Contents();
+  ForEachPart(
+      q, parts.size(), [&](std::size_t i) { return parts[i].population; },
+      "Completing CEC report: step 4 of 4; population #", port,
+      [&](std::size_t i) {
+        const TextPart& t = parts[i];
+        const RankedSection& r = ranked[t.population];
+        text[i + 1] = t.head ? ReportHeadText(r, q, per_kg, cumulative)
+                             : ReportRecordsText(r, q, households, cumulative, t.first, t.last);
+      });
   return text;
 }
 
@@ -221,7 +264,7 @@ void ReportFromInputs(const CecReportRequest& q, const CecReportInputs& in, User
     throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
   if (cumulative == 1) CheckResidueRecords(in.sections.list, *q.cumulative, port);
   port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
-  std::string ranked_text;
+  std::vector<std::string> ranked_text;
   const std::vector<RankedSection> ranked = RankSections(q, in, ranked_text, port);
   before_writing();
   if (cumulative == 1) {
@@ -230,7 +273,7 @@ void ReportFromInputs(const CecReportRequest& q, const CecReportInputs& in, User
   }
   Write(q.folder / kCecRankedFileName, ranked_text, port);
   port.Progress(caption, "Completing CEC report: step 4 of 4");
-  const std::string report = ReportText(q, in, ranked, port);
+  const std::vector<std::string> report = ReportText(q, in, ranked, port);
   Write(q.folder / kCecReportFileName, report, port);
   if (!WriteFileAtomically(q.cec.file_name, report))
     Stop(port, kTitle,

@@ -218,8 +218,8 @@ void WriteWindowLines(PrintWriter& w, const RankedSection& r, const CecReportReq
            CecPicture(q.cec.high, "####.######"));
 }
 
-void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest& q, bool per_kg,
-                  const std::vector<std::uint8_t>& households, bool cumulative) {
+void WriteSectionHead(PrintWriter& w, const RankedSection& r, const CecReportRequest& q,
+                      bool per_kg, bool cumulative) {
   const bool comma = q.cec.excel == 1;
   w.Line(std::string(80, '='));
   w.Line(r.section->name);
@@ -251,65 +251,77 @@ void WriteSection(PrintWriter& w, const RankedSection& r, const CecReportRequest
       "same day.)");
   w.EndLine();
   WriteHeadings(w, comma, q.database_kind == 0);
-  for (std::int64_t i = 0; i < r.printed; ++i)
-    WriteRecordLines(w, *r.ranked[i], q, households, cumulative);
 }
 
 }  // namespace
 
-std::string RankedSectionText(int cumulative, const RankedSection& r, const CecReportRequest& q) {
+std::string RankedHeadText(int cumulative, const RankedSection& r, const CecReportRequest& q) {
   PrintWriter w;
-  {
-    const CecSection& s = *r.section;
-    w.Line(Str(static_cast<std::int32_t>(s.number)) + "  " + s.name);
-    w.Line(Str(r.represented));
-    w.Line(Str(s.basis));
-    if (s.basis == 0) {
-      w.Num(static_cast<float>(100 - q.cec.low)).Num(r.window.low).EndLine();
-      w.Num(static_cast<float>(100 - q.cec.high)).Num(r.window.high).EndLine();
-    } else {
-      w.Num(q.cec.low).Num(q.cec.high).EndLine();
-    }
-    w.Line(Str(static_cast<std::int32_t>(r.pairs.size())));
-    for (const CecPair& p : r.pairs) {
-      w.Text(CecPicture(p.food, "###")).Text(",   ").Text(CecPicture(p.form, "###")).Text(",   ");
-      w.Text(CecPicture(static_cast<double>(p.n), "#####")).Text(",   ");
-      w.Text(CecPicture(p.percent, "###.##")).Text(",   ").Text(PairLabel(q, p)).EndLine();
-      if (cumulative == 1) WritePairChemicalLines(w, p, q);
-    }
-    if (cumulative == 1) WriteDisaggregation(w, r, q);
-    w.Num(static_cast<std::int64_t>(r.ranked.size())).Num(r.printed_represented).EndLine();
-    for (const CecFileRecord* rec : r.ranked) {
-      w.Text(rec->line1).Text(", ").Text(TrimStr(rec->e)).Text(",  ");
-      w.Text(CecPicture(static_cast<double>(rec->sample_weight), "#####")).EndLine();
-      for (const CecLineValues& f : rec->foods) {
-        const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
-                                                       ? ChemicalParts(f, *q.cumulative)
-                                                       : std::vector<CecChemicalPart>{};
-        w.Text(TrimStr(static_cast<std::int32_t>(f.food))).Text(",");
-        w.Text(Str(static_cast<std::int32_t>(f.form))).Text(",").Text(Str(f.amount)).Text(",");
-        w.Text(Str(f.residue)).Text(",").Text(Str(f.factor1)).Text(",").Text(Str(f.factor2));
-        w.Text(",").Text(Str(f.contribution_mg)).Text(",").Text(Str(f.percent));
-        if (cumulative == 1) {
-          w.Text(",").Text(
-              Str(static_cast<std::int32_t>(parts.empty() ? f.chemicals : -f.chemicals)));
-          w.Text(",").Text(Str(f.record));
-        }
-        w.EndLine();
-        for (const CecChemicalPart& part : parts)
-          w.Line(Str(static_cast<std::int32_t>(part.chemical)) + "," + Str(part.residue) + "," +
-                 Str(part.contribution_mg) + "," + Str(part.percent));
+  const CecSection& s = *r.section;
+  w.Line(Str(static_cast<std::int32_t>(s.number)) + "  " + s.name);
+  w.Line(Str(r.represented));
+  w.Line(Str(s.basis));
+  if (s.basis == 0) {
+    w.Num(static_cast<float>(100 - q.cec.low)).Num(r.window.low).EndLine();
+    w.Num(static_cast<float>(100 - q.cec.high)).Num(r.window.high).EndLine();
+  } else {
+    w.Num(q.cec.low).Num(q.cec.high).EndLine();
+  }
+  w.Line(Str(static_cast<std::int32_t>(r.pairs.size())));
+  for (const CecPair& p : r.pairs) {
+    w.Text(CecPicture(p.food, "###")).Text(",   ").Text(CecPicture(p.form, "###")).Text(",   ");
+    w.Text(CecPicture(static_cast<double>(p.n), "#####")).Text(",   ");
+    w.Text(CecPicture(p.percent, "###.##")).Text(",   ").Text(PairLabel(q, p)).EndLine();
+    if (cumulative == 1) WritePairChemicalLines(w, p, q);
+  }
+  if (cumulative == 1) WriteDisaggregation(w, r, q);
+  w.Num(static_cast<std::int64_t>(r.ranked.size())).Num(r.printed_represented).EndLine();
+  return w.Contents();
+}
+
+std::string RankedRecordsText(int cumulative, const RankedSection& r, const CecReportRequest& q,
+                              std::int64_t first, std::int64_t last) {
+  PrintWriter w;
+  for (std::int64_t i = first; i < last; ++i) {
+    const CecFileRecord* rec = r.ranked[static_cast<std::size_t>(i)];
+    w.Text(rec->line1).Text(", ").Text(TrimStr(rec->e)).Text(",  ");
+    w.Text(CecPicture(static_cast<double>(rec->sample_weight), "#####")).EndLine();
+    for (const CecLineValues& f : rec->foods) {
+      const std::vector<CecChemicalPart> parts = cumulative == 1 && q.cumulative
+                                                     ? ChemicalParts(f, *q.cumulative)
+                                                     : std::vector<CecChemicalPart>{};
+      w.Text(TrimStr(static_cast<std::int32_t>(f.food))).Text(",");
+      w.Text(Str(static_cast<std::int32_t>(f.form))).Text(",").Text(Str(f.amount)).Text(",");
+      w.Text(Str(f.residue)).Text(",").Text(Str(f.factor1)).Text(",").Text(Str(f.factor2));
+      w.Text(",").Text(Str(f.contribution_mg)).Text(",").Text(Str(f.percent));
+      if (cumulative == 1) {
+        w.Text(",").Text(
+            Str(static_cast<std::int32_t>(parts.empty() ? f.chemicals : -f.chemicals)));
+        w.Text(",").Text(Str(f.record));
       }
       w.EndLine();
+      for (const CecChemicalPart& part : parts)
+        w.Line(Str(static_cast<std::int32_t>(part.chemical)) + "," + Str(part.residue) + "," +
+               Str(part.contribution_mg) + "," + Str(part.percent));
     }
+    w.EndLine();
   }
   return w.Contents();
 }
 
-std::string ReportSectionText(const RankedSection& r, const CecReportRequest& q, bool per_kg,
-                              const std::vector<std::uint8_t>& households, bool cumulative) {
+std::string ReportHeadText(const RankedSection& r, const CecReportRequest& q, bool per_kg,
+                           bool cumulative) {
   PrintWriter w;
-  WriteSection(w, r, q, per_kg, households, cumulative);
+  WriteSectionHead(w, r, q, per_kg, cumulative);
+  return w.Contents();
+}
+
+std::string ReportRecordsText(const RankedSection& r, const CecReportRequest& q,
+                              const std::vector<std::uint8_t>& households, bool cumulative,
+                              std::int64_t first, std::int64_t last) {
+  PrintWriter w;
+  for (std::int64_t i = first; i < last; ++i)
+    WriteRecordLines(w, *r.ranked[static_cast<std::size_t>(i)], q, households, cumulative);
   return w.Contents();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The texts of one population's part of the CEC work files: its critical-food lines and
+// The texts of one population's parts of the CEC work files: its critical-food lines and
 // records in "cec3.tmp", and its section of the report (plain or comma layout). Each part
-// starts and ends at a line start, so the parts of several populations can be made apart
-// and joined in population order.
+// starts and ends at a line start, so that parts can be made apart, on several threads, and
+// joined in order.
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -13,15 +13,23 @@
 
 namespace acute {
 
-// One population's lines of "cec3.tmp" (the file starts with the cumulative flag's line).
-std::string RankedSectionText(int cumulative, const RankedSection& ranked,
-                              const CecReportRequest& request);
+// One population's lines of "cec3.tmp" (the file starts with the cumulative flag's line):
+// its head (window, critical pairs, counts), then its ranked records, here those with ranks
+// first + 1 to last.
+std::string RankedHeadText(int cumulative, const RankedSection& ranked,
+                           const CecReportRequest& request);
+std::string RankedRecordsText(int cumulative, const RankedSection& ranked,
+                              const CecReportRequest& request, std::int64_t first,
+                              std::int64_t last);
 
-// One population's section of the report; `households` is the demographic support file of
-// a household-numbered survey (empty otherwise).
-std::string ReportSectionText(const RankedSection& ranked, const CecReportRequest& request,
-                              bool per_kg, const std::vector<std::uint8_t>& households,
-                              bool cumulative);
+// One population's section of the report: its head (window, critical foods, counts and the
+// record headings), then its printed records, here those with ranks first + 1 to last.
+// `households` is the demographic support file of a household-numbered survey (else empty).
+std::string ReportHeadText(const RankedSection& ranked, const CecReportRequest& request,
+                           bool per_kg, bool cumulative);
+std::string ReportRecordsText(const RankedSection& ranked, const CecReportRequest& request,
+                              const std::vector<std::uint8_t>& households, bool cumulative,
+                              std::int64_t first, std::int64_t last);
 
 // The household/sequence column of a record.
 std::string HouseholdText(int database_kind, const std::string& pid, const std::string& number,

@@ -59,4 +59,9 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
   return set.Stage(path, contents) && !set.Commit();
 }
 
+bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<std::string>& parts) {
+  WorkFileSet set;
+  return set.Stage(path, parts) && !set.Commit();
+}
+
 }  // namespace acute

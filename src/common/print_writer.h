@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace acute {
 
@@ -40,5 +41,7 @@ class PrintWriter {
 // Writes `contents` to `path` through a temporary file in the same folder, so that a
 // failure never leaves a half-written file under the final name. False on failure.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
+// The same for contents held in parts, written one after the other.
+bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<std::string>& parts);
 
 }  // namespace acute

@@ -82,10 +82,22 @@ std::filesystem::path WorkFileSet::TempFor(const std::filesystem::path& final_pa
 }
 
 bool WorkFileSet::Stage(const std::filesystem::path& final_path, std::string_view text) {
+  return StageParts(final_path, {&text, 1});
+}
+
+bool WorkFileSet::Stage(const std::filesystem::path& final_path,
+                        const std::vector<std::string>& parts) {
+  const std::vector<std::string_view> views(parts.begin(), parts.end());
+  return StageParts(final_path, views);
+}
+
+bool WorkFileSet::StageParts(const std::filesystem::path& final_path,
+                             std::span<const std::string_view> parts) {
   const std::filesystem::path temp = TempFor(final_path);
   if (temp.empty()) return false;
   std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  for (std::string_view part : parts)
+    out.write(part.data(), static_cast<std::streamsize>(part.size()));
   out.close();
   return static_cast<bool>(out);
 }

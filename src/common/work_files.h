@@ -4,6 +4,7 @@
 // that keeps two runs out of one folder of work files.
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,12 +38,16 @@ class WorkFileSet {
   std::filesystem::path TempFor(const std::filesystem::path& final_path);
   // Writes `text` for `final_path`. False when it cannot be written whole.
   bool Stage(const std::filesystem::path& final_path, std::string_view text);
+  // The same for a text held in parts, written one after the other.
+  bool Stage(const std::filesystem::path& final_path, const std::vector<std::string>& parts);
   // Gives every staged file its final name. On failure returns the final name that could
   // not be replaced (files renamed before it keep their new contents).
   std::optional<std::filesystem::path> Commit();
 
  private:
   void Discard();
+  bool StageParts(const std::filesystem::path& final_path, std::span<const std::string_view> parts);
+
   std::vector<std::pair<std::filesystem::path, std::filesystem::path>> staged_;  // temp, final
 };
 
