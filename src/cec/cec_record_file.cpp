@@ -148,12 +148,10 @@ CecRecordFileMade MakeCecRecordFile(const ReportContext& ctx, int record_iterati
   const std::string header = CecRecordHeader(ctx, record_iterations, cumulative);
   const std::string total = "Total Number of CEC records = " + Str(first.back() - 1) + "\r\n";
   made.file = ParseCecRecordFile(header + total);
-  std::size_t size = header.size() + total.size();
-  for (const std::string& t : texts) size += t.size();
-  made.text.reserve(size);
-  made.text += header;
-  for (const std::string& t : texts) made.text += t;
-  made.text += total;
+  made.text.reserve(texts.size() + 2);
+  made.text.push_back(header);
+  for (std::string& t : texts) made.text.push_back(std::move(t));
+  made.text.push_back(total);
   for (auto& chunk : records)
     for (CecFileRecord& r : chunk) made.file.records.push_back(std::move(r));
   return made;

@@ -55,7 +55,7 @@ std::string CecRecordHeader(const ReportContext& ctx, int record_iterations, boo
 // the total line) and its records as the report steps read them back. The chunks are laid
 // out and read back on `threads` threads.
 struct CecRecordFileMade {
-  std::string text;
+  std::vector<std::string> text;  // in parts, to be written one after the other
   CecRecordFile file;
 };
 CecRecordFileMade MakeCecRecordFile(const ReportContext& ctx, int record_iterations,

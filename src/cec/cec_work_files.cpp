@@ -214,7 +214,9 @@ CecSection SectionOf(const std::deque<CecFileRecord>& records, const CecSettings
   return s;
 }
 
-std::string SectionsText(int cumulative, const std::vector<CecSection>& sections) {
+std::vector<std::string> SectionsText(int cumulative, const std::vector<CecSection>& sections) {
+  constexpr std::size_t kRecordsPerPart = 4000;
+  std::vector<std::string> parts;
   PrintWriter w;
   w.Line(Str(static_cast<std::int32_t>(cumulative)));
   for (const CecSection& s : sections) {
@@ -225,14 +227,20 @@ std::string SectionsText(int cumulative, const std::vector<CecSection>& sections
       w.Num(s.low).Num(s.preliminary.low).Num(s.high).Num(s.preliminary.high).EndLine();
     else
       w.Num(s.low).Num(s.high).EndLine();
-    for (const CecFileRecord* r : s.records) {
+    for (std::size_t i = 0; i < s.records.size(); ++i) {
+      const CecFileRecord* r = s.records[i];
       w.Line(r->line1);
       w.Num(static_cast<std::int32_t>(r->food_lines.size())).Num(r->e).Num(r->sample_weight);
       w.EndLine();
       for (const std::string& l : r->food_lines) w.Line(l);
+      if ((i + 1) % kRecordsPerPart == 0) {
+        parts.push_back(w.Contents());
+        w.Clear();
+      }
     }
   }
-  return w.Contents();
+  parts.push_back(w.Contents());
+  return parts;
 }
 
 namespace {

@@ -98,7 +98,8 @@ struct CecSections {
 CecSection SectionOf(const std::deque<CecFileRecord>& records, const CecSettings& cec,
                      const CecWindow& preliminary, int number, const std::string& name);
 
-std::string SectionsText(int cumulative, const std::vector<CecSection>& sections);
+// The text of "cec2.tmp", in parts to be written one after the other.
+std::vector<std::string> SectionsText(int cumulative, const std::vector<CecSection>& sections);
 // With `first_head_only`, only the cumulative flag and the first section's head are read.
 CecSections ParseSections(std::string_view text, bool first_head_only = false);
 

@@ -76,7 +76,8 @@ ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
 }
 
 // Writes a work file on its own; a failure ends the run naming the file.
-void WriteWorkFile(const std::filesystem::path& path, const std::string& text, UserPort& port) {
+template <typename Text>
+void WriteWorkFile(const std::filesystem::path& path, const Text& text, UserPort& port) {
   if (!WriteFileAtomically(path, text)) CannotWrite(path, port);
 }
 
