@@ -29,7 +29,7 @@ struct CecReportRequest {
   float threshold = 0;                   // report specifications' minimum (fraction)
   std::filesystem::path household_file;  // kind 0: the demographic support file
   std::string progress_caption = "Acute Analysis Progress Report";
-  int threads = 1;  // more than 1: a fresh run writes its section files beside the report
+  int threads = 1;  // of the report steps (the figures do not depend on it)
   // Cumulative runs: the per-chemical residues of the distribution files.
   std::optional<CumulativeResidues> cumulative;
 };

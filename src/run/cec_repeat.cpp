@@ -11,6 +11,7 @@
 #include "common/print_writer.h"
 #include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "engine/pass_threads.h"
 #include "inputs/master_lists.h"
 #include "inputs/residue_reader.h"
 
@@ -115,6 +116,7 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
       q.cumulative.reset();
   }
   q.progress_caption = kCaption;
+  q.threads = ThreadsFor(request.form.threads, 2);
   try {
     WriteCecReport(q, port);
   } catch (const RunEnds&) {
