@@ -23,6 +23,7 @@
 #include "inputs/residue_reader.h"
 #include "run/analysis_driver.h"
 #include "sample_data/sample_data.h"
+#include "sample_form.h"
 #include "ui/main_form.h"
 
 using namespace acute;
@@ -60,20 +61,6 @@ class PhasePort : public ScriptedPort {
   std::string last_;
 };
 
-MainForm Form(const DataSession& session, int iterations) {
-  ScriptedPort port;
-  MainForm form;
-  form.residue = ReadResidueFile(session.setup.ResFolder + "SAMPLEMC.R10", session.support, port);
-  form.TakeEndpointsFromResidueFile();
-  form.standard.assign(session.support.StandardPopulationCount(), false);
-  for (int p = 0; p < 5; ++p) form.standard[p] = true;
-  form.monte_carlo = true;
-  form.iterations = std::to_string(iterations);
-  form.seed = "1";
-  form.mersenne_twister = true;
-  return form;
-}
-
 // Writes the pass file of `form` and times the engine on it.
 Timing TimeEngine(const DataSession& session, const MainForm& form, const RdfTables& rdf,
                   bool phases = false) {
@@ -110,7 +97,7 @@ int main(int argc, char** argv) {
   sample::WriteSampleData(folder, sample::SampleOptions{});
   ScriptedPort port;
   const DataSession session = OpenDataSession(folder, port);
-  MainForm form = Form(session, iterations);
+  MainForm form = bench::SampleMonteCarloForm(session, iterations);
   RdfTables rdf;
   if (SetUpRdfs(*form.residue, session.folder / kRdfScratchFileName, false, port, rdf) !=
       RdfSetUp::Ok) {

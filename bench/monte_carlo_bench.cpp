@@ -34,6 +34,7 @@
 #include "reports/report_context.h"
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
+#include "sample_form.h"
 #include "ui/main_form.h"
 
 using namespace acute;
@@ -47,15 +48,7 @@ double Seconds(std::chrono::steady_clock::time_point start) {
 RunSetup Prepare(const std::filesystem::path& folder, int iterations, DataSession& session) {
   ScriptedPort port;
   session = OpenDataSession(folder, port);
-  MainForm form;
-  form.residue = ReadResidueFile(session.setup.ResFolder + "SAMPLEMC.R10", session.support, port);
-  form.TakeEndpointsFromResidueFile();
-  form.standard.assign(session.support.StandardPopulationCount(), false);
-  for (int p = 0; p < 5; ++p) form.standard[p] = true;
-  form.monte_carlo = true;
-  form.iterations = std::to_string(iterations);
-  form.seed = "1";
-  form.mersenne_twister = true;
+  MainForm form = bench::SampleMonteCarloForm(session, iterations);
   RdfTables rdf;
   if (SetUpRdfs(*form.residue, session.folder / kRdfScratchFileName, false, port, rdf) !=
       RdfSetUp::Ok) {

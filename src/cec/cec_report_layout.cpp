@@ -109,12 +109,10 @@ void WriteHeadings(PrintWriter& w, bool comma, bool households) {
 
 void WriteFood(PrintWriter& w, const CecLineValues& f, const CecReportRequest& q, bool comma) {
   const char* c = comma ? "," : "";
-  const int shift = comma ? 71 : 0;
   auto at = [&](int plain, int wide) {
     w.Tab(comma ? wide : plain);
     w.Text(c);
   };
-  (void)shift;
   at(3, 74);
   w.Text(CodeOf(q, f.food));
   at(15, 86);
