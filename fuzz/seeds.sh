@@ -64,6 +64,17 @@ for kind in 2 0; do
   for mc in $(ls "$res" | grep "\.$ext$" | grep -v "^$plain$"); do
     analyze --residue "$mc" --mc 2 --seed 1 --rng mt --pop 1
   done
+  # The CEC work files of a Monte Carlo run (kind 2): "cec2.tmp", a marker, "expos.tmp".
+  if [ "$kind" = 2 ]; then
+    mc="$(ls "$res" | grep "\.$ext$" | grep MC | head -1)"
+    "$acute" --data "$data" --yes analyze --residue "$mc" --mc 20 --seed 1 --rng mt --pop 1 \
+      --pop 2 --cec cec --cec-low 50 --cec-high 100 --cec-min 1 --cec-quiet >/dev/null 2>&1 || true
+    if [ -f "$data/cec2.tmp" ]; then
+      mkdir -p "$out/cec_work_files"
+      { cat "$data/cec2.tmp"; printf '\n@@expos.tmp@@\n'; cat "$data/expos.tmp"; } \
+        >"$out/cec_work_files/k$kind-cec"
+    fi
+  fi
   for s in "0 1 0 .05 0,2,4" "1 0 1 0 4,5,6"; do
     read -r users percap headers minp pct <<<"$s"
     "$acute" --data "$data" specs --users "$users" --per-capita "$percap" --headers "$headers" \

@@ -5,7 +5,6 @@
 #include <functional>
 #include <future>
 #include <iterator>
-#include <sstream>
 
 #include "cec/cec_picture.h"
 #include "cec/cec_ranking.h"
@@ -75,6 +74,8 @@ CecWindow FinalWindow(const CecSettings& cec, const UsersDistribution& users) {
   return PopulationWindows(cec, {users}, false)[0];
 }
 
+// Every food line of a cumulative run must name a record of the distribution files whose
+// total is the line's residue (as printed, to six decimals).
 void CheckResidueRecords(const std::vector<CecSection>& sections, const CumulativeResidues& c,
                          UserPort& port) {
   for (const CecSection& s : sections)

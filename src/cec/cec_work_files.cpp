@@ -2,7 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <sstream>
+#include <limits>
 
 #include "common/file_names.h"
 #include "common/list_reader.h"
@@ -12,6 +12,21 @@
 
 namespace acute {
 namespace {
+
+// Every number of the work files fits a 32-bit float.
+constexpr double kLargestNumber = 3e38;
+
+bool InRange(double v) {
+  return std::isfinite(v) && std::fabs(v) <= kLargestNumber;
+}
+
+// A whole number of a work file as the 32-bit integer it stands for.
+std::int32_t Whole(double v, const char* file) {
+  if (!(v >= std::numeric_limits<std::int32_t>::min() &&
+        v <= std::numeric_limits<std::int32_t>::max()))
+    throw CecFileError(file, "a number out of range");
+  return static_cast<std::int32_t>(v);
+}
 
 // The numbers of a line whose fields are separated by commas or blanks, or both.
 std::vector<double> Numbers(std::string_view line, const char* file) {
@@ -29,7 +44,7 @@ std::vector<double> Numbers(std::string_view line, const char* file) {
     const std::size_t from = line[i] == '+' ? i + 1 : i;
     double v = 0;
     const auto r = std::from_chars(line.data() + from, line.data() + end, v);
-    if (r.ec != std::errc() || r.ptr != line.data() + end || !std::isfinite(v))
+    if (r.ec != std::errc() || r.ptr != line.data() + end || !InRange(v))
       throw CecFileError(file,
                          "a line that is not a list of numbers: \"" + std::string(line) + "\"");
     values.push_back(v);
@@ -76,7 +91,7 @@ bool CommaNumbers(std::string_view line, double* out, int max, int& n) {
     double v = 0;
     if (a < b) {
       const auto r = std::from_chars(line.data() + a, line.data() + b, v);
-      if (r.ec != std::errc() || r.ptr != line.data() + b || !std::isfinite(v)) return false;
+      if (r.ec != std::errc() || r.ptr != line.data() + b || !InRange(v)) return false;
     }
     out[n++] = v;
     i = end + 1;
@@ -99,7 +114,7 @@ std::string NameOfHead(std::string_view line, int& number) {
   double v = 0;
   if (!ParseNumber(head.substr(0, blank), v))
     throw CecFileError(kCecSectionsFileName, "no population line");
-  number = static_cast<int>(v);
+  number = Whole(v, kCecSectionsFileName);
   return blank == std::string::npos ? "" : head.substr(std::min(head.size(), blank + 2));
 }
 
@@ -124,8 +139,8 @@ CecLineValues ParseFoodLine(std::string_view line, const char* file) {
   if (!CommaNumbers(line, v, 10, n) || n < 8)
     throw CecFileError(file, "a food line that is not a list of numbers");
   CecLineValues f;
-  f.food = static_cast<int>(v[0]);
-  f.form = static_cast<int>(v[1]);
+  f.food = Whole(v[0], file);
+  f.form = Whole(v[1], file);
   f.amount = static_cast<float>(v[2]);
   f.residue = static_cast<float>(v[3]);
   f.factor1 = static_cast<float>(v[4]);
@@ -133,8 +148,8 @@ CecLineValues ParseFoodLine(std::string_view line, const char* file) {
   f.contribution_mg = static_cast<float>(v[6]);
   f.percent = static_cast<float>(v[7]);
   if (n >= 10) {
-    f.chemicals = static_cast<int>(v[8]);
-    f.record = static_cast<std::int32_t>(v[9]);
+    f.chemicals = Whole(v[8], file);
+    f.record = Whole(v[9], file);
   }
   return f;
 }
@@ -159,11 +174,11 @@ bool ReadRecords(Lines& in, std::vector<CecFileRecord>& records) {
     r.nx = NxOf(line1);
     const std::vector<double> v = in.NextNumbers(4);
     r.e = static_cast<float>(v[0]);
-    r.sample_weight = static_cast<std::int32_t>(v[1]);
+    r.sample_weight = Whole(v[1], file);
     const int nf = CountOf(v[2], file);
     const int np = CountOf(v[3], file);
     if (v.size() < 4 + static_cast<std::size_t>(np)) throw CecFileError(file, "a short line 2");
-    for (int i = 0; i < np; ++i) r.populations.push_back(static_cast<int>(v[4 + i]));
+    for (int i = 0; i < np; ++i) r.populations.push_back(Whole(v[4 + i], file));
     for (int i = 0; i < nf; ++i) {
       r.food_lines.emplace_back(in.Next());
       r.foods.push_back(ParseFoodLine(r.food_lines.back(), file));
@@ -265,7 +280,7 @@ CecSection ParseSection(Lines& in, std::deque<CecFileRecord>& store, bool head_o
     const std::vector<double> n = in.NextNumbers(3);
     const int nf = CountOf(n[0], file);
     r.e = static_cast<float>(n[1]);
-    r.sample_weight = static_cast<std::int32_t>(n[2]);
+    r.sample_weight = Whole(n[2], file);
     for (int k = 0; k < nf; ++k) {
       r.food_lines.emplace_back(in.Next());
       r.foods.push_back(ParseFoodLine(r.food_lines.back()));
@@ -309,7 +324,11 @@ CecExpos ParseExpos(std::string_view text) {
   Lines in(text, file);
   CecExpos x;
   const std::vector<double> counts = in.NextNumbers(5);
-  for (int i = 0; i < 5; ++i) x.counts[i] = static_cast<std::int16_t>(counts[i]);
+  for (int i = 0; i < 5; ++i) {
+    if (std::fabs(counts[i]) > std::numeric_limits<std::int16_t>::max())
+      throw CecFileError(file, "a count out of range");
+    x.counts[i] = static_cast<std::int16_t>(counts[i]);
+  }
   x.cumulative = CountOf(in.NextNumbers(1)[0], file);
   while (!in.AtEnd()) {
     UsersDistribution d;
@@ -320,7 +339,7 @@ CecExpos ParseExpos(std::string_view text) {
     d.empty = !(d.total > 0);
     for (int k = 0; k <= d.top; ++k) {
       const std::vector<double> v = in.NextNumbers(3);
-      if (static_cast<int>(v[0]) != k) throw CecFileError(file, "bins out of order");
+      if (Whole(v[0], file) != k) throw CecFileError(file, "bins out of order");
       d.bound[k] = static_cast<float>(v[1]);
       d.cum[k] = v[2];
     }
