@@ -10,14 +10,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "cec/cec_fixture.h"
 #include "cec/cec_work_files.h"
 #include "common/list_reader.h"
-#include "common/scripted_port.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
-#include "sample_data/sample_data.h"
-#include "support/test_support.h"
-#include "ui/main_form.h"
 
 namespace acute {
 namespace {
@@ -39,35 +34,15 @@ std::vector<std::string> Split(const std::string& line) {
 }
 
 // Cumulative CEC requests in Monte Carlo runs of the sample two-chemical residue file.
-class CecCumulative : public ::testing::Test {
+class CecCumulative : public testing::CecSampleFixture {
  protected:
   void SetUp() override {
-    manifest_ = sample::WriteSampleData(dir_ / "data", {2, 400, 3});
-    session_ = OpenDataSession(manifest_.folder, port_);
-    form_.residue = ReadResidueFile(manifest_.residue_folder / manifest_.two_chemical_residue,
-                                    session_.support, port_);
-    ASSERT_TRUE(form_.residue);
-    form_.TakeEndpointsFromResidueFile();
-    form_.standard.assign(session_.support.StandardPopulationCount(), false);
-    form_.standard[0] = true;
-    form_.monte_carlo = true;
-    form_.iterations = "20";
-    form_.seed = "3";
-    form_.mersenne_twister = true;
+    Open(true, "3");
     form_.save_cec = true;
     form_.cec_name = "two";
     form_.cec_min_percent = "1";
     form_.cumulative_cec = true;
   }
-  std::optional<EngineOutcome> Launch() {
-    return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
-  }
-
-  testing::ScratchFolder dir_;
-  sample::SampleManifest manifest_;
-  ScriptedPort port_;
-  DataSession session_;
-  MainForm form_;
 };
 
 TEST_F(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
