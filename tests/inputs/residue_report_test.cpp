@@ -98,7 +98,7 @@ TEST(ResidueReport, MonteCarloLayoutsByChemicalCount) {
   ExpectInputGolden("mc_seven_chemicals.ac1", ResidueReportText(McFile(7), Inputs(false)));
 }
 
-// Both endpoints per kg: the golden files.
+// The endpoint lines the golden files do not show (they have both endpoints per kg).
 TEST(ResidueReport, EndpointLinesByOptionAndValues) {
   auto endpoint_line = [](bool per_kg, const std::string& arfd, const std::string& noel) {
     ResidueReportInputs in = Inputs(false);
