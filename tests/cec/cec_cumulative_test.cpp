@@ -10,14 +10,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "cec/cec_fixture.h"
 #include "cec/cec_work_files.h"
 #include "common/list_reader.h"
-#include "common/scripted_port.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
-#include "sample_data/sample_data.h"
-#include "support/test_support.h"
-#include "ui/main_form.h"
 
 namespace acute {
 namespace {
@@ -38,35 +33,28 @@ std::vector<std::string> Split(const std::string& line) {
   return out;
 }
 
-TEST(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
-  testing::ScratchFolder dir;
-  const auto manifest = sample::WriteSampleData(dir / "data", {2, 400, 3});
-  ScriptedPort port;
-  const DataSession session = OpenDataSession(manifest.folder, port);
-  MainForm form;
-  form.residue = ReadResidueFile(manifest.residue_folder / manifest.two_chemical_residue,
-                                 session.support, port);
-  ASSERT_TRUE(form.residue);
-  form.TakeEndpointsFromResidueFile();
-  form.standard.assign(session.support.StandardPopulationCount(), false);
-  form.standard[0] = form.standard[1] = true;
-  form.monte_carlo = true;
-  form.iterations = "20";
-  form.seed = "3";
-  form.mersenne_twister = true;
-  form.save_cec = true;
-  form.cec_name = "two";
-  form.cec_min_percent = "1";
-  form.cec_low = "95";
-  form.cumulative_cec = true;
-  auto outcome = LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00");
-  ASSERT_TRUE(outcome && outcome->completed) << port.LastMessage();
+// Cumulative CEC requests in Monte Carlo runs of the sample two-chemical residue file.
+class CecCumulative : public testing::CecSampleFixture {
+ protected:
+  void SetUp() override {
+    Open(true, "3");
+    form_.save_cec = true;
+    form_.cec_name = "two";
+    form_.cec_min_percent = "1";
+    form_.cumulative_cec = true;
+  }
+};
 
-  const std::vector<float> scratch = Singles(manifest.folder / "rdfacute.tmp");
-  const std::vector<float> cumul = Singles(manifest.folder / "cumul.tmp");
+TEST_F(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
+  form_.standard[1] = true;
+  form_.cec_low = "95";
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  const std::vector<float> scratch = Singles(manifest_.folder / "rdfacute.tmp");
+  const std::vector<float> cumul = Singles(manifest_.folder / "cumul.tmp");
   ASSERT_EQ(cumul.size(), scratch.size() * 40);
   long lines = 0;
-  for (const std::string& line : SplitLines(testing::ReadText(manifest.folder / "cec1.tmp"))) {
+  for (const std::string& line : SplitLines(testing::ReadText(manifest_.folder / "cec1.tmp"))) {
     const auto f = Split(line);
     if (line.rfind("    ", 0) != 0 || f.size() != 10) continue;
     double count = 0, record = 0, residue = 0;
@@ -86,7 +74,7 @@ TEST(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
   // Each pair's chemicals add up to the pair; the chemicals' shares of an interval add up
   // to the share of its listed pairs (all of it but the lines below the minimum).
   const std::vector<std::string> ranked =
-      SplitLines(testing::ReadText(manifest.folder / "cec3.tmp"));
+      SplitLines(testing::ReadText(manifest_.folder / "cec3.tmp"));
   int sections = 0;
   double pairs_total = 0, pair_chemicals = -1;
   for (std::size_t i = 0; i < ranked.size(); ++i) {
@@ -126,29 +114,11 @@ TEST(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
 
 // A repeat whose distribution files have changed since the run finds records that no longer
 // hold the residues of the food lines, and says so instead of splitting them wrongly.
-TEST(CecCumulative, ARepeatRefusesRecordsThatNoLongerMatch) {
-  testing::ScratchFolder dir;
-  const auto manifest = sample::WriteSampleData(dir / "data", {2, 400, 3});
-  ScriptedPort port;
-  const DataSession session = OpenDataSession(manifest.folder, port);
-  MainForm form;
-  form.residue = ReadResidueFile(manifest.residue_folder / manifest.two_chemical_residue,
-                                 session.support, port);
-  form.TakeEndpointsFromResidueFile();
-  form.standard.assign(session.support.StandardPopulationCount(), false);
-  form.standard[0] = true;
-  form.monte_carlo = true;
-  form.iterations = "20";
-  form.seed = "3";
-  form.mersenne_twister = true;
-  form.save_cec = true;
-  form.cec_name = "two";
-  form.cec_min_percent = "1";
-  form.cec_low = "90";
-  form.cumulative_cec = true;
-  ASSERT_TRUE(LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00")->completed);
+TEST_F(CecCumulative, ARepeatRefusesRecordsThatNoLongerMatch) {
+  form_.cec_low = "90";
+  ASSERT_TRUE(Launch()->completed);
   // Every file's data rows in reverse order: same counts, other residues per record.
-  for (const auto& entry : std::filesystem::directory_iterator(manifest.residue_folder)) {
+  for (const auto& entry : std::filesystem::directory_iterator(manifest_.residue_folder)) {
     if (entry.path().extension() != ".RDF") continue;
     std::vector<std::string> lines = SplitLines(testing::ReadText(entry.path()));
     auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
@@ -159,9 +129,9 @@ TEST(CecCumulative, ARepeatRefusesRecordsThatNoLongerMatch) {
     for (const std::string& l : lines) text += l + "\r\n";
     testing::WriteText(entry.path(), text);
   }
-  form.cec_name = "again";
+  form_.cec_name = "again";
   ScriptedPort redo;
-  const auto outcome = RedoLastCec(form, session, redo);
+  const auto outcome = RedoLastCec(form_, session_, redo);
   ASSERT_TRUE(outcome);
   EXPECT_FALSE(outcome->completed);
   EXPECT_EQ(redo.Messages().back().title, "Acute error");

@@ -1,6 +1,6 @@
 // What the CEC analysis does where a fixed table or an unchecked look-up would have failed:
 // records with many food lines, many critical pairs, ties, households outside the
-// demographic file, and requests that a DWLOC or batch run cannot honour.
+// demographic file, and requests that a DWLOC run cannot honour.
 #include <gtest/gtest.h>
 
 #include "cec/cec_fixture.h"
@@ -137,21 +137,6 @@ TEST_F(CecFaults, TheEngineRefusesCecInADwlocPassFile) {
   EXPECT_EQ(port_.LastMessage(),
             "Tarn-VELD Acute Module: CEC file will not be generated in DWLOC mode. Use Acute "
             "analysis mode to generate CEC file for this chemical.");
-}
-
-TEST_F(CecFaults, TheEngineRefusesCecInABatchPassFile) {
-  AnalysisSettings s = SettingsFromForm(form_, session_);
-  s.batch_count = 1;
-  s.residue_file = (dir_ / "residues/TEST.B10").string();
-  BatchEntry entry;
-  entry.residue_file = (dir_ / "residues/TEST.R10").string();
-  entry.output_base = (dir_ / "residues/TEST").string();
-  entry.number = 1;
-  s.batch = {entry};
-  ASSERT_TRUE(WritePassFile(session_.folder / kPassFileName, s, {2, 3}));
-  EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};
-  EXPECT_FALSE(RunEngine(request, port_).completed);
-  EXPECT_EQ(port_.LastMessage(), std::string("Tarn-VELD Acute Module: ") + kNoCecInBatchRuns);
 }
 
 TEST_F(CecFaults, APassFileWithAnUnusableCecBlockIsRefused) {

@@ -62,8 +62,25 @@ void CecFixture::SetUp() {
   form_.cec_records = "100";
 }
 
-std::optional<EngineOutcome> CecFixture::Launch() {
+std::optional<EngineOutcome> CecRunFixture::Launch() {
   return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
+}
+
+void CecSampleFixture::Open(bool two_chemicals, const std::string& seed) {
+  manifest_ = sample::WriteSampleData(dir_ / "data", {2, 400, 3});
+  ScriptedPort quiet;
+  session_ = OpenDataSession(manifest_.folder, quiet);
+  const std::string& residue =
+      two_chemicals ? manifest_.two_chemical_residue : manifest_.mc_residue;
+  form_.residue = ReadResidueFile(manifest_.residue_folder / residue, session_.support, quiet);
+  ASSERT_TRUE(form_.residue);
+  form_.TakeEndpointsFromResidueFile();
+  form_.standard.assign(session_.support.StandardPopulationCount(), false);
+  form_.standard[0] = true;
+  form_.monte_carlo = true;
+  form_.iterations = "20";
+  form_.seed = seed;
+  form_.mersenne_twister = true;
 }
 
 std::vector<std::string> CecFixture::Lines(const std::string& name) const {

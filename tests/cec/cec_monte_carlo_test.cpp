@@ -6,38 +6,19 @@
 #include <set>
 #include <sstream>
 
-#include "common/scripted_port.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
-#include "sample_data/sample_data.h"
-#include "support/test_support.h"
-#include "ui/main_form.h"
+#include "cec/cec_fixture.h"
 
 namespace acute {
 namespace {
 
-class CecMonteCarlo : public ::testing::Test {
+class CecMonteCarlo : public testing::CecSampleFixture {
  protected:
   void SetUp() override {
-    manifest_ = sample::WriteSampleData(dir_ / "data", {2, 400, 3});
-    ScriptedPort quiet;
-    session_ = OpenDataSession(manifest_.folder, quiet);
-    form_.residue =
-        ReadResidueFile(manifest_.residue_folder / "SAMPLEMC.R10", session_.support, quiet);
-    form_.TakeEndpointsFromResidueFile();
-    form_.standard.assign(session_.support.StandardPopulationCount(), false);
-    form_.standard[0] = form_.standard[1] = true;
-    form_.monte_carlo = true;
-    form_.iterations = "20";
-    form_.seed = "5";
-    form_.mersenne_twister = true;
+    Open(false, "5");
+    form_.standard[1] = true;
     form_.save_report = form_.save_plot = true;
     form_.report_name = form_.plot_name = "mc";
   }
-  std::optional<EngineOutcome> Launch() {
-    return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
-  }
-  std::string Read(const std::string& name) { return testing::ReadText(manifest_.folder / name); }
   void AskForCec(const std::string& low, const std::string& high) {
     form_.save_cec = true;
     form_.cec_name = "mc";
@@ -46,12 +27,6 @@ class CecMonteCarlo : public ::testing::Test {
     form_.cec_low = low;
     form_.cec_high = high;
   }
-
-  testing::ScratchFolder dir_;
-  sample::SampleManifest manifest_;
-  DataSession session_;
-  MainForm form_;
-  ScriptedPort port_;
 };
 
 TEST_F(CecMonteCarlo, TheAcuteReportAndPlotFileStayThoseOfTheRunWithoutCec) {

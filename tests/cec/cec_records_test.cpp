@@ -144,11 +144,9 @@ TEST(CecDayBuffer, EqualTotalsOfADayPassAreOneRecord) {
 
 TEST(CecWindow, PreliminaryIterationsAndTheIterationCap) {
   EXPECT_EQ(PreliminaryIterations(false, 500), 1);
-  EXPECT_EQ(PreliminaryIterations(true, 20), 20);
-  EXPECT_EQ(PreliminaryIterations(true, 21), 20);
-  EXPECT_EQ(PreliminaryIterations(true, 100), 28);
-  EXPECT_EQ(PreliminaryIterations(true, 101), 40);
-  EXPECT_EQ(PreliminaryIterations(true, 5000), 530);
+  for (const auto& [iterations, preliminary] :
+       {std::pair{20, 20}, {21, 20}, {100, 28}, {101, 40}, {5000, 530}})
+    EXPECT_EQ(PreliminaryIterations(true, iterations), preliminary) << iterations;
   CecSettings cec;
   cec.low = 99;
   cec.high = 100;

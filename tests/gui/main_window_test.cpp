@@ -15,41 +15,22 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "chart_window.h"
-#include "common/scripted_port.h"
 #include "custom_dialog.h"
-#include "gui_port.h"
-#include "inputs/data_session.h"
+#include "gui_sample.h"
 #include "pad_window.h"
 #include "progress_window.h"
 #include "report_window.h"
-#include "sample_data/sample_data.h"
 
 namespace acute::gui {
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private GuiSample {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  sample::SampleManifest sample_;
-  DataSession session_;
-  ScriptedPort script_;
-
-  std::filesystem::path Residues() const { return sample_.residue_folder; }
-
-  std::unique_ptr<MainWindow> Window(const std::string& residue) {
-    auto w = std::make_unique<MainWindow>(session_);
-    w->port().SetScript(&script_);
-    w->SetFixedClock("12/06/2026", "10:00:00");
-    if (!w->OpenResidueFile(Residues() / residue)) return nullptr;
-    return w;
-  }
-
   static bool Run(MainWindow& w, bool dwloc = false) {
     QSignalSpy finished(&w, &MainWindow::runFinished);
     w.StartAnalysis(dwloc);
@@ -57,21 +38,8 @@ class MainWindowTest : public QObject {
     return finished.front().front().toBool();
   }
 
-  static QString ReadReport(const std::filesystem::path& file) {
-    QFile f(QString::fromStdString(file.string()));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QString text = QString::fromLatin1(f.readAll());
-    text.replace(QRegularExpression("\\d\\d/\\d\\d/\\d{4}"), "DATE");
-    text.replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "TIME");
-    return text;
-  }
-
  private Q_SLOTS:
-  void initTestCase() {
-    QVERIFY(dir_.isValid());
-    sample_ = sample::WriteSampleData(dir_.filePath("data").toStdString(), {2, 300, 11});
-    session_ = OpenDataSession(sample_.folder, script_);
-  }
+  void initTestCase() { QVERIFY(WriteSample()); }
 
   void init() { script_.events.clear(); }
 
@@ -95,9 +63,9 @@ class MainWindowTest : public QObject {
     w->save_report->click();
     QTest::keyClicks(w->report_name, "gui");
     QVERIFY(Run(*w));
-    const QString cli_report = ReadReport(Residues() / "cli.AC10");
+    const QString cli_report = ReadUndated(Residues() / "cli.AC10");
     QVERIFY(cli_report.size() > 1000);
-    QCOMPARE(ReadReport(Residues() / "gui.AC10"), cli_report);
+    QCOMPARE(ReadUndated(Residues() / "gui.AC10"), cli_report);
   }
 
   void customPopulationReachesTheReport() {
@@ -125,7 +93,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(title, QString("Custom Subpopulation: (1) Little ones"));
     QVERIFY(w->model().form.custom[0].defined);
     QVERIFY(Run(*w));
-    const QString report = ReadReport(w->lastOutcome()->last_report);
+    const QString report = ReadUndated(w->lastOutcome()->last_report);
     QVERIFY(report.contains("Little ones"));
   }
 

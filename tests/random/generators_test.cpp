@@ -37,13 +37,6 @@ TEST(VbGenerator, ResetReseedAndDraws) {
   EXPECT_EQ(vb.Next(), 5596465 / 16777216.0f);
   EXPECT_EQ(vb.Next(), 1143600 / 16777216.0f);
   EXPECT_EQ(vb.Next(), 9962803 / 16777216.0f);
-
-  VbGenerator a, b;
-  a.Randomize(123);
-  b.Randomize(123);
-  a.Skip(100000);
-  for (int i = 0; i < 100000; ++i) b.Next();
-  EXPECT_EQ(a.state(), b.state());
 }
 
 TEST(VbGenerator, SkipsAnyDistanceExactly) {
@@ -68,11 +61,10 @@ TEST(VbGenerator, SkipsAnyDistanceExactly) {
 }
 
 TEST(UniformSource, SeedsAsARunDoes) {
-  UniformSource vb(false, 1, 0);
-  VbGenerator expected;
-  expected.NextFrom(-1.0f);
-  expected.Randomize(1);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(vb.Next(), expected.Next());
+  UniformSource vb(false, 1, 0);  // the reset generator reseeded with 1
+  EXPECT_EQ(vb.Next(), 5596465 / 16777216.0f);
+  EXPECT_EQ(vb.Next(), 1143600 / 16777216.0f);
+  EXPECT_EQ(vb.Next(), 9962803 / 16777216.0f);
 
   UniformSource mt(true, 5489, 0);
   std::mt19937 reference(5489);

@@ -141,6 +141,18 @@ TEST(CustomPopulationDialogTest, StoredLines) {
   older.ClickInfants(0, true);
   EXPECT_EQ(older.Check(port)->crit[5], (Line{1, 0, 0, 0, 99}));
   EXPECT_TRUE(port.Messages().empty());
+
+  CustomPopulationDialog all_ages = Valid();  // all ages need a nursing status choice
+  all_ages.ClickAgeAll(true);
+  EXPECT_FALSE(all_ages.Check(port));
+  EXPECT_EQ(port.LastMessage(),
+            "Warning: You must check at least one 'nursing status' category before completing "
+            "this form.");
+  all_ages.ClickInfants(1, true);
+  const auto a = all_ages.Check(port);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a->crit[5], (Line{1, 0, 0, 0, 0}));
+  EXPECT_EQ(a->crit[4], (Line{0, 1, 0, 0, 0}));
 }
 
 TEST(CustomPopulationDialogTest, APadIsStoredOnlyWhenAboveZero) {
@@ -175,21 +187,6 @@ TEST(CustomPopulationDialogTest, RefusedAttemptLeavesTheEarlierDefinitionWhole) 
   EXPECT_TRUE(target.defined);
   EXPECT_EQ(target.population.crit, before.population.crit);
   EXPECT_EQ(target.population.pad, 0.01f);
-}
-
-TEST(CustomPopulationDialogTest, AllAgesNeedsANursingChoice) {
-  ScriptedPort port;
-  CustomPopulationDialog d = Valid();
-  d.ClickAgeAll(true);
-  EXPECT_FALSE(d.Check(port));
-  EXPECT_EQ(port.LastMessage(),
-            "Warning: You must check at least one 'nursing status' category before completing "
-            "this form.");
-  d.ClickInfants(1, true);
-  const auto p = d.Check(port);
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->crit[5], (Line{1, 0, 0, 0, 0}));
-  EXPECT_EQ(p->crit[4], (Line{0, 1, 0, 0, 0}));
 }
 
 TEST(CustomPopulationDialogTest, ShowsAStoredDefinitionAgain) {

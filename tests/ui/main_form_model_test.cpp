@@ -110,10 +110,8 @@ TEST_F(MainFormModelTest, RefusedFieldsKeepTheFocusAndAcceptedOnesAreRewritten) 
   EXPECT_EQ(model_.Leave(Field::LowPercentile, port_), Field::None);
   EXPECT_EQ(model_.cec.low_percentile, "99.5%");
   EXPECT_EQ(model_.cec.high_choices, (std::vector<std::string>{"99.9%", "100%"}));
-  const auto m = port_.Messages();
+  const auto m = port_.Messages();  // their texts: the field checks' test
   ASSERT_EQ(m.size(), 3u);
-  EXPECT_EQ(m[0].text, "Number of iterations must be 1-5000.");
-  EXPECT_EQ(m[1].text, "The aRfD must be a number from 0 to 1000000, or blank.");
   EXPECT_EQ(m[2].title, "Illegal filename");
 }
 

@@ -52,15 +52,6 @@ TEST_F(ReportSpecsDialogTest, FourthPercentileIsRefused) {
   EXPECT_EQ(port_.Messages().size(), 1u);
 }
 
-TEST_F(ReportSpecsDialogTest, MinimumPercentBoxShowsAndResetsItsText) {
-  dialog_.SetSpecMinPerc(true);
-  EXPECT_TRUE(dialog_.min_perc_visible);
-  dialog_.min_perc_text = "12";
-  dialog_.SetSpecMinPerc(false);
-  EXPECT_FALSE(dialog_.min_perc_visible);
-  EXPECT_EQ(dialog_.min_perc_text, "0");
-}
-
 TEST_F(ReportSpecsDialogTest, SaveChecksInOrder) {
   dialog_.users = dialog_.per_capita = false;
   dialog_.SetSpecMinPerc(true);
@@ -91,6 +82,7 @@ TEST_F(ReportSpecsDialogTest, SaveChecksInOrder) {
 TEST_F(ReportSpecsDialogTest, SaveWritesTheChoices) {
   dialog_.users = false;
   dialog_.SetSpecMinPerc(true);
+  EXPECT_TRUE(dialog_.min_perc_visible);
   dialog_.min_perc_text = "50";
   EXPECT_TRUE(dialog_.Save(File(), port_));
   EXPECT_TRUE(port_.Messages().empty());
@@ -101,6 +93,8 @@ TEST_F(ReportSpecsDialogTest, SaveWritesTheChoices) {
   EXPECT_EQ(specs->choice, (std::array<std::int16_t, 3>{1, 3, 6}));
 
   dialog_.SetSpecMinPerc(false);  // unchecked: every contributing food
+  EXPECT_FALSE(dialog_.min_perc_visible);
+  EXPECT_EQ(dialog_.min_perc_text, "0");
   EXPECT_TRUE(dialog_.Save(File(), port_));
   EXPECT_EQ(ReadReportSpecsFile(File())->min_percent, 0);
 
