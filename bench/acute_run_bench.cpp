@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "common/scripted_port.h"
 #include "engine/pass_file.h"
@@ -23,6 +24,7 @@ using namespace acute;
 struct Prepared {
   std::filesystem::path folder;
   DataSession session;
+  std::unique_ptr<WorkSetWriter> work;
   RunSetup run;
 };
 
@@ -46,7 +48,8 @@ Prepared& Prepare() {
                    prepared->session.support.StandardPopulationCount()});
     EngineRequest request{prepared->session, FormSettingsFromForm(form), DefaultReportSpecs(),
                           "12/06/2026", "10:00:00"};
-    prepared->run = SetUpRun(request, port);
+    prepared->work = std::make_unique<WorkSetWriter>(prepared->folder, WorkRun{});
+    prepared->run = SetUpRun(request, *prepared->work, port);
     return prepared;
   }();
   return *p;

@@ -17,6 +17,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <span>
 #include <string>
 #include <thread>
@@ -58,7 +59,10 @@ RunSetup Prepare(const std::filesystem::path& folder, int iterations, DataSessio
   WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
                 {session.support.DatabaseKind, session.support.StandardPopulationCount()});
   EngineRequest request{session, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
-  return SetUpRun(request, port);
+  // The set the run would stage its files in; a bench run writes none, but the set outlives it.
+  static std::vector<std::unique_ptr<WorkSetWriter>> sets;
+  sets.push_back(std::make_unique<WorkSetWriter>(folder, WorkRun{}));
+  return SetUpRun(request, *sets.back(), port);
 }
 
 using bench::DrawPlan;

@@ -1,5 +1,6 @@
 // The `acute` command: acute dietary exposure analyses from the command line.
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 
 #include "commands.h"
@@ -7,6 +8,9 @@
 
 int main(int argc, char** argv) {
   using namespace acute::cli;
+  // A file-size limit makes a write fail (and the run end with its message) instead of
+  // killing the program half-way through a commit.
+  std::signal(SIGXFSZ, SIG_IGN);
   CLI::App app{"acute - acute dietary exposure analysis"};
   app.require_subcommand(1);
   GlobalOptions global;

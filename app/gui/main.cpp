@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -81,6 +82,7 @@ QString TakeOption(QStringList& args, const QString& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is a write error, not the end
   QApplication app(argc, argv);
   QApplication::setApplicationName("acute-gui");
   QStringList args = QApplication::arguments();

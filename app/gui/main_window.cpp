@@ -24,6 +24,7 @@
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/version.h"
+#include "common/work_set_check.h"
 #include "custom_dialog.h"
 #include "destination_window.h"
 #include "engine/pass_file.h"
@@ -264,7 +265,15 @@ bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& fi
 void MainWindow::ShowChart() {
   const MainForm& run = last_run_ ? *last_run_ : model_.form;
   const bool dwloc = last_run_ && last_run_->dwloc_mode;
-  const auto file = FindFile(session_.WorkFolder() / (dwloc ? "DWPlot.tmp" : "plot.tmp"));
+  const std::string name = dwloc ? "DWPlot.tmp" : "plot.tmp";
+  const auto file = FindFile(session_.WorkFolder() / name);
+  if (file) {
+    const std::string fault = FileFault(ReadWorkSetState(session_.WorkFolder()), name, *file);
+    if (!fault.empty()) {
+      port_->Show(Message{"Show Last Chart", fault, Icon::Exclamation, Buttons::Ok});
+      return;
+    }
+  }
   const double arfd = FieldNumber(run.arfd).value_or(0);
   auto data = file ? ReadChartData(*file, dwloc, arfd) : std::nullopt;
   if (!data) {

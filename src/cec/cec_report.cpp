@@ -16,6 +16,8 @@
 #include "common/number_picture.h"
 #include "common/print_writer.h"
 #include "common/str.h"
+#include "common/work_set.h"
+#include "common/work_set_check.h"
 #include "engine/pass_threads.h"
 
 namespace acute {
@@ -29,19 +31,33 @@ constexpr const char* kTitle = "Tarn-VELD Acute Module";
   throw RunEnds(text);
 }
 
-std::string ReadWorkFile(const std::filesystem::path& path, UserPort& port) {
+// A work file of the last run; with the folder's list, it must be the file its run wrote.
+std::string ReadWorkFile(const CecReportRequest& q, const char* name, UserPort& port) {
+  std::string text;
   try {
-    return ReadWholeFile(path);
+    text = ReadWholeFile(q.folder / name);
   } catch (const std::exception&) {
     Stop(port, "CEC Error",
          "The CEC report cannot be recomputed. There is no data file on which to base this "
          "analysis.");
   }
+  if (q.read_state != nullptr) {
+    const std::string fault = MemberFault(*q.read_state, name, text);
+    if (!fault.empty()) Stop(port, "CEC Error", fault);
+  }
+  return text;
+}
+
+// A work file, staged in the run's set when the request has one.
+template <typename Text>
+bool Put(const CecReportRequest& q, const std::filesystem::path& path, const Text& text) {
+  return q.stage != nullptr ? q.stage->Stage(path, text) : WriteFileAtomically(path, text);
 }
 
 template <typename Text>
-void Write(const std::filesystem::path& path, const Text& text, UserPort& port) {
-  if (!WriteFileAtomically(path, text))
+void Write(const CecReportRequest& q, const std::filesystem::path& path, const Text& text,
+           UserPort& port) {
+  if (!Put(q, path, text))
     Stop(port, kTitle, "Can't write file " + path.string() + ". The CEC report was not made.");
 }
 
@@ -126,19 +142,19 @@ namespace {
 
 // "cec2.tmp" and "expos.tmp" of a fresh run, for a later Redo Last CEC. The name of the
 // file that could not be written, or empty.
-std::string WriteSectionFiles(const std::filesystem::path& folder, const CecReportInputs& in) {
-  const auto sections = folder / kCecSectionsFileName;
-  if (!WriteFileAtomically(sections, SectionsText(in.sections.cumulative, in.sections.list)))
+std::string WriteSectionFiles(const CecReportRequest& q, const CecReportInputs& in) {
+  const auto sections = q.folder / kCecSectionsFileName;
+  if (!Put(q, sections, SectionsText(in.sections.cumulative, in.sections.list)))
     return sections.string();
-  const auto expos = folder / kCecExposFileName;
-  return WriteFileAtomically(expos, ExposText(in.expos)) ? "" : expos.string();
+  const auto expos = q.folder / kCecExposFileName;
+  return Put(q, expos, ExposText(in.expos)) ? "" : expos.string();
 }
 
 CecReportInputs ReadInputs(const CecReportRequest& q, UserPort& port) {
   CecReportInputs in;
-  in.header = ParseCecRecordFile(ReadWorkFile(q.folder / kCecRecordFileName, port), true).header;
-  in.sections = ParseSections(ReadWorkFile(q.folder / kCecSectionsFileName, port));
-  in.expos = ParseExpos(ReadWorkFile(q.folder / kCecExposFileName, port));
+  in.header = ParseCecRecordFile(ReadWorkFile(q, kCecRecordFileName, port), true).header;
+  in.sections = ParseSections(ReadWorkFile(q, kCecSectionsFileName, port));
+  in.expos = ParseExpos(ReadWorkFile(q, kCecExposFileName, port));
   return in;
 }
 
@@ -270,13 +286,15 @@ void ReportFromInputs(const CecReportRequest& q, const CecReportInputs& in, User
   before_writing();
   if (cumulative == 1) {
     port.Progress(caption, "Completing CEC report: step 3b of 4");
-    Write(q.folder / kCecRankedCumulativeFileName, ranked_text, port);
+    Write(q, q.folder / kCecRankedCumulativeFileName, ranked_text, port);
   }
-  Write(q.folder / kCecRankedFileName, ranked_text, port);
+  Write(q, q.folder / kCecRankedFileName, ranked_text, port);
   port.Progress(caption, "Completing CEC report: step 4 of 4");
   const std::vector<std::string> report = ReportText(q, in, ranked, port);
-  Write(q.folder / kCecReportFileName, report, port);
-  if (!WriteFileAtomically(q.cec.file_name, report))
+  Write(q, q.folder / kCecReportFileName, report, port);
+  const bool copied = q.copies != nullptr ? q.copies->Stage(q.cec.file_name, report)
+                                          : WriteFileAtomically(q.cec.file_name, report);
+  if (!copied)
     Stop(port, kTitle,
          "Can't write the CEC file " + q.cec.file_name + ". The CEC report is in the work file " +
              (q.folder / kCecReportFileName).string() + ".");
@@ -294,11 +312,9 @@ void WriteCecReport(const CecReportRequest& q, UserPort& port, const CecReportIn
     // A fresh run: the section files for a later repeat are written beside steps 3 and 4.
     std::future<std::string> written;
     if (q.threads > 1)
-      written =
-          std::async(std::launch::async, [&] { return WriteSectionFiles(q.folder, *inputs); });
+      written = std::async(std::launch::async, [&] { return WriteSectionFiles(q, *inputs); });
     auto wait = [&] {
-      const std::string failed =
-          written.valid() ? written.get() : WriteSectionFiles(q.folder, *inputs);
+      const std::string failed = written.valid() ? written.get() : WriteSectionFiles(q, *inputs);
       if (!failed.empty())
         Stop(port, kTitle, "Can't write file " + failed + ". The CEC report was not made.");
     };

@@ -15,6 +15,9 @@
 #include "cec/cumulative_residues.h"
 #include "cec/food_form_labels.h"
 #include "common/user_port.h"
+#include "common/work_files.h"
+#include "common/work_set.h"
+#include "common/work_set_check.h"
 #include "engine/analysis_settings.h"
 
 namespace acute {
@@ -32,6 +35,12 @@ struct CecReportRequest {
   int threads = 1;  // of the report steps (the figures do not depend on it)
   // Cumulative runs: the per-chemical residues of the distribution files.
   std::optional<CumulativeResidues> cumulative;
+  // Where the work files and the named copy go: staged in the run's set and among its copies
+  // (the caller commits them), or else written at once.
+  WorkSetWriter* stage = nullptr;
+  WorkFileSet* copies = nullptr;
+  // Redo Last CEC: the work folder's list, which the work files read must match.
+  const WorkSetState* read_state = nullptr;
 };
 
 // What the report steps read: the header of "cec1.tmp", the sections of "cec2.tmp" and

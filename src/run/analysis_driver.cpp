@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <memory>
 #include <string_view>
 
 #include "cec/cec_record_file.h"
@@ -20,6 +21,7 @@
 #include "reports/acute_report.h"
 #include "reports/plot_file.h"
 #include "run/cec_repeat.h"
+#include "run/run_record.h"
 #include "run/run_setup.h"
 
 namespace acute {
@@ -75,17 +77,25 @@ ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
   throw RunEnds(message);
 }
 
-// Writes a work file on its own; a failure ends the run naming the file.
-template <typename Text>
-void WriteWorkFile(const std::filesystem::path& path, const Text& text, UserPort& port) {
-  if (!WriteFileAtomically(path, text)) CannotWrite(path, port);
-}
-
-// Stages a work file or a named copy in the run's set; a failure ends the run naming the file
-// and leaves the previous set whole.
-void StageFile(WorkFileSet& set, const std::filesystem::path& path, const std::string& text,
+// Stages a work file in the run's set, or a named copy among the run's copies; a failure ends
+// the run naming the file and leaves the previous set whole.
+template <typename Set>
+void StageFile(Set& set, const std::filesystem::path& path, const std::string& text,
                UserPort& port) {
   if (!set.Stage(path, text)) CannotWrite(path, port);
+}
+
+// The run's work files as one set, then the copies under the names the run was given.
+void CommitRun(RunSetup& run, UserPort& port) {
+  if (const auto failed = run.work->Commit()) CannotWrite(*failed, port);
+  if (const auto failed = run.copies.Commit()) CannotWrite(*failed, port);
+}
+
+// The set the run stages its work files in: the run start's, or one of its own.
+WorkSetWriter& WriterFor(const EngineRequest& request, std::unique_ptr<WorkSetWriter>& own) {
+  if (request.staging != nullptr) return *request.staging;
+  own = std::make_unique<WorkSetWriter>(request.WorkFolder(), WorkRun{});
+  return *own;
 }
 
 std::string CompletionMessage(const AnalysisSettings& s) {
@@ -151,7 +161,7 @@ CecReportRequest CecReportRequestFor(const EngineRequest& request, const CecSett
 
 namespace {
 
-void MakeCecReport(const EngineRequest& request, const RunSetup& run, const ReportContext& ctx,
+void MakeCecReport(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
                    CecRecordFile record_file, std::optional<CumulativeResidues> cumulative,
                    UserPort& port) {
   CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
@@ -169,14 +179,16 @@ void MakeCecReport(const EngineRequest& request, const RunSetup& run, const Repo
     expos.users.push_back(UsersDistributionOf(a));
   std::vector<std::string> names;
   for (const ReportPopulation& p : ctx.populations) names.push_back(p.report_name);
+  q.stage = run.work;
+  q.copies = &run.copies;
   const CecReportInputs inputs =
       CecInputsOfRun(q, std::move(record_file), run.cec_preliminary, names, std::move(expos), port);
   WriteCecReport(q, port, &inputs);
 }
 
 // The report step of a run: the last report and plot file in the work folder and their
-// copies under the names the run was given.
-ReportContext WriteRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome& out,
+// copies under the names the run was given, staged.
+ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome& out,
                               UserPort& port) {
   const std::filesystem::path folder = request.session.WorkFolder();
   run.qa.reset();  // the QA listing is complete
@@ -187,25 +199,24 @@ ReportContext WriteRunReports(const EngineRequest& request, RunSetup& run, Engin
   out.last_report = folder / (dwloc ? "dwloc.tmp" : "acute.tmp");
   out.last_plot = folder / (dwloc ? "DWPlot.tmp" : "plot.tmp");
   const std::string plot = PlotFileText(ctx, report.results);
-  StageFile(run.work_files, out.last_report, report.text, port);
-  StageFile(run.work_files, out.last_plot, plot, port);
+  StageFile(*run.work, out.last_report, report.text, port);
+  StageFile(*run.work, out.last_plot, plot, port);
   const AnalysisSettings& s = run.settings;
   if (s.save_report == 1 && !s.report_file.empty()) {
-    StageFile(run.work_files, s.report_file, report.text, port);
+    StageFile(run.copies, s.report_file, report.text, port);
     out.saved_files.push_back(s.report_file);
   }
   if (s.save_plot == 1 && !s.plot_file.empty()) {
-    StageFile(run.work_files, s.plot_file, plot, port);
+    StageFile(run.copies, s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
-  if (const auto failed = run.work_files.Commit()) CannotWrite(*failed, port);
   out.report_text = report.text;
   return ctx;
 }
 
 // The CEC step of a run: the record file (and the per-chemical residues of a cumulative
-// request), then the CEC report and its copy.
-void WriteCecFiles(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
+// request), then the CEC report and its copy, staged with the run's other files.
+void StageCecFiles(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
                    EngineOutcome& out, UserPort& port) {
   const std::filesystem::path folder = request.WorkFolder();
   std::optional<CumulativeResidues> cumulative;
@@ -213,7 +224,7 @@ void WriteCecFiles(const EngineRequest& request, RunSetup& run, const ReportCont
   if (request.form.cumulative_cec) {
     cumulative = LoadCumulativeResidues(run.residue, port);
     if (!cumulative) throw RunEnds("the per-chemical residues cannot be read");
-    WriteWorkFile(folder / kCumulativeFileName, CumulativeFileBytes(*cumulative), port);
+    StageFile(*run.work, folder / kCumulativeFileName, CumulativeFileBytes(*cumulative), port);
     source.chemical_count = [&c = *cumulative](std::int32_t r) { return c.ChemicalCount(r); };
   }
   CecRecordFileMade records;
@@ -224,18 +235,24 @@ void WriteCecFiles(const EngineRequest& request, RunSetup& run, const ReportCont
     Tell(port, "Tarn-VELD Acute Module", e.what(), Icon::Critical);
     throw RunEnds(e.what());
   }
-  WriteWorkFile(folder / kCecRecordFileName, records.text, port);
+  if (!run.work->Stage(folder / kCecRecordFileName, records.text))
+    CannotWrite(folder / kCecRecordFileName, port);
   records.text = {};
   MakeCecReport(request, run, ctx, std::move(records.file), std::move(cumulative), port);
   out.saved_files.push_back(run.settings.cec.file_name);
 }
 
 EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
-  RunSetup run = SetUpRun(request, std::move(settings), port);
+  std::unique_ptr<WorkSetWriter> own;
+  WorkSetWriter& work = WriterFor(request, own);
+  RunSetup run = SetUpRun(request, std::move(settings), work, port);
+  DescribeRun(work.Run(), run.settings.dwloc == 1 ? "dwloc" : "acute", run.form, run.settings,
+              run.residue);
   RunAnalysisPasses(run, port);
   EngineOutcome out;
-  const ReportContext ctx = WriteRunReports(request, run, out, port);
-  if (run.cec) WriteCecFiles(request, run, ctx, out, port);
+  const ReportContext ctx = StageRunReports(request, run, out, port);
+  if (run.cec) StageCecFiles(request, run, ctx, out, port);
+  CommitRun(run, port);
   port.Progress(run.caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(run.settings);
@@ -255,9 +272,16 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
   EngineOutcome out;
   out.batch = true;
   for (std::size_t i = 0; i < batch.batch.size(); ++i) {
-    RunSetup run = SetUpBatchEntry(request, batch, i, port);
+    // Each entry commits on its own; the first also commits what the run start staged.
+    std::unique_ptr<WorkSetWriter> own;
+    WorkSetWriter& work =
+        i == 0 ? WriterFor(request, own)
+               : *(own = std::make_unique<WorkSetWriter>(request.WorkFolder(), WorkRun{}));
+    RunSetup run = SetUpBatchEntry(request, batch, i, work, port);
+    DescribeRun(work.Run(), "batch-entry", run.form, run.settings, run.residue);
     RunAnalysisPasses(run, port);
-    WriteRunReports(request, run, out, port);
+    StageRunReports(request, run, out, port);
+    CommitRun(run, port);
   }
   port.Progress(caption, "Run completed");
   out.completed = true;

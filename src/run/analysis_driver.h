@@ -15,6 +15,8 @@
 
 namespace acute {
 
+class WorkSetWriter;
+
 // Critical exposure contribution files are refused in batch runs, by the run start and
 // again by the engine.
 inline constexpr const char* kNoCecInBatchRuns =
@@ -31,6 +33,9 @@ struct EngineRequest {
   std::string analysis_time;
   // Redo Last CEC: the pass file is the short form and only the CEC report is rebuilt.
   bool repeat_cec = false;
+  // Work files the run start staged for this run (the scratch files of the distribution
+  // files); the run commits them with its own. Null: the run stages in a set of its own.
+  WorkSetWriter* staging = nullptr;
 
   // The folder of the run's work files ("acute.tmp", "cec1.tmp", ...).
   std::filesystem::path WorkFolder() const { return session.WorkFolder(); }

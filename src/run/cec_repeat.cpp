@@ -10,10 +10,13 @@
 #include "common/list_reader.h"
 #include "common/print_writer.h"
 #include "common/scripted_port.h"
+#include "common/work_set.h"
+#include "common/work_set_check.h"
 #include "engine/pass_file.h"
 #include "engine/pass_threads.h"
 #include "inputs/master_lists.h"
 #include "inputs/residue_reader.h"
+#include "run/run_record.h"
 
 namespace acute {
 namespace {
@@ -88,6 +91,26 @@ std::optional<LastCecRun> ReadLastCecRun(const std::filesystem::path& folder) {
   return last;
 }
 
+namespace {
+
+// The refusal when the last CEC run's work files cannot be used together: the folder's list
+// must name cec1.tmp, cec2.tmp and expos.tmp as files of one run, and the files that run
+// read must be unchanged. A folder without a list is used as before, with a notice.
+std::string LastCecRunFault(const WorkSetState& state, UserPort& port) {
+  if (!state.refusal.empty()) return state.refusal;
+  if (!state.manifest) {
+    Tell(port, kWorkFilesTitle, NoListNotice(state.folder), Icon::Information);
+    return "";
+  }
+  const std::string fault =
+      SameRunFault(state, {kCecRecordFileName, kCecSectionsFileName, kCecExposFileName});
+  if (!fault.empty()) return fault;
+  const WorkRun* run = RunOf(state, kCecSectionsFileName);
+  return run == nullptr ? "" : ChangedInputFault(*run);
+}
+
+}  // namespace
+
 EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
   const std::filesystem::path folder = request.WorkFolder();
   const CecSettings cec = ReadShortPassFile(request.WorkFolder() / kPassFileName, port);
@@ -104,21 +127,47 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
          Icon::Information);
     return out;
   }
+  const WorkSetState state = ReadWorkSetState(folder);
+  if (const std::string refusal = LastCecRunFault(state, port); !refusal.empty()) {
+    Tell(port, "Repeat CEC", refusal, Icon::Information);
+    return out;
+  }
+  // The settings the pass file does not carry are those of the run that made the files.
+  EngineRequest repeat = request;
+  const WorkRun* last_run = RunOf(state, kCecSectionsFileName);
+  if (last_run != nullptr) repeat.form = FormSettingsOf(*last_run, request.form);
+  repeat.form.threads = request.form.threads;
   port.Progress(kCaption, "Setting up analysis");
   const MasterLists master = ReadMasterLists(request.session.folder, request.session.support, port);
   const auto residue = LastResidueFile(RecordHeader(folder), request.session);
-  CecReportRequest q = CecReportRequestFor(request, cec, &master, residue ? &*residue : nullptr);
+  CecReportRequest q = CecReportRequestFor(repeat, cec, &master, residue ? &*residue : nullptr);
   if (!residue) q.names.food_name = master.RacName;
+  WorkRun record = last_run != nullptr ? *last_run : WorkRun{};
+  record.id.clear();
+  record.Set("kind", std::string("cec-redo"));
+  WorkSetWriter work(folder, record);
+  WorkFileSet copies;
+  q.stage = &work;
+  q.copies = &copies;
+  q.read_state = &state;
   if (request.form.cumulative_cec && residue) {
     q.cumulative = LoadCumulativeResidues(*residue, port);
     if (q.cumulative &&
-        !WriteFileAtomically(folder / kCumulativeFileName, CumulativeFileBytes(*q.cumulative)))
+        !work.Stage(folder / kCumulativeFileName, CumulativeFileBytes(*q.cumulative)))
       q.cumulative.reset();
   }
   q.progress_caption = kCaption;
   q.threads = ThreadsFor(request.form.threads, 2);
   try {
     WriteCecReport(q, port);
+    auto failed = work.Commit();
+    if (!failed) failed = copies.Commit();
+    if (failed) {
+      Tell(port, "Tarn-VELD Acute Module",
+           "Can't write file " + failed->string() + ". The CEC report was not made.",
+           Icon::Critical);
+      return out;
+    }
   } catch (const RunEnds&) {
     return out;
   }

@@ -1,9 +1,12 @@
 #include "run/run_setup.h"
 
+#include <algorithm>
+
 #include "cec/cec_window.h"
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/str.h"
+#include "common/work_set_check.h"
 #include "engine/bins.h"
 #include "engine/pass_file.h"
 #include "engine/survey_pass.h"
@@ -13,9 +16,13 @@
 namespace acute {
 namespace {
 
-[[noreturn]] void CannotRun(UserPort& port, const std::string& text) {
-  Tell(port, "Tarn-VELD Acute Module", text, Icon::Information);
+[[noreturn]] void CannotRunWith(UserPort& port, const std::string& title, const std::string& text) {
+  Tell(port, title, text, Icon::Information);
   throw RunEnds(text);
+}
+
+[[noreturn]] void CannotRun(UserPort& port, const std::string& text) {
+  CannotRunWith(port, "Tarn-VELD Acute Module", text);
 }
 
 // A CEC request that a batch run or a DWLOC run cannot honour.
@@ -118,7 +125,7 @@ void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
   }
   if (!run.form.qa_listing) return;
   const std::filesystem::path listing = session.WorkFolder() / kQaListingFileName;
-  const std::filesystem::path temp = run.work_files.TempFor(listing);
+  const std::filesystem::path temp = run.work->TempFor(listing);
   if (!temp.empty()) run.qa = std::make_unique<QaListing>(temp);
   if (!run.qa || !run.qa->Ok()) CannotRun(port, "Can't write file " + listing.string() + ".");
 }
@@ -146,12 +153,28 @@ std::string CaptionOf(const AnalysisSettings& s) {
 
 namespace {
 
+// The scratch file the run reads: the one the run start staged for this run, or else the
+// work folder's, which must be the one its run listed.
+std::filesystem::path ScratchToRead(const AnalysisSettings& s, const WorkSetWriter& work,
+                                    const std::filesystem::path& scratch, UserPort& port) {
+  if (const auto staged = work.Staged(scratch); !staged.empty()) return staged;
+  if (std::none_of(s.rdl_rows.begin(), s.rdl_rows.end(),
+                   [](const RdlRow& row) { return row.type == 6; }))
+    return scratch;  // no empirical distribution: the scratch file is not read
+  const WorkSetState state = ReadWorkSetState(scratch.parent_path());
+  const std::string fault = FileFault(state, scratch.filename().string(), scratch);
+  if (!fault.empty()) CannotRunWith(port, kWorkFilesTitle, fault);
+  return scratch;
+}
+
 // Everything after the settings are known: the data folder's files, the residue tables, the
 // survey and the populations. `scratch` is the distribution scratch file of the run.
 RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settings,
-                           const std::filesystem::path& scratch, UserPort& port) {
+                           const std::filesystem::path& scratch, WorkSetWriter& work,
+                           UserPort& port) {
   const DataSession& session = request.session;
   RunSetup run;
+  run.work = &work;
   run.form = request.form;
   run.settings = std::move(settings);
   run.caption = CaptionOf(run.settings);
@@ -167,8 +190,8 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
     port.Progress(caption, "Residue file: " + NamePart(run.settings.residue_file));
   run.monte_carlo = run.settings.monte_carlo == 1 && !run.settings.rdl_rows.empty();
   if (run.monte_carlo)
-    run.distributions =
-        LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index, scratch, port);
+    run.distributions = LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index,
+                                          ScratchToRead(run.settings, work, scratch, port), port);
   ResidueTables tables;
   ReadResidueForAnalysis(run.settings.residue_file, session.support, run.master, run.monte_carlo,
                          port, run.residue, tables);
@@ -215,18 +238,19 @@ void NameEntryOutputs(AnalysisSettings& s, const BatchEntry& e) {
 
 }  // namespace
 
-RunSetup SetUpRun(const EngineRequest& request, UserPort& port) {
-  return SetUpRun(request, ReadRunSettings(request, port), port);
+RunSetup SetUpRun(const EngineRequest& request, WorkSetWriter& work, UserPort& port) {
+  return SetUpRun(request, ReadRunSettings(request, port), work, port);
 }
 
-RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
+RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, WorkSetWriter& work,
+                  UserPort& port) {
   port.Progress(CaptionOf(settings), "Setting up analysis");
   const auto scratch = request.session.WorkFolder() / kRdfScratchFileName;
-  return SetUpFromSettings(request, std::move(settings), scratch, port);
+  return SetUpFromSettings(request, std::move(settings), scratch, work, port);
 }
 
 RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& batch, std::size_t i,
-                         UserPort& port) {
+                         WorkSetWriter& work, UserPort& port) {
   const BatchEntry& e = batch.batch[i];
   port.Progress(CaptionOf(batch), "Batch run: Residue File" +
                                       Str(static_cast<std::int64_t>(i + 1)) + " of" +
@@ -239,7 +263,7 @@ RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& b
   s.max_rdl_index = e.max_rdl_index;
   NameEntryOutputs(s, e);
   const auto scratch = Resolve(request.session.WorkFolder(), e.rdf_work_file);
-  return SetUpFromSettings(request, std::move(s), scratch, port);
+  return SetUpFromSettings(request, std::move(s), scratch, work, port);
 }
 
 PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {

@@ -8,6 +8,7 @@
 
 #include "common/user_port.h"
 #include "common/work_files.h"
+#include "common/work_set.h"
 #include "engine/accumulators.h"
 #include "engine/analysis_settings.h"
 #include "engine/cec_capture.h"
@@ -43,8 +44,10 @@ struct RunSetup {
   std::vector<float> dwloc_tox;
   WaterForms water;
   std::unique_ptr<QaListing> qa;
-  // The run's work files and copies, replaced together when the run completes.
-  WorkFileSet work_files;
+  // The run's work files, committed as one set when the run completes, and the copies under
+  // the names the run was given, committed after them.
+  WorkSetWriter* work = nullptr;
+  WorkFileSet copies;
   // Monte Carlo runs only.
   bool monte_carlo = false;
   DistributionTables distributions;
@@ -63,15 +66,17 @@ AnalysisSettings ReadRunSettings(const EngineRequest& request, UserPort& port);
 // The progress window's caption of a run.
 std::string CaptionOf(const AnalysisSettings& settings);
 
-// Throws RunEnds (or ProgramEnds) after a message when the run cannot start.
-RunSetup SetUpRun(const EngineRequest& request, UserPort& port);
+// Throws RunEnds (or ProgramEnds) after a message when the run cannot start. The run's work
+// files are staged in `work`.
+RunSetup SetUpRun(const EngineRequest& request, WorkSetWriter& work, UserPort& port);
 // The same with the settings already read.
-RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, UserPort& port);
+RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, WorkSetWriter& work,
+                  UserPort& port);
 
 // The set-up of entry i (from 0) of a batch run: the batch's settings with the entry's
 // residue file, distribution lines, scratch file, report names and endpoints.
 RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& batch, std::size_t i,
-                         UserPort& port);
+                         WorkSetWriter& work, UserPort& port);
 
 // The settings of a pass over the survey of `run`; `mc` receives the Monte Carlo part when
 // the run has one (the pass points to it).

@@ -70,7 +70,7 @@ bool HasEmpirical(const ResidueData& r) {
 // The entry's records: residue file, output base, number and, in a Monte Carlo run, its
 // distribution lines and scratch file, filled by reading its distribution files.
 std::optional<BatchEntry> EntryOf(const MainForm& f, std::size_t i, const DataSession& session,
-                                  UserPort& port) {
+                                  UserPort& port, WorkSetWriter* staging) {
   const OpenBatch& b = *f.batch;
   const ResidueData& r = b.entries[i];
   BatchEntry e;
@@ -81,8 +81,9 @@ std::optional<BatchEntry> EntryOf(const MainForm& f, std::size_t i, const DataSe
   if (!f.monte_carlo || !r.OffersMonteCarlo()) return e;
   e.rdf_work_file = "rdfl" + TrimStr(e.number) + ".TMP";
   RdfTables rdf;
-  if (HasEmpirical(r) &&
-      SetUpRdfs(r, session.WorkFolder() / e.rdf_work_file, f.dwloc_mode, port, rdf) != RdfSetUp::Ok)
+  const std::filesystem::path scratch = session.WorkFolder() / e.rdf_work_file;
+  if (HasEmpirical(r) && SetUpRdfs(r, staging ? staging->TempFor(scratch) : scratch, f.dwloc_mode,
+                                   port, rdf) != RdfSetUp::Ok)
     return std::nullopt;
   for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k)
     if (r.Rdl[k].type != 0) e.rows.push_back(RowOf(r.Rdl[k], &rdf));
@@ -92,7 +93,7 @@ std::optional<BatchEntry> EntryOf(const MainForm& f, std::size_t i, const DataSe
 }  // namespace
 
 std::optional<AnalysisSettings> PrepareBatchRun(const MainForm& f, const DataSession& session,
-                                                UserPort& port) {
+                                                UserPort& port, WorkSetWriter* staging) {
   AnalysisSettings s = CommonSettingsFromForm(f, session);
   if (!CheckBatchForm(f, s, port)) return std::nullopt;
   const OpenBatch& b = *f.batch;
@@ -106,7 +107,7 @@ std::optional<AnalysisSettings> PrepareBatchRun(const MainForm& f, const DataSes
   s.save_plot = 1;
   s.plot_file.clear();
   for (std::size_t i = 0; i < b.entries.size(); ++i) {
-    auto entry = EntryOf(f, i, session, port);
+    auto entry = EntryOf(f, i, session, port, staging);
     if (!entry) return std::nullopt;
     s.batch.push_back(std::move(*entry));
   }

@@ -7,6 +7,7 @@
 #include "inputs/residue_reader.h"
 #include "inputs/residue_report.h"
 #include "reports/report_display.h"
+#include "ui/main_form.h"
 #include "ui/refusal.h"
 
 namespace acute {
@@ -54,10 +55,20 @@ std::optional<PreparedReport> PrepareRdfSummary(const MainForm& form, const Data
     Tell(port, "Sorry!", "The current residue file has no RDF files to summarize.");
     return std::nullopt;
   }
+  // The scratch file belongs to the work folder's set: written under its lock and committed
+  // whole, so that a failure keeps the previous one.
+  const auto lock = LockWorkFolder(session.WorkFolder(), port);
+  if (!lock) return std::nullopt;
+  WorkSetWriter work(session.WorkFolder(), WorkRun{});
+  work.Run().Set("kind", std::string("rdf-summary"));
   RdfTables tables;
-  if (SetUpRdfs(*form.residue, session.WorkFolder() / kRdfScratchFileName, form.dwloc_mode, port,
-                tables) != RdfSetUp::Ok)
+  if (SetUpRdfs(*form.residue, work.TempFor(session.WorkFolder() / kRdfScratchFileName),
+                form.dwloc_mode, port, tables) != RdfSetUp::Ok)
     return std::nullopt;
+  if (const auto failed = work.Commit()) {
+    Tell(port, kWarning, "Can't write file " + failed->string() + ".", Icon::Exclamation);
+    return std::nullopt;
+  }
   const RdfSummary summary = RdfSummaryText(*form.residue, tables);
   auto prepared = Written(session.WorkFolder() / kRdfReportWorkFile, summary.text, port);
   if (prepared) {

@@ -8,6 +8,7 @@
 
 #include "common/user_port.h"
 #include "common/work_files.h"
+#include "common/work_set.h"
 #include "engine/analysis_settings.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"

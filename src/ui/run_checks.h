@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/user_port.h"
+#include "common/work_set.h"
 #include "engine/analysis_settings.h"
 #include "inputs/data_session.h"
 #include "inputs/rdf_tables.h"
@@ -23,9 +24,9 @@ AnalysisSettings CommonSettingsFromForm(const MainForm& form, const DataSession&
 RdlRow RowOf(const RdlLine& line, const RdfTables* rdf);
 
 // The checks of a batch run in their order, the distribution files of every Monte Carlo
-// entry read into the entry's own scratch file, and the settings of the run. std::nullopt
-// when a check refused the run (its message has been shown).
+// entry read into the entry's own scratch file (staged in `staging` when given), and the
+// settings of the run. std::nullopt when a check refused the run (its message has been shown).
 std::optional<AnalysisSettings> PrepareBatchRun(const MainForm& form, const DataSession& session,
-                                                UserPort& port);
+                                                UserPort& port, WorkSetWriter* staging = nullptr);
 
 }  // namespace acute

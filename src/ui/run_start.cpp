@@ -254,11 +254,13 @@ bool HasEmpiricalDistributions(const ResidueData& r) {
   return false;
 }
 
-// Reads the residue distribution files into the scratch file of the data folder.
+// Reads the residue distribution files into the scratch file of the work folder, staged with
+// the run's other work files.
 bool ReadDistributionFiles(const ResidueData& r, const DataSession& session, UserPort& port,
-                           RdfTables& rdf) {
+                           RdfTables& rdf, WorkSetWriter& staging) {
   if (!HasEmpiricalDistributions(r)) return true;
-  return SetUpRdfs(r, session.WorkFolder() / kRdfScratchFileName, false, port, rdf) == RdfSetUp::Ok;
+  const std::filesystem::path scratch = staging.TempFor(session.WorkFolder() / kRdfScratchFileName);
+  return SetUpRdfs(r, scratch, false, port, rdf) == RdfSetUp::Ok;
 }
 
 bool CheckWholeNumber(const std::string& text, double low, double high, const std::string& message,
@@ -398,11 +400,11 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
 namespace {
 
 std::optional<AnalysisSettings> PrepareSingleRun(MainForm& form, const DataSession& session,
-                                                 UserPort& port) {
+                                                 UserPort& port, WorkSetWriter& staging) {
   const std::string folder = form.residue ? form.residue->ResFolder : "";
   if (!CheckForm(form, folder, port)) return std::nullopt;
   RdfTables rdf;
-  if (form.monte_carlo && !ReadDistributionFiles(*form.residue, session, port, rdf))
+  if (form.monte_carlo && !ReadDistributionFiles(*form.residue, session, port, rdf, staging))
     return std::nullopt;
   return SettingsFromForm(form, session, &rdf);
 }
@@ -428,7 +430,17 @@ std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPor
 
 std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, UserPort& port) {
   FolderLock::Attempt attempt = FolderLock::TryAcquire(folder);
-  if (attempt.lock) return std::move(attempt.lock);
+  if (attempt.lock && RecoverWorkFolder(folder)) return std::move(attempt.lock);
+  if (attempt.lock) {
+    Refuse(port, kRunTitle,
+           "The work files in " + folder.string() +
+               " are incomplete, and the note of the run "
+               "that was saving them (" +
+               kPendingCommitFileName +
+               ") is damaged. Remove the work files of that folder, or give the analysis another "
+               "work folder.");
+    return std::nullopt;
+  }
   if (attempt.busy)
     Refuse(port, kRunTitle,
            "Another analysis is running with the work files in " + folder.string() +
@@ -447,8 +459,9 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const Data
   if (!lock) return std::nullopt;
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return std::nullopt;
-  const auto checked = form.batch && !form.residue ? PrepareBatchRun(form, session, port)
-                                                   : PrepareSingleRun(form, session, port);
+  WorkSetWriter staging(session.WorkFolder(), WorkRun{});
+  const auto checked = form.batch && !form.residue ? PrepareBatchRun(form, session, port, &staging)
+                                                   : PrepareSingleRun(form, session, port, staging);
   if (!checked) return std::nullopt;
   const AnalysisSettings& settings = *checked;
   const PassFileLayout layout{session.support.DatabaseKind,
@@ -459,6 +472,7 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const Data
     return std::nullopt;
   }
   EngineRequest request{session, FormSettingsFromForm(form), *specs, date, time};
+  request.staging = &staging;
   EngineOutcome outcome = RunEngine(request, port);
   if (!outcome.completed)
     Tell(port, "Tarn-VELD Acute",

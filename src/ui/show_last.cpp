@@ -1,6 +1,7 @@
 #include "ui/show_last.h"
 
 #include "common/file_names.h"
+#include "common/work_set_check.h"
 
 namespace acute {
 
@@ -26,7 +27,20 @@ const std::vector<LastReportFile>& LastReportFiles() {
 std::optional<std::filesystem::path> FindLastReport(const std::filesystem::path& folder,
                                                     const LastReportFile& last, UserPort& port) {
   auto path = FindFile(folder / last.file);
-  if (!path) Tell(port, last.title, last.missing);
+  if (!path) {
+    Tell(port, last.title, last.missing);
+    return std::nullopt;
+  }
+  const WorkSetState state = ReadWorkSetState(folder);
+  if (!state.manifest && state.refusal.empty()) {
+    Tell(port, kWorkFilesTitle, NoListNotice(folder), Icon::Information);
+    return path;
+  }
+  const std::string fault = FileFault(state, last.file, *path);
+  if (!fault.empty()) {
+    Tell(port, last.title, fault, Icon::Exclamation);
+    return std::nullopt;
+  }
   return path;
 }
 

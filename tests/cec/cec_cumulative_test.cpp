@@ -12,6 +12,7 @@
 
 #include "cec/cec_fixture.h"
 #include "cec/cec_work_files.h"
+#include "common/work_set_check.h"
 #include "common/list_reader.h"
 
 namespace acute {
@@ -130,11 +131,23 @@ TEST_F(CecCumulative, ARepeatRefusesRecordsThatNoLongerMatch) {
     testing::WriteText(entry.path(), text);
   }
   form_.cec_name = "again";
+  // The folder's list knows the files the run read: the repeat names the one that changed.
   ScriptedPort redo;
-  const auto outcome = RedoLastCec(form_, session_, redo);
+  auto outcome = RedoLastCec(form_, session_, redo);
   ASSERT_TRUE(outcome);
   EXPECT_FALSE(outcome->completed);
-  EXPECT_EQ(redo.Messages().back().title, "Acute error");
+  EXPECT_EQ(redo.Messages().back().title, "Repeat CEC");
+  EXPECT_NE(redo.LastMessage().find(".RDF has changed since the last CEC run read it"),
+            std::string::npos)
+      << redo.LastMessage();
+  // Without the list (a folder of an older version) the records themselves are checked.
+  std::filesystem::remove(session_.WorkFolder() / kManifestFileName);
+  ScriptedPort legacy;
+  outcome = RedoLastCec(form_, session_, legacy);
+  ASSERT_TRUE(outcome);
+  EXPECT_FALSE(outcome->completed);
+  EXPECT_EQ(legacy.Messages().front().title, kWorkFilesTitle);
+  EXPECT_EQ(legacy.Messages().back().title, "Acute error");
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
   women.defined = true;
   form_.custom = {women};
   EngineRequest request = Request();
-  RunSetup run = SetUpRun(request, port_);
+  WorkSetWriter work(dir_.path(), WorkRun{});
+  RunSetup run = SetUpRun(request, work, port_);
   MonteCarloSetup mc;
   PassSetup pass = PassSetupOf(run, mc);
   RunSurveyPass(PassKind::Main, pass, run.accumulators, port_);
@@ -99,7 +100,7 @@ TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {
 
   // The two-day average: one pass per person, both days' entries, exposure halved.
   request.form.two_day_average = true;
-  RunSetup avg = SetUpRun(request, port_);
+  RunSetup avg = SetUpRun(request, work, port_);
   pass = PassSetupOf(avg, mc);
   RunSurveyPass(PassKind::Main, pass, avg.accumulators, port_);
   EXPECT_DOUBLE_EQ(avg.accumulators[0].tot_w, 4000);
@@ -252,7 +253,8 @@ TEST_F(AcuteRun, WaterResiduesDropPersonDaysWithoutWaterData) {
   people[0].water_code[1] = -1;  // person 101 has no valid water record
   testing::WriteSurvey(dir_ / "survey", people);
   OpenResidue();
-  RunSetup run = SetUpRun(Request(), port_);
+  WorkSetWriter work(dir_.path(), WorkRun{});
+  RunSetup run = SetUpRun(Request(), work, port_);
   EXPECT_TRUE(run.tables.water_in_residue_file);
   EXPECT_EQ(run.membership[0], 0u);
   EXPECT_EQ(run.membership[1], 1u);

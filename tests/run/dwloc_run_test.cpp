@@ -30,12 +30,13 @@ class DwlocRun : public testing::HandMadeRun {
     form_.dwloc_mode = true;
   }
   RunSetup Run() {
-    RunSetup run = SetUpRun(Request(), port_);
+    RunSetup run = SetUpRun(Request(), work_, port_);
     RunAnalysisPasses(run, port_);
     return run;
   }
 
   std::vector<FixturePerson> people_;
+  WorkSetWriter work_{dir_.path(), WorkRun{}};
 };
 
 TEST_F(DwlocRun, DwlocValuesOfEachPersonDay) {
@@ -81,7 +82,7 @@ TEST_F(DwlocRun, QaListingShowsWaterAndTheEquation) {
   form_.qa_listing = true;
   RunSetup run = Run();
   run.qa.reset();  // the listing takes its name with the run's other work files
-  ASSERT_FALSE(run.work_files.Commit());
+  ASSERT_FALSE(work_.Commit());
   const std::string qa = testing::ReadText(dir_ / "dwloc2.tmp");
   EXPECT_NE(qa.find("Person 201  Member 1  Pass 1 \r\n86010000 500 \r\nTotal water (kg) =  0.5"),
             std::string::npos)
@@ -96,7 +97,7 @@ TEST_F(DwlocRun, QaListingShowsWaterAndTheEquation) {
 TEST_F(DwlocRun, NegativeIndirectWaterNamesThePerson) {
   people_[1].day2[0].grams = -5;
   testing::WriteSurvey(dir_ / "survey", people_);
-  EXPECT_THROW(SetUpRun(Request(), port_), RunEnds);
+  EXPECT_THROW(SetUpRun(Request(), work_, port_), RunEnds);
   EXPECT_EQ(port_.Messages().back().title, "Damaged food consumption file");
   EXPECT_NE(port_.LastMessage().find("person 202: member 1 has a negative amount of food (-5 g)"),
             std::string::npos)
