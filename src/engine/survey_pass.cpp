@@ -332,6 +332,7 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   // The QA listing follows the survey in order: its chunks run one after the other.
   const int threads = s.qa != nullptr ? 1 : ThreadsFor(s.threads, chunks.size());
   const double timer = TimerSeconds();
+  if (kind == PassKind::Main && s.main_pass_timer != nullptr) *s.main_pass_timer = timer;
   std::vector<std::unique_ptr<DayPassExposure>> computers;
   for (int w = 0; w < threads; ++w)
     computers.push_back(std::make_unique<DayPassExposure>(s, kind, timer));

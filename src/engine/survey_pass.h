@@ -56,6 +56,8 @@ struct PassSetup {
   // preliminary and main passes gather (null: nothing).
   int preliminary_iterations = 1;
   CecCapture* cec = nullptr;
+  // Receives the timer value the main pass seeds its generators from (seed 0 only).
+  double* main_pass_timer = nullptr;
 };
 
 // Runs the pass; throws RunEnds when Cancel is confirmed, ProgramEnds after "Error selecting

@@ -1,6 +1,7 @@
 #include "run/analysis_driver.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <string_view>
@@ -23,6 +24,7 @@
 #include "run/cec_repeat.h"
 #include "run/run_record.h"
 #include "run/run_setup.h"
+#include "run/work_room.h"
 
 namespace acute {
 namespace {
@@ -89,6 +91,28 @@ void StageFile(Set& set, const std::filesystem::path& path, const std::string& t
 void CommitRun(RunSetup& run, UserPort& port) {
   if (const auto failed = run.work->Commit()) CannotWrite(*failed, port);
   if (const auto failed = run.copies.Commit()) CannotWrite(*failed, port);
+}
+
+// The seed a run actually used: with seed 0, the timer value of its main pass.
+void NoteTimerSeed(const RunSetup& run, WorkSetWriter& work) {
+  if (!run.monte_carlo || run.settings.seed != 0) return;
+  char text[40];
+  std::snprintf(text, sizeof text, "%.17g", run.main_pass_timer);
+  work.Run().Set("timer", std::string(text));
+}
+
+// Ends the run when the work folder has no room for the files it is about to write.
+void CheckRoomForRun(const EngineRequest& request, const RunSetup& run, UserPort& port) {
+  std::vector<std::string> names;
+  if (run.settings.dwloc == 1)
+    names = {"dwloc.tmp", "DWPlot.tmp"};
+  else
+    names = {"acute.tmp", "plot.tmp"};
+  if (run.cec)
+    names.insert(names.end(),
+                 {kCecRecordFileName, kCecSectionsFileName, kCecExposFileName, kCecRankedFileName,
+                  kCecReportFileName, kCecRankedCumulativeFileName, kCumulativeFileName});
+  CheckWorkRoom(request.WorkFolder(), names, 0, port);
 }
 
 // The set the run stages its work files in: the run start's, or one of its own.
@@ -248,7 +272,9 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   RunSetup run = SetUpRun(request, std::move(settings), work, port);
   DescribeRun(work.Run(), run.settings.dwloc == 1 ? "dwloc" : "acute", run.form, run.settings,
               run.residue);
+  CheckRoomForRun(request, run, port);
   RunAnalysisPasses(run, port);
+  NoteTimerSeed(run, work);
   EngineOutcome out;
   const ReportContext ctx = StageRunReports(request, run, out, port);
   if (run.cec) StageCecFiles(request, run, ctx, out, port);
@@ -279,7 +305,9 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
                : *(own = std::make_unique<WorkSetWriter>(request.WorkFolder(), WorkRun{}));
     RunSetup run = SetUpBatchEntry(request, batch, i, work, port);
     DescribeRun(work.Run(), "batch-entry", run.form, run.settings, run.residue);
+    CheckRoomForRun(request, run, port);
     RunAnalysisPasses(run, port);
+    NoteTimerSeed(run, work);
     StageRunReports(request, run, out, port);
     CommitRun(run, port);
   }

@@ -12,6 +12,7 @@
 #include "engine/survey_pass.h"
 #include "inputs/rdf_tables.h"
 #include "inputs/residue_reader.h"
+#include "run/work_room.h"
 
 namespace acute {
 namespace {
@@ -124,6 +125,8 @@ void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
     run.dwloc_tox.push_back(s.pad_flag == 1 && pad > 0 ? pad : s.arfd);
   }
   if (!run.form.qa_listing) return;
+  ConfirmQaListing(session.WorkFolder(), QaListingEstimate(run.passes, run.settings.iterations),
+                   port);
   const std::filesystem::path listing = session.WorkFolder() / kQaListingFileName;
   const std::filesystem::path temp = run.work->TempFor(listing);
   if (!temp.empty()) run.qa = std::make_unique<QaListing>(temp);
@@ -359,6 +362,7 @@ void RunAnalysisPasses(RunSetup& run, UserPort& port) {
     pass.cec = &run.cec_capture;
   }
   pass.qa = run.qa.get();
+  pass.main_pass_timer = &run.main_pass_timer;
   RunSurveyPass(PassKind::Main, pass, run.accumulators, port);
 }
 

@@ -48,8 +48,9 @@ struct RunSetup {
   // the names the run was given, committed after them.
   WorkSetWriter* work = nullptr;
   WorkFileSet copies;
-  // Monte Carlo runs only.
+  // Monte Carlo runs only; with seed 0 the main pass seeds its generators from the timer.
   bool monte_carlo = false;
+  double main_pass_timer = 0;
   DistributionTables distributions;
   // Critical exposure contribution runs only: the preliminary iterations M', the widened
   // window of each population from the preliminary pass, and what the main pass gathered

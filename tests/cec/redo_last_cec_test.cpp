@@ -86,5 +86,48 @@ TEST_F(RedoLastCecTest, WorksFromTheWorkFilesAloneAndStopsWithoutThem) {
   EXPECT_EQ(port_.Messages().back().title, "CEC Error");
 }
 
+TEST_F(RedoLastCecTest, TakesTheRunsSettingsFromTheFolderListAndRefusesAMixedSet) {
+  form_.two_day_average = true;
+  form_.cec_name = "twoday";
+  ASSERT_TRUE(Launch()->completed) << port_.LastMessage();
+  const std::string fresh = testing::ReadText(dir_ / "residues/twoday.CEC");
+  // A repeat that is not told of the two-day average still makes the run's report.
+  form_.two_day_average = false;
+  form_.cec_name = "redo";
+  auto redo = Redo();
+  ASSERT_TRUE(redo && redo->completed) << port_.LastMessage();
+  const std::string redone = testing::ReadText(dir_ / "residues/redo.CEC");
+  const auto body = [](const std::string& report) {
+    return report.substr(report.find("Subpopulations:"));
+  };
+  EXPECT_EQ(body(redone), body(fresh));
+  // cec1.tmp of another run beside this run's cec2.tmp: as a kill between two saves left it.
+  const std::string records = testing::ReadText(dir_ / "cec1.tmp");
+  form_.cec_name = "later";
+  ASSERT_TRUE(Launch()->completed);
+  testing::WriteText(dir_ / "cec1.tmp", records);
+  form_.cec_name = "mixed";
+  redo = Redo();
+  ASSERT_TRUE(redo);
+  EXPECT_FALSE(redo->completed);
+  EXPECT_EQ(port_.Messages().back().title, "CEC Error");
+  EXPECT_NE(port_.LastMessage().find("The work file cec1.tmp in " + dir_.path().string() +
+                                     " is not the file its run wrote"),
+            std::string::npos)
+      << port_.LastMessage();
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "residues/mixed.CEC"));
+  // The residue file changed since the run: its records no longer describe it.
+  ASSERT_TRUE(Launch()->completed);
+  const auto residue = dir_ / "residues/TEST.R10";
+  testing::WriteText(residue, testing::ReadText(residue) + "\r\n");
+  redo = Redo();
+  ASSERT_TRUE(redo);
+  EXPECT_FALSE(redo->completed);
+  EXPECT_EQ(port_.LastMessage(), "Repeat CEC: The residue file " + residue.string() +
+                                     " has changed since the last CEC run read it, so its work "
+                                     "files no longer describe it. Run the analysis again to make "
+                                     "a new CEC report.");
+}
+
 }  // namespace
 }  // namespace acute
