@@ -89,3 +89,14 @@ printf 'ACUTE PASS FILE\r\n 1000  .05 "CEC1.TXT"\r\n 0 \r\n 95            99.9 \
   >"$out/short_pass_file/cec.tmp"
 printf 'ACUTE PASS FILE\r\n 20  0 "C:\\out\\my, cec.txt"\r\n 1 \r\n .001          2.5 \r\n 1             1             0 \r\n' \
   >"$out/short_pass_file/cec-amounts.tmp"
+
+# Mixed work-file sets: a choice byte per member (0 run A, 1 run B, 2 missing, 3/4 cut short
+# with two length bytes), then the list (0 A's, 1 B's, 2 none, 3 the rest) and the note.
+mkdir -p "$out/mixed_work_sets"
+printf '\0\0\0\0\0\0\0\0\0\0' >"$out/mixed_work_sets/all-a"
+printf '\1\1\1\1\1\1\1\1\1\0' >"$out/mixed_work_sets/all-b"
+printf '\1\1\0\1\1\1\1\1\1\0' >"$out/mixed_work_sets/cec1-of-a"
+printf '\0\0\0\3\0\40\0\0\0\0\0\0' >"$out/mixed_work_sets/cec2-cut"
+printf '\0\0\0\0\0\0\0\0\2\0' >"$out/mixed_work_sets/no-list"
+printf '\1\0\0\0\0\0\0\0\0\1acute pending commit 1\nmember\tx.part\tacute.tmp\t-\nmanifest\n' \
+  >"$out/mixed_work_sets/pending"

@@ -147,7 +147,9 @@ int main(int argc, char** argv) {
       "redo-cec", "rebuild the last run's CEC report for another window (Redo Last CEC)");
   add_cec(redo_cmd, redo.cec);
   redo_cmd->get_option("--cec")->required();
-  redo_cmd->add_flag("--two-day", redo.two_day, "the last run used the two-day average");
+  redo_cmd->add_flag("--two-day", redo.two_day,
+                     "the last run used the two-day average (read only in a folder of an older "
+                     "version; otherwise the folder's list of work files says)");
 
   SpecsOptions specs;
   auto* specs_cmd = app.add_subcommand(

@@ -165,6 +165,8 @@ std::filesystem::path ScratchToRead(const AnalysisSettings& s, const WorkSetWrit
                    [](const RdlRow& row) { return row.type == 6; }))
     return scratch;  // no empirical distribution: the scratch file is not read
   const WorkSetState state = ReadWorkSetState(scratch.parent_path());
+  if (!state.manifest && state.refusal.empty() && std::filesystem::exists(scratch))
+    Tell(port, kWorkFilesTitle, NoListNotice(scratch.parent_path()), Icon::Information);
   const std::string fault = FileFault(state, scratch.filename().string(), scratch);
   if (!fault.empty()) CannotRunWith(port, kWorkFilesTitle, fault);
   return scratch;
