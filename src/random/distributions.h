@@ -18,7 +18,8 @@ inline float NotNegative(float x) {
 }  // namespace distribution_detail
 
 inline float UniformVariate(float u, float minimum, float maximum) {
-  const float x = static_cast<float>(minimum + static_cast<double>(maximum - minimum) * u);
+  // The difference in double, the sum rounded to single once.
+  const float x = static_cast<float>(minimum + (static_cast<double>(maximum) - minimum) * u);
   return distribution_detail::NotNegative(x);
 }
 
@@ -34,11 +35,12 @@ inline float ParetoVariate(float u, float shape, float scale, float bound) {
 
 inline float TriangularVariate(float u, float minimum, float mode, float maximum) {
   if (maximum == minimum) return maximum;
-  const float c = static_cast<float>(static_cast<double>(mode - minimum) / (maximum - minimum));
+  const double range = static_cast<double>(maximum) - minimum;  // differences in double
+  const float c = static_cast<float>((static_cast<double>(mode) - minimum) / range);
   const float t =
       u <= c ? static_cast<float>(std::sqrt(static_cast<double>(c) * u))
              : static_cast<float>(1.0 - std::sqrt(1.0 - c - u + static_cast<double>(c) * u));
-  const float x = static_cast<float>(minimum + static_cast<double>(t) * (maximum - minimum));
+  const float x = static_cast<float>(minimum + static_cast<double>(t) * range);
   return distribution_detail::NotNegative(x);
 }
 

@@ -52,5 +52,18 @@ TEST(Distributions, MeansAtFixedProbabilities) {
   EXPECT_EQ(ParametricMean(3, 0, 0.005f, 0.03f), sum / 10);
 }
 
+// Uniform and triangular draws take the differences of their parameters in double and round
+// once, when the value is stored; rounding the difference to single first moves these draws
+// by one unit in the last place.
+TEST(Distributions, DifferencesOfParametersInDoublePrecision) {
+  EXPECT_EQ(UniformVariate(0.53881675f, 0.00265733455f, 93.5539093f), 50.4096375f);
+  EXPECT_EQ(UniformVariate(0.198101491f, 0.000604644534f, 93.9127808f), 18.6047459f);
+  const float low = 0.000387361943f, mode = 23.5865402f, high = 99.9040527f;
+  EXPECT_EQ(TriangularVariate(0.1f, low, mode, high), 0x1.eb3986p+3f);  // below the mode
+  EXPECT_EQ(TriangularVariate(0.236088f, low, mode, high), 0x1.796244p+4f);
+  EXPECT_EQ(TriangularVariate(0.5f, low, mode, high), 0x1.3149cep+5f);  // above it
+  EXPECT_EQ(TriangularVariate(0.9f, low, mode, high), 0x1.212abep+6f);
+}
+
 }  // namespace
 }  // namespace acute
