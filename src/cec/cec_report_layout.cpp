@@ -163,7 +163,7 @@ void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportR
   at(0);
   w.Text(HouseholdText(q.database_kind, f[1], f[2], households, q.household_file));
   at(1);
-  w.Text(f[3]);
+  w.Text(Str(static_cast<std::int64_t>(NumberIn(f, 3))));  // the day, as Str prints it
   at(2);
   w.Text(f[4]);
   at(3);

@@ -168,7 +168,7 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     w.Tab(14).Text(CecPicture(p.form, "###")).Text(sep);
     w.Tab(21).Text(CecPicture(static_cast<double>(p.n), "#####")).Text(sep);
     w.Tab(29).Text(CecPicture(p.percent, "###.##")).Text("%").Text(sep);
-    w.Tab(39).Text(i < labels.size() ? labels[i] : "").EndLine();
+    w.Tab(39).Text(i < labels.size() ? labels[i] : "").Text(sep).EndLine();
     if (cumulative) WritePairChemicals(w, p, *chemicals, comma);
   }
   w.EndLine();
@@ -199,7 +199,7 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     w.Text(NameOf(names.code, food)).Text(sep);
     w.Tab(14).Text(CecPicture(static_cast<double>(f.n), "#####")).Text(sep);
     w.Tab(22).Text(CecPicture(f.percent, "###.##")).Text("%").Text(sep);
-    w.Tab(33).Text(NameOf(names.food_name, food)).EndLine();
+    w.Tab(33).Text(NameOf(names.food_name, food)).Text(sep).EndLine();
   }
 }
 

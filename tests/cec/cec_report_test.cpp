@@ -42,7 +42,7 @@ TEST_F(CecReport, PlainLayoutOfAHandMadeRun) {
       pids.push_back(l.substr(1, 5));
   EXPECT_EQ(pids, (std::vector<std::string>{"  102", "  101", "  102", "  103"}));
   EXPECT_TRUE(
-      Has(report, "   102    102     2    M    30Y    20.00   2      1    0.0200000    2000"));
+      Has(report, "   102    102      2   M    30Y    20.00   2      1    0.0200000    2000"));
   EXPECT_TRUE(
       Has(report, "  10000002     11  100.0    2.000000   0.50   1.00    0.0050000   25.00"));
 }
@@ -58,13 +58,14 @@ TEST_F(CecReport, CommaLayoutCarriesTheSameNumbers) {
   const std::vector<std::string> report = Lines("cec4.tmp");
   EXPECT_EQ(report[0], std::string(143, ' ') + "xxx");
   EXPECT_TRUE(Has(report,
-                  "   102 ,  102    ,2   ,M   ,30Y  , 20.00 , 2  ,   1 ,  0.0200000 ,  2000 ,"
+                  "   102 ,  102    , 2  ,M   ,30Y  , 20.00 , 2  ,   1 ,  0.0200000 ,  2000 ,"
                   "10000001   , 13, 300.0 ,  1.000000 , 1.00 , 1.00 ,  0.0150000 , 75.00"));
   EXPECT_TRUE(Has(report,
                   ",,,,,,,,,                                                                ,"
                   "10000002   , 11, 100.0 ,  2.000000 , 0.50 , 1.00 ,  0.0050000 , 25.00"));
-  EXPECT_TRUE(Has(report, "10000001,     11,       2,   40.00%,  Commodity 1-  "));
-  EXPECT_TRUE(Has(report, "10000001,        4,   90.00%,   Commodity 1"));
+  // Every value of the critical-food rows is followed by a comma, the last one too.
+  EXPECT_TRUE(Has(report, "10000001,     11,       2,   40.00%,  Commodity 1-  ,"));
+  EXPECT_TRUE(Has(report, "10000001,        4,   90.00%,   Commodity 1,"));
 }
 
 TEST_F(CecReport, ACopyThatCannotBeWrittenIsNeverReportedAsSaved) {
