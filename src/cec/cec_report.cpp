@@ -182,22 +182,19 @@ std::vector<TextPart> PartsOf(std::size_t populations,
 }
 
 // Runs job(i) for i = 0 to count - 1 on the request's threads, taken in order; the calling
-// thread shows `status` with the population of the part begun last and watches the Cancel
-// button.
+// thread shows the status texts of every part begun, in order, and watches the Cancel button.
 void ForEachPart(const CecReportRequest& q, std::size_t count,
-                 const std::function<std::size_t(std::size_t)>& population_of,
-                 const std::string& status, UserPort& port,
-                 const std::function<void(std::size_t)>& job) {
-  std::size_t shown = 0;
+                 const std::function<std::vector<std::string>(std::size_t)>& texts_of,
+                 UserPort& port, const std::function<void(std::size_t)>& job) {
+  std::size_t next = 0;
+  std::string last;
   RunChunksOnThreads(
       count, ThreadsFor(q.threads, count),
       [&](std::size_t begun) {
         if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
-        const std::size_t p = population_of(begun - 1) + 1;
-        if (p == shown) return;
-        shown = p;
-        port.Progress(q.progress_caption,
-                      status + Str(static_cast<std::int32_t>(p)) + "  Sorting...");
+        for (; next < std::min(begun, count); ++next)
+          for (const std::string& text : texts_of(next))
+            if (text != last) port.Progress(q.progress_caption, last = text);
       },
       [&](int, std::size_t i, const PersonTick& tick) {
         tick();
@@ -216,10 +213,17 @@ std::vector<RankedSection> RankSections(const CecReportRequest& q, const CecRepo
     BoundaryWarnings(in.sections.list[p], windows[p], port);
   }
   const int cumulative = in.sections.cumulative;
-  const std::string status = "Generating CEC report: Step 3 of 4, Population #";
+  const std::string step = "Generating CEC report: Step 3 of 4, ";
+  const auto pop = [](std::size_t p) { return Str(static_cast<std::int32_t>(p + 1)); };
   std::vector<RankedSection> ranked(n);
   ForEachPart(
-      q, n, [](std::size_t p) { return p; }, status, port,
+      q, n,
+      [&](std::size_t p) -> std::vector<std::string> {
+        return {step + "Population #" + pop(p) + "  Sorting...",
+                step + "Population #" + pop(p) + " Summary Statistics",
+                step + "Advanced CEC, population #" + pop(p) + "  Sorting..."};
+      },
+      port,
       [&](std::size_t p) {
         ranked[p] = RankSection(in.sections.list[p], windows[p], q.cec.max_records, q.two_day,
                                 cumulative == 1 ? &*q.cumulative : nullptr);
@@ -228,8 +232,19 @@ std::vector<RankedSection> RankSections(const CecReportRequest& q, const CecRepo
       PartsOf(n, [&](std::size_t p) { return static_cast<std::int64_t>(ranked[p].ranked.size()); });
   ranked_text.assign(parts.size() + 1, "");
   ranked_text[0] = Str(static_cast<std::int32_t>(cumulative)) + "\r\n";
+  const std::string printing = "Generating CEC report: step 3 of 4, ";
   ForEachPart(
-      q, parts.size(), [&](std::size_t i) { return parts[i].population; }, status, port,
+      q, parts.size(),
+      [&](std::size_t i) -> std::vector<std::string> {
+        const TextPart& t = parts[i];
+        if (t.head) return {printing + "printing records, pop #" + pop(t.population)};
+        // Every 10,000 records written, the rank reached.
+        std::vector<std::string> texts;
+        for (std::int64_t rank = (t.first / 10000 + 1) * 10000; rank <= t.last; rank += 10000)
+          texts.push_back(printing + "at record " + Str(rank) + ", pop #" + pop(t.population));
+        return texts;
+      },
+      port,
       [&](std::size_t i) {
         const TextPart& t = parts[i];
         const RankedSection& r = ranked[t.population];
@@ -256,8 +271,12 @@ std::vector<std::string> ReportText(const CecReportRequest& q, const CecReportIn
   w.EndLine();
   text[0] = w.Contents();
   ForEachPart(
-      q, parts.size(), [&](std::size_t i) { return parts[i].population; },
-      "Completing CEC report: step 4 of 4; population #", port,
+      q, parts.size(),
+      [&](std::size_t i) -> std::vector<std::string> {
+        return {"Completing CEC report: step 4 of 4; population #" +
+                Str(static_cast<std::int32_t>(parts[i].population + 1)) + "  Sorting..."};
+      },
+      port,
       [&](std::size_t i) {
         const TextPart& t = parts[i];
         const RankedSection& r = ranked[t.population];

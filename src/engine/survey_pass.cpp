@@ -18,21 +18,25 @@
 namespace acute {
 namespace {
 
-const char* PhaseText(PassKind kind) {
+// The phase a pass shows; the main pass of a Monte Carlo run names its iterations.
+std::string PhaseText(PassKind kind, const PassSetup& s) {
   switch (kind) {
     case PassKind::Calibration:
       return "Calibrating Bins";
     case PassKind::CecPreliminary:
       return "Initializing CEC Analysis";
     default:
+      if (s.monte_carlo != nullptr)
+        return "Computing exposure: " + std::to_string(s.iterations) + " iterations";
       return "Computing Exposure";
   }
 }
 
 class ProgressCounter {
  public:
-  ProgressCounter(UserPort& port, const std::string& caption, PassKind kind, std::size_t total)
-      : port_(port), caption_(caption), phase_(PhaseText(kind)), total_(total) {
+  ProgressCounter(UserPort& port, const std::string& caption, std::string phase,
+                  std::size_t total)
+      : port_(port), caption_(caption), phase_(std::move(phase)), total_(total) {
     Show(0);
   }
   // Counts one person record; throws RunEnds after a confirmed Cancel.
@@ -337,7 +341,7 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   for (int w = 0; w < threads; ++w)
     computers.push_back(std::make_unique<DayPassExposure>(s, kind, timer));
 
-  ProgressCounter progress(port, s.caption, kind, persons);
+  ProgressCounter progress(port, s.caption, PhaseText(kind, s), persons);
   try {
     RunChunksOnThreads(
         chunks.size(), threads, [&](std::size_t done) { progress.Person(done); },

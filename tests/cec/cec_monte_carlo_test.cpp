@@ -3,6 +3,7 @@
 // iteration cap.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -89,6 +90,34 @@ TEST_F(CecMonteCarlo, TheIterationCapQuestionCanStopTheRun) {
   EXPECT_EQ(messages[0].title, "CEC file generator");
   EXPECT_EQ(messages[0].buttons, Buttons::OkCancel);
   EXPECT_EQ(messages[0].text.rfind("CEC records will be generated only for the first ", 0), 0u);
+}
+
+TEST_F(CecMonteCarlo, ProgressNamesTheIterationsAndEveryStepOfTheReport) {
+  AskForCec("50", "100");
+  form_.standard[1] = false;
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  std::vector<std::string> seen;
+  for (const PortEvent& e : port_.events) {
+    if (e.kind != PortEvent::Kind::Progress) continue;
+    const std::string phase = e.text.substr(0, e.text.find("\r\n"));
+    if (seen.empty() || seen.back() != phase) seen.push_back(phase);
+  }
+  const auto at = [&](const std::string& text) {
+    return std::find(seen.begin(), seen.end(), text) - seen.begin();
+  };
+  EXPECT_LT(at("Computing exposure: " + form_.iterations + " iterations"),
+            static_cast<long>(seen.size()))
+      << ::testing::PrintToString(seen);
+  const std::vector<std::string> step3{
+      "Generating CEC report: Step 3 of 4, Sorting records",
+      "Generating CEC report: Step 3 of 4, Population # 1  Sorting...",
+      "Generating CEC report: Step 3 of 4, Population # 1 Summary Statistics",
+      "Generating CEC report: Step 3 of 4, Advanced CEC, population # 1  Sorting...",
+      "Generating CEC report: step 3 of 4, printing records, pop # 1"};
+  ASSERT_LT(at(step3[0]), static_cast<long>(seen.size()));
+  EXPECT_EQ(std::vector<std::string>(seen.begin() + at(step3[0]), seen.begin() + at(step3[0]) + 5),
+            step3);
 }
 
 }  // namespace
