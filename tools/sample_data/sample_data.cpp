@@ -45,7 +45,9 @@ SampleManifest WriteSampleData(const std::filesystem::path& folder, const Sample
 
   const Catalogue catalogue = BuildCatalogue();
   WriteSupportList(manifest.folder, layout, catalogue);
-  WriteSetupFile(manifest.folder, manifest.residue_folder, survey);
+  // Folders relative to the data folder, so that a copy of the folder reads its own files.
+  WriteSetupFile(manifest.folder, manifest.residue_folder.lexically_relative(manifest.folder),
+                 survey.lexically_relative(manifest.folder));
   WriteReportSpecs(manifest.folder);
   WriteSupportFiles(manifest.folder, layout, catalogue, persons);
 
