@@ -254,12 +254,18 @@ std::string ListReader::ReadLine() {
   return value;
 }
 
-float ReadAmount(ListReader& in, const std::string& what, float high) {
-  const float v = in.ReadSingle();
-  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
+std::string AmountProblem(float v, const std::string& what, float high) {
+  if (v < 0) return "a negative " + what + " (" + TrimStr(v) + ")";
   const bool vowel = !what.empty() && std::string_view("aeiou").find(what[0]) != std::string::npos;
   if (v > high)
-    in.Refuse((vowel ? "an " : "a ") + what + " above " + std::to_string(std::llround(high)));
+    return (vowel ? "an " : "a ") + what + " above " + std::to_string(std::llround(high));
+  return "";
+}
+
+float ReadAmount(ListReader& in, const std::string& what, float high) {
+  const float v = in.ReadSingle();
+  const std::string problem = AmountProblem(v, what, high);
+  if (!problem.empty()) in.Refuse(problem);
   return v;
 }
 

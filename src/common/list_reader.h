@@ -73,6 +73,8 @@ class ListReader {
 // A single-precision value of a field that holds 0 to `high` (a residue, a factor, a dose);
 // any other value is refused at its line: "a negative <what> (-1)", "a <what> above <high>".
 float ReadAmount(ListReader& in, const std::string& what, float high);
+// The refusal ReadAmount gives for `v`, or "" when `v` lies from 0 to `high`.
+std::string AmountProblem(float v, const std::string& what, float high);
 
 // Reads a whole file into memory; throws std::runtime_error when it cannot be opened.
 std::string ReadWholeFile(const std::filesystem::path& path);
