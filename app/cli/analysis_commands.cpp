@@ -127,6 +127,20 @@ void PrintCecHead(const std::filesystem::path& report, int lines) {
   }
 }
 
+// `run PASSFILE`: the file, a small regular file, becomes the work folder's pass file.
+void CopyPassFile(const std::string& name, const std::filesystem::path& target) {
+  const std::filesystem::path source = std::filesystem::absolute(name);
+  if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + name);
+  const std::string problem = SmallFileProblem(source, kMaxPassFileBytes);
+  if (!problem.empty())
+    throw ProgramEnds("the pass file " + source.string() + " " + problem +
+                      "; give the pass file that an analysis wrote");
+  std::error_code ec;
+  if (std::filesystem::equivalent(source, target, ec)) return;
+  if (!CopyFileAtomically(source, target))
+    throw ProgramEnds("can't copy the pass file " + name + " to " + target.string());
+}
+
 }  // namespace
 
 int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
@@ -220,13 +234,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return 1;
   const std::filesystem::path target = session.WorkFolder() / kPassFileName;
-  if (!o.pass_file.empty()) {
-    std::filesystem::path source = std::filesystem::absolute(o.pass_file);
-    if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + o.pass_file);
-    if ((!std::filesystem::exists(target) || !std::filesystem::equivalent(source, target)) &&
-        !CopyFileAtomically(source, target))
-      throw ProgramEnds("can't copy the pass file " + o.pass_file + " to " + target.string());
-  }
+  if (!o.pass_file.empty()) CopyPassFile(o.pass_file, target);
   EngineRequest request;
   request.session = session;
   request.form.two_day_average = o.two_day;

@@ -291,4 +291,41 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
   return text;
 }
 
+namespace {
+
+std::string SizeText(std::uintmax_t bytes) {
+  constexpr std::uintmax_t kMegabyte = 1 << 20;
+  return bytes % kMegabyte == 0 ? std::to_string(bytes / kMegabyte) + " MB"
+                                : std::to_string(bytes) + " bytes";
+}
+
+}  // namespace
+
+std::string SmallFileProblem(const std::filesystem::path& path, std::uintmax_t max_bytes) {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return "does not exist";
+  if (ec) return "cannot be examined (" + ec.message() + ")";
+  if (std::filesystem::is_directory(status)) return "is a folder, not a file";
+  if (!std::filesystem::is_regular_file(status))
+    return "is not a regular file (it is a device, a pipe or a socket)";
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) return "cannot be examined (" + ec.message() + ")";
+  if (size > max_bytes) return "is larger than " + SizeText(max_bytes);
+  return "";
+}
+
+std::string ReadSmallFile(const std::filesystem::path& path, std::uintmax_t max_bytes) {
+  const std::string problem = SmallFileProblem(path, max_bytes);
+  if (!problem.empty()) throw std::runtime_error(problem);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot be opened");
+  // A file that grows while it is read is cut one byte past the limit, and refused.
+  std::string text(static_cast<std::size_t>(max_bytes) + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (text.size() > max_bytes) throw std::runtime_error("is larger than " + SizeText(max_bytes));
+  return text;
+}
+
 }  // namespace acute

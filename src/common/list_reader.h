@@ -79,6 +79,15 @@ std::string AmountProblem(float v, const std::string& what, float high);
 // Reads a whole file into memory; throws std::runtime_error when it cannot be opened.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
+// What keeps `path` from being read as a small file, to be put after the file's name: ""
+// for a regular file of at most `max_bytes`, else "does not exist", "is a folder, not a
+// file", "is not a regular file (...)" or "is larger than ...". Nothing is opened, so a
+// pipe or a device is never read.
+std::string SmallFileProblem(const std::filesystem::path& path, std::uintmax_t max_bytes);
+// Reads a file that SmallFileProblem accepts; otherwise throws std::runtime_error with the
+// problem (or "cannot be opened").
+std::string ReadSmallFile(const std::filesystem::path& path, std::uintmax_t max_bytes);
+
 // Converts a text to a number as the list reader does; false when it is not a finite
 // number (blanks around it are allowed; an empty text is 0).
 bool ParseNumber(const std::string& text, double& value);
