@@ -170,17 +170,20 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   session.work_folder = WorkFolderOption(global);
   MainForm form;
   if (!OpenInput(o, session, port, form)) return 1;
-  if (o.noel) form.noel = TrimStr(*o.noel);
-  if (o.arfd) form.arfd = TrimStr(*o.arfd);
+  if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return 1;
   form.per_kg = !o.per_person;
   form.second_adjustment = o.second_adjustment;
   form.two_day_average = o.two_day;
   form.eating_occasion = o.occasions || o.reversal.has_value();
   form.reversal = o.reversal.has_value();
-  if (o.reversal) form.half_life = TrimStr(*o.reversal);
+  if (o.reversal) {
+    const auto hours = HalfLifeOption(*o.reversal, port);
+    if (!hours) return 1;
+    form.half_life = TrimStr(*hours);
+  }
   form.qa_listing = o.qa;
   form.pad = o.pad;
-  if (!CheckFormFields(form, port) || !SetPadValues(o, session.support, form, port)) return 1;
+  if (!SetPadValues(o, session.support, form, port)) return 1;
   const int count = session.support.StandardPopulationCount();
   form.standard.assign(count, false);
   for (int p : o.populations) {
@@ -226,7 +229,8 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
 
 int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   ConsolePort port(global.answer);
-  if (!CheckReversalOption(o.reversal, port)) return 1;
+  const auto hours = o.reversal ? HalfLifeOption(*o.reversal, port) : 0.0f;
+  if (!hours) return 1;
   DataSession session = OpenDataSession(StartFolder(global), port);
   session.work_folder = WorkFolderOption(global);
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
@@ -240,7 +244,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.form.two_day_average = o.two_day;
   request.form.qa_listing = o.qa;
   request.form.reversal = o.reversal.has_value();
-  request.form.half_life_hours = o.reversal.value_or(0);
+  request.form.half_life_hours = *hours;
   request.form.mersenne_twister = o.rng == "mt";
   request.form.hold_residues = o.hold;
   request.form.cumulative_cec = o.cumulative_cec;

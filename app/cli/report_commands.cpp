@@ -9,6 +9,7 @@
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
+#include "option_checks.h"
 #include "ui/input_reports.h"
 #include "ui/report_destination.h"
 
@@ -42,8 +43,7 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
   form.residue = OpenResidue(o.file, session, port);
   if (!form.residue) return std::nullopt;
   form.TakeEndpointsFromResidueFile();
-  if (o.noel) form.noel = TrimStr(*o.noel);
-  if (o.arfd) form.arfd = TrimStr(*o.arfd);
+  if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return std::nullopt;
   form.per_kg = !o.per_person;
   form.comment = o.comment;
   return form;

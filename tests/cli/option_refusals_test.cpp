@@ -19,14 +19,42 @@ constexpr const char* kHalfLife =
     "Acute analysis data problem: Half Life cannot be set to zero or greater than 48 hrs.";
 constexpr const char* kToddlers = "\"Toddlers|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|";
 
-TEST_F(OptionRefusalsTest, HalfLifeOnAnalyzeAndRun) {
-  for (const char* h : {"nan", "inf", "-1", "0", "48.5", "100"})
-    ExpectRefused(std::string("--reversal ") + h, kHalfLife);
-  for (const char* h : {"nan", "inf", "-1", "0", "100"}) {
-    const CliResult r = Acute(std::string("run --reversal ") + h);
-    EXPECT_TRUE(Refused(r)) << h;
-    EXPECT_NE((r.out + r.err).find(kHalfLife), std::string::npos) << h << "\n" << r.err;
-  }
+// One check per option: every command that takes it refuses the same values with the
+// form's text.
+TEST_F(OptionRefusalsTest, EachOptionIsCheckedAlikeOnEveryCommand) {
+  const std::vector<std::string> endpoint_commands = {"analyze --residue SAMPLE.R10",
+                                                      "report residue SAMPLE.R10"};
+  struct Case {
+    std::string option;
+    std::vector<std::string> commands;
+    std::vector<std::string> values;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"--arfd",
+       endpoint_commands,
+       {"-1", "1e30", "nan", "0x10", "x"},
+       "Warning: The aRfD must be a number from 0 to 1000000, or blank."},
+      {"--noel",
+       endpoint_commands,
+       {"-1", "1e30", "inf"},
+       "Warning: The NOEL must be a number from 0 to 1000000, or blank."},
+      {"--reversal",
+       {"analyze --residue SAMPLE.R10", "run"},
+       {"''", "0x10", "nan", "inf", "-1", "0", "48.5", "1e30"},
+       kHalfLife},
+  };
+  for (const Case& c : cases)
+    for (const std::string& command : c.commands)
+      for (const std::string& value : c.values) {
+        const std::string args = command + " " + c.option + " " + value;
+        const CliResult r = Acute(args);
+        EXPECT_TRUE(Refused(r)) << args;
+        EXPECT_NE(r.err.find(c.text), std::string::npos) << args << "\n" << r.err;
+      }
+  const CliResult r = Acute("report residue SAMPLE.R10 --arfd 0.10 --noel ''");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Reference dose (aRfD) = 0.1 mg/kg bw/day"), std::string::npos) << r.out;
 }
 
 TEST_F(OptionRefusalsTest, Endpoints) {
