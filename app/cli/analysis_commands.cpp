@@ -158,6 +158,7 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   }
   SetCec(form, o.cec);
   form.save_cec = !o.cec.name.empty();
+  if (!CheckOutputNames(form, port)) return 1;
   const auto outcome = RedoLastCec(form, session, port);
   if (!outcome || !outcome->completed) return 1;
   for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
@@ -205,6 +206,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.report_name = OutputName(o.report);
   form.save_plot = !o.plot.empty();
   form.plot_name = OutputName(o.plot);
+  if (!CheckCommentOption(o.comment, port)) return 1;
   if (!o.comment.empty() || !form.batch) form.comment = o.comment;
   if (o.iterations || o.seed) {
     form.monte_carlo = true;
@@ -215,9 +217,9 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.mersenne_twister = o.rng == "mt";
   form.hold_residues = o.hold;
   form.threads = o.threads;
-  if (!CheckOutputNames(form, port)) return 1;
   form.cec_min_percent = "1";
   SetCec(form, o.cec);
+  if (!CheckOutputNames(form, port)) return 1;
   const auto outcome = LaunchAnalysis(form, session, port);
   const int status = Finish(outcome);
   if (status == 0 && form.save_cec && !form.dwloc_mode) {

@@ -78,9 +78,19 @@ std::optional<float> HalfLifeOption(const std::string& text, UserPort& port) {
 }
 
 bool CheckOutputNames(const MainForm& form, UserPort& port) {
-  for (const std::string* name : {&form.report_name, &form.plot_name, &form.dwloc_name})
-    if (!CheckNameCharacters(NamePart(*name), port)) return false;
+  for (const std::string* name :
+       {&form.report_name, &form.plot_name, &form.dwloc_name, &form.cec_name})
+    if (!CheckNameControlCharacters(*name, port) || !CheckNameCharacters(NamePart(*name), port))
+      return false;
   return true;
+}
+
+bool CheckCommentOption(const std::string& comment, UserPort& port) {
+  return CheckCommentField(comment, port);
+}
+
+bool CheckSaveOption(const std::string& name, UserPort& port) {
+  return CheckNameControlCharacters(name, port);
 }
 
 bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, MainForm& form,

@@ -22,9 +22,16 @@ bool SetEndpointOptions(const std::optional<std::string>& noel,
 // after its refusal.
 std::optional<float> HalfLifeOption(const std::string& text, UserPort& port);
 
-// The report, plot and DWLOC report names: their last part as the form's name fields
-// check it (a folder is allowed on the command line).
+// The report, plot, DWLOC report and CEC file names: their last part as the form's name
+// fields check it (a folder is allowed on the command line), and no control character in
+// the folder either.
 bool CheckOutputNames(const MainForm& form, UserPort& port);
+
+// `--comment` (analyze, report residue): checked as the form's comment box checks it.
+bool CheckCommentOption(const std::string& comment, UserPort& port);
+
+// `--save NAME` (report, show): a name without control characters.
+bool CheckSaveOption(const std::string& name, UserPort& port);
 
 // `--pad-value N=X`: N a standard population with a PAD (the first PAD population to the
 // last standard population), X a number of 0 or more. Stores the values in the form.

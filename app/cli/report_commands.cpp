@@ -45,6 +45,7 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
   form.TakeEndpointsFromResidueFile();
   if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return std::nullopt;
   form.per_kg = !o.per_person;
+  if (!CheckCommentOption(o.comment, port)) return std::nullopt;
   form.comment = o.comment;
   return form;
 }
@@ -53,6 +54,7 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
 
 int Deliver(ReportKind kind, const std::filesystem::path& report_file, const std::string& save,
             ConsolePort& port) {
+  if (!CheckSaveOption(save, port)) return 1;
   ReportDestinationDialog dialog(kind, "", std::filesystem::current_path());
   if (save.empty()) {
     dialog.OnScreen();

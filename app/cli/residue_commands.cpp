@@ -8,6 +8,7 @@
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_summary.h"
+#include "ui/field_checks.h"
 
 namespace acute::cli {
 namespace {
@@ -39,6 +40,8 @@ std::filesystem::path StartFolder(const GlobalOptions& global) {
 
 std::filesystem::path WorkFolderOption(const GlobalOptions& global) {
   if (global.work_folder.empty()) return {};
+  if (const std::string refusal = ControlCharacterInName(global.work_folder); !refusal.empty())
+    throw ProgramEnds("--work: " + refusal);
   const std::filesystem::path folder = std::filesystem::absolute(global.work_folder);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);

@@ -102,6 +102,49 @@ TEST_F(OptionRefusalsTest, MonteCarloAndNames) {
   ExpectRefused("--threads 0", "--threads");
 }
 
+// A text with control characters, as the shell's printf makes it: "\\033" is an escape.
+std::string Printed(const std::string& format) {
+  return "\"$(printf '" + format + "')\"";
+}
+
+// True when a file or folder under `folder` has a control character in its name.
+bool AnyNameWithControls(const std::filesystem::path& folder) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    for (char c : entry.path().filename().string())
+      if (static_cast<unsigned char>(c) < 32) return true;
+  return false;
+}
+
+TEST_F(OptionRefusalsTest, ControlCharactersInCommentsAndNames) {
+  const std::string escape = "Run Comment: The run comment holds a control character (code 27).";
+  for (const char* command : {"analyze --residue SAMPLE.R10", "report residue SAMPLE.R10"}) {
+    const CliResult r = Acute(std::string(command) + " --comment " + Printed("\\033[31mred"));
+    EXPECT_TRUE(Refused(r)) << command;
+    EXPECT_NE(r.err.find(escape), std::string::npos) << command << "\n" << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(Data() / "acute.tmp"));
+  const std::string analyze = "analyze --residue SAMPLE.R10 ";
+  const std::string names[] = {
+      analyze + "--report " + Printed("a\\nb"),
+      analyze + "--plot " + Printed("a\\rb"),
+      analyze + "--report " + Printed("sub\\ndir/rep"),
+      analyze + "--dwloc --arfd 0.1 --dwloc-report " + Printed("a\\tb"),
+      analyze + "--cec " + Printed("c\\nc"),
+      "redo-cec --cec " + Printed("c\\nc"),
+      "report residue SAMPLE.R10 --save " + Printed("s\\ns"),
+      "--work " + Printed("w\\nw") + " " + analyze,
+  };
+  for (const std::string& args : names) {
+    const CliResult r = Acute(args);
+    EXPECT_TRUE(Refused(r)) << args;
+    EXPECT_NE(r.err.find("Illegal character in filename"), std::string::npos) << args << "\n"
+                                                                              << r.err;
+  }
+  EXPECT_FALSE(AnyNameWithControls(dir_.path()));
+  const CliResult lines = Acute(analyze + "--comment " + Printed("two\\r\\nlines"));
+  EXPECT_EQ(lines.status, 0) << lines.err;
+}
+
 TEST_F(OptionRefusalsTest, SpecsAndSampleDataOptions) {
   const std::string before = ReadText(Data() / "AcutSpec.txt");
   for (const char* bad : {"--users 2", "--per-capita -1", "--headers nan", "--min-percent nan",
