@@ -65,7 +65,10 @@ std::string QuotedLine(const std::string& text) {
   return plain ? text : Quoted(text);
 }
 
-ListReader::ListReader(std::string content) : text_(std::move(content)) {}
+ListReader::ListReader(std::string content) : text_(std::move(content)) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (std::string_view(text_).starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
+}
 
 bool ListReader::AtEnd() const {
   for (std::size_t i = pos_; i < text_.size(); ++i)

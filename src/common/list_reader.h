@@ -2,7 +2,8 @@
 // Free-format list input: the way every text input of the system is read, value by value.
 // Fields end at commas or line ends; a string may stand in double quotes (then it may hold
 // commas); a number field also ends at the blanks after it; whole lines can be read
-// unchanged. Lines may end in CR LF, LF or CR. A number is finite: "nan" and "inf" are not
+// unchanged. Lines may end in CR LF, LF or CR; a UTF-8 byte-order mark at the start of the
+// text (as some editors save it) is skipped. A number is finite: "nan" and "inf" are not
 // numbers, and an integer field takes only whole numbers that fit its type.
 #include <cstdint>
 #include <filesystem>
