@@ -87,7 +87,8 @@ void BM_ReadSurvey(benchmark::State& state) {
   files.first = p.session.support.ConsumptionListFirst;
   files.last = p.session.support.ConsumptionListLast;
   for (auto _ : state) {
-    ConsumptionData data = ReadConsumptionData(files, false, 2, port);
+    ConsumptionData data =
+        ReadConsumptionData(files, {2, false, p.run.master.FoodFormCount()}, port);
     benchmark::DoNotOptimize(data.entries.data());
   }
 }

@@ -1,6 +1,7 @@
 // The report steps of Redo Last CEC over damaged work files: the input is "cec2.tmp", the
-// line "@@expos.tmp@@" and "expos.tmp" (no marker: no distributions). The record file's
-// header is a fixed one. Whatever the files hold, the report is made or refused.
+// line "@@expos.tmp@@" and "expos.tmp" (no marker: no distributions), then optionally the
+// line "@@cec1.tmp@@" and "cec1.tmp" (no marker: a fixed header). Whatever the files hold,
+// the report is made or refused, and the record file's records are read or refused.
 #include "cec/cec_work_files.h"
 
 #include "cec/cec_record_file.h"
@@ -10,25 +11,39 @@
 
 namespace {
 
-constexpr std::string_view kMarker = "\n@@expos.tmp@@\n";
+constexpr std::string_view kExposMarker = "\n@@expos.tmp@@\n";
+constexpr std::string_view kRecordsMarker = "\n@@cec1.tmp@@\n";
 
 constexpr const char* kHeader =
     " 0 \r\n\r\nTarn-VELD Acute Critical Exposure Contribution Analysis\r\nSurvey\r\n"
     "Exposures divided by body weight\r\n\r\nSubpopulations:\r\n   1  All\r\n9999\r\n\r\n"
     "Total Number of CEC records = 0\r\n";
 
+// The part of `input` after `marker` (cut there from `input`), or std::nullopt without it.
+std::optional<std::string> TakeAfter(std::string& input, std::string_view marker) {
+  const std::size_t at = input.find(marker);
+  if (at == std::string::npos) return std::nullopt;
+  std::string after = input.substr(at + marker.size());
+  input.resize(at);
+  return after;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace acute;
   using namespace acute::fuzz;
-  const std::string input = AsText(data, size);
-  const std::size_t at = input.find(kMarker);
+  std::string sections = AsText(data, size);
+  const std::string records = TakeAfter(sections, kRecordsMarker).value_or(kHeader);
+  const std::string expos = TakeAfter(sections, kExposMarker).value_or("");
   const auto& folder = FuzzContext::Get().Scratch();
-  WriteBytes(folder / kCecRecordFileName, kHeader);
-  WriteBytes(folder / kCecSectionsFileName, input.substr(0, at));
-  WriteBytes(folder / kCecExposFileName,
-             at == std::string::npos ? std::string() : input.substr(at + kMarker.size()));
+  WriteBytes(folder / kCecRecordFileName, records);
+  WriteBytes(folder / kCecSectionsFileName, sections);
+  WriteBytes(folder / kCecExposFileName, expos);
+  try {
+    ParseCecRecordFile(records);
+  } catch (const CecFileError&) {
+  }
   CecReportRequest q;
   q.folder = folder;
   q.cec.file_name = (folder / "fuzz.CEC").string();

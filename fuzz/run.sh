@@ -4,6 +4,8 @@
 # Usage: fuzz/run.sh BUILD_DIR SECONDS [TARGET...]
 #   BUILD_DIR/fuzz/seeds/NAME    seed corpus (written afresh by fuzz/seeds.sh)
 #   BUILD_DIR/fuzz/corpus/NAME   what the runs found, kept from run to run
+#   fuzz/corpus/NAME             the corpus kept in the repository (made when missing; may be
+#                                empty), read only: libFuzzer adds new inputs to the first folder
 #   BUILD_DIR/fuzz/crashes/NAME  the input of a crash, to turn into a test in tests/
 # FUZZ_FLAGS adds libFuzzer flags (e.g. FUZZ_FLAGS=-runs=10000000).
 set -euo pipefail
@@ -19,12 +21,12 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 failed=()
 for t in "${targets[@]}"; do
   [ -n "$t" ] || continue
-  mkdir -p "$dir/corpus/$t" "$dir/crashes/$t" "$dir/seeds/$t"
+  mkdir -p "$dir/corpus/$t" "$dir/crashes/$t" "$dir/seeds/$t" "$here/corpus/$t"
   echo "== fuzz_$t: ${seconds} s"
   # shellcheck disable=SC2086
   if ! "$dir/fuzz_$t" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$dir/crashes/$t/" ${FUZZ_FLAGS:-} \
-    "$dir/corpus/$t" "$dir/seeds/$t" >"$dir/$t.log" 2>&1; then
+    "$dir/corpus/$t" "$dir/seeds/$t" "$here/corpus/$t" >"$dir/$t.log" 2>&1; then
     failed+=("$t")
     tail -n 40 "$dir/$t.log"
   fi

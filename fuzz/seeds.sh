@@ -64,7 +64,8 @@ for kind in 2 0; do
   for mc in $(ls "$res" | grep "\.$ext$" | grep -v "^$plain$"); do
     analyze --residue "$mc" --mc 2 --seed 1 --rng mt --pop 1
   done
-  # The CEC work files of a Monte Carlo run (kind 2): "cec2.tmp", a marker, "expos.tmp".
+  # The CEC work files of a Monte Carlo run (kind 2): "cec2.tmp", a marker, "expos.tmp";
+  # and the same followed by a marker and "cec1.tmp".
   if [ "$kind" = 2 ]; then
     mc="$(ls "$res" | grep "\.$ext$" | grep MC | head -1)"
     "$acute" --data "$data" --yes analyze --residue "$mc" --mc 20 --seed 1 --rng mt --pop 1 \
@@ -73,6 +74,10 @@ for kind in 2 0; do
       mkdir -p "$out/cec_work_files"
       { cat "$data/cec2.tmp"; printf '\n@@expos.tmp@@\n'; cat "$data/expos.tmp"; } \
         >"$out/cec_work_files/k$kind-cec"
+      # cec1.tmp: its header and the first records.
+      { cat "$out/cec_work_files/k$kind-cec"; printf '\n@@cec1.tmp@@\n'
+        awk '{ print } /^9999/ { body = 1 } body && ++n > 40 { exit }' "$data/cec1.tmp"; } \
+        >"$out/cec_work_files/k$kind-cec-records"
     fi
   fi
   for s in "0 1 0 .05 0,2,4" "1 0 1 0 4,5,6"; do

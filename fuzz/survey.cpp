@@ -28,8 +28,8 @@ void ReadAs(const SampleFolder& sample, const std::string& folder, bool occasion
   files.last = 1;
   ScriptedPort port;
   Refusable([&] {
-    const ConsumptionData data =
-        ReadConsumptionData(files, occasions, sample.support.DatabaseKind, port);
+    const ConsumptionData data = ReadConsumptionData(
+        files, {sample.support.DatabaseKind, occasions, sample.master.FoodFormCount()}, port);
     PlaceInPopulations(data, sample);
   });
 }

@@ -127,6 +127,20 @@ void PrintCecHead(const std::filesystem::path& report, int lines) {
   }
 }
 
+// `run PASSFILE`: the file, a small regular file, becomes the work folder's pass file.
+void CopyPassFile(const std::string& name, const std::filesystem::path& target) {
+  const std::filesystem::path source = std::filesystem::absolute(name);
+  if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + name);
+  const std::string problem = SmallFileProblem(source, kMaxPassFileBytes);
+  if (!problem.empty())
+    throw ProgramEnds("the pass file " + source.string() + " " + problem +
+                      "; give the pass file that an analysis wrote");
+  std::error_code ec;
+  if (std::filesystem::equivalent(source, target, ec)) return;
+  if (!CopyFileAtomically(source, target))
+    throw ProgramEnds("can't copy the pass file " + name + " to " + target.string());
+}
+
 }  // namespace
 
 int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
@@ -144,6 +158,7 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   }
   SetCec(form, o.cec);
   form.save_cec = !o.cec.name.empty();
+  if (!CheckOutputNames(form, port)) return 1;
   const auto outcome = RedoLastCec(form, session, port);
   if (!outcome || !outcome->completed) return 1;
   for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
@@ -156,17 +171,20 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   session.work_folder = WorkFolderOption(global);
   MainForm form;
   if (!OpenInput(o, session, port, form)) return 1;
-  if (o.noel) form.noel = TrimStr(*o.noel);
-  if (o.arfd) form.arfd = TrimStr(*o.arfd);
+  if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return 1;
   form.per_kg = !o.per_person;
   form.second_adjustment = o.second_adjustment;
   form.two_day_average = o.two_day;
   form.eating_occasion = o.occasions || o.reversal.has_value();
   form.reversal = o.reversal.has_value();
-  if (o.reversal) form.half_life = TrimStr(*o.reversal);
+  if (o.reversal) {
+    const auto hours = HalfLifeOption(*o.reversal, port);
+    if (!hours) return 1;
+    form.half_life = TrimStr(*hours);
+  }
   form.qa_listing = o.qa;
   form.pad = o.pad;
-  if (!CheckFormFields(form, port) || !SetPadValues(o, session.support, form, port)) return 1;
+  if (!SetPadValues(o, session.support, form, port)) return 1;
   const int count = session.support.StandardPopulationCount();
   form.standard.assign(count, false);
   for (int p : o.populations) {
@@ -188,6 +206,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.report_name = OutputName(o.report);
   form.save_plot = !o.plot.empty();
   form.plot_name = OutputName(o.plot);
+  if (!CheckCommentOption(o.comment, port)) return 1;
   if (!o.comment.empty() || !form.batch) form.comment = o.comment;
   if (o.iterations || o.seed) {
     form.monte_carlo = true;
@@ -198,9 +217,9 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.mersenne_twister = o.rng == "mt";
   form.hold_residues = o.hold;
   form.threads = o.threads;
-  if (!CheckOutputNames(form, port)) return 1;
   form.cec_min_percent = "1";
   SetCec(form, o.cec);
+  if (!CheckOutputNames(form, port)) return 1;
   const auto outcome = LaunchAnalysis(form, session, port);
   const int status = Finish(outcome);
   if (status == 0 && form.save_cec && !form.dwloc_mode) {
@@ -212,7 +231,8 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
 
 int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   ConsolePort port(global.answer);
-  if (!CheckReversalOption(o.reversal, port)) return 1;
+  const auto hours = o.reversal ? HalfLifeOption(*o.reversal, port) : 0.0f;
+  if (!hours) return 1;
   DataSession session = OpenDataSession(StartFolder(global), port);
   session.work_folder = WorkFolderOption(global);
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
@@ -220,19 +240,13 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return 1;
   const std::filesystem::path target = session.WorkFolder() / kPassFileName;
-  if (!o.pass_file.empty()) {
-    std::filesystem::path source = std::filesystem::absolute(o.pass_file);
-    if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + o.pass_file);
-    if ((!std::filesystem::exists(target) || !std::filesystem::equivalent(source, target)) &&
-        !CopyFileAtomically(source, target))
-      throw ProgramEnds("can't copy the pass file " + o.pass_file + " to " + target.string());
-  }
+  if (!o.pass_file.empty()) CopyPassFile(o.pass_file, target);
   EngineRequest request;
   request.session = session;
   request.form.two_day_average = o.two_day;
   request.form.qa_listing = o.qa;
   request.form.reversal = o.reversal.has_value();
-  request.form.half_life_hours = o.reversal.value_or(0);
+  request.form.half_life_hours = *hours;
   request.form.mersenne_twister = o.rng == "mt";
   request.form.hold_residues = o.hold;
   request.form.cumulative_cec = o.cumulative_cec;

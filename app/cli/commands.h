@@ -47,10 +47,10 @@ struct AnalyzeOptions {
   bool second_adjustment = false;
   bool two_day = false;
   bool occasions = false;
-  std::optional<float> reversal;  // half-life in hours
+  std::optional<std::string> reversal;  // half-life in hours
   bool qa = false;
-  std::optional<float> noel;
-  std::optional<float> arfd;
+  std::optional<std::string> noel;
+  std::optional<std::string> arfd;
   bool pad = false;
   std::vector<std::pair<int, float>> pad_values;
   std::vector<int> populations;
@@ -72,7 +72,7 @@ struct RunOptions {
   std::string pass_file;
   bool two_day = false;
   bool qa = false;
-  std::optional<float> reversal;
+  std::optional<std::string> reversal;
   std::string rng = "vb";
   bool hold = false;
   bool cumulative_cec = false;
@@ -90,8 +90,8 @@ struct ReportOptions {
   std::string save;  // --save NAME
   bool per_person = false;
   std::string comment;
-  std::optional<float> noel;  // residue file report: the form's endpoint fields
-  std::optional<float> arfd;
+  std::optional<std::string> noel;  // residue file report: the form's endpoint fields
+  std::optional<std::string> arfd;
 };
 
 struct SpecsOptions {

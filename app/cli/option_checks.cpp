@@ -46,6 +46,13 @@ bool ReadLine(const std::string& text, std::size_t count, bool age,
   return true;
 }
 
+// The text a field holds once its check accepted `text`: the number in its shortest form,
+// or blank.
+std::string FieldText(const std::string& text) {
+  const auto v = FieldNumber(text);
+  return v ? TrimStr(static_cast<float>(*v)) : "";
+}
+
 // An age given in both units at one end cannot come from the dialog.
 bool CheckAgeUnits(const std::array<std::int16_t, 5>& age, const std::string& name,
                    UserPort& port) {
@@ -56,15 +63,34 @@ bool CheckAgeUnits(const std::array<std::int16_t, 5>& age, const std::string& na
 
 }  // namespace
 
-bool CheckFormFields(const MainForm& form, UserPort& port) {
-  if (!CheckNoelField(form.noel, port) || !CheckArfdField(form.arfd, port)) return false;
-  return !form.reversal || CheckHalfLifeField(form.half_life, port);
+bool SetEndpointOptions(const std::optional<std::string>& noel,
+                        const std::optional<std::string>& arfd, MainForm& form, UserPort& port) {
+  if (noel && !CheckNoelField(*noel, port)) return false;
+  if (arfd && !CheckArfdField(*arfd, port)) return false;
+  if (noel) form.noel = FieldText(*noel);
+  if (arfd) form.arfd = FieldText(*arfd);
+  return true;
+}
+
+std::optional<float> HalfLifeOption(const std::string& text, UserPort& port) {
+  if (!CheckHalfLifeField(text, port)) return std::nullopt;
+  return static_cast<float>(FieldNumber(text).value_or(0));
 }
 
 bool CheckOutputNames(const MainForm& form, UserPort& port) {
-  for (const std::string* name : {&form.report_name, &form.plot_name, &form.dwloc_name})
-    if (!CheckNameCharacters(NamePart(*name), port)) return false;
+  for (const std::string* name :
+       {&form.report_name, &form.plot_name, &form.dwloc_name, &form.cec_name})
+    if (!CheckNameControlCharacters(*name, port) || !CheckNameCharacters(NamePart(*name), port))
+      return false;
   return true;
+}
+
+bool CheckCommentOption(const std::string& comment, UserPort& port) {
+  return CheckCommentField(comment, port);
+}
+
+bool CheckSaveOption(const std::string& name, UserPort& port) {
+  return CheckNameControlCharacters(name, port);
 }
 
 bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, MainForm& form,
@@ -114,10 +140,6 @@ std::optional<MainForm::Custom> CustomFromOption(const std::string& text,
   if (!dialog.Check(port)) return std::nullopt;
   c.defined = true;
   return c;
-}
-
-bool CheckReversalOption(const std::optional<float>& hours, UserPort& port) {
-  return !hours || CheckHalfLifeField(TrimStr(*hours), port);
 }
 
 }  // namespace acute::cli

@@ -1,6 +1,7 @@
 #pragma once
-// The option values of `analyze` and `run` go through the main form's field checks, with
-// the form's texts, before anything runs: endpoints, half life, PADs and custom populations.
+// The option values of the commands go through the main form's field checks, with the
+// form's texts, before anything runs: endpoints, half life, PADs and custom populations.
+// Each option has one check, whichever command takes it.
 #include <optional>
 #include <string>
 
@@ -11,12 +12,26 @@
 
 namespace acute::cli {
 
-// The endpoint and half-life fields of the form, as the options set them.
-bool CheckFormFields(const MainForm& form, UserPort& port);
+// `--noel` and `--arfd` (analyze, report residue), when given, into the form's endpoint
+// fields: checked as the fields check them, stored as the fields hold them (a number in its
+// shortest form, a blank text blank). False after the field's refusal.
+bool SetEndpointOptions(const std::optional<std::string>& noel,
+                        const std::optional<std::string>& arfd, MainForm& form, UserPort& port);
 
-// The report, plot and DWLOC report names: their last part as the form's name fields
-// check it (a folder is allowed on the command line).
+// `--reversal HOURS` (analyze, run), checked as the half-life field checks it; std::nullopt
+// after its refusal.
+std::optional<float> HalfLifeOption(const std::string& text, UserPort& port);
+
+// The report, plot, DWLOC report and CEC file names: their last part as the form's name
+// fields check it (a folder is allowed on the command line), and no control character in
+// the folder either.
 bool CheckOutputNames(const MainForm& form, UserPort& port);
+
+// `--comment` (analyze, report residue): checked as the form's comment box checks it.
+bool CheckCommentOption(const std::string& comment, UserPort& port);
+
+// `--save NAME` (report, show): a name without control characters.
+bool CheckSaveOption(const std::string& name, UserPort& port);
 
 // `--pad-value N=X`: N a standard population with a PAD (the first PAD population to the
 // last standard population), X a number of 0 or more. Stores the values in the form.
@@ -28,8 +43,5 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
 // after the refusal has been shown.
 std::optional<MainForm::Custom> CustomFromOption(const std::string& text,
                                                  const SupportData& support, UserPort& port);
-
-// `run --reversal HOURS`.
-bool CheckReversalOption(const std::optional<float>& hours, UserPort& port);
 
 }  // namespace acute::cli

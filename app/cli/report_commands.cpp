@@ -9,6 +9,7 @@
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
+#include "option_checks.h"
 #include "ui/input_reports.h"
 #include "ui/report_destination.h"
 
@@ -42,9 +43,9 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
   form.residue = OpenResidue(o.file, session, port);
   if (!form.residue) return std::nullopt;
   form.TakeEndpointsFromResidueFile();
-  if (o.noel) form.noel = TrimStr(*o.noel);
-  if (o.arfd) form.arfd = TrimStr(*o.arfd);
+  if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return std::nullopt;
   form.per_kg = !o.per_person;
+  if (!CheckCommentOption(o.comment, port)) return std::nullopt;
   form.comment = o.comment;
   return form;
 }
@@ -53,6 +54,7 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
 
 int Deliver(ReportKind kind, const std::filesystem::path& report_file, const std::string& save,
             ConsolePort& port) {
+  if (!CheckSaveOption(save, port)) return 1;
   ReportDestinationDialog dialog(kind, "", std::filesystem::current_path());
   if (save.empty()) {
     dialog.OnScreen();

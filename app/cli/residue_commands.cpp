@@ -8,6 +8,7 @@
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_summary.h"
+#include "ui/field_checks.h"
 
 namespace acute::cli {
 namespace {
@@ -39,6 +40,8 @@ std::filesystem::path StartFolder(const GlobalOptions& global) {
 
 std::filesystem::path WorkFolderOption(const GlobalOptions& global) {
   if (global.work_folder.empty()) return {};
+  if (const std::string refusal = ControlCharacterInName(global.work_folder); !refusal.empty())
+    throw ProgramEnds("--work: " + refusal);
   const std::filesystem::path folder = std::filesystem::absolute(global.work_folder);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
@@ -67,11 +70,23 @@ int RunResidueSummary(const GlobalOptions& global) {
   ConsolePort port(global.answer);
   DataSession session = OpenDataSession(StartFolder(global), port);
   const std::string ext = "." + session.support.ResidueExtension();
+  const std::string& folder = session.setup.ResFolder;
   std::vector<std::filesystem::path> files;
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(session.setup.ResFolder, ec))
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
     if (ToUpper(entry.path().extension().string()) == ext) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
+  if (ec) {
+    Tell(port, "Residue folder",
+         "Can't read the residue folder " + folder + " that line 1 of " + kSetupFileName +
+             " names (" + ec.message() +
+             "). Correct that line, or put the residue files in that "
+             "folder.");
+    return 1;
+  }
+  if (files.empty())
+    Tell(port, "Residue folder",
+         "The residue folder " + folder + " holds no " + ext.substr(1) + " residue files.");
   std::cout << "Data folder:    " << session.folder.string() << "\n"
             << "Survey:         " << session.support.DatabaseTitle << "\n"
             << "Residue folder: " << session.setup.ResFolder << " (" << files.size() << " "

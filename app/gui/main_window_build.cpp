@@ -301,7 +301,7 @@ QWidget* MainWindow::BuildPopulations() {
   auto* cl = new QVBoxLayout(comment_frame);
   cl->addWidget(comment);
   v->addWidget(comment_frame);
-  BindText(comment, &model_.form.comment, Field::None);
+  BindText(comment, &model_.form.comment, Field::Comment);
   return box;
 }
 

@@ -17,8 +17,6 @@
 
 namespace acute {
 
-inline constexpr const char* kCecRecordFileName = "cec1.tmp";
-
 // What the food lines of a record are made from.
 struct CecRecordSource {
   const ConsumptionData* data = nullptr;

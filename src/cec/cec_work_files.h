@@ -14,6 +14,7 @@
 
 namespace acute {
 
+inline constexpr const char* kCecRecordFileName = "cec1.tmp";
 inline constexpr const char* kCecSectionsFileName = "cec2.tmp";
 inline constexpr const char* kCecExposFileName = "expos.tmp";
 inline constexpr const char* kCecRankedFileName = "cec3.tmp";

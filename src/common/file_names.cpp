@@ -22,6 +22,30 @@ std::string TrimBlanks(std::string_view s) {
   return std::string(s.substr(a, b - a + 1));
 }
 
+namespace {
+
+bool IsControl(char c, bool line_ends_allowed) {
+  return static_cast<unsigned char>(c) < 32 && !(line_ends_allowed && (c == '\r' || c == '\n'));
+}
+
+}  // namespace
+
+std::size_t FindControlCharacter(std::string_view text, bool line_ends_allowed) {
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (IsControl(text[i], line_ends_allowed)) return i;
+  return std::string_view::npos;
+}
+
+bool BlankControlCharacters(std::string& text) {
+  bool blanked = false;
+  for (char& c : text) {
+    if (!IsControl(c, true)) continue;
+    c = ' ';
+    blanked = true;
+  }
+  return blanked;
+}
+
 std::optional<std::filesystem::path> FindFile(const std::filesystem::path& path) {
   std::error_code ec;
   if (std::filesystem::is_regular_file(path, ec)) return path;

@@ -30,4 +30,11 @@ std::string NamePart(std::string_view path);
 std::string ToUpper(std::string s);
 std::string TrimBlanks(std::string_view s);
 
+// The position of the first control character (below 32: a line end, a tab, an escape) of
+// `text`, CR and LF not counted when `line_ends_allowed`; npos when there is none.
+std::size_t FindControlCharacter(std::string_view text, bool line_ends_allowed);
+// Turns every control character of `text` but CR and LF into a blank; true when there was
+// one.
+bool BlankControlCharacters(std::string& text);
+
 }  // namespace acute

@@ -65,7 +65,10 @@ std::string QuotedLine(const std::string& text) {
   return plain ? text : Quoted(text);
 }
 
-ListReader::ListReader(std::string content) : text_(std::move(content)) {}
+ListReader::ListReader(std::string content) : text_(std::move(content)) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (std::string_view(text_).starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
+}
 
 bool ListReader::AtEnd() const {
   for (std::size_t i = pos_; i < text_.size(); ++i)
@@ -254,12 +257,18 @@ std::string ListReader::ReadLine() {
   return value;
 }
 
-float ReadAmount(ListReader& in, const std::string& what, float high) {
-  const float v = in.ReadSingle();
-  if (v < 0) in.Refuse("a negative " + what + " (" + TrimStr(v) + ")");
+std::string AmountProblem(float v, const std::string& what, float high) {
+  if (v < 0) return "a negative " + what + " (" + TrimStr(v) + ")";
   const bool vowel = !what.empty() && std::string_view("aeiou").find(what[0]) != std::string::npos;
   if (v > high)
-    in.Refuse((vowel ? "an " : "a ") + what + " above " + std::to_string(std::llround(high)));
+    return (vowel ? "an " : "a ") + what + " above " + std::to_string(std::llround(high));
+  return "";
+}
+
+float ReadAmount(ListReader& in, const std::string& what, float high) {
+  const float v = in.ReadSingle();
+  const std::string problem = AmountProblem(v, what, high);
+  if (!problem.empty()) in.Refuse(problem);
   return v;
 }
 
@@ -282,6 +291,43 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     rest << in.rdbuf();
     text += rest.str();
   }
+  return text;
+}
+
+namespace {
+
+std::string SizeText(std::uintmax_t bytes) {
+  constexpr std::uintmax_t kMegabyte = 1 << 20;
+  return bytes % kMegabyte == 0 ? std::to_string(bytes / kMegabyte) + " MB"
+                                : std::to_string(bytes) + " bytes";
+}
+
+}  // namespace
+
+std::string SmallFileProblem(const std::filesystem::path& path, std::uintmax_t max_bytes) {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return "does not exist";
+  if (ec) return "cannot be examined (" + ec.message() + ")";
+  if (std::filesystem::is_directory(status)) return "is a folder, not a file";
+  if (!std::filesystem::is_regular_file(status))
+    return "is not a regular file (it is a device, a pipe or a socket)";
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) return "cannot be examined (" + ec.message() + ")";
+  if (size > max_bytes) return "is larger than " + SizeText(max_bytes);
+  return "";
+}
+
+std::string ReadSmallFile(const std::filesystem::path& path, std::uintmax_t max_bytes) {
+  const std::string problem = SmallFileProblem(path, max_bytes);
+  if (!problem.empty()) throw std::runtime_error(problem);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot be opened");
+  // A file that grows while it is read is cut one byte past the limit, and refused.
+  std::string text(static_cast<std::size_t>(max_bytes) + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (text.size() > max_bytes) throw std::runtime_error("is larger than " + SizeText(max_bytes));
   return text;
 }
 

@@ -2,7 +2,8 @@
 // Free-format list input: the way every text input of the system is read, value by value.
 // Fields end at commas or line ends; a string may stand in double quotes (then it may hold
 // commas); a number field also ends at the blanks after it; whole lines can be read
-// unchanged. Lines may end in CR LF, LF or CR. A number is finite: "nan" and "inf" are not
+// unchanged. Lines may end in CR LF, LF or CR; a UTF-8 byte-order mark at the start of the
+// text (as some editors save it) is skipped. A number is finite: "nan" and "inf" are not
 // numbers, and an integer field takes only whole numbers that fit its type.
 #include <cstdint>
 #include <filesystem>
@@ -73,9 +74,20 @@ class ListReader {
 // A single-precision value of a field that holds 0 to `high` (a residue, a factor, a dose);
 // any other value is refused at its line: "a negative <what> (-1)", "a <what> above <high>".
 float ReadAmount(ListReader& in, const std::string& what, float high);
+// The refusal ReadAmount gives for `v`, or "" when `v` lies from 0 to `high`.
+std::string AmountProblem(float v, const std::string& what, float high);
 
 // Reads a whole file into memory; throws std::runtime_error when it cannot be opened.
 std::string ReadWholeFile(const std::filesystem::path& path);
+
+// What keeps `path` from being read as a small file, to be put after the file's name: ""
+// for a regular file of at most `max_bytes`, else "does not exist", "is a folder, not a
+// file", "is not a regular file (...)" or "is larger than ...". Nothing is opened, so a
+// pipe or a device is never read.
+std::string SmallFileProblem(const std::filesystem::path& path, std::uintmax_t max_bytes);
+// Reads a file that SmallFileProblem accepts; otherwise throws std::runtime_error with the
+// problem (or "cannot be opened").
+std::string ReadSmallFile(const std::filesystem::path& path, std::uintmax_t max_bytes);
 
 // Converts a text to a number as the list reader does; false when it is not a finite
 // number (blanks around it are allowed; an empty text is 0).

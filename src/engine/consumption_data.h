@@ -57,9 +57,17 @@ struct ConsumptionFiles {
 // does not exist; an index outside the list counts as missing.
 void CheckConsumptionFile(const ConsumptionFiles& files, int index, UserPort& port);
 
-// Reads every file of the list in index order. A damaged file ends the run (RunEnds) with
-// a message naming the file and the person; a confirmed Cancel ends it too.
-ConsumptionData ReadConsumptionData(const ConsumptionFiles& files, bool eating_occasions,
-                                    int database_kind, UserPort& port);
+// What reading the consumption files depends on.
+struct SurveyLayout {
+  int database_kind = 2;
+  bool occasions = false;  // eating-occasion files: each entry carries its time
+  int food_forms = 0;      // the master food-form list's count: entries name 1 to it
+};
+
+// Reads every file of the list in index order. A damaged file (a number that its field
+// cannot hold, a food form outside the master list, a negative eating time) ends the run
+// (RunEnds) with a message naming the file and the person; a confirmed Cancel ends it too.
+ConsumptionData ReadConsumptionData(const ConsumptionFiles& files, const SurveyLayout& layout,
+                                    UserPort& port);
 
 }  // namespace acute

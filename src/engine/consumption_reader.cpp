@@ -85,20 +85,38 @@ void ReadDay(ByteReader& in, SurveyGroup& g, MemberFacts& f) {
   CheckBodyWeight(g.body_weight);
 }
 
-void ReadEntries(ByteReader& in, const SurveyGroup& g, bool occasions, ConsumptionData& data) {
+// A food form of the master list: 1 to its count.
+void CheckFoodForm(const SurveyGroup& g, std::int16_t food_form, int food_forms) {
+  if (food_form < 1 || food_form > food_forms)
+    throw Damage(Member(g) + "a food-form number (" + std::to_string(food_form) +
+                 ") outside the master food-form list (1 to " + std::to_string(food_forms) + ")");
+}
+
+// An eating time: hours x 100 + minutes. One above 2400 stands for the previous entry's
+// time (the exposure step replaces it); a negative one is no time at all.
+void CheckTime(const SurveyGroup& g, std::int16_t time) {
+  if (time < 0) throw Damage(Member(g) + "a negative eating time (" + std::to_string(time) + ")");
+}
+
+void ReadEntries(ByteReader& in, const SurveyGroup& g, const SurveyLayout& layout,
+                 ConsumptionData& data) {
   const int n = g.day_entries[0] + g.day_entries[1];
   for (int i = 0; i < n; ++i) {
     FoodEntry e;
     e.food_form = in.I2();
+    CheckFoodForm(g, e.food_form, layout.food_forms);
     e.grams = in.R4();
     CheckGrams(g, e.grams);
-    if (occasions) e.time = in.I2();
+    if (layout.occasions) {
+      e.time = in.I2();
+      CheckTime(g, e.time);
+    }
     data.entries.push_back(e);
   }
 }
 
 // One person record and its member groups; false at the end marker.
-bool ReadPerson(ByteReader& in, int kind, bool occasions, ConsumptionData& data,
+bool ReadPerson(ByteReader& in, const SurveyLayout& layout, ConsumptionData& data,
                 std::int32_t& person) {
   if (in.AtEnd()) return false;
   const std::size_t start = in.Position();
@@ -120,12 +138,12 @@ bool ReadPerson(ByteReader& in, int kind, bool occasions, ConsumptionData& data,
     MemberFacts f = ReadMember(in, g);
     f.region = region;
     ReadDay(in, g, f);
-    g.attributes = DeriveAttributes(f, kind);
+    g.attributes = DeriveAttributes(f, layout.database_kind);
     g.sex_letter = f.sex == '2' ? 'F' : 'M';
     g.sex = f.sex;
     g.age = f.age;
     g.first_entry = static_cast<std::uint32_t>(data.entries.size());
-    ReadEntries(in, g, occasions, data);
+    ReadEntries(in, g, layout, data);
     data.groups.push_back(g);
   }
   return true;
@@ -139,14 +157,14 @@ bool ReadPerson(ByteReader& in, int kind, bool occasions, ConsumptionData& data,
   throw RunEnds(text);
 }
 
-void ReadFile(const std::filesystem::path& path, int kind, bool occasions, UserPort& port,
+void ReadFile(const std::filesystem::path& path, const SurveyLayout& layout, UserPort& port,
               ConsumptionData& data) {
   ByteReader in = ByteReader::FromFile(path);
   std::int32_t person = 0;
   try {
     for (;;) {
       const std::size_t groups_before = data.groups.size();
-      if (!ReadPerson(in, kind, occasions, data, person)) break;
+      if (!ReadPerson(in, layout, data, person)) break;
       data.person_first_group.back() = static_cast<std::uint32_t>(groups_before);
       data.person_first_group.push_back(static_cast<std::uint32_t>(data.groups.size()));
       if (port.CancelRequested()) throw RunEnds("cancelled");
@@ -177,17 +195,17 @@ void CheckConsumptionFile(const ConsumptionFiles& files, int index, UserPort& po
   throw ProgramEnds(text);
 }
 
-ConsumptionData ReadConsumptionData(const ConsumptionFiles& files, bool eating_occasions,
-                                    int database_kind, UserPort& port) {
+ConsumptionData ReadConsumptionData(const ConsumptionFiles& files, const SurveyLayout& layout,
+                                    UserPort& port) {
   ConsumptionData data;
-  data.eating_occasions = eating_occasions;
+  data.eating_occasions = layout.occasions;
   data.person_first_group.push_back(0);
   for (int i = files.first; i <= files.last; ++i) {
     CheckConsumptionFile(files, i, port);
     std::filesystem::path path = *FindFile(files.PathOf(i));
     port.Progress("Reading food consumption data", path.filename().string());
     try {
-      ReadFile(path, database_kind, eating_occasions, port, data);
+      ReadFile(path, layout, port, data);
     } catch (const std::runtime_error& e) {
       if (dynamic_cast<const RunEnds*>(&e)) throw;
       Damaged(port, path, 0, e.what());

@@ -6,6 +6,7 @@
 // line end, outer blanks in a list field): then they stand in double quotes with inner
 // quotes doubled. The reader takes both forms, and refuses any field out of the range of
 // what it counts or indexes.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -16,6 +17,10 @@ namespace acute {
 
 inline constexpr const char* kPassFileName = "tarnpass.tmp";
 inline constexpr const char* kPassFileHeader = "ACUTE PASS FILE";
+// The largest pass file read. A pass file is a small text: a single run's is a few kB, and
+// even a batch of hundreds of Monte Carlo entries with 500 distribution rows each stays
+// below this; anything larger (or not a regular file) is refused unread.
+inline constexpr std::uintmax_t kMaxPassFileBytes = 16u << 20;
 
 // The layout facts of the data folder that the pass file depends on.
 struct PassFileLayout {

@@ -182,17 +182,32 @@ AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
   return s;
 }
 
+// What is wrong with the pass file whose text (or whose read's problem) is given, or "".
+std::string PassFileProblem(const std::string& read_problem, ListReader& in) {
+  if (!read_problem.empty()) return read_problem;
+  if (in.AtEnd()) return "is empty";
+  if (in.ReadLine() != kPassFileHeader)
+    return std::string("does not begin with the line \"") + kPassFileHeader + "\"";
+  return "";
+}
+
 ListReader OpenPassFile(const std::filesystem::path& path, UserPort& port, const std::string& title,
-                        const std::string& wrong_header) {
+                        const std::string& invalid) {
   std::string text;
+  std::string read_problem;
   try {
-    text = ReadWholeFile(path);
-  } catch (const std::runtime_error&) {
+    text = ReadSmallFile(path, kMaxPassFileBytes);
+  } catch (const std::runtime_error& e) {
+    read_problem = e.what();
   }
   ListReader in(text);
-  if (in.AtEnd() || in.ReadLine() != kPassFileHeader) {
-    Tell(port, title, wrong_header, Icon::Critical);
-    throw ProgramEnds(wrong_header);
+  const std::string problem = PassFileProblem(read_problem, in);
+  if (!problem.empty()) {
+    const std::string message = invalid + (invalid.ends_with('.') ? " " : ". ") + "The pass file " +
+                                path.string() + " " + problem +
+                                ". Run the analysis again to write a new one.";
+    Tell(port, title, message, Icon::Critical);
+    throw ProgramEnds(message);
   }
   return in;
 }

@@ -141,6 +141,12 @@ std::optional<BatchFile> ParseBatchFile(const std::string& text, const std::stri
     Tell(port, refused->title, refused->text);
     return std::nullopt;
   }
+  if (BlankControlCharacters(out.comment))
+    Tell(port, kWarning,
+         "The comment lines of batch file " + path +
+             " hold control characters (tabs, escapes or the like); they have been replaced "
+             "by blanks in the run comment.",
+         Icon::Information);
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/file_names.h"
 #include "common/input_limits.h"
 #include "common/list_reader.h"
 #include "common/str.h"
@@ -251,17 +252,37 @@ std::optional<Refusal> ParseBody(ListReader& in, const std::string& path,
   return ReadCommodityBlocks(in, path, support, d);
 }
 
+// The comments of the file (its own, and those of its distribution, commodity and food-form
+// lines) with every control character but the line ends turned into a blank; true when
+// there was one.
+bool BlankCommentControls(ResidueData& d) {
+  bool blanked = BlankControlCharacters(d.ResComment);
+  for (RdlLine& line : d.Rdl) blanked = BlankControlCharacters(line.comment) || blanked;
+  for (CommodityLine& c : d.Commodities)
+    blanked = BlankControlCharacters(c.ResLineComment) || blanked;
+  for (FoodFormLine& f : d.FoodForms) blanked = BlankControlCharacters(f.FfComment) || blanked;
+  return blanked;
+}
+
 }  // namespace
 
 std::optional<Refusal> ParseResidueFile(const std::string& text, const std::string& path,
                                         const SupportData& support, bool quiet, UserPort& port,
                                         ResidueData& data) {
   ListReader in(text);
+  std::optional<Refusal> refusal;
   try {
-    return ParseBody(in, path, support, quiet, port, data);
+    refusal = ParseBody(in, path, support, quiet, port, data);
   } catch (const ListReadError& e) {
     return Unusable(path, std::string(e.what()) + " (line " + std::to_string(e.line()) + ")");
   }
+  if (!refusal && BlankCommentControls(data) && !quiet)
+    Tell(port, "Reading Residue File",
+         "The comments of residue file " + path +
+             " hold control characters (tabs, escapes or the like); they have been replaced by "
+             "blanks.",
+         Icon::Information);
+  return refusal;
 }
 
 }  // namespace acute

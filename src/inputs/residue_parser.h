@@ -17,8 +17,9 @@ struct Refusal {
 };
 
 // Parses the text of a residue file named `path` into `data` (load view). Shows the
-// update warning of old kind-0 files through `port` unless `quiet`. Returns the refusal
-// when the file cannot be used.
+// update warning of old kind-0 files, and the notice that control characters in its
+// comments became blanks, through `port` unless `quiet`. Returns the refusal when the file
+// cannot be used.
 std::optional<Refusal> ParseResidueFile(const std::string& text, const std::string& path,
                                         const SupportData& support, bool quiet, UserPort& port,
                                         ResidueData& data);

@@ -214,7 +214,8 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
   }
   run.cec = run.settings.cec_flag == 1 && run.settings.dwloc == 0;
   run.cec_preliminary_iterations = PreliminaryIterations(run.monte_carlo, run.settings.iterations);
-  run.consumption = ReadConsumptionData(files, occasions, session.support.DatabaseKind, port);
+  run.consumption = ReadConsumptionData(
+      files, {session.support.DatabaseKind, occasions, run.master.FoodFormCount()}, port);
   const bool dwloc = run.settings.dwloc == 1;
   if (dwloc) run.water = WaterFormsOf(run.master);
   try {

@@ -111,12 +111,40 @@ std::vector<std::string> HighPercentileChoices(const std::string& low) {
   return out;
 }
 
+bool CheckCommentField(const std::string& text, UserPort& port) {
+  const std::size_t at = FindControlCharacter(text, true);
+  if (at == std::string::npos) return true;
+  return Refuse(port, "Run Comment",
+                "The run comment holds a control character (code " +
+                    std::to_string(static_cast<int>(text[at])) +
+                    "). Remove it: a comment may hold line ends, but no tabs, escapes or other "
+                    "control characters.");
+}
+
+std::string ControlCharacterInName(const std::string& name) {
+  const std::size_t at = FindControlCharacter(name, false);
+  if (at == std::string::npos) return "";
+  std::string shown;  // control characters in caret notation: a line feed is "^J"
+  for (char c : name)
+    shown += static_cast<unsigned char>(c) < 32 ? std::string{'^', static_cast<char>(c + 64)}
+                                                : std::string(1, c);
+  return "Illegal character in filename \"" + shown + "\": a control character (code " +
+         std::to_string(static_cast<int>(name[at])) +
+         "). Do not use line ends, tabs or other control characters in file or folder names.";
+}
+
+bool CheckNameControlCharacters(const std::string& name, UserPort& port) {
+  const std::string refusal = ControlCharacterInName(name);
+  return refusal.empty() || Refuse(port, "Illegal filename", refusal);
+}
+
 bool CheckNameWithoutPath(NameField field, const std::string& name, UserPort& port) {
   if (name.find_first_of(":\\/") == std::string::npos) return true;
   return Refuse(port, "Tarn-VELD Acute Module", PathMessage(field));
 }
 
 bool CheckNameCharacters(const std::string& name, UserPort& port) {
+  if (!CheckNameControlCharacters(name, port)) return false;
   const std::size_t bad = name.find_first_of("\"?*/<>|,");
   if (bad == std::string::npos) return true;
   return Refuse(port, "Illegal filename",

@@ -37,9 +37,20 @@ std::string PercentileText(double value);
 // The file-name fields: the Acute report, the plot file, the DWLOC report and the CEC file.
 enum class NameField { Report, Plot, Dwloc, Cec };
 
+// The run comment box: a control character other than CR and LF (a tab, an escape) is
+// refused; line ends keep the pass file's rule.
+bool CheckCommentField(const std::string& text, UserPort& port);
+
+// The control-character rule of every file and folder name: the text of its refusal when
+// `name` holds a character below 32 (a line end, a tab, an escape), "" when it holds none.
+std::string ControlCharacterInName(const std::string& name);
+// The same rule as a check, with its message box.
+bool CheckNameControlCharacters(const std::string& name, UserPort& port);
+
 // The path rule: a name holding ":", "\" or "/" is refused.
 bool CheckNameWithoutPath(NameField field, const std::string& name, UserPort& port);
-// The character rule: a double quote, any of "?*/<>|" or a comma is refused, naming it.
+// The character rule: a control character, a double quote, any of "?*/<>|" or a comma is
+// refused, naming it.
 bool CheckNameCharacters(const std::string& name, UserPort& port);
 // Both rules, then the extension set; std::nullopt when refused. A blank name stays blank.
 std::optional<std::string> CheckNameField(NameField field, const std::string& name,

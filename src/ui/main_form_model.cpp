@@ -204,6 +204,8 @@ Field MainFormModel::Leave(Field field, UserPort& port) {
       return Keep(CheckHighPercentileField(cec.high_percentile, cec.low_percentile, port), field);
     case Field::CustomName:
       return Field::None;  // SetCustomName holds the check of these rows
+    case Field::Comment:
+      return Keep(CheckCommentField(form.comment, port), field);
     default:
       return LeaveName(field, port);
   }

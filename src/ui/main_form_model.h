@@ -31,6 +31,7 @@ enum class Field {
   LowPercentile,
   HighPercentile,
   CustomName,
+  Comment,
 };
 
 // The "CEC File Generator" frame.

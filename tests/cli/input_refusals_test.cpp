@@ -83,6 +83,28 @@ TEST_F(InputRefusals, PassFileRowsOutsideWhatTheyIndexAreRefused) {
   }
 }
 
+// `residues` says what is missing; a set-up file saved with a byte-order mark still reads.
+TEST_F(InputRefusals, ResiduesSaysWhatIsMissingAndTakesAByteOrderMark) {
+  const std::filesystem::path setup = Data() / "setupTARNNH.txt";
+  WriteText(setup, "\xEF\xBB\xBF" + ReadText(setup));
+  const CliResult with_mark = Acute("residues");
+  EXPECT_EQ(with_mark.status, 0) << with_mark.err;
+  EXPECT_NE(with_mark.out.find("Residue folder: " + Residues().string() + "/ ("), std::string::npos)
+      << with_mark.out;
+  const std::filesystem::path moved = dir_ / "elsewhere";
+  std::filesystem::rename(Residues(), moved);
+  CliResult r = Acute("residues");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Residue folder: Can't read the residue folder " + Residues().string() +
+                       "/ that line 1 of setupTARNNH.txt names (No such file or directory). "
+                       "Correct that line, or put the residue files in that folder.\n");
+  std::filesystem::create_directory(Residues());
+  r = Acute("residues");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Residue folder: The residue folder " + Residues().string() +
+                       "/ holds no R10 residue files.\n");
+}
+
 TEST_F(InputRefusals, AFolderWithACommaRunsAndNamesWithACommaAreRefused) {
   const std::filesystem::path folder = dir_ / "data, x";
   ASSERT_EQ(Acute("sample-data '" + folder.string() + "' --persons 100").status, 0);

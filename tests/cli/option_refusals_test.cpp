@@ -19,14 +19,42 @@ constexpr const char* kHalfLife =
     "Acute analysis data problem: Half Life cannot be set to zero or greater than 48 hrs.";
 constexpr const char* kToddlers = "\"Toddlers|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|";
 
-TEST_F(OptionRefusalsTest, HalfLifeOnAnalyzeAndRun) {
-  for (const char* h : {"nan", "inf", "-1", "0", "48.5", "100"})
-    ExpectRefused(std::string("--reversal ") + h, kHalfLife);
-  for (const char* h : {"nan", "inf", "-1", "0", "100"}) {
-    const CliResult r = Acute(std::string("run --reversal ") + h);
-    EXPECT_TRUE(Refused(r)) << h;
-    EXPECT_NE((r.out + r.err).find(kHalfLife), std::string::npos) << h << "\n" << r.err;
-  }
+// One check per option: every command that takes it refuses the same values with the
+// form's text.
+TEST_F(OptionRefusalsTest, EachOptionIsCheckedAlikeOnEveryCommand) {
+  const std::vector<std::string> endpoint_commands = {"analyze --residue SAMPLE.R10",
+                                                      "report residue SAMPLE.R10"};
+  struct Case {
+    std::string option;
+    std::vector<std::string> commands;
+    std::vector<std::string> values;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"--arfd",
+       endpoint_commands,
+       {"-1", "1e30", "nan", "0x10", "x"},
+       "Warning: The aRfD must be a number from 0 to 1000000, or blank."},
+      {"--noel",
+       endpoint_commands,
+       {"-1", "1e30", "inf"},
+       "Warning: The NOEL must be a number from 0 to 1000000, or blank."},
+      {"--reversal",
+       {"analyze --residue SAMPLE.R10", "run"},
+       {"''", "0x10", "nan", "inf", "-1", "0", "48.5", "1e30"},
+       kHalfLife},
+  };
+  for (const Case& c : cases)
+    for (const std::string& command : c.commands)
+      for (const std::string& value : c.values) {
+        const std::string args = command + " " + c.option + " " + value;
+        const CliResult r = Acute(args);
+        EXPECT_TRUE(Refused(r)) << args;
+        EXPECT_NE(r.err.find(c.text), std::string::npos) << args << "\n" << r.err;
+      }
+  const CliResult r = Acute("report residue SAMPLE.R10 --arfd 0.10 --noel ''");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Reference dose (aRfD) = 0.1 mg/kg bw/day"), std::string::npos) << r.out;
 }
 
 TEST_F(OptionRefusalsTest, Endpoints) {
@@ -72,6 +100,49 @@ TEST_F(OptionRefusalsTest, MonteCarloAndNames) {
   ExpectRefused("--report my,rep", "Illegal filename: Illegal character in filename ,");
   ExpectRefused("--plot 'a<b'", "Illegal character in filename <");
   ExpectRefused("--threads 0", "--threads");
+}
+
+// A text with control characters, as the shell's printf makes it: "\\033" is an escape.
+std::string Printed(const std::string& format) {
+  return "\"$(printf '" + format + "')\"";
+}
+
+// True when a file or folder under `folder` has a control character in its name.
+bool AnyNameWithControls(const std::filesystem::path& folder) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    for (char c : entry.path().filename().string())
+      if (static_cast<unsigned char>(c) < 32) return true;
+  return false;
+}
+
+TEST_F(OptionRefusalsTest, ControlCharactersInCommentsAndNames) {
+  const std::string escape = "Run Comment: The run comment holds a control character (code 27).";
+  for (const char* command : {"analyze --residue SAMPLE.R10", "report residue SAMPLE.R10"}) {
+    const CliResult r = Acute(std::string(command) + " --comment " + Printed("\\033[31mred"));
+    EXPECT_TRUE(Refused(r)) << command;
+    EXPECT_NE(r.err.find(escape), std::string::npos) << command << "\n" << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(Data() / "acute.tmp"));
+  const std::string analyze = "analyze --residue SAMPLE.R10 ";
+  const std::string names[] = {
+      analyze + "--report " + Printed("a\\nb"),
+      analyze + "--plot " + Printed("a\\rb"),
+      analyze + "--report " + Printed("sub\\ndir/rep"),
+      analyze + "--dwloc --arfd 0.1 --dwloc-report " + Printed("a\\tb"),
+      analyze + "--cec " + Printed("c\\nc"),
+      "redo-cec --cec " + Printed("c\\nc"),
+      "report residue SAMPLE.R10 --save " + Printed("s\\ns"),
+      "--work " + Printed("w\\nw") + " " + analyze,
+  };
+  for (const std::string& args : names) {
+    const CliResult r = Acute(args);
+    EXPECT_TRUE(Refused(r)) << args;
+    EXPECT_NE(r.err.find("Illegal character in filename"), std::string::npos) << args << "\n"
+                                                                              << r.err;
+  }
+  EXPECT_FALSE(AnyNameWithControls(dir_.path()));
+  const CliResult lines = Acute(analyze + "--comment " + Printed("two\\r\\nlines"));
+  EXPECT_EQ(lines.status, 0) << lines.err;
 }
 
 TEST_F(OptionRefusalsTest, SpecsAndSampleDataOptions) {

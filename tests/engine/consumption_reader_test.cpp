@@ -9,6 +9,7 @@
 #include "common/errors.h"
 #include "common/scripted_port.h"
 #include "engine/consumption_data.h"
+#include "engine/exposure.h"
 #include "support/survey_fixture.h"
 #include "support/test_support.h"
 
@@ -17,10 +18,16 @@ namespace {
 
 using testing::FixturePerson;
 
-ConsumptionFiles SurveyFiles(const testing::ScratchFolder& dir) {
+// Ten food forms in the master list.
+const SurveyLayout kDailyTotals{2, false, 10};
+const SurveyLayout kOccasions{2, true, 10};
+
+ConsumptionFiles SurveyFiles(const testing::ScratchFolder& dir, bool occasions) {
   ConsumptionFiles files;
   files.folder = dir.path().string() + "/";
-  files.names = {"", "A1.DAT", "A2.DAT", "A3.DAT", "A4.DAT"};
+  const char list = occasions ? 'B' : 'A';
+  for (const char* n : {"", "1", "2", "3", "4"})
+    files.names.push_back(*n ? std::string(1, list) + n + ".DAT" : "");
   files.first = 1;
   files.last = 4;
   return files;
@@ -44,6 +51,15 @@ TEST(ConsumptionFiles, ImpossibleNumbersAreRefused) {
        "member 1 has an amount of food above 100000 g"},
       {[&](FixturePerson& p) { p.sample_weight = -1000; },
        "member 1 has a negative sample weight (-1000)"},
+      {[&](FixturePerson& p) { p.day1[0].food_form = 11; },
+       "member 1 has a food-form number (11) outside the master food-form list (1 to 10)"},
+      {[&](FixturePerson& p) { p.day1[0].food_form = 0; },
+       "member 1 has a food-form number (0) outside the master food-form list (1 to 10)"},
+      {[&](FixturePerson& p) {
+         p.day2 = {{-3, 10}};
+       },
+       "member 1 has a food-form number (-3) outside the master food-form list (1 to 10)"},
+      {[&](FixturePerson& p) { p.day1[0].time = -5; }, "member 1 has a negative eating time (-5)"},
   };
   for (const auto& [change, part] : cases) {
     testing::ScratchFolder dir;
@@ -52,13 +68,19 @@ TEST(ConsumptionFiles, ImpossibleNumbersAreRefused) {
     person.day1 = {{1, 100}};
     change(person);
     testing::WriteSurvey(dir.path(), {person});
+    // The eating time is read from eating-occasion files only.
+    const bool occasions = part.find("eating time") != std::string::npos;
     ScriptedPort port;
-    EXPECT_THROW(ReadConsumptionData(SurveyFiles(dir), false, 2, port), RunEnds) << part;
+    EXPECT_THROW(ReadConsumptionData(SurveyFiles(dir, occasions),
+                                     occasions ? kOccasions : kDailyTotals, port),
+                 RunEnds)
+        << part;
     ASSERT_FALSE(port.Messages().empty()) << part;
     EXPECT_EQ(port.Messages().back().title, "Damaged food consumption file");
     EXPECT_EQ(port.LastMessage(), "Damaged food consumption file: The food consumption file " +
-                                      (dir / "A1.DAT").string() + " is damaged at person 77: " +
-                                      part + ". The analysis cannot continue.");
+                                      (dir / (occasions ? "B1.DAT" : "A1.DAT")).string() +
+                                      " is damaged at person 77: " + part +
+                                      ". The analysis cannot continue.");
   }
   testing::ScratchFolder dir;
   FixturePerson person;
@@ -66,7 +88,26 @@ TEST(ConsumptionFiles, ImpossibleNumbersAreRefused) {
   person.sample_weight = 0;
   testing::WriteSurvey(dir.path(), {person});
   ScriptedPort port;
-  EXPECT_EQ(ReadConsumptionData(SurveyFiles(dir), false, 2, port).groups.size(), 1u);
+  EXPECT_EQ(ReadConsumptionData(SurveyFiles(dir, false), kDailyTotals, port).groups.size(), 1u);
+}
+
+// An eating time above 2400 stands for the previous entry's time (1 for a day's first
+// entry); entries of food forms without residue still pass their time on.
+TEST(ConsumptionFiles, TimesAbove2400TakeThePreviousEntrysTime) {
+  testing::ScratchFolder dir;
+  FixturePerson person;
+  person.day1 = {{1, 10, 2500}, {1, 10, 1230}, {2, 10, 1815}, {1, 10, 9999}, {1, 10, 2400}};
+  person.day2 = {{1, 10, 2401}};
+  testing::WriteSurvey(dir.path(), {person});
+  ScriptedPort port;
+  const ConsumptionData data = ReadConsumptionData(SurveyFiles(dir, true), kOccasions, port);
+  std::vector<float> factor(11, 0);
+  factor[1] = 1;  // food form 2 carries no residue
+  const SurveyPasses passes = CollectRelevantEntries(data, factor, false, nullptr);
+  std::vector<double> hours;
+  for (const RelevantEntry& e : passes.entries) hours.push_back(e.hour);
+  EXPECT_EQ(hours, (std::vector<double>{DecimalHour(1), DecimalHour(1230), DecimalHour(1815),
+                                        DecimalHour(2400), DecimalHour(1)}));
 }
 
 }  // namespace

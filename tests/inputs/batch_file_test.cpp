@@ -41,6 +41,16 @@ class BatchFiles : public ::testing::Test {
   ScriptedPort port_;
 };
 
+TEST_F(BatchFiles, ControlCharactersInTheCommentBecomeBlanksWithANotice) {
+  auto b = Read("First\x1b[2J line\r\nsecond\tline\r\nSTART\r\n1\r\nA.R10, RepA\r\n");
+  ASSERT_TRUE(b.has_value()) << port_.LastMessage();
+  EXPECT_EQ(b->comment, "First [2J line\r\nsecond line");
+  EXPECT_EQ(port_.LastMessage(),
+            "Warning: The comment lines of batch file " + p_ +
+                " hold control characters (tabs, escapes or the like); they have been replaced by "
+                "blanks in the run comment.");
+}
+
 TEST_F(BatchFiles, CommentLinesEntriesAndReport) {
   auto b = Read(
       "First line\r\nsecond line\r\nThen Start here\r\n2\r\n\"a.r10\",\"RepA\"\r\n"

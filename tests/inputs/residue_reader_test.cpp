@@ -76,6 +76,33 @@ TEST_F(ResidueFiles, PlainFileLoadView) {
   EXPECT_EQ(uncommented->ResComment, "");
 }
 
+// Control characters in a comment (an escape, a tab) become blanks, with one notice; the
+// analysis view takes them quietly.
+TEST_F(ResidueFiles, ControlCharactersInCommentsBecomeBlanksWithANotice) {
+  const std::string body =
+      "2,\"10000002\",\"01\",0,1,1,1,\"Commodity 2\",\"a\tnote\"\r\n"
+      "12,\"Form 12\",0.2,1.5,2,\"\x1b[31mred\"\r\n";
+  auto d = Read(ResidueText("21-07-aNH2", "", body, "-1,\"Run\x1b comment\",3"));
+  ASSERT_TRUE(d.has_value()) << port_.LastMessage();
+  EXPECT_EQ(d->ResComment, "Run  comment");
+  EXPECT_EQ(d->Commodities[1].ResLineComment, "a note");
+  EXPECT_EQ(d->FoodForms[1].FfComment, " [31mred");
+  ASSERT_EQ(port_.Messages().size(), 1u);
+  EXPECT_EQ(port_.LastMessage(),
+            "Reading Residue File: The comments of residue file " +
+                (dir_ / "residues/TEST.R10").string() +
+                " hold control characters (tabs, escapes or the like); they have been replaced by "
+                "blanks.");
+  ScriptedPort quiet;
+  ResidueData data;
+  ResidueTables tables;
+  ScriptedPort master_port;
+  const MasterLists master = ReadMasterLists(dir_.path(), support_, master_port);
+  ReadResidueForAnalysis(dir_ / "residues/TEST.R10", support_, master, false, quiet, data, tables);
+  EXPECT_EQ(data.ResComment, "Run  comment");
+  EXPECT_TRUE(quiet.Messages().empty());
+}
+
 TEST_F(ResidueFiles, MonteCarloFilesWithRdlLines) {
   const std::string rdl =
       "3\r\n"

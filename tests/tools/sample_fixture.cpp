@@ -45,7 +45,8 @@ ConsumptionData ReadSurvey(const OpenedSample& sample, bool eating_occasions) {
   files.first = s.ConsumptionListFirst;
   files.last = s.ConsumptionListLast;
   ScriptedPort port;
-  ConsumptionData data = ReadConsumptionData(files, eating_occasions, s.DatabaseKind, port);
+  ConsumptionData data = ReadConsumptionData(
+      files, {s.DatabaseKind, eating_occasions, sample.master.FoodFormCount()}, port);
   EXPECT_TRUE(port.Messages().empty()) << port.LastMessage();
   return data;
 }

@@ -55,6 +55,32 @@ TEST(FieldChecksTest, IterationsSeedAndCecNumbers) {
             "CEC Setup: Number of printed CEC records must be between 1 and 40000.");
 }
 
+TEST(FieldChecksTest, CommentsRefuseControlCharactersButLineEnds) {
+  ScriptedPort port;
+  EXPECT_TRUE(CheckCommentField("two\r\nlines, \"quoted\"", port));
+  for (const std::string& bad :
+       {std::string("\x1b[31mred"), std::string("a\tb"), std::string("a\0b", 3)})
+    EXPECT_FALSE(CheckCommentField(bad, port)) << bad;
+  ASSERT_EQ(port.Messages().size(), 3u);
+  EXPECT_EQ(port.Messages()[0].text,
+            "The run comment holds a control character (code 27). Remove it: a comment may hold "
+            "line ends, but no tabs, escapes or other control characters.");
+  EXPECT_EQ(port.Messages()[0].title, "Run Comment");
+}
+
+TEST(FieldChecksTest, FileNamesRefuseEveryControlCharacter) {
+  ScriptedPort port;
+  for (const char* bad : {"my\nreport", "my\rreport", "tab\there", "\x1b"})
+    EXPECT_FALSE(CheckNameCharacters(bad, port)) << bad;
+  ASSERT_EQ(port.Messages().size(), 4u);
+  EXPECT_EQ(port.Messages()[0].text,
+            "Illegal character in filename \"my^Jreport\": a control character (code 10). Do not "
+            "use line ends, tabs or other control characters in file or folder names.");
+  EXPECT_EQ(port.Messages()[0].title, "Illegal filename");
+  EXPECT_EQ(ControlCharacterInName("/a folder/with, comma"), "");
+  EXPECT_NE(ControlCharacterInName("/a\rfolder/x").find("\"/a^Mfolder/x\""), std::string::npos);
+}
+
 TEST(FieldChecksTest, PercentilesAndTheHighList) {
   ScriptedPort port;
   EXPECT_EQ(HighPercentileChoices("99.5%"), (std::vector<std::string>{"99.9%", "100%"}));

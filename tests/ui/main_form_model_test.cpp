@@ -99,6 +99,10 @@ TEST_F(MainFormModelTest, RefusedFieldsKeepTheFocusAndAcceptedOnesAreRewritten) 
   EXPECT_EQ(model_.form.report_name, "risk.AC10");
   model_.form.plot_name = "p,lot";
   EXPECT_EQ(model_.Leave(Field::PlotName, port_), Field::PlotName);
+  model_.form.comment = "two\r\nlines";
+  EXPECT_EQ(model_.Leave(Field::Comment, port_), Field::None);
+  model_.form.comment = "\x1b[2Jcleared";
+  EXPECT_EQ(model_.Leave(Field::Comment, port_), Field::Comment);
   model_.cec.name = "risk";
   EXPECT_EQ(model_.Leave(Field::CecName, port_), Field::None);
   model_.SetExcel(true);
@@ -111,8 +115,9 @@ TEST_F(MainFormModelTest, RefusedFieldsKeepTheFocusAndAcceptedOnesAreRewritten) 
   EXPECT_EQ(model_.cec.low_percentile, "99.5%");
   EXPECT_EQ(model_.cec.high_choices, (std::vector<std::string>{"99.9%", "100%"}));
   const auto m = port_.Messages();  // their texts: the field checks' test
-  ASSERT_EQ(m.size(), 3u);
+  ASSERT_EQ(m.size(), 4u);
   EXPECT_EQ(m[2].title, "Illegal filename");
+  EXPECT_EQ(m[3].title, "Run Comment");
 }
 
 TEST_F(MainFormModelTest, CustomRows) {
