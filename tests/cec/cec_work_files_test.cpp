@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cec/cec_fixture.h"
+#include "common/work_manifest.h"
 
 namespace acute {
 namespace {
@@ -140,6 +141,9 @@ class RedoOfDamagedFiles : public testing::CecFixture {
     ASSERT_NE(at, std::string::npos) << text;
     text.replace(at, from.size(), to);
     testing::WriteText(dir_ / file, text);
+    // Without the folder's list of work files (an older folder) the fields themselves are
+    // the guard; with it, the changed file is refused before it is read.
+    std::filesystem::remove(dir_ / kManifestFileName);
     form_.cec_name = "redo";
     port_ = ScriptedPort{};
     const auto redo = RedoLastCec(form_, session_, port_);
