@@ -323,10 +323,14 @@ std::string ReadSmallFile(const std::filesystem::path& path, std::uintmax_t max_
   if (!problem.empty()) throw std::runtime_error(problem);
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot be opened");
-  // A file that grows while it is read is cut one byte past the limit, and refused.
-  std::string text(static_cast<std::size_t>(max_bytes) + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
+  // Read in blocks up to one byte past the limit: a file that grows while it is read is
+  // refused, and a small file costs no more than its size.
+  std::string text;
+  char block[1 << 16];
+  while (in && text.size() <= max_bytes) {
+    in.read(block, sizeof block);
+    text.append(block, static_cast<std::size_t>(in.gcount()));
+  }
   if (text.size() > max_bytes) throw std::runtime_error("is larger than " + SizeText(max_bytes));
   return text;
 }
