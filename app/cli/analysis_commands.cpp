@@ -98,7 +98,7 @@ bool OpenInput(const AnalyzeOptions& o, const DataSession& session, UserPort& po
   if (!path) throw ProgramEnds("can't find residue file " + o.residue);
   form.residue = ReadResidueFile(*path, session.support, port);
   if (!form.residue) return false;
-  form.TakeEndpointsFromResidueFile();
+  form.TakeResidueFileFields();
   return true;
 }
 
@@ -206,8 +206,10 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   form.report_name = OutputName(o.report);
   form.save_plot = !o.plot.empty();
   form.plot_name = OutputName(o.plot);
-  if (!CheckCommentOption(o.comment, port)) return 1;
-  if (!o.comment.empty() || !form.batch) form.comment = o.comment;
+  if (o.comment) {  // else the residue file's comment, or the batch file's free lines
+    if (!CheckCommentOption(*o.comment, port)) return 1;
+    form.comment = *o.comment;
+  }
   if (o.iterations || o.seed) {
     form.monte_carlo = true;
     form.iterations = o.iterations ? std::to_string(*o.iterations) : "";

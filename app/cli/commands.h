@@ -57,7 +57,7 @@ struct AnalyzeOptions {
   std::vector<std::string> custom;
   std::string report;
   std::string plot;
-  std::string comment;
+  std::optional<std::string> comment;  // none: the residue or batch file's own
   bool dwloc = false;
   std::string dwloc_report;
   std::optional<int> iterations;  // --mc
@@ -89,8 +89,8 @@ struct ReportOptions {
   std::string file;
   std::string save;  // --save NAME
   bool per_person = false;
-  std::string comment;
-  std::optional<std::string> noel;  // residue file report: the form's endpoint fields
+  std::optional<std::string> comment;  // none: the residue or batch file's own
+  std::optional<std::string> noel;     // residue file report: the form's endpoint fields
   std::optional<std::string> arfd;
 };
 

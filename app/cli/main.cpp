@@ -85,7 +85,9 @@ int main(int argc, char** argv) {
                         "acute analysis");
   analyze_cmd->add_option("--dwloc-report", analyze.dwloc_report,
                           "save the DWLOC report as NAME (.DWL)");
-  analyze_cmd->add_option("--comment", analyze.comment, "run comment");
+  analyze_cmd->add_option("--comment", analyze.comment,
+                          "run comment (default: the residue file's comment, or the batch "
+                          "file's free lines; --comment \"\" for none)");
   analyze_cmd->add_option("--mc", analyze.iterations,
                           "Monte Carlo analysis with this many iterations (1-5000)");
   analyze_cmd->add_option("--seed", analyze.seed,
@@ -178,7 +180,9 @@ int main(int argc, char** argv) {
   report_cmd->add_option("--save", report.save, "save the report as NAME instead of printing it");
   report_cmd->add_flag("--per-person", report.per_person,
                        "residue file report: endpoints per person (mg/day)");
-  report_cmd->add_option("--comment", report.comment, "residue file report: the run comment");
+  report_cmd->add_option("--comment", report.comment,
+                         "residue file report: the run comment (default: the residue file's "
+                         "comment)");
   report_cmd->add_option("--noel", report.noel,
                          "residue file report: NOEL (default: the residue file's)");
   report_cmd->add_option("--arfd", report.arfd,

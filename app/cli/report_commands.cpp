@@ -42,11 +42,13 @@ std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& sess
   }
   form.residue = OpenResidue(o.file, session, port);
   if (!form.residue) return std::nullopt;
-  form.TakeEndpointsFromResidueFile();
+  form.TakeResidueFileFields();
   if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return std::nullopt;
   form.per_kg = !o.per_person;
-  if (!CheckCommentOption(o.comment, port)) return std::nullopt;
-  form.comment = o.comment;
+  if (o.comment) {
+    if (!CheckCommentOption(*o.comment, port)) return std::nullopt;
+    form.comment = *o.comment;
+  }
   return form;
 }
 

@@ -149,11 +149,11 @@ void MainWindow::ShowInputReport(ReportKind kind) {
   if (kind == ReportKind::Residue)
     prepared = PrepareResidueReport(model_.form, session_, *port_, date_);
   if (kind == ReportKind::Rdf) {
-    prepared = PrepareRdfSummary(model_.form, session_, *port_);
-    if (prepared) {
-      model_.TakeRdfSummary(prepared->rdfs_cumulative, prepared->rdf_without_chemicals);
-      Refresh();
-    }
+    bool unusable = false;
+    prepared = PrepareRdfSummary(model_.form, session_, *port_, &unusable);
+    if (prepared) model_.TakeRdfSummary(prepared->rdfs_cumulative, prepared->rdf_without_chemicals);
+    if (unusable) model_.CloseFile();  // distribution files that cannot be used close the file
+    Refresh();
   }
   if (prepared) SendReportFile(kind, prepared->file);
 }

@@ -130,7 +130,7 @@ class MainWindow : public QMainWindow {
       *dwloc_row_, *amount_row_, *percentile_row_;
   QComboBox *low_percentile_, *high_percentile_;
   QLineEdit *low_amount_, *high_amount_;
-  QPushButton *edit_pads_, *redo_cec_;
+  QPushButton *edit_pads_, *redo_cec_, *rdf_summary_ = nullptr;
 };
 
 }  // namespace acute::gui

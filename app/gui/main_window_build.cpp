@@ -327,6 +327,7 @@ QWidget* MainWindow::BuildButtons() {
                                                        {"Show R&esidue File", ReportKind::Residue}};
   for (const auto& [caption, kind] : inputs) {
     auto* b = new QPushButton(caption);
+    if (kind == ReportKind::Rdf) rdf_summary_ = b;
     g->addWidget(b, i / 3, i % 3);
     connect(b, &QPushButton::clicked, this, [this, k = kind] { ShowInputReport(k); });
     ++i;

@@ -142,6 +142,7 @@ void MainWindow::RefreshCec(const FormVisibility& v) {
   cumulative->setChecked(c.cumulative);
   suppress->setChecked(c.suppress);
   redo_cec_->setVisible(v.redo_cec);
+  if (rdf_summary_ != nullptr) rdf_summary_->setEnabled(v.rdf_summary);
 }
 
 }  // namespace acute::gui

@@ -44,7 +44,7 @@ std::optional<PreparedReport> PrepareResidueReport(const MainForm& form, const D
 }
 
 std::optional<PreparedReport> PrepareRdfSummary(const MainForm& form, const DataSession& session,
-                                                UserPort& port) {
+                                                UserPort& port, bool* unusable) {
   if (!form.residue) {
     Tell(port, kWarning,
          "You need to open a residue file before you can summarize the RDF files in a residue "
@@ -62,9 +62,11 @@ std::optional<PreparedReport> PrepareRdfSummary(const MainForm& form, const Data
   WorkSetWriter work(session.WorkFolder(), WorkRun{});
   work.Run().Set("kind", std::string("rdf-summary"));
   RdfTables tables;
-  if (SetUpRdfs(*form.residue, work.TempFor(session.WorkFolder() / kRdfScratchFileName),
-                form.dwloc_mode, port, tables) != RdfSetUp::Ok)
-    return std::nullopt;
+  const RdfSetUp read =
+      SetUpRdfs(*form.residue, work.TempFor(session.WorkFolder() / kRdfScratchFileName),
+                form.dwloc_mode, port, tables);
+  if (unusable != nullptr) *unusable = read == RdfSetUp::Unusable;
+  if (read != RdfSetUp::Ok) return std::nullopt;
   if (const auto failed = work.Commit()) {
     Tell(port, kWarning, "Can't write file " + failed->string() + ".", Icon::Exclamation);
     return std::nullopt;

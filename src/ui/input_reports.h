@@ -27,8 +27,10 @@ std::optional<PreparedReport> PrepareResidueReport(const MainForm& form, const D
                                                    UserPort& port, const std::string& date = "");
 
 // Reads the distribution files of the open residue file first, then writes their summary.
+// `unusable` (when given) tells whether the files cannot be used: the form then closes the
+// residue file as File, Close does.
 std::optional<PreparedReport> PrepareRdfSummary(const MainForm& form, const DataSession& session,
-                                                UserPort& port);
+                                                UserPort& port, bool* unusable = nullptr);
 
 std::optional<PreparedReport> PrepareBatchReport(const MainForm& form, const DataSession& session,
                                                  UserPort& port);

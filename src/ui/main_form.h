@@ -71,6 +71,9 @@ struct MainForm {
 
   // Fills the toxicology fields from the open residue file, as opening it does.
   void TakeEndpointsFromResidueFile();
+  // What opening a residue file puts on the form: its endpoints, and its own comment as the
+  // run comment.
+  void TakeResidueFileFields();
 };
 
 // Checks the form as a run start does, writes the pass file and runs the engine. Returns

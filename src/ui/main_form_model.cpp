@@ -63,6 +63,7 @@ FormVisibility MainFormModel::Visibility() const {
   v.cumulative_enabled =
       cec.save && form.monte_carlo && rdfs_cumulative && !summary_without_chemicals;
   v.redo_cec = v.cec_settings && completed_a_run;
+  v.rdf_summary = !batch && form.residue && form.residue->OffersMonteCarlo();
   return v;
 }
 
@@ -87,21 +88,33 @@ std::string MainFormModel::FileFrameCaption() const {
 }
 
 std::string MainFormModel::ParametersCaption() const {
-  return Visibility().batch ? "Batch Analysis Parameters" : "Analysis parameters";
+  if (Visibility().batch) return "Batch Analysis Parameters";
+  return form.residue ? "Acute Analysis Parameters" : "Analysis parameters";
 }
 
+namespace {
+
+// A file's name without its folders; over 50 characters, "..." and its last 47.
+std::string ShownName(const std::string& path) {
+  std::string name = NamePart(path);
+  if (name.size() > 50) name = "..." + name.substr(name.size() - 47);
+  return name;
+}
+
+}  // namespace
+
 FileDetails MainFormModel::OpenFileDetails() const {
+  // The date is the file's date and time stamp from the file system.
   FileDetails d;
   if (form.batch) {
     const std::string& path = form.batch->file.BatchFileName;
-    d.name = NamePart(path);
-    if (d.name.size() > 50) d.name = "..." + d.name.substr(d.name.size() - 47);
+    d.name = ShownName(path);
     d.date = FileStamp(path);
     d.folder = form.batch->file.BatchFolder;
   } else if (form.residue) {
     d.chemical = form.residue->ChemicalName;
-    d.date = form.residue->ResFileDate;
-    d.name = NamePart(form.residue->ResFileName);
+    d.date = FileStamp(form.residue->ResFileName);
+    d.name = ShownName(form.residue->ResFileName);
     d.folder = form.residue->ResFolder;
   }
   return d;
@@ -330,7 +343,7 @@ FileDialog MainFormModel::BatchFileDialog(const DataSession& session) const {
 void MainFormModel::TakeResidueFile(ResidueData residue) {
   last_residue_file_ = residue.ResFileName;
   form.residue = std::move(residue);
-  form.TakeEndpointsFromResidueFile();
+  form.TakeResidueFileFields();
   form.monte_carlo = false;
   rdfs_cumulative = summary_without_chemicals = false;
   cec.cumulative = false;
@@ -362,6 +375,7 @@ void MainFormModel::CloseFile() {
   if (busy) return;
   form.residue.reset();
   form.batch.reset();
+  form.comment.clear();  // the file's comment, or the batch file's free lines, go with it
   batch_open = false;
   form.monte_carlo = false;
   rdfs_cumulative = summary_without_chemicals = false;

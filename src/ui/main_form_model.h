@@ -79,6 +79,7 @@ struct FormVisibility {
   bool percentile_lists = false;  // else the exposure amount fields
   bool cumulative_enabled = false;
   bool redo_cec = false;
+  bool rdf_summary = false;  // "Show RDF Summary": distribution lines and chemicals to show
 };
 
 class MainFormModel {
@@ -107,8 +108,10 @@ class MainFormModel {
   std::string CecNameLabel() const;
   std::string LowBasisLabel() const;
   std::string HighBasisLabel() const;
-  std::string FileFrameCaption() const;   // "Residue file" or "Batch File:"
-  std::string ParametersCaption() const;  // "Analysis parameters" or "Batch Analysis Parameters"
+  std::string FileFrameCaption() const;  // "Residue file" or "Batch File:"
+  // "Acute Analysis Parameters" with a residue file open, "Batch Analysis Parameters" with a
+  // batch file, else "Analysis parameters".
+  std::string ParametersCaption() const;
 
   // The open file's details; a batch file's name is shown without its folders and, when
   // longer than 50 characters, as "..." and its last 47.

@@ -298,6 +298,12 @@ void MainForm::TakeEndpointsFromResidueFile() {
   arfd = TrimStr(residue->ResARfD);
 }
 
+void MainForm::TakeResidueFileFields() {
+  if (!residue) return;
+  TakeEndpointsFromResidueFile();
+  comment = residue->ResComment;
+}
+
 FormSettings FormSettingsFromForm(const MainForm& f) {
   FormSettings s;
   s.two_day_average = f.two_day_average;

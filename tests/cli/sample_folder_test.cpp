@@ -20,5 +20,16 @@ TEST_F(SampleFolder, ACopiedFolderReadsAndWritesItsOwnFiles) {
       << r.err;
 }
 
+TEST_F(SampleFolder, TheResidueFilesCommentIsTheRunCommentUnlessOneIsGiven) {
+  const std::string comment = "Run Comment: \"Sample residue file: tolerance-level residues";
+  ASSERT_EQ(Acute("analyze --residue SAMPLE.R10").status, 0);
+  EXPECT_NE(ReadText(Data() / "acute.tmp").find(comment), std::string::npos);
+  ASSERT_EQ(Acute("analyze --residue SAMPLE.R10 --comment ''").status, 0);
+  EXPECT_EQ(ReadText(Data() / "acute.tmp").find(comment), std::string::npos);
+  ASSERT_EQ(Acute("report residue SAMPLE.R10").status, 0);
+  EXPECT_NE(ReadText(Data() / "acuteres.tmp").find("Sample residue file: tolerance-level"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace acute::testing

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "common/scripted_port.h"
+#include "reports/report_display.h"
+#include "support/test_support.h"
 
 namespace acute {
 namespace {
@@ -256,6 +258,32 @@ TEST_F(MainFormModelTest, ABatchFileHidesWhatBatchRunsDoNotOffer) {
   batch.CloseFile();
   EXPECT_TRUE(batch.Visibility().start_hint);
   EXPECT_EQ(batch.ParametersCaption(), "Analysis parameters");
+}
+
+TEST_F(MainFormModelTest, OpeningAResidueFileShowsItAndTakesItsCommentUntilClose) {
+  testing::ScratchFolder dir;
+  const std::string name = std::string(60, 'r') + ".R10";
+  testing::WriteText(dir / name, "text");
+  ResidueData r;
+  r.ResFileName = (dir / name).string();
+  r.ResFolder = dir.path().string() + "/";
+  r.ResFileDate = "01/02/2003";  // the date written inside the file is not the one shown
+  r.ResComment = "Tolerance residues";
+  r.ChemicalName = "Exampledione";
+  MainFormModel model;
+  model.TakeResidueFile(r);
+  EXPECT_EQ(model.form.comment, "Tolerance residues");
+  EXPECT_EQ(model.ParametersCaption(), "Acute Analysis Parameters");
+  const FileDetails d = model.OpenFileDetails();
+  EXPECT_EQ(d.name, "..." + std::string(43, 'r') + ".R10");
+  EXPECT_EQ(d.date, FileStamp(dir / name));
+  EXPECT_FALSE(model.Visibility().rdf_summary);  // no distribution lines to summarize
+  r.RdlCount = 1;
+  r.ChemicalCount = 1;
+  model.CloseFile();
+  EXPECT_EQ(model.form.comment, "");
+  model.TakeResidueFile(r);
+  EXPECT_TRUE(model.Visibility().rdf_summary);
 }
 
 }  // namespace
