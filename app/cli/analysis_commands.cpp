@@ -131,10 +131,13 @@ void PrintCecHead(const std::filesystem::path& report, int lines) {
 void CopyPassFile(const std::string& name, const std::filesystem::path& target) {
   const std::filesystem::path source = std::filesystem::absolute(name);
   if (!std::filesystem::exists(source)) throw ProgramEnds("can't find pass file " + name);
-  const std::string problem = SmallFileProblem(source, kMaxPassFileBytes);
+  // A file that is not a pass file (a residue file, say) never replaces the work folder's.
+  const std::string problem = PassFileFault(source);
   if (!problem.empty())
-    throw ProgramEnds("the pass file " + source.string() + " " + problem +
-                      "; give the pass file that an analysis wrote");
+    throw ProgramEnds(source.string() + " is not a pass file: it " + problem + "; " +
+                      target.string() +
+                      " is left as it was. Give the pass file that an analysis wrote "
+                      "(tarnpass.tmp of its work folder).");
   std::error_code ec;
   if (std::filesystem::equivalent(source, target, ec)) return;
   if (!CopyFileAtomically(source, target))

@@ -39,6 +39,10 @@ bool WritePassFile(const std::filesystem::path& path, const AnalysisSettings& se
 // The engine's start check of the first line. Throws ProgramEnds after the message.
 void CheckPassFileHeader(const std::filesystem::path& path, UserPort& port);
 
+// What keeps `path` from being a pass file (it "does not exist", "is empty", "does not begin
+// with the line ..."), or "" when it begins as one.
+std::string PassFileFault(const std::filesystem::path& path);
+
 // The full read of the set-up phase. Throws ProgramEnds after a message when the header
 // is wrong or the file cannot be read.
 AnalysisSettings ReadPassFile(const std::filesystem::path& path, const PassFileLayout& layout,

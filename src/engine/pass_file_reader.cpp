@@ -191,6 +191,22 @@ std::string PassFileProblem(const std::string& read_problem, ListReader& in) {
   return "";
 }
 
+}  // namespace
+
+std::string PassFileFault(const std::filesystem::path& path) {
+  std::string text;
+  std::string read_problem;
+  try {
+    text = ReadSmallFile(path, kMaxPassFileBytes);
+  } catch (const std::runtime_error& e) {
+    read_problem = e.what();
+  }
+  ListReader in(text);
+  return PassFileProblem(read_problem, in);
+}
+
+namespace {
+
 ListReader OpenPassFile(const std::filesystem::path& path, UserPort& port, const std::string& title,
                         const std::string& invalid) {
   std::string text;

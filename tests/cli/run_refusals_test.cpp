@@ -38,8 +38,9 @@ TEST_F(RunRefusals, ASecondRunInOneFolderIsRefusedAtOnceAndACrashLeavesNoLock) {
   EXPECT_EQ(Acute("analyze --residue SAMPLE.R10").status, 0);
 }
 
-// `run PASSFILE` copies only a small regular file; anything else is refused unread, named.
-TEST_F(RunRefusals, APassFileThatIsNotASmallRegularFileIsRefusedUnread) {
+// `run PASSFILE` copies only a pass file: anything else (a special or huge file unread, a
+// residue file) is refused, named, and the work folder's pass file stays as it was.
+TEST_F(RunRefusals, AFileThatIsNotAPassFileIsRefusedAndLeavesThePassFile) {
   const std::filesystem::path fifo = dir_ / "pipe.tmp";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const std::filesystem::path huge = dir_ / "huge.tmp";
@@ -50,12 +51,16 @@ TEST_F(RunRefusals, APassFileThatIsNotASmallRegularFileIsRefusedUnread) {
       {fifo.string(), "is not a regular file (it is a device, a pipe or a socket)"},
       {dir_.path().string(), "is a folder, not a file"},
       {huge.string(), "is larger than 16 MB"},
+      {(Residues() / "SAMPLE.R10").string(),
+       "does not begin with the line \"ACUTE PASS FILE\""},
   };
   for (const auto& [file, problem] : cases) {
     const CliResult r = Acute("run '" + file + "'");
     EXPECT_TRUE(Refused(r)) << file;
-    EXPECT_EQ(r.err, "acute: stopped: the pass file " + file + " " + problem +
-                         "; give the pass file that an analysis wrote\n");
+    EXPECT_EQ(r.err, "acute: stopped: " + file + " is not a pass file: it " + problem + "; " +
+                         (Data() / "tarnpass.tmp").string() +
+                         " is left as it was. Give the pass file that an analysis wrote "
+                         "(tarnpass.tmp of its work folder).\n");
   }
   EXPECT_FALSE(std::filesystem::exists(Data() / "tarnpass.tmp"));
 }
