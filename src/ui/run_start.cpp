@@ -1,5 +1,8 @@
 // The run start: every check of a run in its fixed order, then the pass file and the engine.
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
 
 #include "common/file_names.h"
 #include "common/list_reader.h"
@@ -240,12 +243,43 @@ bool CheckPopulations(const MainForm& f, UserPort& port) {
 
 namespace {
 
+// What keeps `path` from being written, or "".
+std::string UnwritableBecause(const std::filesystem::path& path) {
+  std::error_code ec;
+  const std::filesystem::path folder = path.parent_path();
+  if (std::filesystem::is_directory(path, ec)) return "a folder of that name is in the way";
+  if (!std::filesystem::is_directory(folder, ec))
+    return "the folder " + folder.string() + " does not exist";
+  if (::access(folder.c_str(), W_OK) != 0)
+    return "the folder " + folder.string() + " cannot be written to";
+  return "";
+}
+
+// Every file the run will save under a name of the user's can be made there: found before
+// the run, not after it.
+bool CheckOutputFolders(const MainForm& f, const std::string& folder, UserPort& port) {
+  std::vector<std::string> names;
+  if (f.dwloc_mode && f.save_dwloc) names.push_back(OutputPath(f.dwloc_name, folder, ".DWL"));
+  if (!f.dwloc_mode && f.save_report) names.push_back(OutputPath(f.report_name, folder, ".AC10"));
+  if ((f.save_report || f.save_dwloc) && f.save_plot)
+    names.push_back(OutputPath(f.plot_name, folder, f.dwloc_mode ? ".DWP" : ".PLT"));
+  if (!f.dwloc_mode && f.save_cec)
+    names.push_back(OutputPath(f.cec_name, folder, f.cec_excel ? ".CSV" : ".CEC"));
+  for (const std::string& name : names)
+    if (const std::string why = UnwritableBecause(name); !why.empty())
+      return Refuse(port, kWarning,
+                    "Can't write file " + name + ": " + why +
+                        ". Choose another name, or create the folder first.");
+  return true;
+}
+
 bool CheckForm(MainForm& f, const std::string& folder, UserPort& port) {
   if (!f.residue)
     return Refuse(port, kWarning,
                   "You must open a residue file or a batch file before you can start the "
                   "analysis.");
-  return CheckOutputs(f, folder, port) && CheckToxicology(f, port) && CheckPopulations(f, port);
+  return CheckOutputs(f, folder, port) && CheckToxicology(f, port) && CheckPopulations(f, port) &&
+         CheckOutputFolders(f, folder, port);
 }
 
 bool HasEmpiricalDistributions(const ResidueData& r) {

@@ -68,17 +68,17 @@ TEST_F(CecReport, CommaLayoutCarriesTheSameNumbers) {
   EXPECT_TRUE(Has(report, "10000001,        4,   90.00%,   Commodity 1,"));
 }
 
-TEST_F(CecReport, ACopyThatCannotBeWrittenIsNeverReportedAsSaved) {
+TEST_F(CecReport, ACopyThatCannotBeWrittenIsRefusedBeforeTheRun) {
   form_.cec_basis = 1;
   form_.cec_low = "0.005";
   form_.cec_high = "0";
   form_.cec_name = (dir_ / "no-such-folder/risk").string();
-  auto outcome = Launch();
-  ASSERT_TRUE(outcome);
-  EXPECT_FALSE(outcome->completed);
-  const auto messages = port_.Messages();
-  ASSERT_GE(messages.size(), 2u);
-  EXPECT_EQ(messages[messages.size() - 2].text.rfind("Can't write the CEC file ", 0), 0u);
+  EXPECT_EQ(Launch(), std::nullopt);
+  EXPECT_EQ(port_.LastMessage().rfind(
+                "Warning: Can't write file " + (dir_ / "no-such-folder/risk.CEC").string(), 0),
+            0u)
+      << port_.LastMessage();
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "cec4.tmp"));
 }
 
 }  // namespace
