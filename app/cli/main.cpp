@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "common/errors.h"
+#include "option_checks.h"
 
 int main(int argc, char** argv) {
   using namespace acute::cli;
@@ -213,6 +214,10 @@ int main(int argc, char** argv) {
   }
   if (*analyze_cmd && analyze.residue.empty() && analyze.batch.empty()) {
     std::cerr << "acute: analyze needs --residue FILE or --batch FILE\n";
+    return 2;
+  }
+  if (const std::string idle = *analyze_cmd ? IdleOptionFault(analyze) : ""; !idle.empty()) {
+    std::cerr << "acute: " << idle << "\n";
     return 2;
   }
   if (yes && no) {

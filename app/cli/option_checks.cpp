@@ -142,4 +142,26 @@ std::optional<MainForm::Custom> CustomFromOption(const std::string& text,
   return c;
 }
 
+std::string IdleOptionFault(const AnalyzeOptions& o) {
+  if (o.hold && !o.occasions && !o.reversal)
+    return "--hold needs --occasions: it holds a food's residue over the eating occasions of a day";
+  if (o.hold && !o.iterations && !o.seed)
+    return "--hold needs --mc: it holds a drawn residue, and only a Monte Carlo analysis draws";
+  if (o.qa && !o.dwloc) return "--qa needs --dwloc: the QA listing is that of a DWLOC analysis";
+  if (!o.cec.name.empty()) return "";
+  const CecOptions& c = o.cec;
+  const std::pair<bool, const char*> given[] = {{c.basis.has_value(), "--cec-basis"},
+                                                {c.low.has_value(), "--cec-low"},
+                                                {c.high.has_value(), "--cec-high"},
+                                                {c.min_percent.has_value(), "--cec-min"},
+                                                {c.records.has_value(), "--cec-records"},
+                                                {c.excel, "--cec-excel"},
+                                                {c.quiet, "--cec-quiet"},
+                                                {c.cumulative, "--cumulative-cec"}};
+  for (const auto& [set, name] : given)
+    if (set)
+      return std::string(name) + " needs --cec NAME: it sets the CEC report that --cec asks for";
+  return "";
+}
+
 }  // namespace acute::cli

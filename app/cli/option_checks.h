@@ -44,4 +44,7 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
 std::optional<MainForm::Custom> CustomFromOption(const std::string& text,
                                                  const SupportData& support, UserPort& port);
 
+// An `analyze` option that would do nothing with the others given: what it needs, or "".
+std::string IdleOptionFault(const AnalyzeOptions& options);
+
 }  // namespace acute::cli

@@ -168,5 +168,22 @@ TEST_F(OptionRefusalsTest, ValidOptionsStillRun) {
   EXPECT_EQ(Acute(mc + "--threads 3").out, one.out);
 }
 
+// An option that would do nothing with the others is refused, saying what it needs.
+TEST_F(OptionRefusalsTest, OptionsThatWouldDoNothingAreRefused) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--hold", "--hold needs --occasions"},
+      {"--occasions --hold", "--hold needs --mc"},
+      {"--qa", "--qa needs --dwloc"},
+      {"--cec-low 90", "--cec-low needs --cec NAME"},
+      {"--cumulative-cec", "--cumulative-cec needs --cec NAME"},
+  };
+  for (const auto& [options, text] : cases) {
+    const CliResult r = Acute(std::string("analyze --residue SAMPLEMC.R10 ") + options);
+    EXPECT_EQ(r.status, 2) << options;
+    EXPECT_NE(r.err.find(text), std::string::npos) << options << "\n" << r.err;
+  }
+  EXPECT_EQ(Acute("analyze --residue SAMPLEMC.R10 --reversal 4 --hold --mc 2").status, 0);
+}
+
 }  // namespace
 }  // namespace acute::testing
