@@ -42,8 +42,23 @@ void PrintSummary(const std::string& report) {
   }
 }
 
+// With seed 0 the generator took the timer: the user learns the value, and how to repeat
+// the run when it can be.
+void PrintTimerSeed(const TimerSeed& t) {
+  if (t.repeatable) {
+    std::cerr << "seed 0 took the timer value " << t.seed << ": give --seed " << t.seed
+              << " to repeat this run\n";
+    return;
+  }
+  std::cerr << "seed 0 took the timer value " << t.timer
+            << ", which no --seed repeats (only a run with --rng mt, without --cec, before "
+               "08:53 can be repeated from its timer value): give a seed from 1 to 32000 for "
+               "a run that can be repeated\n";
+}
+
 int Finish(const std::optional<EngineOutcome>& outcome) {
   if (!outcome || !outcome->completed) return 1;
+  if (outcome->timer_seed) PrintTimerSeed(*outcome->timer_seed);
   if (outcome->batch) {
     for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
     return 0;

@@ -214,6 +214,16 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   else
     model_.AnalysisEnded(outcome_.has_value(), completed);
   Refresh();
+  if (completed && outcome_->timer_seed) {
+    const TimerSeed& t = *outcome_->timer_seed;
+    const std::string text =
+        t.repeatable ? "Seed 0 took the timer value " + std::to_string(t.seed) + ": enter " +
+                           std::to_string(t.seed) + " as the seed to repeat this run."
+                     : "Seed 0 took the timer value " + std::to_string(t.timer) +
+                           ". A run seeded from the timer cannot be repeated; enter a seed from "
+                           "1 to 32000 for one that can.";
+    port_->Show(Message{"Monte Carlo seed", text, Icon::Information, Buttons::Ok});
+  }
   Q_EMIT runFinished(completed);
 }
 

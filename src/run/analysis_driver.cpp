@@ -1,6 +1,7 @@
 #include "run/analysis_driver.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -94,11 +95,16 @@ void CommitRun(RunSetup& run, UserPort& port) {
 }
 
 // The seed a run actually used: with seed 0, the timer value of its main pass.
-void NoteTimerSeed(const RunSetup& run, WorkSetWriter& work) {
+void NoteTimerSeed(const RunSetup& run, WorkSetWriter& work, EngineOutcome& out) {
   if (!run.monte_carlo || run.settings.seed != 0) return;
   char text[40];
   std::snprintf(text, sizeof text, "%.17g", run.main_pass_timer);
   work.Run().Set("timer", std::string(text));
+  TimerSeed t;
+  t.timer = run.main_pass_timer;
+  t.seed = static_cast<std::int32_t>(std::llround(run.main_pass_timer));
+  t.repeatable = run.form.mersenne_twister && !run.cec && t.seed >= 1 && t.seed <= 32000;
+  out.timer_seed = t;
 }
 
 // Ends the run when the work folder has no room for the files it is about to write.
@@ -274,8 +280,8 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
               run.residue);
   CheckRoomForRun(request, run, port);
   RunAnalysisPasses(run, port);
-  NoteTimerSeed(run, work);
   EngineOutcome out;
+  NoteTimerSeed(run, work, out);
   const ReportContext ctx = StageRunReports(request, run, out, port);
   if (run.cec) StageCecFiles(request, run, ctx, out, port);
   CommitRun(run, port);
@@ -307,7 +313,7 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
     DescribeRun(work.Run(), "batch-entry", run.form, run.settings, run.residue);
     CheckRoomForRun(request, run, port);
     RunAnalysisPasses(run, port);
-    NoteTimerSeed(run, work);
+    NoteTimerSeed(run, work, out);
     StageRunReports(request, run, out, port);
     CommitRun(run, port);
   }

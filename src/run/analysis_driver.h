@@ -1,7 +1,9 @@
 #pragma once
 // The analysis engine's outer run: from the pass file in the data folder to the finished
 // reports, with progress, Cancel and the completion message.
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,16 @@ struct EngineRequest {
   std::filesystem::path WorkFolder() const { return session.WorkFolder(); }
 };
 
+// The timer value a Monte Carlo run with seed 0 took, and whether giving it as the seed
+// repeats the run (the Mersenne Twister seeds from the rounded value; the runtime-style
+// generator from the timer's fraction too, and a CEC run's preliminary pass takes a timer of
+// its own).
+struct TimerSeed {
+  double timer = 0;
+  std::int32_t seed = 0;  // the rounded value
+  bool repeatable = false;
+};
+
 struct EngineOutcome {
   bool completed = false;
   bool batch = false;  // a batch run: saved_files holds every entry's reports
@@ -48,8 +60,9 @@ struct EngineOutcome {
   std::vector<std::filesystem::path> saved_files;  // named report, plot and CEC files
   std::filesystem::path last_report;               // "acute.tmp" (or "dwloc.tmp")
   std::filesystem::path last_plot;                 // "plot.tmp" (or "DWPlot.tmp")
-  std::string report_text;  // what last_report held when the run ended (a later run may
-                            // replace the file once this run's lock is gone)
+  std::string report_text;              // what last_report held when the run ended (a later run may
+                                        // replace the file once this run's lock is gone)
+  std::optional<TimerSeed> timer_seed;  // a Monte Carlo run with seed 0
 };
 
 // Runs the analysis that "tarnpass.tmp" in the work folder describes (a single run, or one

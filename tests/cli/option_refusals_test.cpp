@@ -185,5 +185,16 @@ TEST_F(OptionRefusalsTest, OptionsThatWouldDoNothingAreRefused) {
   EXPECT_EQ(Acute("analyze --residue SAMPLEMC.R10 --reversal 4 --hold --mc 2 --seed 1").status, 0);
 }
 
+// Seed 0 takes the timer: the user is told the value it took.
+TEST_F(OptionRefusalsTest, ASeedFromTheTimerIsToldToTheUser) {
+  const CliResult r = Acute("analyze --residue SAMPLEMC.R10 --mc 2 --seed 0 --rng mt");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("seed 0 took the timer value "), std::string::npos) << r.err;
+  const bool repeatable = r.err.find("to repeat this run") != std::string::npos;
+  EXPECT_NE(repeatable, r.err.find("which no --seed repeats") != std::string::npos) << r.err;
+  EXPECT_EQ(Acute("analyze --residue SAMPLEMC.R10 --mc 2 --seed 1").err.find("timer value"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace acute::testing

@@ -78,6 +78,12 @@ TEST(UniformSource, SeedsAsARunDoes) {
   EXPECT_NE(t1.Next(), t2.Next());
   UniformSource v1(false, 0, 100.5), v2(false, 0, 3600.25);
   EXPECT_NE(v1.Next(), v2.Next());
+  // The Mersenne Twister seeds from the rounded timer: the seed that value names repeats it
+  // (what the program tells the user after a run with seed 0); the older generator does not.
+  UniformSource from_timer(true, 0, 1234.4), from_seed(true, 1234, 0);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(from_timer.Next(), from_seed.Next());
+  UniformSource vb_timer(false, 0, 1234.0), vb_seed(false, 1234, 0);
+  EXPECT_NE(vb_timer.Next(), vb_seed.Next());
 }
 
 }  // namespace
