@@ -32,4 +32,5 @@ echo
 echo "== DWLOC analysis of SAMPLE (drinking-water levels of comparison) =="
 "$acute" --data "$data" --yes analyze --residue SAMPLE.R10 --dwloc \
   --pop 1 --pop 2 --pop 7 --pop 14 \
+  --custom "Toddlers 1-2 yrs|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2" \
   --dwloc-report SAMPLE --plot SAMPLE --comment "Sample DWLOC run"

@@ -63,9 +63,8 @@ int Finish(const std::optional<EngineOutcome>& outcome) {
     for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
     return 0;
   }
-  std::cout << "Last report: " << outcome->last_report.string() << "\n";
-  for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
-  std::cout << "\n";
+  // The completion message has named every saved file.
+  std::cout << "Last report: " << outcome->last_report.string() << "\n\n";
   PrintSummary(outcome->report_text);
   return 0;
 }
@@ -179,7 +178,9 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   if (!CheckOutputNames(form, port)) return 1;
   const auto outcome = RedoLastCec(form, session, port);
   if (!outcome || !outcome->completed) return 1;
-  for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
+  if (const auto used = ReadLastCecRun(session.WorkFolder()))
+    std::cout << "Rebuilt from the work files of the last run that asked for a CEC report: "
+              << used->residue_file << ", analysed " << used->analysis_time << "\n";
   return 0;
 }
 

@@ -112,6 +112,9 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& options);
 int RunSampleData(const SampleDataOptions& options);
 int RunCheckResidue(const GlobalOptions& global, const std::string& file);
 int RunResidueSummary(const GlobalOptions& global);
+int RunPopulations(const GlobalOptions& global);
+// The program's version; with `data_given`, the data folder's list version too.
+int RunVersion(const GlobalOptions& global, bool data_given);
 
 // The data folder of the session, or a clear error when it cannot be found without a
 // terminal to ask on. Throws ProgramEnds.

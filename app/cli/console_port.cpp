@@ -36,6 +36,28 @@ std::string ProgressLine(const std::string& status) {
          "] " + std::to_string(percent) + "%";
 }
 
+// What a message that points at a window's button means on the command line.
+std::string CommandLineHint(const std::string& text) {
+  static const std::pair<const char*, const char*> hints[] = {
+      {"Click on 'Last Acute Rpt'", "acute show last-report"},
+      {"Click on 'Last DWLOC Rt'", "acute show last-dwloc"},
+      {"Use Edit PAD button", "give each PAD with --pad-value N=X"},
+      {"'Set Report Specs' menu item", "acute specs"},
+      {"Press 'OK' to return to dialog box", "give the file's name again"},
+      {"the 'Redo Last CEC' button", "acute redo-cec"},
+      {"Click on index number to display demographic choices", "give it with --custom"},
+  };
+  for (const auto& [said, typed] : hints)
+    if (text.find(said) != std::string::npos) return typed;
+  return "";
+}
+
+// Which option answers a question that went unanswered off a terminal.
+std::string AnsweringOption(const Message& message) {
+  if (message.title == "CEC file generator") return "--cec-quiet or --yes";
+  return "--yes";
+}
+
 }  // namespace
 
 ConsolePort::ConsolePort(std::optional<bool> answer) : answer_(answer) {
@@ -54,7 +76,15 @@ bool ConsolePort::Interactive() {
 Answer ConsolePort::Show(const Message& message) {
   FinishProgress();
   std::cerr << message.title << ": " << message.text << "\n";
+  if (const std::string hint = CommandLineHint(message.text); !hint.empty())
+    std::cerr << "  (on the command line: " << hint << ")\n";
   if (message.buttons == Buttons::Ok) return Answer::Ok;
+  if (!answer_ && !Interactive()) {
+    const bool yes_no =
+        message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel;
+    std::cerr << "  (no terminal to answer on: taken as " << (yes_no ? "No" : "Cancel") << "; "
+              << AnsweringOption(message) << " answers " << (yes_no ? "Yes" : "OK") << ")\n";
+  }
   bool yes = answer_ ? *answer_ : (Interactive() && AskYesNo("Answer"));
   if (message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoCancel)
     return yes ? Answer::Yes : Answer::No;

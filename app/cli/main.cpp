@@ -13,7 +13,12 @@ int main(int argc, char** argv) {
   // killing the program half-way through a commit.
   std::signal(SIGXFSZ, SIG_IGN);
   CLI::App app{"acute - acute dietary exposure analysis"};
-  app.require_subcommand(1);
+  app.require_subcommand(0, 1);
+  app.fallthrough();  // --data, --work, --yes and --no also after the subcommand
+  bool version = false;
+  app.add_flag("--version", version,
+               "print the program's version (with --data, also the data folder's commodity/"
+               "food-form list version)");
   GlobalOptions global;
   app.add_option("--data", global.data_folder,
                  "data folder holding TarnSupport.txt (default: the current folder)");
@@ -42,13 +47,19 @@ int main(int argc, char** argv) {
       app.add_subcommand("check-batch", "read a batch file and its residue files and list them");
   check_batch_cmd->add_option("FILE", batch_file, "batch file")->required();
 
+  auto* populations_cmd = app.add_subcommand(
+      "populations", "list the standard populations of the data folder and the PAD populations");
+
   auto* summary_cmd = app.add_subcommand(
       "residues", "read and summarise every residue file of the data folder's residue folder");
 
   AnalyzeOptions analyze;
   auto* analyze_cmd = app.add_subcommand(
-      "analyze", "run a deterministic acute analysis of a residue file, as the main form does");
-  auto* residue_opt = analyze_cmd->add_option("--residue", analyze.residue, "residue file");
+      "analyze",
+      "run an acute or DWLOC analysis of a residue or batch file, deterministic or Monte Carlo "
+      "(--mc), with an optional CEC report, as the main form does");
+  auto* residue_opt = analyze_cmd->add_option(
+      "--residue", analyze.residue, "residue file (as given, else in the residue folder)");
   auto* batch_opt = analyze_cmd->add_option("--batch", analyze.batch,
                                             "batch file: one analysis per residue file it names");
   residue_opt->excludes(batch_opt);
@@ -57,85 +68,131 @@ int main(int argc, char** argv) {
                    "with --batch: only these entries, e.g. 3 or 1,4-6")
       ->needs(batch_opt);
   analyze_cmd->add_flag("--per-person", analyze.per_person,
-                        "exposure per person (mg/day) instead of per kg body weight");
+                        "exposure per person in mg/day (default: per kg body weight, "
+                        "mg/kg bw/day)");
   analyze_cmd->add_flag("--second-adjustment", analyze.second_adjustment,
-                        "use adjustment factor #2");
-  analyze_cmd->add_flag("--two-day", analyze.two_day, "two-day average");
+                        "use adjustment factor #2 (default: #1 only)");
+  analyze_cmd->add_flag("--two-day", analyze.two_day,
+                        "two-day average of each person's exposure (default: each day)");
   analyze_cmd->add_flag("--occasions", analyze.occasions,
-                        "eating occasions instead of daily totals");
+                        "eating occasions (list B) instead of daily totals (the default)");
   analyze_cmd->add_option("--reversal", analyze.reversal,
-                          "residue reversal with this half-life in hours (implies --occasions)");
+                          "residue reversal with this half-life, in hours: more than 0, at most "
+                          "48 (implies --occasions; default: no reversal)");
   analyze_cmd->add_flag("--qa", analyze.qa,
-                        "QA listing of a DWLOC analysis, written to dwloc2.tmp in the data folder");
-  analyze_cmd->add_option("--noel", analyze.noel, "NOEL (default: the residue file's)");
+                        "QA listing of a DWLOC analysis, written to dwloc2.tmp in the work "
+                        "folder (default: none)");
+  analyze_cmd->add_option("--noel", analyze.noel,
+                          "NOEL, mg/kg bw/day, 0 to 1000000 (default: the residue file's)");
   analyze_cmd->add_option("--arfd", analyze.arfd,
-                          "acute reference dose (default: the residue file's)");
-  analyze_cmd->add_flag("--pad", analyze.pad, "use population-adjusted doses");
+                          "acute reference dose, mg/kg bw/day, 0 to 1000000 (default: the "
+                          "residue file's)");
+  analyze_cmd->add_flag("--pad", analyze.pad,
+                        "use population-adjusted doses (default: the aRfD for every population)");
   std::vector<std::string> pad_values;
-  analyze_cmd->add_option("--pad-value", pad_values, "PAD of a standard population, as N=VALUE");
+  analyze_cmd->add_option("--pad-value", pad_values,
+                          "PAD of standard population N, as N=VALUE, mg/kg bw/day (see `acute "
+                          "populations` for the PAD populations; default: none)");
   analyze_cmd->add_option("--pop", analyze.populations,
-                          "standard population by number (repeatable; default 1)");
+                          "standard population by number, see `acute populations` (repeatable; "
+                          "default 1, the whole population)");
   analyze_cmd->add_option("--custom", analyze.custom,
                           "custom population \"NAME|season|region|race|sex|nursing|age[|PAD]\", "
-                          "items of a line separated by commas (5 each, 3 for nursing)");
-  analyze_cmd->add_option("--report", analyze.report, "save the acute report as NAME (.AC10)");
+                          "items of a line separated by commas (5 each, 3 for nursing; ages: low "
+                          "months, low years, high months, high years); repeatable");
+  analyze_cmd->add_option("--report", analyze.report,
+                          "save the acute report as NAME (.AC10; beside the residue file unless "
+                          "NAME has a folder; default: only acute.tmp in the work folder)");
   analyze_cmd->add_option("--plot", analyze.plot,
-                          "save the plot file as NAME (.PLT; .DWP in a DWLOC analysis)");
+                          "save the plot file as NAME (.PLT; .DWP in a DWLOC analysis; default: "
+                          "only plot.tmp in the work folder)");
   analyze_cmd->add_flag("--dwloc", analyze.dwloc,
-                        "a DWLOC analysis (drinking-water levels of comparison) instead of an "
-                        "acute analysis");
+                        "a DWLOC analysis (drinking-water levels of comparison, ppm) instead "
+                        "of an acute analysis (the default)");
   analyze_cmd->add_option("--dwloc-report", analyze.dwloc_report,
-                          "save the DWLOC report as NAME (.DWL)");
+                          "save the DWLOC report as NAME (.DWL; default: only dwloc.tmp in the "
+                          "work folder)");
   analyze_cmd->add_option("--comment", analyze.comment,
                           "run comment (default: the residue file's comment, or the batch "
                           "file's free lines; --comment \"\" for none)");
   analyze_cmd->add_option("--mc", analyze.iterations,
-                          "Monte Carlo analysis with this many iterations (1-5000)");
+                          "Monte Carlo analysis with this many iterations, 1 to 5000 (default: "
+                          "deterministic)");
   analyze_cmd->add_option("--seed", analyze.seed,
-                          "seed of the random generator (0-32000; 0 takes the timer)");
-  analyze_cmd->add_option("--rng", analyze.rng, "random generator: mt (Mersenne Twister) or vb")
+                          "seed of the random generator, 0 to 32000 (0 takes the timer; needed "
+                          "with --mc)");
+  analyze_cmd
+      ->add_option("--rng", analyze.rng,
+                   "random generator: mt (Mersenne Twister) or vb (the runtime-style generator, "
+                   "the default)")
       ->check(CLI::IsMember({"mt", "vb"}));
   analyze_cmd->add_flag("--hold", analyze.hold,
-                        "hold the residue of a food constant over a day (eating occasions)");
+                        "hold the drawn residue of a food constant over a day (needs "
+                        "--occasions and --mc; default: a new draw per eating occasion)");
   analyze_cmd
       ->add_option("--threads", analyze.threads,
                    "threads of the analysis (default: every core; the report is the same "
                    "for any number)")
       ->check(CLI::Range(1, 1024));
 
-  auto add_cec = [](CLI::App* cmd, CecOptions& cec) {
+  // A repeat's window, basis and minimum default to the last CEC run's.
+  auto add_cec = [](CLI::App* cmd, CecOptions& cec, bool repeat) {
+    const std::string last = " (default: the last CEC run's)";
     cmd->add_option("--cec", cec.name,
                     "save a CEC report (critical exposure contribution) as NAME (.CEC; .CSV with "
-                    "--cec-excel)");
-    cmd->add_option("--cec-basis", cec.basis, "CEC window basis: percentile (default) or amount")
+                    "--cec-excel; beside the residue file unless NAME has a folder)");
+    cmd->add_option("--cec-basis", cec.basis,
+                    "CEC window basis: percentile or amount" +
+                        (repeat ? last : std::string(" (default: percentile)")))
         ->check(CLI::IsMember({"percentile", "amount"}));
     cmd->add_option("--cec-low", cec.low,
-                    "low percentile (default 99) or low exposure amount of the CEC window");
+                    "low end of the CEC window: a percentile, or an exposure amount in the run's "
+                    "units (mg/kg bw/day or mg/day)" +
+                        (repeat ? last : std::string(" (default: 99)")));
     cmd->add_option("--cec-high", cec.high,
-                    "high percentile (default 100: no upper bound) or high exposure amount (0: "
-                    "no upper bound)");
+                    "high end of the CEC window: a percentile (100: no upper bound) or an "
+                    "exposure amount (0: no upper bound)" +
+                        (repeat ? last : std::string(" (default: 100)")));
     cmd->add_option("--cec-min", cec.min_percent,
-                    "minimum contribution of a food line in percent (default 1)");
+                    "minimum contribution of a food line, in percent: 0.1 to 50 (1 to 50 for a "
+                    "repeat)" +
+                        (repeat ? last : std::string(" (default: 1)")));
     cmd->add_option("--cec-records", cec.records,
                     "records printed per population, 1-40000 (default 40000)");
-    cmd->add_flag("--cec-excel", cec.excel, "CEC report in the comma (Excel) layout");
+    cmd->add_flag("--cec-excel", cec.excel,
+                  "CEC report in the comma (Excel) layout (default: the plain layout)");
     cmd->add_flag("--cec-quiet", cec.quiet,
                   "do not ask before capping the iterations that produce CEC records");
   };
-  add_cec(analyze_cmd, analyze.cec);
+  add_cec(analyze_cmd, analyze.cec, false);
+  analyze_cmd->footer(
+      "Examples:\n"
+      "  acute --data sample-data analyze --residue SAMPLE.R10 --pop 1 --pop 2 --report first\n"
+      "  acute --data sample-data analyze --residue SAMPLEMC.R10 --mc 1000 --seed 1 --rng mt \\\n"
+      "      --cec mc99 --cec-low 99 --cec-quiet\n"
+      "  acute --data sample-data analyze --residue SAMPLE.R10 --dwloc --pop 1 \\\n"
+      "      --custom \"Toddlers|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2\"");
   analyze_cmd->add_flag("--cumulative-cec", analyze.cec.cumulative,
                         "cumulative (multi-chemical) CEC report");
 
   RunOptions run;
   auto* run_cmd =
-      app.add_subcommand("run", "run the engine on a pass file (default: tarnpass.tmp)");
-  run_cmd->add_option("PASSFILE", run.pass_file, "pass file, copied to the data folder first");
-  run_cmd->add_flag("--two-day", run.two_day, "two-day average");
-  run_cmd->add_flag("--qa", run.qa, "QA listing (DWLOC runs)");
-  run_cmd->add_option("--reversal", run.reversal, "residue reversal half-life in hours");
-  run_cmd->add_option("--rng", run.rng, "random generator: mt (Mersenne Twister) or vb")
+      app.add_subcommand("run",
+                         "run the engine on a pass file (default: tarnpass.tmp of the work "
+                         "folder)");
+  run_cmd->add_option("PASSFILE", run.pass_file,
+                      "pass file, copied to tarnpass.tmp of the work folder first");
+  run_cmd->add_flag("--two-day", run.two_day,
+                    "two-day average (the pass file does not carry it; default: each day)");
+  run_cmd->add_flag("--qa", run.qa, "QA listing of a DWLOC run, dwloc2.tmp (default: none)");
+  run_cmd->add_option("--reversal", run.reversal,
+                      "residue reversal half-life, in hours: more than 0, at most 48 (default: "
+                      "none)");
+  run_cmd
+      ->add_option("--rng", run.rng, "random generator: mt (Mersenne Twister) or vb (the default)")
       ->check(CLI::IsMember({"mt", "vb"}));
-  run_cmd->add_flag("--hold", run.hold, "hold residues constant over a day");
+  run_cmd->add_flag("--hold", run.hold,
+                    "hold drawn residues constant over a day (default: a draw per occasion)");
   run_cmd
       ->add_option("--threads", run.threads,
                    "threads of the analysis (default: every core; the report is the same for "
@@ -147,8 +204,10 @@ int main(int argc, char** argv) {
 
   RedoCecOptions redo;
   auto* redo_cmd = app.add_subcommand(
-      "redo-cec", "rebuild the last run's CEC report for another window (Redo Last CEC)");
-  add_cec(redo_cmd, redo.cec);
+      "redo-cec",
+      "Redo Last CEC: rebuild the CEC report of the last run that asked for one, for a window "
+      "inside that run's, from its work files (the run it used is printed)");
+  add_cec(redo_cmd, redo.cec, true);
   redo_cmd->get_option("--cec")->required();
   redo_cmd->add_flag("--two-day", redo.two_day,
                      "the last run used the two-day average (read only in a folder of an older "
@@ -225,7 +284,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (yes || no) global.answer = yes;
+  if (!version && app.get_subcommands().empty()) {
+    std::cerr << "acute: a subcommand is required\n" << app.help();
+    return 2;
+  }
   try {
+    if (version) return RunVersion(global, app.count("--data") > 0);
+    if (*populations_cmd) return RunPopulations(global);
     if (*sample_cmd) return RunSampleData(sample);  // NOLINT
     if (*check_cmd) return RunCheckResidue(global, residue_file);
     if (*check_batch_cmd) return RunCheckBatch(global, batch_file);

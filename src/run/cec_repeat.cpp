@@ -23,6 +23,7 @@ namespace {
 
 constexpr const char* kCaption = "Acute Analysis Progress Report";
 constexpr const char* kResidueLine = "Residue file = ";
+constexpr const char* kTimeLine = "Date and time of analysis: ";
 constexpr const char* kMinimumLine = "Minimum exposure contribution =";
 
 std::optional<std::string> ReadIfThere(const std::filesystem::path& path) {
@@ -80,8 +81,12 @@ std::optional<LastCecRun> ReadLastCecRun(const std::filesystem::path& folder) {
   }
   for (const std::string& line : RecordHeader(folder)) {
     double v = 0;
-    if (line.rfind(kResidueLine, 0) == 0)
-      last.residue_folder = FolderPart(line.substr(std::string(kResidueLine).size()));
+    if (line.rfind(kResidueLine, 0) == 0) {
+      last.residue_file = line.substr(std::string(kResidueLine).size());
+      last.residue_folder = FolderPart(last.residue_file);
+    }
+    if (line.rfind(kTimeLine, 0) == 0)
+      last.analysis_time = line.substr(std::string(kTimeLine).size());
     if (line.rfind(kMinimumLine, 0) == 0 && line.size() > 1 &&
         ParseNumber(TrimBlanks(line.substr(std::string(kMinimumLine).size(),
                                            line.size() - std::string(kMinimumLine).size() - 1)),

@@ -23,6 +23,8 @@ struct LastCecRun {
   float high = 0;
   std::optional<float> min_percent;
   std::string residue_folder;  // with its separator; empty when unknown
+  std::string residue_file;    // the residue file, as the record file names it
+  std::string analysis_time;   // "MM/DD/YYYY HH:MM:SS" of the run
 };
 std::optional<LastCecRun> ReadLastCecRun(const std::filesystem::path& work_folder);
 

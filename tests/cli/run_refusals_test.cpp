@@ -51,8 +51,7 @@ TEST_F(RunRefusals, AFileThatIsNotAPassFileIsRefusedAndLeavesThePassFile) {
       {fifo.string(), "is not a regular file (it is a device, a pipe or a socket)"},
       {dir_.path().string(), "is a folder, not a file"},
       {huge.string(), "is larger than 16 MB"},
-      {(Residues() / "SAMPLE.R10").string(),
-       "does not begin with the line \"ACUTE PASS FILE\""},
+      {(Residues() / "SAMPLE.R10").string(), "does not begin with the line \"ACUTE PASS FILE\""},
   };
   for (const auto& [file, problem] : cases) {
     const CliResult r = Acute("run '" + file + "'");
