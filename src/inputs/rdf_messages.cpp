@@ -44,9 +44,9 @@ Message CantWriteScratch(const std::string& path) {
 }
 
 Message TooManyRecords(const std::string& residue_file) {
-  return Info(kRdfFileError, "The RDF files listed in file " + residue_file +
-                                 " hold more than 2147483647 residue values in all. Can't "
-                                 "continue.");
+  return Info(kRdfFileError, "The RDF files listed in file " + residue_file + " hold more than " +
+                                 std::to_string(kMaxRdfValues) +
+                                 " residue values in all. Can't continue.");
 }
 
 Message OutOfMemory(const std::string& residue_file) {

@@ -22,8 +22,7 @@ void ReadAll(const ResidueData& residue, const std::filesystem::path& scratch_fi
   RdfProgress progress(port, dwloc);
   std::int64_t records = 0;
   for (const RdfSource& source : sources) records += CountRdfFile(source, progress, tables);
-  if (records > std::numeric_limits<std::int32_t>::max())
-    throw RdfError(rdf_message::TooManyRecords(residue.ResFileName));
+  if (records > kMaxRdfValues) throw RdfError(rdf_message::TooManyRecords(residue.ResFileName));
   tables.values.reserve(static_cast<std::size_t>(records));
   for (const RdfSource& source : sources) LoadRdfValues(source, progress, tables);
   if (!WriteRdfScratchFile(scratch_file, tables.values))

@@ -162,12 +162,13 @@ TEST_F(RdfRefusalTest, EveryFaultShowsItsMessage) {
 // Counts that only overflow over all files together, and a scratch file that cannot be
 // written.
 TEST_F(RdfRefusalTest, FaultsOfTheFilesTogether) {
-  AddRdf("HALF1.RDF", kFour + "2000000000,0.1\r\n");
-  AddRdf("HALF2.RDF", kFour + "2000000000,0.2\r\n");
+  // Each file's frequencies fit; together they pass what the program holds in memory.
+  AddRdf("HALF1.RDF", kFour + "150000000,0.1\r\n");
+  AddRdf("HALF2.RDF", kFour + "150000000,0.2\r\n");
   EXPECT_EQ(Run(), RdfSetUp::Unusable);
   EXPECT_EQ(port.LastMessage(), "RDF file error: The RDF files listed in file " +
                                     residue.ResFileName +
-                                    " hold more than 2147483647 residue values in all. Can't "
+                                    " hold more than 200000000 residue values in all. Can't "
                                     "continue.");
   EXPECT_TRUE(tables.values.empty());
 
