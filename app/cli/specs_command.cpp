@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "common/file_names.h"
 #include "inputs/data_session.h"
+#include "ui/main_form.h"
 #include "ui/report_specs_dialog.h"
 
 namespace acute::cli {
@@ -50,7 +51,15 @@ int RunSpecs(const GlobalOptions& global, const SpecsOptions& o) {
     dialog.sum_perc.fill(false);
     for (const auto& p : o.percentiles) dialog.sum_perc[PercentileIndex(p)] = true;
   }
-  if (changes || !FindFile(file)) {
+  // Without options the file is only shown (or, when missing, said so with the dialog's
+  // defaults); it is written only when an option changes it.
+  if (!changes && !FindFile(file)) {
+    ReportSpecsForRun(session, port);  // the run start's message
+    std::cout << "There is no " << kReportSpecsFileName << " in " << session.folder.string()
+              << " (give any option of `acute specs` to save one). The report specifications "
+                 "dialog would offer:\n";
+  }
+  if (changes) {
     if (!dialog.Save(file, port)) return 1;
     std::cout << "Report specifications saved in " << file.string() << "\n";
   }

@@ -58,5 +58,23 @@ TEST_F(ConsoleMessages, NamesAndVersionsAreFoundWithoutAManual) {
   EXPECT_EQ(std::system(after.c_str()), 0) << ReadText(dir_ / "out.txt");
 }
 
+TEST_F(ConsoleMessages, SpecsWithoutOptionsOnlyShows) {
+  std::filesystem::remove(Data() / "AcutSpec.txt");
+  CliResult r = Acute("specs");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("You cannot start the Acute Analysis until you have used the 'Set Report "
+                       "Specs' menu item"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.out.find("Summary percentiles:            95, 99, 99.9"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Data() / "AcutSpec.txt"));
+  r = Acute("specs --users 0");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(Data() / "AcutSpec.txt"));
+  const auto stamp = std::filesystem::last_write_time(Data() / "AcutSpec.txt");
+  EXPECT_NE(Acute("specs").out.find("Report user distribution:       no"), std::string::npos);
+  EXPECT_EQ(std::filesystem::last_write_time(Data() / "AcutSpec.txt"), stamp);
+}
+
 }  // namespace
 }  // namespace acute::testing
