@@ -125,8 +125,13 @@ bool MainWindow::OpenResidueFile(const std::filesystem::path& file) {
   return data.has_value();
 }
 
+void MainWindow::ReadSetupFileAgain() {
+  session_.setup = CheckSetupFile(session_.folder, *port_);
+}
+
 void MainWindow::ChooseResidueFile() {
   if (!model_.MayOpenResidueFile(*port_)) return;
+  ReadSetupFileAgain();  // an edited set-up file takes effect without a restart
   const auto file = port_->OpenFileName(model_.ResidueFileDialog(session_));
   if (file && !file->empty()) OpenResidueFile(*file);
 }
@@ -263,6 +268,7 @@ bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& fi
   ReportDestinationDialog model(kind, last_save_name_, session_.folder);
   DestinationWindow window(model, *port_, this);
   window.exec();
+  if (!model.IsOpen() && model.Choice() == Destination::DiskFile) ReadSetupFileAgain();
   last_save_name_ = model.SaveName();
   const bool printing = !model.IsOpen() && model.Choice() == Destination::Printer;
   printer_hint_->setVisible(printing);  // the printer hint while the report prints
@@ -305,6 +311,7 @@ void MainWindow::OpenReportSpecs() {
 
 void MainWindow::OpenBatchEditor() {
   if (model_.busy) return;
+  ReadSetupFileAgain();
   BatchEditor editor(session_.support.ResidueExtension(), session_.support.BatchExtension(),
                      session_.setup.ResFolder);
   BatchEditorWindow window(editor, *port_, this);

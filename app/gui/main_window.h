@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow {
   // File, Open Batch File: the guard, the open dialog, then the batch.
   void ChooseBatchFile();
   void CloseFile();
+  // The set-up file, read again where the program reads it again (Open Residue File, the
+  // batch editor, saving a report), so that an edit takes effect without a restart.
+  void ReadSetupFileAgain();
   // Show Residue File, Show RDF Summary, Show Batch File: the report written, then sent
   // through the destination dialog.
   void ShowInputReport(ReportKind kind);
