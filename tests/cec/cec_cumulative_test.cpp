@@ -93,6 +93,9 @@ TEST_F(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
       pair_chemicals += v;  // one of its chemicals
     } else if (l.rfind("Chemical Disaggregation: Percent", 0) == 0) {
       ++sections;
+      // The text's ": " and Str of the count: two blanks before a one-digit count.
+      EXPECT_EQ(l, "Chemical Disaggregation: Percent of total exposure in this interval by "
+                   "chemical:  2");
       double n = 0, shares = 0;
       ASSERT_TRUE(ParseNumber(l.substr(l.rfind(':') + 1), n));
       std::size_t j = i + 1;
