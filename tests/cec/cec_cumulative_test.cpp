@@ -11,9 +11,10 @@
 #include <sstream>
 
 #include "cec/cec_fixture.h"
+#include "cec/cec_ranking.h"
 #include "cec/cec_work_files.h"
-#include "common/work_set_check.h"
 #include "common/list_reader.h"
+#include "common/work_set_check.h"
 
 namespace acute {
 namespace {
@@ -94,8 +95,9 @@ TEST_F(CecCumulative, FoodLinesNameTheirRecordAndTheChemicalsAddUp) {
     } else if (l.rfind("Chemical Disaggregation: Percent", 0) == 0) {
       ++sections;
       // The text's ": " and Str of the count: two blanks before a one-digit count.
-      EXPECT_EQ(l, "Chemical Disaggregation: Percent of total exposure in this interval by "
-                   "chemical:  2");
+      EXPECT_EQ(l,
+                "Chemical Disaggregation: Percent of total exposure in this interval by "
+                "chemical:  2");
       double n = 0, shares = 0;
       ASSERT_TRUE(ParseNumber(l.substr(l.rfind(':') + 1), n));
       std::size_t j = i + 1;
@@ -151,6 +153,29 @@ TEST_F(CecCumulative, ARepeatRefusesRecordsThatNoLongerMatch) {
   EXPECT_FALSE(outcome->completed);
   EXPECT_EQ(legacy.Messages().front().title, kWorkFilesTitle);
   EXPECT_EQ(legacy.Messages().back().title, "Acute error");
+}
+
+// A chemical line's percent is the line's percent as the record file prints it, times the
+// chemical's residue over the line's, in single precision; its contribution likewise from the
+// contribution as the run holds it.
+TEST(CecChemicalLines, SharesAreTakenInSinglePrecision) {
+  CumulativeResidues c;
+  c.count = 2;
+  c.totals = {0.913301468f};
+  c.slots.resize(1);
+  c.slots[0].fill(0);
+  c.slots[0][0] = 0.0219026897f;
+  c.slots[0][1] = 0.913301468f - 0.0219026897f;
+  CecLineValues line;
+  line.record = 1;
+  line.percent = 59.08f;  // "59.08" read back
+  line.contribution_mg = 0.00123456789f;
+  const auto parts = ChemicalParts(line, c);
+  ASSERT_EQ(parts.size(), 2u);
+  EXPECT_EQ(parts[0].chemical, 1);
+  EXPECT_EQ(parts[0].percent, 0x1.6ab6acp+0f);  // in double and rounded once: 0x1.6ab6aap+0
+  const float rk = c.slots[0][0], residue = c.totals[0];
+  EXPECT_EQ(parts[0].contribution_mg, line.contribution_mg * rk / residue);
 }
 
 }  // namespace
