@@ -15,7 +15,7 @@
 #include "reports/report_context.h"
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "run/analysis_driver.h"
 #include "sample_data/sample_data.h"
 #include "sample_form.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 using namespace acute;
 

@@ -36,7 +36,7 @@
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
 #include "sample_form.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 using namespace acute;
 

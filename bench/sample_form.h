@@ -7,7 +7,7 @@
 #include "common/scripted_port.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 namespace acute::bench {
 

@@ -17,8 +17,8 @@
 #include "common/work_set_check.h"
 #include "inputs/residue_reader.h"
 #include "support/fuzz_context.h"
-#include "ui/main_form.h"
-#include "ui/show_last.h"
+#include "forms/main_form.h"
+#include "forms/show_last.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include "reports/report_specs.h"
 #include "run/analysis_driver.h"
 #include "run/cec_repeat.h"
-#include "ui/batch_open.h"
-#include "ui/main_form.h"
+#include "forms/batch_open.h"
+#include "forms/main_form.h"
 
 namespace acute::cli {
 namespace {

@@ -7,8 +7,8 @@
 #include "common/file_names.h"
 #include "common/str.h"
 #include "engine/pass_file.h"
-#include "ui/custom_population_dialog.h"
-#include "ui/field_checks.h"
+#include "forms/custom_population_dialog.h"
+#include "forms/field_checks.h"
 
 namespace acute::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include "commands.h"
 #include "common/user_port.h"
 #include "inputs/support_data.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 namespace acute::cli {
 

@@ -10,8 +10,8 @@
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "option_checks.h"
-#include "ui/input_reports.h"
-#include "ui/report_destination.h"
+#include "forms/input_reports.h"
+#include "forms/report_destination.h"
 
 namespace acute::cli {
 namespace {

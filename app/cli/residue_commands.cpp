@@ -8,7 +8,7 @@
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_summary.h"
-#include "ui/field_checks.h"
+#include "forms/field_checks.h"
 
 namespace acute::cli {
 namespace {

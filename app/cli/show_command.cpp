@@ -5,7 +5,7 @@
 #include "common/file_names.h"
 #include "common/list_reader.h"
 #include "inputs/data_session.h"
-#include "ui/show_last.h"
+#include "forms/show_last.h"
 
 namespace acute::cli {
 

@@ -4,8 +4,8 @@
 #include "commands.h"
 #include "common/file_names.h"
 #include "inputs/data_session.h"
-#include "ui/main_form.h"
-#include "ui/report_specs_dialog.h"
+#include "forms/main_form.h"
+#include "forms/report_specs_dialog.h"
 
 namespace acute::cli {
 namespace {

@@ -3,7 +3,7 @@
 // the File menu, Help and Cancel. The boxes take no keys or clicks while no file is open.
 #include <QDialog>
 
-#include "ui/batch_editor.h"
+#include "forms/batch_editor.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -3,7 +3,7 @@
 // Charts) with its aRfD or aPAD as a dashed line; saved as PNG or SVG.
 #include <QDialog>
 
-#include "ui/chart_model.h"
+#include "forms/chart_model.h"
 
 class QChartView;
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/custom_population_dialog.h"
+#include "forms/custom_population_dialog.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -4,7 +4,7 @@
 // leaves the choice "cancelled".
 #include <QDialog>
 
-#include "ui/report_destination.h"
+#include "forms/report_destination.h"
 
 class QPushButton;
 

@@ -34,10 +34,10 @@
 #include "progress_window.h"
 #include "report_specs_window.h"
 #include "report_window.h"
-#include "ui/acute_help.h"
-#include "ui/field_checks.h"
-#include "ui/input_reports.h"
-#include "ui/show_last.h"
+#include "forms/acute_help.h"
+#include "forms/field_checks.h"
+#include "forms/input_reports.h"
+#include "forms/show_last.h"
 #include "widget_helpers.h"
 
 namespace acute::gui {

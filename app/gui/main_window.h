@@ -11,8 +11,8 @@
 
 #include "inputs/data_session.h"
 #include "run/analysis_driver.h"
-#include "ui/main_form_model.h"
-#include "ui/show_last.h"
+#include "forms/main_form_model.h"
+#include "forms/show_last.h"
 
 class QCheckBox;
 class QComboBox;

@@ -31,9 +31,9 @@
 #include "progress_window.h"
 #include "report_specs_window.h"
 #include "report_window.h"
-#include "ui/acute_help.h"
-#include "ui/field_checks.h"
-#include "ui/show_last.h"
+#include "forms/acute_help.h"
+#include "forms/field_checks.h"
+#include "forms/show_last.h"
 #include "widget_helpers.h"
 
 namespace acute::gui {

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "ui/pad_dialog.h"
+#include "forms/pad_dialog.h"
 
 class QLineEdit;
 

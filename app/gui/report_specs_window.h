@@ -4,7 +4,7 @@
 #include <array>
 #include <filesystem>
 
-#include "ui/report_specs_dialog.h"
+#include "forms/report_specs_dialog.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include "inputs/data_session.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 namespace acute::testing {
 

@@ -14,9 +14,9 @@
 #include "reports/report_specs.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
-#include "ui/batch_open.h"
-#include "ui/main_form.h"
-#include "ui/run_checks.h"
+#include "forms/batch_open.h"
+#include "forms/main_form.h"
+#include "forms/run_checks.h"
 
 namespace acute {
 namespace {

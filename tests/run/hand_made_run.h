@@ -16,7 +16,7 @@
 #include "support/data_folder_fixture.h"
 #include "support/survey_fixture.h"
 #include "support/test_support.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 namespace acute::testing {
 

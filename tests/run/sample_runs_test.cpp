@@ -13,7 +13,7 @@
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
-#include "ui/main_form.h"
+#include "forms/main_form.h"
 
 namespace acute {
 namespace {
