@@ -48,6 +48,12 @@ std::string PassFileFault(const std::filesystem::path& path);
 AnalysisSettings ReadPassFile(const std::filesystem::path& path, const PassFileLayout& layout,
                               UserPort& port);
 
+// The settings as the engine reads them back from the pass file written for them: numbers as
+// the file writes them. A run from settings in memory takes these, so that it is the run of
+// its pass file.
+AnalysisSettings SettingsAsPassFileCarries(const AnalysisSettings& settings,
+                                           const PassFileLayout& layout);
+
 // The short form of a critical exposure re-run.
 CecSettings ReadShortPassFile(const std::filesystem::path& path, UserPort& port);
 

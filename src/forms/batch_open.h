@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "common/user_port.h"
-#include "inputs/data_session.h"
 #include "forms/main_form.h"
+#include "inputs/data_session.h"
 
 namespace acute {
 

@@ -2,13 +2,13 @@
 
 #include "common/print_writer.h"
 #include "common/version.h"
+#include "forms/main_form.h"
+#include "forms/refusal.h"
 #include "inputs/batch_report.h"
 #include "inputs/rdf_report.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_report.h"
 #include "reports/report_display.h"
-#include "forms/main_form.h"
-#include "forms/refusal.h"
 
 namespace acute {
 namespace {

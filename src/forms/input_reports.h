@@ -7,8 +7,8 @@
 #include <string>
 
 #include "common/user_port.h"
-#include "inputs/data_session.h"
 #include "forms/main_form.h"
+#include "inputs/data_session.h"
 
 namespace acute {
 

@@ -14,7 +14,7 @@
 #include "inputs/data_session.h"
 #include "inputs/rdf_tables.h"
 #include "inputs/residue_data.h"
-#include "run/analysis_driver.h"
+#include "run/run.h"
 
 namespace acute {
 
@@ -84,14 +84,6 @@ struct MainForm {
 std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
                                             UserPort& port, const std::string& date = "",
                                             const std::string& time = "");
-
-// The report specifications a run needs, read from "AcutSpec.txt" in the data folder;
-// std::nullopt after the run start's message when the file is missing or unreadable.
-std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPort& port);
-
-// The lock on the folder of a run's work files, held for the length of the run; std::nullopt
-// after a message when another run holds it (or it cannot be made).
-std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, UserPort& port);
 
 // Redo Last CEC: checks the CEC settings against the work files of the last run, writes the
 // short pass file and rebuilds the CEC report. std::nullopt when a check refused (its

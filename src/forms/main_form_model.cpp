@@ -5,9 +5,9 @@
 
 #include "common/file_names.h"
 #include "common/str.h"
-#include "reports/report_display.h"
 #include "forms/batch_open.h"
 #include "forms/field_checks.h"
+#include "reports/report_display.h"
 
 namespace acute {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/user_port.h"
-#include "inputs/data_session.h"
 #include "forms/main_form.h"
+#include "inputs/data_session.h"
 
 namespace acute {
 

@@ -4,10 +4,10 @@
 #include "common/list_reader.h"
 #include "common/str.h"
 #include "engine/pass_file.h"
-#include "reports/report_specs.h"
-#include "run/cec_repeat.h"
 #include "forms/main_form.h"
 #include "forms/refusal.h"
+#include "reports/report_specs.h"
+#include "run/cec_repeat.h"
 
 namespace acute {
 namespace {

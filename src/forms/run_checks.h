@@ -5,9 +5,9 @@
 #include "common/user_port.h"
 #include "common/work_set.h"
 #include "engine/analysis_settings.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/rdf_tables.h"
-#include "forms/main_form.h"
 
 namespace acute {
 

@@ -8,11 +8,11 @@
 #include "common/list_reader.h"
 #include "common/str.h"
 #include "engine/pass_file.h"
-#include "reports/report_specs.h"
 #include "forms/field_checks.h"
 #include "forms/main_form.h"
 #include "forms/refusal.h"
 #include "forms/run_checks.h"
+#include "reports/report_specs.h"
 
 namespace acute {
 namespace {
@@ -451,46 +451,6 @@ std::optional<AnalysisSettings> PrepareSingleRun(MainForm& form, const DataSessi
 
 }  // namespace
 
-std::optional<ReportSpecs> ReportSpecsForRun(const DataSession& session, UserPort& port) {
-  const auto specs_file = FindFile(session.folder / kReportSpecsFileName);
-  if (!specs_file) {
-    Refuse(port, kRunTitle,
-           "You cannot start the Acute Analysis until you have used the 'Set Report Specs' menu "
-           "item to set up the custom report specifications for your Acute Exposure and CEC "
-           "reports.");
-    return std::nullopt;
-  }
-  auto specs = ReadReportSpecsFile(*specs_file);
-  if (!specs)
-    Refuse(port, kRunTitle,
-           "Unexected problem trying to open file 'AcutSpec.txt' which contains the custom "
-           "report specifications.");
-  return specs;
-}
-
-std::optional<FolderLock> LockWorkFolder(const std::filesystem::path& folder, UserPort& port) {
-  FolderLock::Attempt attempt = FolderLock::TryAcquire(folder);
-  if (attempt.lock && RecoverWorkFolder(folder)) return std::move(attempt.lock);
-  if (attempt.lock) {
-    Refuse(port, kRunTitle,
-           "The work files in " + folder.string() +
-               " are incomplete, and the note of the run "
-               "that was saving them (" +
-               kPendingCommitFileName +
-               ") is damaged. Remove the work files of that folder, or give the analysis another "
-               "work folder.");
-    return std::nullopt;
-  }
-  if (attempt.busy)
-    Refuse(port, kRunTitle,
-           "Another analysis is running with the work files in " + folder.string() +
-               ". Start this analysis when that one has ended, or give it a work folder of its "
-               "own.");
-  else
-    Refuse(port, kRunTitle, "Can't write file " + (folder / kLockFileName).string() + ".");
-  return std::nullopt;
-}
-
 std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const DataSession& session,
                                             UserPort& port, const std::string& date,
                                             const std::string& time) {
@@ -503,18 +463,10 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const Data
   const auto checked = form.batch && !form.residue ? PrepareBatchRun(form, session, port, &staging)
                                                    : PrepareSingleRun(form, session, port, staging);
   if (!checked) return std::nullopt;
-  const AnalysisSettings& settings = *checked;
-  const PassFileLayout layout{session.support.DatabaseKind,
-                              session.support.StandardPopulationCount()};
-  if (!WritePassFile(session.WorkFolder() / kPassFileName, settings, layout)) {
-    Refuse(port, kWarning,
-           "Can't write the pass file " + (session.WorkFolder() / kPassFileName).string() + ".");
-    return std::nullopt;
-  }
-  EngineRequest request{session, FormSettingsFromForm(form), *specs, date, time};
-  request.staging = &staging;
-  EngineOutcome outcome = RunEngine(request, port);
-  if (!outcome.completed)
+  const RunRequest request{session, *checked, FormSettingsFromForm(form), *specs, date, time};
+  auto outcome = RunAnalysis(request, staging, port);
+  if (!outcome) return std::nullopt;
+  if (!outcome->completed)
     Tell(port, "Tarn-VELD Acute",
          form.dwloc_mode ? "DWLOC Analysis was not completed."
                          : "Acute Analysis was not completed.");

@@ -331,7 +331,14 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port) {
   try {
     if (request.repeat_cec) return RunCecRepeat(request, port);
-    AnalysisSettings settings = ReadRunSettings(request, port);
+    return RunEngine(request, ReadRunSettings(request, port), port);
+  } catch (const RunEnds&) {
+    return EngineOutcome{};
+  }
+}
+
+EngineOutcome RunEngine(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
+  try {
     if (settings.IsBatch()) return RunBatch(request, settings, port);
     return RunSingle(request, std::move(settings), port);
   } catch (const RunEnds&) {

@@ -70,6 +70,8 @@ struct EngineOutcome {
 // completed = false when the run ended early (its message has been shown); throws
 // ProgramEnds when the program must end.
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port);
+// The same with the settings in memory, as the pass file carries them (no pass file is read).
+EngineOutcome RunEngine(const EngineRequest& request, AnalysisSettings settings, UserPort& port);
 
 // The CEC report settings of a run or a repeat: the work folder, names and tables of the
 // data folder, the report specifications' minimum. `master` and `residue` may be null.

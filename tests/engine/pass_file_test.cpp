@@ -135,6 +135,26 @@ TEST(PassFile, SingleRunRoundTrip) {
   EXPECT_NEAR(r.cec.HeldHigh(), 0.1f, 1e-5);
 }
 
+// A run from settings in memory takes them as the pass file carries them: every field equal to
+// what the engine reads back from the file, numbers as the file writes them.
+TEST(PassFile, SettingsInMemoryAreThoseOfTheFileWrittenForThem) {
+  ScratchFolder dir;
+  AnalysisSettings s = SingleMonteCarloRun();
+  s.arfd = 0.0123456789f;
+  s.standard_pad[7] = 1.0f / 3;
+  ASSERT_TRUE(WritePassFile(dir / kPassFileName, s, kLayout));
+  ScriptedPort port;
+  const AnalysisSettings from_file = ReadPassFile(dir / kPassFileName, kLayout, port);
+  const AnalysisSettings in_memory = SettingsAsPassFileCarries(s, kLayout);
+  EXPECT_EQ(PassFileText(in_memory, kLayout), PassFileText(from_file, kLayout));
+  EXPECT_EQ(in_memory.arfd, from_file.arfd);
+  EXPECT_EQ(in_memory.standard_pad, from_file.standard_pad);
+  EXPECT_EQ(in_memory.plot_file, from_file.plot_file);
+  // And writing what was read changes nothing more.
+  EXPECT_EQ(PassFileText(SettingsAsPassFileCarries(in_memory, kLayout), kLayout),
+            PassFileText(in_memory, kLayout));
+}
+
 TEST(PassFile, OptionalRecordsAreLeftOut) {
   AnalysisSettings s;
   s.residue_file = "/r/A.R10";
