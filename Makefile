@@ -7,7 +7,7 @@ SAMPLE ?= sample-data
 ACUTE := build/release/acute
 FUZZ_SECONDS ?= 60
 
-.PHONY: demo test deps release debug asan fuzz clean
+.PHONY: demo test deps release debug asan fuzz package clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -40,6 +40,10 @@ demo: release $(SAMPLE)/TarnSupport.txt
 
 test: debug
 	@ctest --preset debug -j $(JOBS)
+
+# The Debian package of the release build: build/release/acute_<version>_<arch>.deb.
+package: release
+	@cd build/release && cpack -G DEB
 
 clean:
 	rm -rf build

@@ -2,9 +2,12 @@
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
 # clang and its compiler runtime (libFuzzer, sanitizers) build the fuzz targets; GNU parallel
-# runs the scale-out recipe's test; Qt 6 builds the desktop program.
+# runs the scale-out recipe's test; Qt 6 builds the desktop program. help2man makes the man
+# page from the help texts; dpkg-dev (dpkg-shlibdeps) and file let CPack's Debian generator
+# work out the package's dependencies; desktop-file-validate checks the desktop entry.
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev clang
-  libclang-rt-14-dev parallel qt6-base-dev qt6-charts-dev)
+  libclang-rt-14-dev parallel qt6-base-dev qt6-charts-dev help2man dpkg-dev file
+  desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
