@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "common/scripted_port.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_reader.h"
 #include "support/fuzz_context.h"
 

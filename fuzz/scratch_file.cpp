@@ -6,7 +6,7 @@
 
 #include "common/scripted_port.h"
 #include "engine/distribution_tables.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "support/fuzz_context.h"
 #include "support/pass_round_trip.h"
 

@@ -76,10 +76,6 @@ bool ListReader::AtEnd() const {
   return true;
 }
 
-bool ListReader::AtLineEnd() const {
-  return pos_ >= text_.size() || IsLineEnd(text_[pos_]);
-}
-
 void ListReader::ConsumeLineEnd() {
   if (pos_ >= text_.size()) return;
   if (text_[pos_] == '\r') {

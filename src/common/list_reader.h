@@ -52,7 +52,6 @@ class ListReader {
   int line() const { return line_; }
 
  private:
-  bool AtLineEnd() const;
   void ConsumeLineEnd();
   void SkipBlanks();
   void SkipToField();

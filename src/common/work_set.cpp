@@ -221,11 +221,6 @@ fs::path WorkSetWriter::Staged(const fs::path& member) const {
   return {};
 }
 
-bool WorkSetWriter::Empty() const {
-  std::lock_guard<std::mutex> hold(mutex_);
-  return members_.empty();
-}
-
 bool WorkSetWriter::Stage(const fs::path& member, std::string_view text) {
   return StageParts(member, {text});
 }

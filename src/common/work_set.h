@@ -44,7 +44,6 @@ class WorkSetWriter {
   std::filesystem::path Staged(const std::filesystem::path& member) const;
   bool Stage(const std::filesystem::path& member, std::string_view text);
   bool Stage(const std::filesystem::path& member, const std::vector<std::string>& parts);
-  bool Empty() const;
 
   // Flushes the members and the folder, notes the commit, renames every member and writes
   // the new list. On failure the previous set is restored, the members are dropped and the

@@ -43,8 +43,6 @@ struct RunTables {
   std::vector<float> cum_ratio_total;
   bool water_in_residue_file = false;
   MonteCarloTables mc;
-
-  bool HasDistribution(int f) const { return cum_ratio_total[f] > 0; }
 };
 
 // Expands the residue tables (commodity-wide residues to their food forms; water

@@ -5,7 +5,7 @@
 #include "forms/main_form.h"
 #include "forms/refusal.h"
 #include "inputs/batch_report.h"
-#include "inputs/rdf_report.h"
+#include "inputs/rdf/rdf_report.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_report.h"
 #include "reports/report_display.h"

@@ -12,7 +12,7 @@
 #include "engine/analysis_settings.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_data.h"
 #include "run/run.h"
 

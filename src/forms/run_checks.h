@@ -7,7 +7,7 @@
 #include "engine/analysis_settings.h"
 #include "forms/main_form.h"
 #include "inputs/data_session.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 
 namespace acute {
 

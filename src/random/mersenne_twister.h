@@ -17,8 +17,6 @@ class MersenneTwister {
   // The next out.size() words, as many calls of NextWord would give them, made and
   // tempered a block at a time.
   void NextWords(std::span<std::uint32_t> out);
-  // genrand_real2: the next word times 2^-32, in [0, 1).
-  double NextReal() { return NextWord() * (1.0 / 4294967296.0); }
   // Discards n words: block by block, or by Jump from a few million words on.
   void Skip(std::uint64_t n);
   // Discards n words, to the state that stepping through them gives, in far fewer steps:

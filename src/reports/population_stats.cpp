@@ -132,12 +132,4 @@ std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
   return results;
 }
 
-double ExposureAtUpperTail(const PopulationResult& result, Distribution d, AnalysisKind kind,
-                           float upper_tail) {
-  const BinValues& cum = d == Distribution::Users ? result.cum_u : result.cum_c;
-  int k = 0;
-  if (kind == AnalysisKind::Dwloc) return AscendingPercentile(cum, result.bound, upper_tail, k);
-  return DescendingPercentile(cum, result.bound, result.top, upper_tail, k);
-}
-
 }  // namespace acute

@@ -58,9 +58,4 @@ PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportP
 std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
                                              const std::vector<PopulationAccumulators>& acc);
 
-// The exposure at one upper-tail percent of a computed population, searched from bin 0 (the
-// critical exposure window uses this for its two bounds).
-double ExposureAtUpperTail(const PopulationResult& result, Distribution d, AnalysisKind kind,
-                           float upper_tail);
-
 }  // namespace acute

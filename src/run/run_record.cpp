@@ -4,8 +4,8 @@
 
 #include "common/content_hash.h"
 #include "common/str.h"
-#include "inputs/rdf_messages.h"
-#include "inputs/rdf_sources.h"
+#include "inputs/rdf/rdf_messages.h"
+#include "inputs/rdf/rdf_sources.h"
 
 namespace acute {
 namespace {

@@ -10,7 +10,7 @@
 #include "engine/bins.h"
 #include "engine/pass_file.h"
 #include "engine/survey_pass.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_reader.h"
 #include "run/work_room.h"
 

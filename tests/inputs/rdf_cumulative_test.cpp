@@ -1,6 +1,6 @@
 // Cumulative distribution files: one record per row holding its total, the row check, the
 // chemical tables matched by name across files, and reading the rows again.
-#include "inputs/rdf_cumulative.h"
+#include "inputs/rdf/rdf_cumulative.h"
 
 #include <gtest/gtest.h>
 

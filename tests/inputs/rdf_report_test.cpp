@@ -1,6 +1,6 @@
 // The RDF summary report: counts of every distribution file, the chemicals of cumulative
 // files, and a file whose distribution lines are all parametric.
-#include "inputs/rdf_report.h"
+#include "inputs/rdf/rdf_report.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/scripted_port.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_data.h"
 #include "support/test_support.h"
 

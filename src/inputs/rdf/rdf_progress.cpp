@@ -1,6 +1,6 @@
-#include "inputs/rdf_progress.h"
+#include "inputs/rdf/rdf_progress.h"
 
-#include "inputs/rdf_messages.h"
+#include "inputs/rdf/rdf_messages.h"
 
 namespace acute {
 

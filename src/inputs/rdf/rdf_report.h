@@ -3,7 +3,7 @@
 // residue file and, when every file is cumulative, the chemicals they hold.
 #include <string>
 
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_data.h"
 
 namespace acute {

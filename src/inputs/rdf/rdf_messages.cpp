@@ -1,4 +1,4 @@
-#include "inputs/rdf_messages.h"
+#include "inputs/rdf/rdf_messages.h"
 
 #include <cmath>
 

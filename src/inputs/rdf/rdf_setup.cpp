@@ -6,12 +6,12 @@
 #include <new>
 #include <system_error>
 
-#include "inputs/rdf_cumulative.h"
-#include "inputs/rdf_file.h"
-#include "inputs/rdf_messages.h"
-#include "inputs/rdf_scratch.h"
-#include "inputs/rdf_sources.h"
-#include "inputs/rdf_tables.h"
+#include "inputs/rdf/rdf_cumulative.h"
+#include "inputs/rdf/rdf_file.h"
+#include "inputs/rdf/rdf_messages.h"
+#include "inputs/rdf/rdf_scratch.h"
+#include "inputs/rdf/rdf_sources.h"
+#include "inputs/rdf/rdf_tables.h"
 
 namespace acute {
 namespace {

@@ -1,4 +1,4 @@
-#include "inputs/rdf_header.h"
+#include "inputs/rdf/rdf_header.h"
 
 #include <cmath>
 #include <limits>
@@ -7,7 +7,7 @@
 
 #include "common/file_names.h"
 #include "common/input_limits.h"
-#include "inputs/rdf_messages.h"
+#include "inputs/rdf/rdf_messages.h"
 
 namespace acute {
 namespace {

@@ -58,7 +58,7 @@ enum class RdfSetUp { Ok = 0, Unusable = 1, Cancelled = 2 };
 // Cancel there is none). Every failure shows its message through `port` and returns
 // Unusable; Cancel in the progress window returns Cancelled. `dwloc` only changes the
 // progress caption. The rows of a cumulative file can be read again with
-// ForEachCumulativeRow (inputs/rdf_cumulative.h).
+// ForEachCumulativeRow (inputs/rdf/rdf_cumulative.h).
 RdfSetUp SetUpRdfs(const ResidueData& residue, const std::filesystem::path& scratch_file,
                    bool dwloc, UserPort& port, RdfTables& tables);
 

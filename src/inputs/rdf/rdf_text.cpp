@@ -1,4 +1,4 @@
-#include "inputs/rdf_text.h"
+#include "inputs/rdf/rdf_text.h"
 
 #include <cmath>
 #include <limits>

@@ -1,10 +1,10 @@
-#include "inputs/rdf_cumulative.h"
+#include "inputs/rdf/rdf_cumulative.h"
 
 #include <algorithm>
 
 #include "common/file_names.h"
-#include "inputs/rdf_file.h"
-#include "inputs/rdf_messages.h"
+#include "inputs/rdf/rdf_file.h"
+#include "inputs/rdf/rdf_messages.h"
 
 namespace acute {
 namespace {

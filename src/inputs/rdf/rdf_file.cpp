@@ -1,12 +1,12 @@
-#include "inputs/rdf_file.h"
+#include "inputs/rdf/rdf_file.h"
 
 #include <limits>
 #include <stdexcept>
 
 #include "common/list_reader.h"
-#include "inputs/rdf_data_line.h"
-#include "inputs/rdf_header.h"
-#include "inputs/rdf_messages.h"
+#include "inputs/rdf/rdf_data_line.h"
+#include "inputs/rdf/rdf_header.h"
+#include "inputs/rdf/rdf_messages.h"
 
 namespace acute {
 namespace {

@@ -1,4 +1,4 @@
-#include "inputs/rdf_report.h"
+#include "inputs/rdf/rdf_report.h"
 
 #include "common/file_names.h"
 #include "common/print_writer.h"

@@ -1,4 +1,4 @@
-#include "inputs/rdf_scratch.h"
+#include "inputs/rdf/rdf_scratch.h"
 
 #include <algorithm>
 #include <bit>

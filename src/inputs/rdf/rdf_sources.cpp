@@ -1,9 +1,9 @@
-#include "inputs/rdf_sources.h"
+#include "inputs/rdf/rdf_sources.h"
 
 #include <algorithm>
 
 #include "common/file_names.h"
-#include "inputs/rdf_messages.h"
+#include "inputs/rdf/rdf_messages.h"
 
 namespace acute {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "inputs/rdf_progress.h"
-#include "inputs/rdf_sources.h"
-#include "inputs/rdf_tables.h"
-#include "inputs/rdf_text.h"
+#include "inputs/rdf/rdf_progress.h"
+#include "inputs/rdf/rdf_sources.h"
+#include "inputs/rdf/rdf_tables.h"
+#include "inputs/rdf/rdf_text.h"
 
 namespace acute {
 

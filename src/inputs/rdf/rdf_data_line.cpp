@@ -1,11 +1,11 @@
-#include "inputs/rdf_data_line.h"
+#include "inputs/rdf/rdf_data_line.h"
 
 #include <cmath>
 #include <limits>
 
 #include "common/input_limits.h"
-#include "inputs/rdf_messages.h"
-#include "inputs/rdf_text.h"
+#include "inputs/rdf/rdf_messages.h"
+#include "inputs/rdf/rdf_text.h"
 
 namespace acute {
 namespace {

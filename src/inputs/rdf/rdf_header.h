@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "inputs/rdf_text.h"
+#include "inputs/rdf/rdf_text.h"
 
 namespace acute {
 
