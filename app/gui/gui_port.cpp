@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "file_filter.h"
+#include "forms/message_display.h"
 #include "progress_window.h"
 #include "report_window.h"
 #include "widget_helpers.h"
@@ -64,7 +65,10 @@ Answer GuiPort::Show(const Message& message) {
   return answer;
 }
 
-Answer GuiPort::ShowHere(const Message& message) {
+Answer GuiPort::ShowHere(const Message& original) {
+  const ShownMessage shown = AsShown(original);
+  const Message& message = shown.message;
+  last_message_ = message;
   if (script_ != nullptr) return script_->Show(message);
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.title),
                   QString::fromStdString(message.text), QMessageBox::NoButton, parent_);
@@ -77,6 +81,7 @@ Answer GuiPort::ShowHere(const Message& message) {
       break;
     case Buttons::YesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(shown.default_no ? QMessageBox::No : QMessageBox::Yes);
       break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
