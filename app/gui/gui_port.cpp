@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -149,11 +150,21 @@ std::optional<std::string> GuiPort::OpenFileName(const FileDialog& dialog) {
   return OnWindow([&] { return FileNameHere(dialog, false); });
 }
 
+void PrepareFileDialog(QFileDialog& box, const FileDialog& dialog) {
+  // A folder opens the dialog in it with an empty name box; a file's name is proposed.
+  const QFileInfo initial(Q(dialog.initial_name));
+  if (dialog.initial_name.empty()) return;
+  if (initial.isDir() || dialog.initial_name.back() == '/')
+    box.setDirectory(initial.absoluteFilePath());
+  else
+    box.selectFile(Q(dialog.initial_name));
+}
+
 std::optional<std::string> GuiPort::FileNameHere(const FileDialog& dialog, bool save) {
   if (script_ != nullptr)
     return save ? script_->SaveFileName(dialog) : script_->OpenFileName(dialog);
   QFileDialog box(parent_, Q(dialog.title), QString(), QtFilter(dialog.filter));
-  box.selectFile(Q(dialog.initial_name));
+  PrepareFileDialog(box, dialog);
   box.setDefaultSuffix(Q(dialog.default_extension));
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -11,11 +11,15 @@
 
 #include "common/user_port.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace acute::gui {
 
 class ProgressWindow;
+
+// Sets up a file dialog from the library's description of it.
+void PrepareFileDialog(QFileDialog& box, const FileDialog& dialog);
 
 class GuiPort : public QObject, public UserPort {
   Q_OBJECT
