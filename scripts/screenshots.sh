@@ -15,7 +15,8 @@ done
 mkdir -p "$out"
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1600x1100x24 -nolisten tcp >/dev/null 2>&1 &
+# The smallest screen the program is made for: every window must fit it.
+Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
@@ -35,7 +36,7 @@ shot() {
   done
   local id
   id=$(sed -n 's/^window-id: //p' "$log" | head -1)
-  sleep 0.5
+  sleep "${SHOT_DELAY:-0.5}"
   DISPLAY=$display import -window "$id" "$out/$name.png"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
@@ -46,7 +47,11 @@ shot main-form SAMPLEMC.R10 main
 shot custom-dialog SAMPLE.R10 custom
 shot pad-dialog SAMPLE.R10 pads
 shot report-window SAMPLE.R10 report
-shot chart-window SAMPLE.R10 chart
+SHOT_DELAY=3 shot progress-window SAMPLEMC.R10 progress
+# The chart of a Monte Carlo run of the sample folder.
+"$cli" --yes --data "$data" analyze --residue SAMPLEMC.R10 --mc 100 --seed 1 --pop 1 --pop 3 \
+  --pop 6 >/dev/null
+shot chart-window SAMPLEMC.R10 chart
 shot specs-dialog SAMPLE.R10 specs
 shot destination-dialog SAMPLE.R10 destination
 shot batch-editor SAMPLE.R10 batch-editor

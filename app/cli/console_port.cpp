@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "forms/progress_text.h"
+
 namespace acute::cli {
 namespace {
 
@@ -27,13 +29,11 @@ bool AskYesNo(const std::string& question) {
 
 // "Phase\r\nProgress:    42%" becomes "Phase [########            ]  42%".
 std::string ProgressLine(const std::string& status) {
-  std::string text = status;
-  const std::size_t mark = text.find("\r\nProgress:");
-  if (mark == std::string::npos) return text;
-  const int percent = std::atoi(text.c_str() + mark + 12);
-  const int filled = std::clamp(percent, 0, 100) / 4;
-  return text.substr(0, mark) + " [" + std::string(filled, '#') + std::string(25 - filled, ' ') +
-         "] " + std::to_string(percent) + "%";
+  const ProgressText text = SplitProgressText(status);
+  if (!text.percent) return status;
+  const int filled = *text.percent / 4;
+  return text.phase + " [" + std::string(filled, '#') + std::string(25 - filled, ' ') + "] " +
+         std::to_string(*text.percent) + "%";
 }
 
 // What a message that points at a window's button means on the command line.

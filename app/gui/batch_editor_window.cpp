@@ -28,7 +28,7 @@ BatchEditorWindow::BatchEditorWindow(BatchEditor& model, UserPort& port, QWidget
   QMenu* file = menus->addMenu("&File");
   file->addAction("Open &New file", this, &BatchEditorWindow::NewFile);
   file->addAction("Open &Existing File", this, &BatchEditorWindow::OpenExisting);
-  file->addAction("&Save", this, &BatchEditorWindow::Save);
+  file->addAction("&Save", this, &BatchEditorWindow::Save)->setShortcut(QKeySequence::Save);
   file->addAction("Save &As", this, &BatchEditorWindow::SaveAs);
   file->addAction("&Close", this, &BatchEditorWindow::CloseFile);
   file->addAction("E&xit", this, &BatchEditorWindow::Exit);

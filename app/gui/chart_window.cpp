@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -19,16 +21,17 @@
 namespace acute::gui {
 namespace {
 
-QLineSeries* ReferenceLine(double dose, const QColor& colour, const QString& name) {
-  auto* line = new QLineSeries;
-  line->setName(name);
-  line->append(dose, 0);
-  line->append(dose, 100);
-  QPen pen(colour);
-  pen.setStyle(Qt::DashLine);
-  pen.setWidthF(1.5);
-  line->setPen(pen);
-  return line;
+constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                    Qt::DashDotDotLine};
+const QColor kColours[] = {QColor("#1f77b4"), QColor("#d62728"), QColor("#2ca02c"),
+                           QColor("#9467bd"), QColor("#ff7f0e"), QColor("#8c564b")};
+
+template <typename Series>
+Series* Attached(QChart* chart, Series* series, QAbstractAxis* x, QAbstractAxis* y) {
+  chart->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  return series;
 }
 
 }  // namespace
@@ -37,52 +40,64 @@ ChartWindow::ChartWindow(ChartData data, QWidget* parent)
     : QDialog(parent), data_(std::move(data)), view_(new QChartView(this)) {
   setWindowTitle(QString::fromStdString(data_.title));
   auto* chart = new QChart;
-  chart->setTitle(QString::fromStdString(data_.title));
+  chart->setTitle(QString::fromStdString(data_.title).toHtmlEscaped());
   auto* x = new QLogValueAxis;
   x->setBase(10);
   x->setLabelFormat("%g");
   x->setTitleText(QString::fromStdString(data_.x_title) + " (log scale)");
-  auto* y = new QValueAxis;
-  y->setRange(0, 100);
-  y->setTitleText(QString::fromStdString(data_.y_title));
+  auto* y = new QLogValueAxis;
+  y->setBase(10);
+  y->setRange(kTailBottom, kTailTop);
+  y->setLabelFormat("%g%%");
+  y->setTitleText(QString::fromStdString(data_.y_title) + " (log scale)");
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   double lo = 1e30, hi = 0;
-  std::map<double, QString> doses;  // one dashed line per dose
-  for (const ChartCurve& c : data_.curves) {
+  std::map<double, QColor> doses;  // one line per dose
+  for (std::size_t j = 0; j < data_.curves.size(); ++j) {
+    const ChartCurve& c = data_.curves[j];
+    const QColor colour = kColours[j % std::size(kColours)];
     auto* series = new QLineSeries;
     series->setName(QString::fromStdString(c.name).toHtmlEscaped());
-    for (std::size_t k = 0; k < c.x.size(); ++k) series->append(c.x[k], c.y[k]);
-    chart->addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    QPen pen(colour);
+    pen.setStyle(kStyles[j % std::size(kStyles)]);
+    pen.setWidthF(2);
+    series->setPen(pen);
+    const std::vector<double> tail = c.Tail();
+    for (std::size_t k = 0; k < c.x.size(); ++k)  // the log axis shows the tail from 50%
+      if (tail[k] >= kTailBottom / 2) series->append(c.x[k], std::min(tail[k], 100.0));
+    Attached(chart, series, x, y);
+    auto* marks = new QScatterSeries;
+    marks->setColor(colour);
+    marks->setMarkerSize(9);
+    for (double p : kMarkedTails)
+      if (const double at = c.Percentile(p); at > 0) marks->append(at, p);
+    Attached(chart, marks, x, y);
+    chart->legend()->markers(marks).front()->setVisible(false);
     for (double v : c.x) lo = std::min(lo, v), hi = std::max(hi, v);
-    if (!data_.dwloc && c.reference > 0) {
-      QString& name = doses[c.reference];
-      name = name.isEmpty() ? QString::fromStdString(c.name)
-                            : name + ", " + QString::fromStdString(c.name);
-    }
+    if (c.reference > 0) doses.emplace(c.reference, colour);
   }
-  const QColor dose_colours[] = {Qt::black, Qt::darkRed, Qt::darkGreen, Qt::darkBlue};
-  int d = 0;
-  for (const auto& [dose, names] : doses) {
-    const bool arfd = std::fabs(dose - data_.arfd) <= 5e-7;  // the plot file keeps 6 decimals
-    const QString name =
-        arfd ? QString("aRfD = %1").arg(dose) : QString("aPAD = %1 (%2)").arg(dose).arg(names);
-    auto* line = ReferenceLine(dose, dose_colours[d++ % 4], name);
-    chart->addSeries(line);
-    line->attachAxis(x);
-    line->attachAxis(y);
+  for (const auto& [dose, colour] : doses) {
+    auto* line = new QLineSeries;
+    line->setName(QString::fromStdString(data_.ReferenceLabel(dose)).toHtmlEscaped());
+    line->append(dose, kTailBottom);
+    line->append(dose, kTailTop);
+    QPen pen(colour.darker(160));
+    pen.setStyle(Qt::DashLine);
+    pen.setWidthF(1.5);
+    line->setPen(pen);
+    Attached(chart, line, x, y);
     lo = std::min(lo, dose);
     hi = std::max(hi, dose);
   }
   if (hi > 0)
     x->setRange(std::pow(10, std::floor(std::log10(lo))), std::pow(10, std::ceil(std::log10(hi))));
   chart->legend()->setAlignment(Qt::AlignBottom);
-  y->setLabelFormat("%.0f");
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
-  view_->setMinimumSize(900, 560);
+  view_->setMinimumSize(320, 240);
+  auto* note = new QLabel(QString::fromStdString(data_.note));
+  note->setWordWrap(true);
   auto* png = new QPushButton("Save as P&NG...");
   auto* svg = new QPushButton("Save as S&VG...");
   auto* close = new QPushButton("&Close");
@@ -95,8 +110,10 @@ ChartWindow::ChartWindow(ChartData data, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(view_);
+  layout->addWidget(view_, 1);
+  layout->addWidget(note);
   layout->addLayout(buttons);
+  resize(960, 680);
 }
 
 bool ChartWindow::SavePng(const QString& file) const {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -9,6 +10,7 @@
 #include <QThread>
 
 #include "file_filter.h"
+#include "forms/message_display.h"
 #include "progress_window.h"
 #include "report_window.h"
 #include "widget_helpers.h"
@@ -64,7 +66,10 @@ Answer GuiPort::Show(const Message& message) {
   return answer;
 }
 
-Answer GuiPort::ShowHere(const Message& message) {
+Answer GuiPort::ShowHere(const Message& original) {
+  const ShownMessage shown = AsShown(original);
+  const Message& message = shown.message;
+  last_message_ = message;
   if (script_ != nullptr) return script_->Show(message);
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.title),
                   QString::fromStdString(message.text), QMessageBox::NoButton, parent_);
@@ -77,6 +82,7 @@ Answer GuiPort::ShowHere(const Message& message) {
       break;
     case Buttons::YesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(shown.default_no ? QMessageBox::No : QMessageBox::Yes);
       break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -144,11 +150,21 @@ std::optional<std::string> GuiPort::OpenFileName(const FileDialog& dialog) {
   return OnWindow([&] { return FileNameHere(dialog, false); });
 }
 
+void PrepareFileDialog(QFileDialog& box, const FileDialog& dialog) {
+  // A folder opens the dialog in it with an empty name box; a file's name is proposed.
+  const QFileInfo initial(Q(dialog.initial_name));
+  if (dialog.initial_name.empty()) return;
+  if (initial.isDir() || dialog.initial_name.back() == '/')
+    box.setDirectory(initial.absoluteFilePath());
+  else
+    box.selectFile(Q(dialog.initial_name));
+}
+
 std::optional<std::string> GuiPort::FileNameHere(const FileDialog& dialog, bool save) {
   if (script_ != nullptr)
     return save ? script_->SaveFileName(dialog) : script_->OpenFileName(dialog);
   QFileDialog box(parent_, Q(dialog.title), QString(), QtFilter(dialog.filter));
-  box.selectFile(Q(dialog.initial_name));
+  PrepareFileDialog(box, dialog);
   box.setDefaultSuffix(Q(dialog.default_extension));
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -7,14 +7,19 @@
 #include <QPointer>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 #include "common/user_port.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace acute::gui {
 
 class ProgressWindow;
+
+// Sets up a file dialog from the library's description of it.
+void PrepareFileDialog(QFileDialog& box, const FileDialog& dialog);
 
 class GuiPort : public QObject, public UserPort {
   Q_OBJECT
@@ -41,6 +46,9 @@ class GuiPort : public QObject, public UserPort {
   void SetScript(UserPort* script) { script_ = script; }
 
   ProgressWindow* progress() const { return progress_; }
+  // The last message box shown (as shown), and a way to forget it before a run starts.
+  const std::optional<Message>& lastMessage() const { return last_message_; }
+  void ForgetLastMessage() { last_message_.reset(); }
 
  private:
   Answer ShowHere(const Message& message);
@@ -58,6 +66,7 @@ class GuiPort : public QObject, public UserPort {
   ProgressWindow* progress_;
   UserPort* script_ = nullptr;
   std::atomic<bool> cancel_{false};
+  std::optional<Message> last_message_;
 };
 
 }  // namespace acute::gui

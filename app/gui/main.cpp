@@ -1,6 +1,6 @@
 // acute-gui: the desktop program.
 //   acute-gui [--work DIR] [DATA_FOLDER] [RESIDUE_FILE]
-//             [--show main|custom|pads|specs|destination|report|chart|batch-editor]
+//             [--show main|custom|pads|specs|destination|report|chart|batch-editor|progress]
 // --work names the folder of the work files (created when missing; default the data
 // folder), so that several programs can run side by side. --show opens that window at start (the
 // screenshot script uses it) and prints the X window id of the window shown, as "window-id: N".
@@ -20,11 +20,14 @@
 #include "common/scripted_port.h"
 #include "gui_port.h"
 #include "main_window.h"
+#include "progress_window.h"
 
 namespace {
 
 void PrintShownWindow(QWidget* main_window) {
   QWidget* shown = QApplication::activeModalWidget();
+  auto* window = static_cast<acute::gui::MainWindow*>(main_window);
+  if (shown == nullptr && window->port().progress()->isVisible()) shown = window->port().progress();
   if (shown == nullptr) shown = main_window;
   std::cout << "window-id: " << shown->winId() << std::endl;
 }
@@ -67,6 +70,13 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
     window.OpenBatchEditor();
   } else if (what == "chart") {
     window.ShowChart();
+  } else if (what == "progress") {  // a long Monte Carlo run of every population
+    window.monte_carlo->click();
+    window.iterations->setText("5000");
+    window.model().form.iterations = "5000";
+    window.model().form.seed = "1";
+    for (QCheckBox* box : window.standard) box->click();
+    window.StartAnalysis(false);
   }
 }
 

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,16 +29,16 @@
 #include "custom_dialog.h"
 #include "destination_window.h"
 #include "engine/pass_file.h"
+#include "forms/acute_help.h"
+#include "forms/field_checks.h"
+#include "forms/input_reports.h"
+#include "forms/show_last.h"
 #include "gui_port.h"
 #include "inputs/residue_reader.h"
 #include "pad_window.h"
 #include "progress_window.h"
 #include "report_specs_window.h"
 #include "report_window.h"
-#include "forms/acute_help.h"
-#include "forms/field_checks.h"
-#include "forms/input_reports.h"
-#include "forms/show_last.h"
 #include "widget_helpers.h"
 
 namespace acute::gui {
@@ -65,9 +66,16 @@ MainWindow::MainWindow(DataSession session, QWidget* parent)
   columns->addWidget(BuildPopulations(), 1);
   layout->addLayout(columns, 1);
   layout->addWidget(BuildButtons());
-  setCentralWidget(central);
+  // The window keeps the size the user gives it: what does not fit scrolls.
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(central);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  setCentralWidget(scroll);
   BuildMenus();
   Refresh();
+  const QSize screen_size = screen()->availableGeometry().size();
+  resize(std::min(1280, screen_size.width()), std::min(900, screen_size.height()));
 }
 
 MainWindow::~MainWindow() {
@@ -164,6 +172,7 @@ void MainWindow::ShowInputReport(ReportKind kind) {
 }
 
 void MainWindow::CloseFile() {
+  if (!model_.Visibility().close) return;
   model_.CloseFile();
   Refresh();
 }
@@ -179,18 +188,22 @@ void MainWindow::StartAnalysis(bool dwloc) {
   const MainForm form = model_.RunForm();
   last_run_ = form;
   redoing_ = false;
+  port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
   RunOnWorker([this, form] { return LaunchAnalysis(form, session_, *port_, date_, time_); });
 }
 
 void MainWindow::RedoCec() {
-  if (model_.busy) return;
+  if (!model_.MayRedoCec()) return;
   const MainForm form = model_.RunForm();
   redoing_ = true;
+  port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
   RunOnWorker([this, form] { return RedoLastCec(form, session_, *port_); });
 }
 
 void MainWindow::RunOnWorker(std::function<std::optional<EngineOutcome>()> run) {
   model_.busy = true;
+  Refresh();  // what cannot act during the run is disabled
+  port_->ForgetLastMessage();
   port_->ResetCancel();
   port_->progress()->cancelButton()->setEnabled(true);
   outcome_.reset();
@@ -219,6 +232,7 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   else
     model_.AnalysisEnded(outcome_.has_value(), completed);
   Refresh();
+  if (!outcome_) FocusRefusedField();
   if (completed && outcome_->timer_seed) {
     const TimerSeed& t = *outcome_->timer_seed;
     const std::string text =
@@ -232,6 +246,37 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   Q_EMIT runFinished(completed);
 }
 
+void MainWindow::FocusRefusedField() {
+  const auto& message = port_->lastMessage();
+  if (!message) return;
+  QWidget* widget = WidgetOf(MainFormModel::RefusalField(message->text));
+  if (widget != nullptr && widget->isVisible() && widget->isEnabled())
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* MainWindow::WidgetOf(FieldAtFault fault) const {
+  for (const auto& [edit, field] : fields_)
+    if (field == fault.field) return edit;
+  switch (fault.field) {
+    case Field::LowAmount:
+      return low_amount_;
+    case Field::HighAmount:
+      return high_amount_;
+    case Field::HighPercentile:
+      return high_percentile_;
+    case Field::LowPercentile:
+      return low_percentile_;
+    case Field::StandardPopulations:
+      return standard.empty() ? nullptr : standard.front();
+    case Field::UsePad:
+      return use_pad;
+    case Field::CustomName:
+      return custom_names[static_cast<std::size_t>(fault.row)];
+    default:
+      return nullptr;
+  }
+}
+
 void MainWindow::OpenCustomDialog(int row) {
   if (row < 0 || row >= MainFormModel::kCustomRows) return;
   const QString name = custom_names[static_cast<std::size_t>(row)]->text();
@@ -240,6 +285,7 @@ void MainWindow::OpenCustomDialog(int row) {
   CustomDialog dialog(Q(model_.CustomDialogCaption(row)), session_.support.DatabaseKind,
                       model_.form.custom[static_cast<std::size_t>(row)], *port_, this);
   dialog.exec();
+  Refresh();  // the row's mark of a complete definition
 }
 
 void MainWindow::OpenPadDialog() {

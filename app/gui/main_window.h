@@ -9,13 +9,15 @@
 #include <map>
 #include <optional>
 
-#include "inputs/data_session.h"
-#include "run/analysis_driver.h"
 #include "forms/main_form_model.h"
 #include "forms/show_last.h"
+#include "inputs/data_session.h"
+#include "run/analysis_driver.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QMenu;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -86,6 +88,10 @@ class MainWindow : public QMainWindow {
   std::vector<QCheckBox*> standard;
   std::vector<QLineEdit*> custom_names;
   std::vector<QPushButton*> custom_index;
+  std::vector<QLabel*> custom_marks;  // "defined" beside a row with a complete definition
+  QPushButton *clear_form, *redo_cec;
+  QAction *open_residue, *open_batch, *close_file, *batch_editor, *exit_program;
+  QMenu* run_menu;
 
  Q_SIGNALS:
   void runFinished(bool completed);
@@ -112,6 +118,9 @@ class MainWindow : public QMainWindow {
   void Finished(std::optional<EngineOutcome> outcome);
   void RunOnWorker(std::function<std::optional<EngineOutcome>()> run);
   void ShowLastFile(const LastReportFile& last);
+  // The focus goes to the control that the run start's refusal named.
+  void FocusRefusedField();
+  QWidget* WidgetOf(FieldAtFault field) const;
 
   DataSession session_;
   MainFormModel model_;
@@ -133,7 +142,7 @@ class MainWindow : public QMainWindow {
       *dwloc_row_, *amount_row_, *percentile_row_;
   QComboBox *low_percentile_, *high_percentile_;
   QLineEdit *low_amount_, *high_amount_;
-  QPushButton *edit_pads_, *redo_cec_, *rdf_summary_ = nullptr;
+  QPushButton *edit_pads_, *rdf_summary_ = nullptr;
 };
 
 }  // namespace acute::gui

@@ -24,6 +24,9 @@
 #include "common/version.h"
 #include "custom_dialog.h"
 #include "engine/pass_file.h"
+#include "forms/acute_help.h"
+#include "forms/field_checks.h"
+#include "forms/show_last.h"
 #include "gui_port.h"
 #include "inputs/residue_reader.h"
 #include "main_window.h"
@@ -31,9 +34,6 @@
 #include "progress_window.h"
 #include "report_specs_window.h"
 #include "report_window.h"
-#include "forms/acute_help.h"
-#include "forms/field_checks.h"
-#include "forms/show_last.h"
 #include "widget_helpers.h"
 
 namespace acute::gui {
@@ -73,6 +73,7 @@ QWidget* MainWindow::BuildParameters() {
   reversal = new QCheckBox("Residue Reversal");
   half_life = Edit(50);
   reversal_row_ = Row({reversal, new QLabel("Half Life (hrs):"), half_life});
+  KeepSpaceWhenHidden(reversal_row_);
   v->addWidget(reversal_row_);
   second_adjustment = new QCheckBox("Use second adjustment factor");
   body_weight = new QCheckBox("Divide by body weight");
@@ -96,6 +97,7 @@ QWidget* MainWindow::BuildParameters() {
   tox->addWidget(units2_, 2, 2);
   tox->addWidget(Row({use_pad, edit_pads_}), 3, 0, 1, 3);
   v->addWidget(tox_row_);
+  KeepSpaceWhenHidden(tox_row_);
   two_day = new QCheckBox("Two Day Average");
   v->addWidget(two_day);
   monte_carlo = new QCheckBox("Monte Carlo Analysis");
@@ -119,6 +121,9 @@ QWidget* MainWindow::BuildParameters() {
   mc->addWidget(rng_frame_, 2, 0, 1, 2);
   v->addWidget(mc_fields_);
   v->addWidget(hold);
+  for (QWidget* w : std::initializer_list<QWidget*>{monte_carlo, mc_fields_, hold})
+    KeepSpaceWhenHidden(w);
+  v->addStretch();
 
   connect(daily, &QRadioButton::clicked, this, [this] {
     model_.SetEatingOccasion(false);
@@ -165,8 +170,10 @@ QWidget* MainWindow::BuildOutputs() {
   qa = new QCheckBox("QA DWLOC");
   dwloc_row_ = Row({new QLabel("File Name (*.DWL)"), dwloc_name});
   for (QWidget* w : std::initializer_list<QWidget*>{save_report, report_row_, save_plot, plot_row_,
-                                                    save_dwloc, dwloc_row_, qa})
+                                                    save_dwloc, dwloc_row_, qa}) {
     v->addWidget(w);
+    KeepSpaceWhenHidden(w);
+  }
   BindCheck(save_report, [this](bool on) { model_.SetSaveReport(on); });
   BindCheck(save_plot, [this](bool on) { model_.form.save_plot = on; });
   BindCheck(save_dwloc, [this](bool on) { model_.SetSaveDwloc(on); });
@@ -226,10 +233,13 @@ QWidget* MainWindow::BuildCec() {
   connect(cumulative_help, &QPushButton::clicked, this, [this] { ShowCumulativeHelp(*port_); });
   g->addWidget(Row({excel, cumulative}), 7, 0, 1, 2);
   g->addWidget(Row({suppress, cumulative_help}), 8, 0, 1, 2);
-  redo_cec_ = new QPushButton("Red&o Last CEC ");
-  connect(redo_cec_, &QPushButton::clicked, this, &MainWindow::RedoCec);
-  g->addWidget(Row({redo_cec_}), 9, 0, 1, 2);
+  redo_cec = new QPushButton("Red&o Last CEC ");
+  KeepSpaceWhenHidden(redo_cec);
+  connect(redo_cec, &QPushButton::clicked, this, &MainWindow::RedoCec);
+  g->addWidget(Row({redo_cec}), 9, 0, 1, 2);
   v->addWidget(cec_settings_);
+  KeepSpaceWhenHidden(cec_settings_);
+  KeepSpaceWhenHidden(cec_frame_);
   BindCheck(save_cec, [this](bool on) { model_.SetSaveCec(on); });
   BindCheck(excel, [this](bool on) { model_.SetExcel(on); });
   BindCheck(cumulative, [this](bool on) { model_.SetCumulative(on); });
@@ -277,20 +287,33 @@ QWidget* MainWindow::BuildPopulations() {
   scroll->setWidget(list);
   scroll->setWidgetResizable(true);
   scroll->setMinimumWidth(list->sizeHint().width() + 24);
+  lv->setSpacing(2);
+  lv->addStretch();
+  // At least eight rows show however small the window; the list takes the height left over.
+  const int row_height = standard.empty() ? 20 : standard.front()->sizeHint().height() + 2;
+  scroll->setMinimumHeight(8 * row_height + 8);
   auto* pl = new QVBoxLayout(populations_);
   pl->addWidget(scroll);
   v->addWidget(populations_, 1);
   auto* custom = new QGroupBox("Custom Subpopulations (Enter name, then click on number to open)");
   auto* cg = new QGridLayout(custom);
+  // Two columns of three rows; each row's index is a button that opens its definition.
+  const int rows = (MainFormModel::kCustomRows + 1) / 2;
   for (int row = 0; row < MainFormModel::kCustomRows; ++row) {
     auto* index = new QPushButton(QString("(%1)").arg(row + 1));
-    index->setFlat(true);
-    index->setMaximumWidth(40);
+    index->setMaximumWidth(44);
+    index->setToolTip("Define the demographics of this custom population");
     auto* name = new QLineEdit;
-    cg->addWidget(index, row, 0);
-    cg->addWidget(name, row, 1);
+    auto* mark = new QLabel("defined");
+    mark->setToolTip("This custom population has a complete definition");
+    KeepSpaceWhenHidden(mark);
+    const int column = (row / rows) * 3;
+    cg->addWidget(index, row % rows, column);
+    cg->addWidget(name, row % rows, column + 1);
+    cg->addWidget(mark, row % rows, column + 2);
     custom_index.push_back(index);
     custom_names.push_back(name);
+    custom_marks.push_back(mark);
     connect(index, &QPushButton::clicked, this, [this, row] { OpenCustomDialog(row); });
     name->installEventFilter(this);
     connect(name, &QLineEdit::returnPressed, this, [this, name] { CheckField(name); });
@@ -313,27 +336,29 @@ QWidget* MainWindow::BuildButtons() {
       {"Show Last &Acute Report", "last-report"},
       {"Show Last Acute &Plot File", "last-plot"},
       {"Show Last &CEC Report", "last-cec"},
-      {"Show Last &DWLOC Report", "last-dwloc"},
+      {"Show Last DW&LOC Report", "last-dwloc"},
       {"Show Last D&WLOC Plot File", "last-dwloc-plot"}};
+  constexpr int kColumns = 5;
   int i = 0;
   for (const auto& [caption, key] : buttons) {
     auto* b = new QPushButton(caption);
-    g->addWidget(b, i / 3, i % 3);
+    g->addWidget(b, i / kColumns, i % kColumns);
     connect(b, &QPushButton::clicked, this, [this, k = std::string(key)] { ShowLast(k); });
     ++i;
   }
   const std::pair<const char*, ReportKind> inputs[] = {{"Show &Batch File", ReportKind::Batch},
-                                                       {"Show RDF &Summary", ReportKind::Rdf},
+                                                       {"Show RDF S&ummary", ReportKind::Rdf},
                                                        {"Show R&esidue File", ReportKind::Residue}};
   for (const auto& [caption, kind] : inputs) {
     auto* b = new QPushButton(caption);
     if (kind == ReportKind::Rdf) rdf_summary_ = b;
-    g->addWidget(b, i / 3, i % 3);
+    g->addWidget(b, i / kColumns, i % kColumns);
     connect(b, &QPushButton::clicked, this, [this, k = kind] { ShowInputReport(k); });
     ++i;
   }
-  auto* chart = new QPushButton("Show Last C&hart");
-  g->addWidget(chart, 2, 2);
+  auto* chart = new QPushButton("Show Last Char&t");
+  g->addWidget(chart, i / kColumns, i % kColumns);
+  ++i;
   connect(chart, &QPushButton::clicked, this, &MainWindow::ShowChart);
   printer_hint_ = new QLabel(
       "  If printer error message is displayed with              'parameter is incorrect' the "
@@ -341,10 +366,10 @@ QWidget* MainWindow::BuildButtons() {
       "'Report sent to printer' message.           ");
   printer_hint_->setWordWrap(true);
   printer_hint_->hide();
-  g->addWidget(printer_hint_, 3, 0, 1, 2);
-  auto* clear = new QPushButton("&Clear Form");
-  g->addWidget(clear, 3, 2);
-  connect(clear, &QPushButton::clicked, this, [this] {
+  g->addWidget(printer_hint_, 2, 0, 1, kColumns);
+  clear_form = new QPushButton("Clear For&m");
+  g->addWidget(clear_form, i / kColumns, i % kColumns);
+  connect(clear_form, &QPushButton::clicked, this, [this] {
     if (model_.Clear(*port_)) Refresh();
   });
   return box;
@@ -352,20 +377,24 @@ QWidget* MainWindow::BuildButtons() {
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  file->addAction("Open &Residue File...", this, &MainWindow::ChooseResidueFile);
-  file->addAction("Open &Batch File...", this, &MainWindow::ChooseBatchFile);
-  file->addAction("&Close", this, &MainWindow::CloseFile);
-  file->addAction("&Create/Edit Batch Files...", this, &MainWindow::OpenBatchEditor);
+  open_residue = file->addAction("Open &Residue File...", this, &MainWindow::ChooseResidueFile);
+  open_residue->setShortcut(QKeySequence::Open);
+  open_batch = file->addAction("Open &Batch File...", this, &MainWindow::ChooseBatchFile);
+  close_file = file->addAction("&Close", this, &MainWindow::CloseFile);
+  batch_editor = file->addAction("Create/&Edit Batch Files...", this, &MainWindow::OpenBatchEditor);
   file->addSeparator();
-  file->addAction("E&xit", this, [this] {
+  exit_program = file->addAction("E&xit", this, [this] {
     if (!model_.busy) close();
   });
-  QMenu* run = menuBar()->addMenu("&Run Analysis");
-  run->addAction("&Acute Analysis", this, [this] { StartAnalysis(false); });
-  run->addAction("&DWLOC Analysis", this, [this] { StartAnalysis(true); });
+  exit_program->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  run_menu = menuBar()->addMenu("&Run Analysis");
+  run_menu->addAction("&Acute Analysis", this, [this] { StartAnalysis(false); });
+  run_menu->addAction("&DWLOC Analysis", this, [this] { StartAnalysis(true); });
   menuBar()->addAction("&Set Report Specs", this, &MainWindow::OpenReportSpecs);
   QMenu* help = menuBar()->addMenu("&Help");
-  help->addAction("&Acute Help", this, [this] { ShowAcuteHelp(*port_, session_.support); });
+  QAction* acute_help =
+      help->addAction("&Acute Help", this, [this] { ShowAcuteHelp(*port_, session_.support); });
+  acute_help->setShortcut(QKeySequence::HelpContents);
 }
 
 }  // namespace acute::gui

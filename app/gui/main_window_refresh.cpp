@@ -24,6 +24,9 @@
 #include "common/version.h"
 #include "custom_dialog.h"
 #include "engine/pass_file.h"
+#include "forms/acute_help.h"
+#include "forms/field_checks.h"
+#include "forms/show_last.h"
 #include "gui_port.h"
 #include "inputs/residue_reader.h"
 #include "main_window.h"
@@ -31,9 +34,6 @@
 #include "progress_window.h"
 #include "report_specs_window.h"
 #include "report_window.h"
-#include "forms/acute_help.h"
-#include "forms/field_checks.h"
-#include "forms/show_last.h"
 #include "widget_helpers.h"
 
 namespace acute::gui {
@@ -60,9 +60,18 @@ void MainWindow::Refresh() {
   RefreshOutputs(v);
   RefreshCec(v);
   for (std::size_t i = 0; i < standard.size(); ++i) standard[i]->setChecked(f.standard[i]);
-  for (std::size_t i = 0; i < custom_names.size(); ++i)
+  for (std::size_t i = 0; i < custom_names.size(); ++i) {
     SetText(custom_names[i], f.custom[i].population.name);
+    custom_marks[i]->setVisible(model_.CustomRowDefined(static_cast<int>(i)));
+  }
   SetText(comment, f.comment);
+  run_menu->setEnabled(v.run);
+  clear_form->setEnabled(v.clear);
+  close_file->setEnabled(v.close);
+  open_residue->setEnabled(v.open_file);
+  open_batch->setEnabled(v.open_file);
+  batch_editor->setEnabled(v.batch_editor);
+  exit_program->setEnabled(v.batch_editor);
   refreshing_ = false;
 }
 
@@ -121,6 +130,7 @@ void MainWindow::RefreshOutputs(const FormVisibility& v) {
 void MainWindow::RefreshCec(const FormVisibility& v) {
   const CecFrame& c = model_.cec;
   cec_frame_->setVisible(v.cec_frame);
+  cec_frame_->setEnabled(v.cec_enabled);
   save_cec->setChecked(c.save);
   cec_settings_->setVisible(v.cec_settings);
   cec_name_label_->setText(Q(model_.CecNameLabel()));
@@ -141,7 +151,8 @@ void MainWindow::RefreshCec(const FormVisibility& v) {
   cumulative->setEnabled(v.cumulative_enabled);
   cumulative->setChecked(c.cumulative);
   suppress->setChecked(c.suppress);
-  redo_cec_->setVisible(v.redo_cec);
+  redo_cec->setVisible(v.redo_cec);
+  redo_cec->setEnabled(model_.MayRedoCec());
   if (rdf_summary_ != nullptr) rdf_summary_->setEnabled(v.rdf_summary);
 }
 

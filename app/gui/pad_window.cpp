@@ -22,6 +22,7 @@ PadWindow::PadWindow(PadDialog model, std::vector<float>& pads, UserPort& port, 
                     i, 0);
     auto* box = new QLineEdit;
     box->setMaximumWidth(110);
+    box->setToolTip(PadDialog::kBoxTip);
     box->installEventFilter(this);
     connect(box, &QLineEdit::textEdited, this, [this, i](const QString& t) {
       model_.texts[static_cast<std::size_t>(i)] = t.toStdString();

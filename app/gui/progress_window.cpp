@@ -1,30 +1,71 @@
 #include "progress_window.h"
 
+#include <QCloseEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "forms/progress_text.h"
 
 namespace acute::gui {
 
 ProgressWindow::ProgressWindow(QWidget* parent)
-    : QDialog(parent), status_(new QLabel(this)), cancel_(new QPushButton("Cancel", this)) {
+    : QDialog(parent),
+      heading_(new QLabel(this)),
+      status_(new QLabel(this)),
+      bar_(new QProgressBar(this)),
+      cancel_(new QPushButton("Cancel", this)) {
   setModal(false);
-  setMinimumWidth(420);
+  setMinimumWidth(460);
   auto* layout = new QVBoxLayout(this);
+  QFont bold = heading_->font();
+  bold.setBold(true);
+  heading_->setFont(bold);
   status_->setWordWrap(true);
-  status_->setMinimumHeight(48);
+  status_->setMinimumHeight(36);
+  bar_->setRange(0, 100);
+  layout->addWidget(heading_);
   layout->addWidget(status_);
+  layout->addWidget(bar_);
   layout->addWidget(cancel_, 0, Qt::AlignRight);
   connect(cancel_, &QPushButton::clicked, this, &ProgressWindow::cancelClicked);
 }
 
+void ProgressWindow::SetHeading(const QString& heading) {
+  heading_->setText(heading);
+  heading_->setVisible(!heading.isEmpty());
+  status_->clear();
+  bar_->setRange(0, 0);  // busy until a phase gives its percent
+}
+
 void ProgressWindow::SetText(const QString& caption, const QString& status) {
   if (!caption.isEmpty()) setWindowTitle(caption);
-  status_->setText(status);
+  const ProgressText text = SplitProgressText(status.toStdString());
+  status_->setText(QString::fromStdString(text.phase));
+  if (text.percent) {
+    bar_->setRange(0, 100);
+    bar_->setValue(*text.percent);
+  } else {
+    bar_->setRange(0, 0);
+  }
 }
 
 QString ProgressWindow::status() const {
   return status_->text();
+}
+
+QString ProgressWindow::heading() const {
+  return heading_->text();
+}
+
+void ProgressWindow::reject() {
+  if (cancel_->isEnabled()) Q_EMIT cancelClicked();
+}
+
+void ProgressWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  reject();
 }
 
 }  // namespace acute::gui

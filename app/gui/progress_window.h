@@ -1,9 +1,11 @@
 #pragma once
-// The progress window of a run: its caption, a status line and Cancel (the port asks for
-// confirmation before it sets the cancel flag).
+// The progress window of a run: its caption, what runs (the residue file, the iterations),
+// the phase, a progress bar and Cancel. Escape and the window's close button ask the same
+// question as Cancel (the port asks for confirmation before it sets the cancel flag).
 #include <QDialog>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace acute::gui {
@@ -12,15 +14,27 @@ class ProgressWindow : public QDialog {
   Q_OBJECT
  public:
   explicit ProgressWindow(QWidget* parent);
+  // The run's description above the progress (set before the run starts).
+  void SetHeading(const QString& heading);
+  // A progress text of the library: its phase, and the percent when it gives one.
   void SetText(const QString& caption, const QString& status);
   QString status() const;
+  QString heading() const;
+  QProgressBar* bar() const { return bar_; }
   QPushButton* cancelButton() const { return cancel_; }
+
+  void reject() override;  // Escape
 
  Q_SIGNALS:
   void cancelClicked();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  QLabel* heading_;
   QLabel* status_;
+  QProgressBar* bar_;
   QPushButton* cancel_;
 };
 

@@ -66,6 +66,8 @@ ReportSpecsWindow::ReportSpecsWindow(std::filesystem::path file, UserPort& port,
   layout->addWidget(note);
   layout->addLayout(buttons);
   setMinimumWidth(560);
+  // The note keeps the height of all its lines at the narrowest width.
+  note->setMinimumHeight(note->heightForWidth(560 - 2 * layout->contentsMargins().left()));
   Refresh();
 }
 

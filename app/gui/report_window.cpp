@@ -4,13 +4,18 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -34,23 +39,65 @@ ReportWindow::ReportWindow(const QString& title, QWidget* parent)
     : QDialog(parent), view_(new QPlainTextEdit(this)) {
   setWindowTitle(title);
   view_->setReadOnly(true);
+  // A cursor that the keys move: Home, End, Ctrl+Home, Ctrl+End, Page Up and Page Down.
+  view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   view_->setFont(ReportFont());
   resize(700, 680);
+  find_ = new QLineEdit(this);
+  find_->setPlaceholderText("Find (Ctrl+F)");
+  find_->setClearButtonEnabled(true);
+  find_result_ = new QLabel(this);
+  auto* find_next = new QPushButton("Find &Next", this);
+  connect(find_, &QLineEdit::returnPressed, this, &ReportWindow::FindNext);
+  connect(find_next, &QPushButton::clicked, this, &ReportWindow::FindNext);
+  auto* find_key = new QShortcut(QKeySequence::Find, this);
+  connect(find_key, &QShortcut::activated, this, [this] {
+    find_->setFocus();
+    find_->selectAll();
+  });
+  auto* next_key = new QShortcut(QKeySequence::FindNext, this);
+  connect(next_key, &QShortcut::activated, this, &ReportWindow::FindNext);
   auto* print = new QPushButton("&Print...", this);
+  auto* preview = new QPushButton("Print Pre&view...", this);
   auto* pdf = new QPushButton("Save as P&DF...", this);
   auto* close = new QPushButton("&Close", this);
   connect(print, &QPushButton::clicked, this, &ReportWindow::Print);
+  connect(preview, &QPushButton::clicked, this, &ReportWindow::Preview);
   connect(pdf, &QPushButton::clicked, this, &ReportWindow::AskPdf);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(print);
-  buttons->addWidget(pdf);
+  buttons->addWidget(find_, 1);
+  buttons->addWidget(find_next);
+  buttons->addWidget(find_result_);
   buttons->addStretch();
+  buttons->addWidget(print);
+  buttons->addWidget(preview);
+  buttons->addWidget(pdf);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view_);
   layout->addLayout(buttons);
+  view_->setFocus();
+}
+
+bool ReportWindow::FindNext() {
+  const QString text = find_->text();
+  if (text.isEmpty()) return false;
+  bool found = view_->find(text);
+  if (!found) {  // from the top again
+    view_->moveCursor(QTextCursor::Start);
+    found = view_->find(text);
+  }
+  find_result_->setText(found ? QString() : "Not found");
+  return found;
+}
+
+QString ReportWindow::ProposedPdfName() const {
+  QString name = windowTitle().simplified();
+  name.replace(QRegularExpression("[^A-Za-z0-9._-]+"), "-");
+  name.remove(QRegularExpression("^[-.]+|[-.]+$"));
+  return (name.isEmpty() ? QString("report") : name) + ".pdf";
 }
 
 QStringList ReportWindow::Pages(const QString& text) {
@@ -129,11 +176,21 @@ void ReportWindow::Print() {
   PaintPages(printer, pages_);
 }
 
+void ReportWindow::Preview() {
+  QPrintPreviewDialog dialog(this);
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* printer) { PaintPages(*printer, pages_); });
+  dialog.exec();
+}
+
 void ReportWindow::AskPdf() {
-  const QString file =
-      QFileDialog::getSaveFileName(this, "Save as PDF", QString(), "PDF files (*.pdf)");
+  QString file =
+      QFileDialog::getSaveFileName(this, "Save as PDF", ProposedPdfName(), "PDF files (*.pdf)");
   if (file.isEmpty()) return;
-  if (!SaveAsPdf(file.endsWith(".pdf", Qt::CaseInsensitive) ? file : file + ".pdf"))
+  if (!file.endsWith(".pdf", Qt::CaseInsensitive)) file += ".pdf";
+  if (SaveAsPdf(file))
+    QMessageBox::information(this, "Save as PDF", "Report saved as file " + file);
+  else
     QMessageBox::warning(this, "Save as PDF", "Can't write " + file + ".");
 }
 

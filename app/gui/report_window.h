@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <filesystem>
 
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
 
@@ -23,6 +25,11 @@ class ReportWindow : public QDialog {
   QPlainTextEdit* view() const { return view_; }
 
   bool SaveAsPdf(const QString& file) const;
+  // The name Save as PDF proposes: the window's caption as a file name.
+  QString ProposedPdfName() const;
+  // Ctrl+F: the find box; Enter or F3 finds the next match (from the top again at the end).
+  QLineEdit* findBox() const { return find_; }
+  bool FindNext();
 
   // The report's pages: the text split at its form feeds, line ends as LF.
   static QStringList Pages(const QString& text);
@@ -33,9 +40,12 @@ class ReportWindow : public QDialog {
 
  private:
   void Print();
+  void Preview();
   void AskPdf();
 
   QPlainTextEdit* view_;
+  QLineEdit* find_;
+  QLabel* find_result_;
   QStringList pages_;
 };
 

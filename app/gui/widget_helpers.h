@@ -22,6 +22,13 @@ inline QWidget* Row(std::initializer_list<QWidget*> widgets) {
   return row;
 }
 
+// The widget keeps its place in the layout while hidden, so that showing it moves nothing.
+inline void KeepSpaceWhenHidden(QWidget* w) {
+  QSizePolicy policy = w->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  w->setSizePolicy(policy);
+}
+
 // A line edit at least `width` pixels wide.
 inline QLineEdit* Edit(int width) {
   auto* e = new QLineEdit;

@@ -70,9 +70,11 @@ std::optional<Fault> SplitEntries(const std::string& list, const std::string& ex
     if (dot == std::string::npos || ToUpper(e.residue.substr(dot + 1)) != ext)
       return Fault{kWarning,
                    "All residue filenames in the current batch file must include the extension " +
-                       ext + "."};
+                       ext + ". Line: " + line};
     if (e.report.find('.') != std::string::npos)
-      return Fault{kWarning, "The common report file name cannot have an extension (or a '.')."};
+      return Fault{
+          kWarning,
+          "The common report file name cannot have an extension (or a '.'). Line: " + line};
     if (HasPath(e.residue) || HasPath(e.report))
       return Fault{"Batch file error",
                    "Do not include path with residue file names and report file names."};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -56,7 +57,83 @@ void ReadBins(const std::vector<std::string>& lines, std::size_t& i, ChartCurve&
   }
 }
 
+// The text after `mark` in the header line that holds it, up to a run of two blanks.
+std::string HeaderItem(const std::vector<std::string>& lines, const char* mark) {
+  for (std::size_t i = 0; i < lines.size() && i < 20; ++i) {
+    const std::size_t at = lines[i].find(mark);
+    if (at == std::string::npos) continue;
+    const std::string rest = lines[i].substr(at + std::char_traits<char>::length(mark));
+    return TrimBlanks(rest.substr(0, rest.find("  ")));
+  }
+  return "";
+}
+
+std::string Number(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3g", v);
+  return text;
+}
+
+// The title: the chemical, the residue file and the date of the run, as the header has them.
+std::string TitleOf(const std::vector<std::string>& lines, bool dwloc) {
+  const std::string chemical = HeaderItem(lines, " PLOT FILE for ");
+  const std::string file = HeaderItem(lines, "Residue file: ");
+  const std::string date = HeaderItem(lines, "Analysis Date: ").substr(0, 10);
+  std::string title = dwloc ? "DWLOC" : "Exposure";
+  if (!chemical.empty()) title += " to " + chemical;
+  if (!file.empty()) title += ", residue file " + file;
+  if (!date.empty()) title += ", run of " + date;
+  return title;
+}
+
+// Linear interpolation of `to` at `at` between (a, ta) and (b, tb).
+double Between(double at, double a, double b, double ta, double tb) {
+  return a == b ? tb : ta + (tb - ta) * (at - a) / (b - a);
+}
+
 }  // namespace
+
+std::vector<double> ChartCurve::Tail() const {
+  std::vector<double> tail;
+  for (double v : y) tail.push_back(std::max(0.0, 100.0 - v));
+  return tail;
+}
+
+double ChartCurve::TailAt(double at) const {
+  const std::vector<double> t = Tail();
+  if (x.empty() || at <= 0) return 0;
+  for (std::size_t k = 1; k < x.size(); ++k)
+    if ((at - x[k - 1]) * (at - x[k]) <= 0)
+      return Between(std::log10(at), std::log10(x[k - 1]), std::log10(x[k]), t[k - 1], t[k]);
+  // Outside the bins: the tail of the nearer end.
+  const bool before = dwloc ? at > x.front() : at < x.front();
+  return before ? t.front() : t.back();
+}
+
+double ChartCurve::Percentile(double percent) const {
+  const std::vector<double> t = Tail();
+  for (std::size_t k = 1; k < x.size(); ++k)
+    if ((t[k - 1] - percent) * (t[k] - percent) <= 0 && t[k - 1] != t[k])
+      return std::pow(10.0,
+                      Between(percent, t[k - 1], t[k], std::log10(x[k - 1]), std::log10(x[k])));
+  return 0;
+}
+
+std::string ChartData::ReferenceLabel(double dose) const {
+  const bool is_arfd = std::fabs(dose - arfd) <= 5e-7;     // the plot file keeps 6 decimals
+  std::vector<std::pair<std::string, std::string>> tails;  // percent, population
+  for (const ChartCurve& c : curves)
+    if (std::fabs(c.reference - dose) <= 5e-7) tails.emplace_back(Number(c.TailAt(dose)), c.name);
+  // One percent when the populations share it, else each with its population's name.
+  const bool same = std::all_of(tails.begin(), tails.end(),
+                                [&tails](const auto& t) { return t.first == tails[0].first; });
+  std::string label = (is_arfd ? "aRfD = " : "aPAD = ") + Number(dose) + ":";
+  for (std::size_t i = 0; i < tails.size() && !(same && i > 0); ++i)
+    label += (i == 0 ? " " : ", ") + tails[i].first + "%" +
+             (i == 0 ? std::string(" of person-days") + (dwloc ? " below" : " above") : "") +
+             (same ? "" : " (" + tails[i].second + ")");
+  return label;
+}
 
 std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, bool dwloc,
                                        double arfd) {
@@ -64,15 +141,20 @@ std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, b
   ChartData chart;
   chart.dwloc = dwloc;
   chart.arfd = arfd;
-  chart.title = dwloc ? "DWLOC distribution" : "Cumulative exposure distribution";
+  chart.title = TitleOf(lines, dwloc);
   chart.x_title = dwloc ? "DWLOC (ppm)" : "Exposure";
-  chart.y_title = dwloc ? "Percent of person-days at or above" : "Percent of person-days";
+  chart.y_title = dwloc ? "Percent of person-days below the DWLOC"
+                        : "Percent of person-days above the exposure";
+  chart.note =
+      "Percents of all person-days of each population, days without exposure included; "
+      "markers at the 95th, 99th and 99.9th percentiles.";
   std::vector<double> pads;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (StartsWith(line, "PAD:")) pads = SideBySide(line);
     if (StartsWith(line, "Total person days") && i > 0) {
       ChartCurve curve;
+      curve.dwloc = dwloc;
       curve.name = lines[i - 1];
       const std::size_t j = chart.curves.size();
       curve.reference = j < pads.size() ? pads[j] : arfd;
@@ -90,7 +172,12 @@ namespace {
 struct Frame {
   double left, top, right, bottom, lo, hi;  // plot area; log10 range of x
   double X(double x) const { return left + (std::log10(x) - lo) / (hi - lo) * (right - left); }
-  double Y(double y) const { return bottom - y / 100.0 * (bottom - top); }
+  // A tail percent on the log axis from kTailTop (top) to kTailBottom (bottom), clipped.
+  double Y(double tail) const {
+    const double t = std::clamp(tail, kTailBottom, kTailTop);
+    const double lo = std::log10(kTailBottom), hi = std::log10(kTailTop);
+    return bottom - (std::log10(t) - lo) / (hi - lo) * (bottom - top);
+  }
 };
 
 const char* const kColours[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e",
@@ -139,14 +226,16 @@ void Axes(std::ostringstream& s, const ChartData& chart, const Frame& f) {
       << "' stroke='#ddd'/>\n<text x='" << x << "' y='" << f.bottom + 18
       << "' text-anchor='middle'>1e" << p << "</text>\n";
   }
-  for (int y = 0; y <= 100; y += 20)
+  for (double y : {50.0, 10.0, 5.0, 1.0, 0.1, 0.01})
     s << "<line x1='" << f.left << "' y1='" << f.Y(y) << "' x2='" << f.right << "' y2='" << f.Y(y)
       << "' stroke='#ddd'/>\n<text x='" << f.left - 8 << "' y='" << f.Y(y) + 4
-      << "' text-anchor='end'>" << y << "</text>\n";
+      << "' text-anchor='end'>" << y << "%</text>\n";
   s << "<text x='" << (f.left + f.right) / 2 << "' y='" << f.bottom + 42
     << "' text-anchor='middle'>" << Escape(chart.x_title) << " (log scale)</text>\n"
     << "<text transform='translate(24," << (f.top + f.bottom) / 2
-    << ") rotate(-90)' text-anchor='middle'>" << Escape(chart.y_title) << "</text>\n"
+    << ") rotate(-90)' text-anchor='middle'>" << Escape(chart.y_title) << " (log scale)</text>\n"
+    << "<text x='" << f.left << "' y='" << f.bottom + 56 << "' font-size='10'>"
+    << Escape(chart.note) << "</text>\n"
     << "<text x='" << (f.left + f.right) / 2 << "' y='28' text-anchor='middle' font-size='16'>"
     << Escape(chart.title) << "</text>\n";
 }
@@ -163,8 +252,9 @@ std::string ChartSvg(const ChartData& chart, int width, int height) {
   for (std::size_t j = 0; j < chart.curves.size(); ++j) {
     const ChartCurve& c = chart.curves[j];
     const char* colour = kColours[j % std::size(kColours)];
+    const std::vector<double> tail = c.Tail();
     s << "<polyline fill='none' stroke='" << colour << "' stroke-width='1.5' points='";
-    for (std::size_t k = 0; k < c.x.size(); ++k) s << f.X(c.x[k]) << ',' << f.Y(c.y[k]) << ' ';
+    for (std::size_t k = 0; k < c.x.size(); ++k) s << f.X(c.x[k]) << ',' << f.Y(tail[k]) << ' ';
     s << "'/>\n";
     if (c.reference > 0 && !chart.dwloc)
       s << "<line x1='" << f.X(c.reference) << "' y1='" << f.top << "' x2='" << f.X(c.reference)

@@ -1,7 +1,11 @@
 #pragma once
-// The chart of a run, toolkit-free: the cumulative distribution of every population read
-// back from the run's plot file (exposure, or DWLOC, against the percent of person-days),
-// the dose each population is compared with, and an SVG rendering of the same chart.
+// The chart of a run, toolkit-free, read back from the run's plot file: for every population
+// the exceedance curve (the percent of all its person-days above an exposure, days without
+// exposure included; for DWLOC the percent at or below a level), the dose it is compared
+// with and the percent of person-days above that dose, its 95th, 99th and 99.9th
+// percentiles; a title with the chemical, the residue file and the run's date; and an SVG
+// rendering of the same chart. Both axes are logarithmic, the percent axis from 50% down
+// to 0.01%, where the tail is.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,15 +18,36 @@ struct ChartCurve {
   std::vector<double> x;  // exposure (DWLOC: drinking-water level), above 0, in bin order
   std::vector<double> y;  // percent of person-days at or below x (DWLOC: at or above x)
   double reference = 0;   // the aPAD of the population, else the run's aRfD; 0 when none
+
+  // The percent of person-days in the tail at x: above x (DWLOC: below x), interpolated on
+  // the log of x between the bin bounds.
+  double TailAt(double at) const;
+  // The points of the exceedance curve: the tail percent at each bin bound.
+  std::vector<double> Tail() const;
+  // The exposure whose tail holds `percent` of the person-days (the 100 - percent
+  // percentile); 0 when the curve never reaches it.
+  double Percentile(double percent) const;
+  bool dwloc = false;
 };
+
+// The tail percents the markers show: the 95th, 99th and 99.9th percentiles.
+inline constexpr double kMarkedTails[] = {5, 1, 0.1};
+// The percent axis, from its top to its bottom.
+inline constexpr double kTailTop = 50;
+inline constexpr double kTailBottom = 0.01;
 
 struct ChartData {
   bool dwloc = false;
-  double arfd = 0;  // the run's aRfD
-  std::string title;
+  double arfd = 0;    // the run's aRfD
+  std::string title;  // the chemical, the residue file and the date of the run
   std::string x_title;
   std::string y_title;
+  std::string note;  // what the percents are of
   std::vector<ChartCurve> curves;
+
+  // The legend of a reference line: "aRfD = 0.01: 0.35% of person-days above" (the percent
+  // of the first population compared with it).
+  std::string ReferenceLabel(double dose) const;
 };
 
 // Reads a plot file ("plot.tmp" or "DWPlot.tmp", or a saved .PLT/.DWP). `arfd` is the run's
@@ -31,8 +56,8 @@ struct ChartData {
 std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, bool dwloc,
                                        double arfd);
 
-// The chart as an SVG document of `width` x `height` pixels: a log exposure axis, a percent
-// axis, one line per population and its reference dose as a dashed vertical line.
+// The chart as an SVG document of `width` x `height` pixels: a log exposure axis, a log
+// percent axis, one line per population and its reference dose as a dashed vertical line.
 std::string ChartSvg(const ChartData& chart, int width = 900, int height = 600);
 
 }  // namespace acute

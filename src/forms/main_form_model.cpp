@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <string>
 
 #include "common/file_names.h"
 #include "common/str.h"
@@ -64,6 +66,9 @@ FormVisibility MainFormModel::Visibility() const {
       cec.save && form.monte_carlo && rdfs_cumulative && !summary_without_chemicals;
   v.redo_cec = v.cec_settings && completed_a_run;
   v.rdf_summary = !batch && form.residue && form.residue->OffersMonteCarlo();
+  v.cec_enabled = form.residue.has_value() && !batch;
+  v.run = v.clear = v.open_file = v.batch_editor = !busy;
+  v.close = open && !busy;
   return v;
 }
 
@@ -121,8 +126,18 @@ FileDetails MainFormModel::OpenFileDetails() const {
 }
 
 MainForm MainFormModel::RunForm() const {
+  const FormVisibility v = Visibility();
   MainForm f = form;
-  f.save_cec = cec.save;
+  if (!v.plot_box) f.save_plot = false;
+  if (!v.plot_name) f.plot_name.clear();
+  if (!v.report_box) f.save_report = false;
+  if (!v.report_name) f.report_name.clear();
+  if (!v.dwloc_name) f.dwloc_name.clear();
+  if (!v.monte_carlo_box) f.monte_carlo = false;
+  if (!v.reversal) f.reversal = false;
+  if (!v.hold_residues) f.hold_residues = false;
+  if (!v.toxicology) f.pad = false;
+  f.save_cec = cec.save && v.cec_frame;
   f.cec_name = cec.name;
   f.cec_records = cec.printed_records;
   f.cec_min_percent = cec.min_contribution;
@@ -156,6 +171,7 @@ void MainFormModel::SetBodyWeight(bool on) {
 
 void MainFormModel::SetSaveReport(bool on) {
   form.save_report = on;
+  if (!on && !form.save_dwloc) form.save_plot = false;  // the plot box hides unticked
   if (!on) return;
   form.save_dwloc = false;
   form.save_plot = false;
@@ -164,6 +180,7 @@ void MainFormModel::SetSaveReport(bool on) {
 
 void MainFormModel::SetSaveDwloc(bool on) {
   form.save_dwloc = on;
+  if (!on && !form.save_report) form.save_plot = false;  // the plot box hides unticked
   if (!on) return;
   SetSaveCec(false);
   form.save_report = false;
@@ -390,10 +407,8 @@ void MainFormModel::AnalysisEnded(bool engine_ran, bool completed) {
 
 bool MainFormModel::Clear(UserPort& port) {
   if (busy) return false;
-  const Answer a = port.Show(Message{"Confirmation",
-                                     "Are you sure you want to clear this form? Note: Use "
-                                     "File/Close to clear residue file name and information.",
-                                     Icon::Question, Buttons::YesNo});
+  const Answer a =
+      port.Show(Message{"Confirmation", kClearQuestion, Icon::Question, Buttons::YesNo});
   if (a != Answer::Yes) return false;
   form.monte_carlo = false;
   form.iterations.clear();
@@ -412,6 +427,58 @@ bool MainFormModel::Clear(UserPort& port) {
   cec = CecFrame{};
   cec.high_percentile = "100%";
   return true;
+}
+
+}  // namespace acute
+
+namespace acute {
+
+std::string MainFormModel::RunHeading(const MainForm& run) {
+  std::string heading;
+  if (run.batch && !run.residue)
+    heading = "Batch file: " + NamePart(run.batch->file.BatchFileName);
+  else if (run.residue)
+    heading = "Residue file: " + NamePart(run.residue->ResFileName);
+  if (run.monte_carlo && !TrimBlanks(run.iterations).empty())
+    heading += "\nMonte Carlo: " + TrimBlanks(run.iterations) + " iterations per person-day";
+  return heading;
+}
+
+FieldAtFault MainFormModel::RefusalField(const std::string& text) {
+  // The first words of each run-start refusal that names a control, and that control.
+  static const std::pair<const char*, Field> kStarts[] = {
+      {"If you want plot file", Field::PlotName},
+      {"If you want Acute report", Field::ReportName},
+      {"If you want DWLOC report", Field::DwlocName},
+      {"If you want to generate a CEC file", Field::CecName},
+      {"You must specify the aRfD", Field::Arfd},
+      {"PAD is checked but no PAD", Field::UsePad},
+      {"Number of printed CEC records", Field::PrintedRecords},
+      {"When generating a CEC file, you must specify a minimum", Field::MinContribution},
+      {"High Exposure Amount", Field::HighAmount},
+      {"Low Exposure Amount", Field::LowAmount},
+      {"In CEC set up, high exposure amount", Field::HighAmount},
+      {"In CEC set up, high percentile", Field::HighPercentile},
+      {"You must specify number of iterations", Field::Iterations},
+      {"You must specify seed number", Field::Seed},
+      {"At least one toxicology endpoint", Field::Noel},
+      {"At least one standard population", Field::StandardPopulations},
+      {"Half Life cannot", Field::HalfLife},
+  };
+  for (const auto& [start, field] : kStarts)
+    if (text.rfind(start, 0) == 0) return {field, 0};
+  constexpr const char* kCustom = "For custom population (";
+  if (text.rfind(kCustom, 0) == 0) {
+    const int row = std::atoi(text.c_str() + std::char_traits<char>::length(kCustom)) - 1;
+    if (row >= 0 && row < kCustomRows) return {Field::CustomName, row};
+  }
+  return {};
+}
+
+bool MainFormModel::CustomRowDefined(int row) const {
+  if (row < 0 || row >= kCustomRows) return false;
+  const MainForm::Custom& c = form.custom[static_cast<std::size_t>(row)];
+  return c.defined && !TrimBlanks(c.population.name).empty();
 }
 
 }  // namespace acute

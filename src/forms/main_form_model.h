@@ -32,6 +32,16 @@ enum class Field {
   HighPercentile,
   CustomName,
   Comment,
+  LowAmount,
+  HighAmount,
+  StandardPopulations,  // the first box of the standard population list
+  UsePad,
+};
+
+// The control a refusal at run start names: a field (with its custom row for CustomName).
+struct FieldAtFault {
+  Field field = Field::None;
+  int row = 0;
 };
 
 // The "CEC File Generator" frame.
@@ -80,6 +90,13 @@ struct FormVisibility {
   bool cumulative_enabled = false;
   bool redo_cec = false;
   bool rdf_summary = false;  // "Show RDF Summary": distribution lines and chemicals to show
+  // What can act now (enabled): nothing that starts, clears or closes while a run is on.
+  bool cec_enabled = false;  // the CEC frame: a residue file is open
+  bool run = true;           // "Run Analysis" and its entries
+  bool clear = true;         // "Clear Form"
+  bool close = false;        // File, Close: a file is open
+  bool open_file = true;     // File, Open Residue File / Open Batch File
+  bool batch_editor = true;  // File, Create/Edit Batch Files, File, Exit
 };
 
 class MainFormModel {
@@ -87,6 +104,9 @@ class MainFormModel {
   static constexpr int kCustomRows = 6;
   static constexpr const char* kDesignCaption = "Tarn Acute Analysis";
   static constexpr const char* kStartHint = "  Start by opening a residue file or a batch file.";
+  static constexpr const char* kClearQuestion =
+      "Are you sure you want to clear this form? Note: Use File/Close to clear residue file name "
+      "and information.";
 
   MainFormModel();
 
@@ -117,8 +137,28 @@ class MainFormModel {
   // longer than 50 characters, as "..." and its last 47.
   FileDetails OpenFileDetails() const;
 
-  // The form as a run or Redo Last CEC takes it: the CEC frame's settings in its CEC fields.
+  // The form as a run or Redo Last CEC takes it: the CEC frame's settings in its CEC fields,
+  // and nothing of a control the user cannot see (a hidden box counts as unticked, a hidden
+  // name as blank), so that no hidden setting refuses, changes or names a run.
   MainForm RunForm() const;
+
+  // The lines the progress window shows above the progress of a run of `run`: the residue
+  // (or batch) file's name and, in a Monte Carlo run, the number of iterations.
+  static std::string RunHeading(const MainForm& run);
+
+  // The control named by a refusal at run start (`text` of its message), where the focus
+  // goes after it; Field::None when it names none.
+  static FieldAtFault RefusalField(const std::string& text);
+
+  // A custom row whose name holds a complete definition (its index is marked so).
+  bool CustomRowDefined(int row) const;
+
+  // Redo Last CEC may act: offered, a residue file open (it rebuilds that file's CEC report)
+  // and no run on.
+  bool MayRedoCec() const {
+    const FormVisibility v = Visibility();
+    return v.redo_cec && v.cec_enabled && !busy;
+  }
 
   // A standard population list of `count` boxes, all unticked.
   void SetStandardPopulations(int count);

@@ -16,6 +16,12 @@ class PadDialog {
   static constexpr const char* kUnits = "mg/kg-bw-day";
   static constexpr const char* kHelp =
       "Populations with blank PAD or PAD = 0 will use the current RfD endpoint.";
+  // What each box takes: Enter empties a box that holds no number or a negative one, and
+  // closing the window saves the boxes as they are.
+  static constexpr const char* kBoxTip =
+      "The population's aPAD in mg/kg-bw-day, a number above 0 (blank or 0: the aRfD is used). "
+      "Enter empties a text that is not a number, or a negative one. Closing the window saves "
+      "the values.";
   static constexpr int kLastArrowRow = 12;  // the arrow keys stop at this row
 
   // Form load: rows for the standard populations `first` to names.size() - 1 (names indexed

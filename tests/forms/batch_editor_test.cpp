@@ -60,8 +60,10 @@ TEST_F(BatchEditing, SavedFilesReadBackWithTheBatchReader) {
 
 TEST_F(BatchEditing, ChecksRefuseWhatTheReaderWouldRefuse) {
   StartNew();
-  EXPECT_EQ(Refused("A.R10, out.txt"),
-            "Warning: The common report file name cannot have an extension (or a '.').");
+  // An extension message names the line at fault among the others.
+  EXPECT_EQ(Refused("A.R10, Fine\r\nB.R10, out.txt"),
+            "Warning: The common report file name cannot have an extension (or a '.'). Line: "
+            "B.R10, out.txt");
   EXPECT_EQ(Refused("A.R10 Report"),
             "Warning: Each line of the list needs a residue file name, a comma and a report file "
             "name: A.R10 Report");
@@ -76,10 +78,10 @@ TEST_F(BatchEditing, ChecksRefuseWhatTheReaderWouldRefuse) {
             "\"A.R10\", Report");
   EXPECT_EQ(Refused("A.R98, Report"),
             "Warning: All residue filenames in the current batch file must include the extension "
-            "R10.");
+            "R10. Line: A.R98, Report");
   EXPECT_EQ(Refused("A.B.R10, Report"),  // the reader takes the text after the first point
             "Warning: All residue filenames in the current batch file must include the extension "
-            "R10.");
+            "R10. Line: A.B.R10, Report");
   EXPECT_EQ(Refused("sub/A.R10, Report"),
             "Batch file error: Do not include path with residue file names and report file "
             "names.");

@@ -3,15 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 #include "common/scripted_port.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
-#include "forms/main_form.h"
 
 namespace acute {
 namespace {
+
+std::string Percent(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3g", v);
+  return text;
+}
 
 TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   testing::ScratchFolder dir;
@@ -35,6 +44,30 @@ TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   EXPECT_EQ(chart->curves[0].name, session.support.PopulationNames[1]);
   EXPECT_TRUE(testing::Near(chart->curves[0].reference, 0.01, 1e-6));
   EXPECT_TRUE(testing::Near(chart->curves[1].reference, 0.002, 1e-6));
+  EXPECT_EQ(chart->title.rfind("Exposure to ", 0), 0u) << chart->title;
+  EXPECT_NE(chart->title.find(", residue file " + m.plain_residue + ", run of 12/06/2026"),
+            std::string::npos)
+      << chart->title;
+  for (const ChartCurve& c : chart->curves) {
+    // The tail: the percent of person-days above an exposure, falling as it rises; its
+    // percentiles are where it holds 5, 1 and 0.1 percent.
+    const std::vector<double> tail = c.Tail();
+    EXPECT_TRUE(std::is_sorted(tail.rbegin(), tail.rend()));
+    EXPECT_NEAR(c.TailAt(c.x[3]), tail[3], 1e-9);
+    const double p99 = c.Percentile(1), p95 = c.Percentile(5), p999 = c.Percentile(0.1);
+    EXPECT_TRUE(p95 > 0 && p95 <= p99 && p99 <= p999) << c.name;
+    EXPECT_NEAR(c.TailAt(p99), 1.0, 1e-6) << c.name;
+    const double between = std::sqrt(c.x[5] * c.x[6]);  // interpolated on the log of x
+    EXPECT_NEAR(c.TailAt(between), (tail[5] + tail[6]) / 2, 1e-9);
+  }
+  EXPECT_EQ(chart->ReferenceLabel(0.01),
+            "aRfD = 0.01: " + Percent(chart->curves[0].TailAt(0.01)) + "% of person-days above");
+  ChartData shared = *chart;  // populations that share a dose but not its tail are named
+  shared.curves[1].reference = 0.01;
+  shared.curves[1].y.assign(shared.curves[1].y.size(), 99.5);
+  EXPECT_EQ(shared.ReferenceLabel(0.01), "aRfD = 0.01: " + Percent(chart->curves[0].TailAt(0.01)) +
+                                             "% of person-days above (" + chart->curves[0].name +
+                                             "), 0.5% (" + chart->curves[1].name + ")");
   for (const ChartCurve& c : chart->curves) {
     ASSERT_GT(c.x.size(), 10u) << c.name;
     EXPECT_TRUE(std::is_sorted(c.x.begin(), c.x.end()));

@@ -178,7 +178,15 @@ class MainWindowTest : public QObject, private GuiSample {
     QVERIFY(data);
     const int populations = static_cast<int>(data->curves.size());
     ChartWindow window(*data, nullptr);
-    QCOMPARE(window.view()->chart()->series().size(), populations + 1);  // one aRfD line
+    // A curve and its percentile markers per population, one aRfD line.
+    QCOMPARE(window.view()->chart()->series().size(), 2 * populations + 1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(400, 300);  // the window can be made small
+    QApplication::processEvents();
+    QVERIFY(window.width() <= 420);
+    window.resize(960, 680);
+    QApplication::processEvents();
     const QString png = dir_.filePath("chart.png");
     const QString svg = dir_.filePath("chart.svg");
     QVERIFY(window.SavePng(png));

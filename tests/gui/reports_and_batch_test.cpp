@@ -1,12 +1,15 @@
 // The desktop program's CEC frame, Redo Last CEC, the report destination dialog of every
 // Show button, batch files on the main form and the batch file editor, driven offscreen with
-// the scripted port answering the message boxes and file dialogs.
+// the scripted port answering the message boxes and file dialogs; the report window's keys,
+// find and Save as PDF name; file dialogs that start in a folder.
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -15,6 +18,7 @@
 #include "destination_window.h"
 #include "file_filter.h"
 #include "gui_sample.h"
+#include "report_window.h"
 
 namespace acute::gui {
 namespace {
@@ -230,6 +234,46 @@ class ReportsAndBatchTest : public QObject, private GuiSample {
     window.Save();
     QCOMPARE(ReadUndated(file),
              QString("Two files\r\nSTART\r\n 2 \r\na.R10, first\r\nb.R10, second\r\n"));
+  }
+
+  void reportWindowKeysFindAndPdfName() {
+    ReportWindow window("Show last Acute Analysis", nullptr);
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i) lines << QString("line %1 of the report").arg(i);
+    lines[250] = "Exposure of Children 1-2 yrs";
+    window.SetText(lines.join("\r\n"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPlainTextEdit* view = window.view();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(view->textCursor().atEnd());
+    QVERIFY(view->verticalScrollBar()->value() > 0);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QVERIFY(view->textCursor().atStart());
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(view->textCursor().positionInBlock(), lines[0].size());
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(window.findBox()->hasFocus());
+    QTest::keyClicks(window.findBox(), "children 1-2");
+    QTest::keyClick(window.findBox(), Qt::Key_Return);
+    QCOMPARE(view->textCursor().selectedText(), QString("Children 1-2"));
+    QCOMPARE(view->textCursor().blockNumber(), 250);
+    QVERIFY(window.FindNext());  // from the top again
+    QCOMPARE(window.ProposedPdfName(), QString("Show-last-Acute-Analysis.pdf"));
+  }
+
+  void aFileDialogStartsInItsFolderWithAnEmptyName() {
+    QFileDialog box;
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    const std::string folder = Residues().string() + "/";
+    PrepareFileDialog(box, FileDialog{"Open Residue File", "", "R10", folder});
+    QCOMPARE(box.directory().absolutePath(), QDir(QString::fromStdString(folder)).absolutePath());
+    auto* name = box.findChild<QLineEdit*>("fileNameEdit");
+    QVERIFY(name);
+    QCOMPARE(name->text(), QString());
+    PrepareFileDialog(box, FileDialog{"Open Residue File", "", "R10", folder + "SAMPLE.R10"});
+    QCOMPARE(name->text(), QString("SAMPLE.R10"));
   }
 };
 
