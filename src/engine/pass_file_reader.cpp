@@ -191,9 +191,8 @@ std::string PassFileProblem(const std::string& read_problem, ListReader& in) {
   return "";
 }
 
-}  // namespace
-
-std::string PassFileFault(const std::filesystem::path& path) {
+// The pass file read past its header line, and what is wrong with it ("" when nothing).
+ListReader ReadPastHeader(const std::filesystem::path& path, std::string& problem) {
   std::string text;
   std::string read_problem;
   try {
@@ -202,22 +201,24 @@ std::string PassFileFault(const std::filesystem::path& path) {
     read_problem = e.what();
   }
   ListReader in(text);
-  return PassFileProblem(read_problem, in);
+  problem = PassFileProblem(read_problem, in);
+  return in;
+}
+
+}  // namespace
+
+std::string PassFileFault(const std::filesystem::path& path) {
+  std::string problem;
+  ReadPastHeader(path, problem);
+  return problem;
 }
 
 namespace {
 
 ListReader OpenPassFile(const std::filesystem::path& path, UserPort& port, const std::string& title,
                         const std::string& invalid) {
-  std::string text;
-  std::string read_problem;
-  try {
-    text = ReadSmallFile(path, kMaxPassFileBytes);
-  } catch (const std::runtime_error& e) {
-    read_problem = e.what();
-  }
-  ListReader in(text);
-  const std::string problem = PassFileProblem(read_problem, in);
+  std::string problem;
+  ListReader in = ReadPastHeader(path, problem);
   if (!problem.empty()) {
     const std::string message = invalid + (invalid.ends_with('.') ? " " : ". ") + "The pass file " +
                                 path.string() + " " + problem +
