@@ -9,6 +9,8 @@
 #include "common/list_reader.h"
 #include "common/str.h"
 #include "engine/pass_file.h"
+#include "forms/batch_open.h"
+#include "forms/main_form.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
@@ -16,8 +18,6 @@
 #include "reports/report_specs.h"
 #include "run/analysis_driver.h"
 #include "run/cec_repeat.h"
-#include "forms/batch_open.h"
-#include "forms/main_form.h"
 
 namespace acute::cli {
 namespace {
@@ -261,6 +261,16 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return 1;
   const std::filesystem::path target = session.WorkFolder() / kPassFileName;
+  const std::filesystem::path given =
+      o.pass_file.empty() ? target : std::filesystem::absolute(o.pass_file);
+  const PassFileLayout layout{session.support.DatabaseKind,
+                              session.support.StandardPopulationCount()};
+  if (IsShortPassFile(given, layout))
+    throw ProgramEnds(given.string() +
+                      " is the short pass file that Redo Last CEC writes: it asks for a CEC "
+                      "report from the last run's work files, not for an analysis. Give `acute "
+                      "redo-cec` to rebuild a CEC report, or run an analysis to write a full "
+                      "pass file.");
   if (!o.pass_file.empty()) CopyPassFile(o.pass_file, target);
   EngineRequest request;
   request.session = session;

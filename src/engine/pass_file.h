@@ -54,6 +54,10 @@ AnalysisSettings ReadPassFile(const std::filesystem::path& path, const PassFileL
 AnalysisSettings SettingsAsPassFileCarries(const AnalysisSettings& settings,
                                            const PassFileLayout& layout);
 
+// True when `path` is the short pass file that Redo Last CEC writes (a CEC window for the
+// last run's work files) rather than the pass file of an analysis.
+bool IsShortPassFile(const std::filesystem::path& path, const PassFileLayout& layout);
+
 // The short form of a critical exposure re-run.
 CecSettings ReadShortPassFile(const std::filesystem::path& path, UserPort& port);
 

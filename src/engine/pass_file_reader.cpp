@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/input_limits.h"
 #include "common/list_reader.h"
+#include "common/silent_port.h"
 #include "common/str.h"
 #include "engine/pass_file.h"
 #include "inputs/rdl_parameters.h"
@@ -276,6 +277,21 @@ AnalysisSettings SettingsAsPassFileCarries(const AnalysisSettings& settings,
   } catch (const ListReadError& e) {
     throw ProgramEnds(std::string("The pass file written for this run cannot be read back: ") +
                       e.what());
+  }
+}
+
+bool IsShortPassFile(const std::filesystem::path& path, const PassFileLayout& layout) {
+  SilentPort quiet;
+  try {
+    ReadPassFile(path, layout, quiet);
+    return false;
+  } catch (const ProgramEnds&) {
+  }
+  try {
+    ReadShortPassFile(path, quiet);
+    return true;
+  } catch (const ProgramEnds&) {
+    return false;
   }
 }
 

@@ -9,7 +9,7 @@
 #include "common/file_names.h"
 #include "common/list_reader.h"
 #include "common/print_writer.h"
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "common/work_set.h"
 #include "common/work_set_check.h"
 #include "engine/pass_file.h"
@@ -55,7 +55,7 @@ std::optional<ResidueData> LastResidueFile(const std::vector<std::string>& heade
                                            const DataSession& session) {
   for (const std::string& line : header)
     if (line.rfind(kResidueLine, 0) == 0) {
-      ScriptedPort quiet;
+      SilentPort quiet;
       const auto path = FindFile(line.substr(std::string(kResidueLine).size()));
       if (!path) return std::nullopt;
       return ReadResidueFile(*path, session.support, quiet);

@@ -92,5 +92,20 @@ TEST_F(RunRefusals, DwlocReportKeepsTheShareOfUserDays) {
   EXPECT_EQ(lines, 2u);
 }
 
+// After Redo Last CEC the work folder's pass file is the short one: `run` says what it is.
+TEST_F(RunRefusals, TheShortPassFileOfARedoIsNamedForWhatItIs) {
+  ASSERT_EQ(Acute("analyze --residue SAMPLE.R10 --cec first --cec-low 90").status, 0);
+  ASSERT_EQ(Acute("redo-cec --cec again --cec-low 95").status, 0);
+  const std::string pass = ReadText(Data() / "tarnpass.tmp");
+  for (const std::string& command :
+       {std::string("run"), "run '" + (Data() / "tarnpass.tmp").string() + "'"}) {
+    const CliResult r = Acute(command);
+    EXPECT_TRUE(Refused(r)) << command;
+    EXPECT_NE(r.err.find("is the short pass file that Redo Last CEC writes"), std::string::npos)
+        << r.err;
+  }
+  EXPECT_EQ(ReadText(Data() / "tarnpass.tmp"), pass);
+}
+
 }  // namespace
 }  // namespace acute::testing
