@@ -7,8 +7,8 @@
 
 #include "commands.h"
 #include "common/user_port.h"
-#include "inputs/support_data.h"
 #include "forms/main_form.h"
+#include "inputs/support_data.h"
 
 namespace acute::cli {
 

@@ -6,12 +6,12 @@
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/str.h"
+#include "forms/input_reports.h"
+#include "forms/report_destination.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "option_checks.h"
-#include "forms/input_reports.h"
-#include "forms/report_destination.h"
 
 namespace acute::cli {
 namespace {

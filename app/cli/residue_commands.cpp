@@ -5,10 +5,10 @@
 #include "commands.h"
 #include "common/errors.h"
 #include "common/file_names.h"
+#include "forms/field_checks.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_summary.h"
-#include "forms/field_checks.h"
 
 namespace acute::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include "commands.h"
 #include "common/file_names.h"
 #include "common/list_reader.h"
-#include "inputs/data_session.h"
 #include "forms/show_last.h"
+#include "inputs/data_session.h"
 
 namespace acute::cli {
 

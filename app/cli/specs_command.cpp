@@ -3,9 +3,9 @@
 
 #include "commands.h"
 #include "common/file_names.h"
-#include "inputs/data_session.h"
 #include "forms/main_form.h"
 #include "forms/report_specs_dialog.h"
+#include "inputs/data_session.h"
 
 namespace acute::cli {
 namespace {
