@@ -189,7 +189,10 @@ void MainWindow::StartAnalysis(bool dwloc) {
   last_run_ = form;
   redoing_ = false;
   port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
-  RunOnWorker([this, form] { return LaunchAnalysis(form, session_, *port_, date_, time_); });
+  rdfs_unusable_ = false;
+  RunOnWorker([this, form] {
+    return LaunchAnalysis(form, session_, *port_, date_, time_, &rdfs_unusable_);
+  });
 }
 
 void MainWindow::RedoCec() {
@@ -227,6 +230,8 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   port_->progress()->hide();
   outcome_ = std::move(outcome);
   const bool completed = outcome_ && outcome_->completed;
+  // Distribution files that cannot be used close the residue file, as File, Close does.
+  if (rdfs_unusable_ && !redoing_) model_.CloseFile();
   if (redoing_)
     model_.busy = false;
   else

@@ -143,6 +143,7 @@ class MainWindow : public QMainWindow {
   QComboBox *low_percentile_, *high_percentile_;
   QLineEdit *low_amount_, *high_amount_;
   QPushButton *edit_pads_, *rdf_summary_ = nullptr;
+  bool rdfs_unusable_ = false;  // set by a run on the worker, read once it has ended
 };
 
 }  // namespace acute::gui

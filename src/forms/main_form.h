@@ -81,9 +81,12 @@ struct MainForm {
 // engine's outcome, after "Acute Analysis was not completed." when it did not finish.
 // The report specifications are read from "AcutSpec.txt" in the data folder; `date` and
 // `time` fix the report header's date and time (the system clock when empty).
+// `rdfs_unusable` (when given) tells whether the residue distribution files could not be
+// used: the form then closes the residue file as File, Close does.
 std::optional<EngineOutcome> LaunchAnalysis(const MainForm& form, const DataSession& session,
                                             UserPort& port, const std::string& date = "",
-                                            const std::string& time = "");
+                                            const std::string& time = "",
+                                            bool* rdfs_unusable = nullptr);
 
 // Redo Last CEC: checks the CEC settings against the work files of the last run, writes the
 // short pass file and rebuilds the CEC report. std::nullopt when a check refused (its

@@ -290,11 +290,11 @@ bool HasEmpiricalDistributions(const ResidueData& r) {
 
 // Reads the residue distribution files into the scratch file of the work folder, staged with
 // the run's other work files.
-bool ReadDistributionFiles(const ResidueData& r, const DataSession& session, UserPort& port,
-                           RdfTables& rdf, WorkSetWriter& staging) {
-  if (!HasEmpiricalDistributions(r)) return true;
+RdfSetUp ReadDistributionFiles(const ResidueData& r, const DataSession& session, UserPort& port,
+                               RdfTables& rdf, WorkSetWriter& staging) {
+  if (!HasEmpiricalDistributions(r)) return RdfSetUp::Ok;
   const std::filesystem::path scratch = staging.TempFor(session.WorkFolder() / kRdfScratchFileName);
-  return SetUpRdfs(r, scratch, false, port, rdf) == RdfSetUp::Ok;
+  return SetUpRdfs(r, scratch, false, port, rdf);
 }
 
 bool CheckWholeNumber(const std::string& text, double low, double high, const std::string& message,
@@ -440,12 +440,16 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
 namespace {
 
 std::optional<AnalysisSettings> PrepareSingleRun(MainForm& form, const DataSession& session,
-                                                 UserPort& port, WorkSetWriter& staging) {
+                                                 UserPort& port, WorkSetWriter& staging,
+                                                 bool* rdfs_unusable) {
   const std::string folder = form.residue ? form.residue->ResFolder : "";
   if (!CheckForm(form, folder, port)) return std::nullopt;
   RdfTables rdf;
-  if (form.monte_carlo && !ReadDistributionFiles(*form.residue, session, port, rdf, staging))
-    return std::nullopt;
+  if (form.monte_carlo) {
+    const RdfSetUp read = ReadDistributionFiles(*form.residue, session, port, rdf, staging);
+    if (rdfs_unusable != nullptr) *rdfs_unusable = read == RdfSetUp::Unusable;
+    if (read != RdfSetUp::Ok) return std::nullopt;
+  }
   return SettingsFromForm(form, session, &rdf);
 }
 
@@ -453,15 +457,16 @@ std::optional<AnalysisSettings> PrepareSingleRun(MainForm& form, const DataSessi
 
 std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const DataSession& session,
                                             UserPort& port, const std::string& date,
-                                            const std::string& time) {
+                                            const std::string& time, bool* rdfs_unusable) {
   MainForm form = original;  // a DWLOC run clears the CEC box of its own copy
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return std::nullopt;
   const auto specs = ReportSpecsForRun(session, port);
   if (!specs) return std::nullopt;
   WorkSetWriter staging(session.WorkFolder(), WorkRun{});
-  const auto checked = form.batch && !form.residue ? PrepareBatchRun(form, session, port, &staging)
-                                                   : PrepareSingleRun(form, session, port, staging);
+  const auto checked = form.batch && !form.residue
+                           ? PrepareBatchRun(form, session, port, &staging)
+                           : PrepareSingleRun(form, session, port, staging, rdfs_unusable);
   if (!checked) return std::nullopt;
   const RunRequest request{session, *checked, FormSettingsFromForm(form), *specs, date, time};
   auto outcome = RunAnalysis(request, staging, port);

@@ -214,5 +214,29 @@ TEST(MessageDisplayTest, CaptionsIconsAndDefaults) {
   EXPECT_EQ(AsShown(Message{"W", "x", Icon::Exclamation}).message.icon, Icon::Exclamation);
 }
 
+// Distribution files that cannot be used at the start of a Monte Carlo run: the form is told,
+// so that it closes the residue file as File, Close does.
+TEST(RunFormRdfs, UnusableDistributionFilesAreReportedToTheForm) {
+  testing::ScratchFolder dir;
+  const auto sample = sample::WriteSampleData(dir / "data", {2, 40, 3});
+  ScriptedPort port;
+  const DataSession session = OpenDataSession(sample.folder, port);
+  MainForm form;
+  form.residue = ReadResidueFile(sample.residue_folder / sample.mc_residue, session.support, port);
+  ASSERT_TRUE(form.residue);
+  form.TakeResidueFileFields();
+  form.standard.assign(session.support.StandardPopulationCount(), false);
+  form.standard[0] = true;
+  form.monte_carlo = true;
+  form.iterations = "2";
+  form.seed = "1";
+  bool unusable = true;
+  ASSERT_TRUE(LaunchAnalysis(form, session, port, "", "", &unusable));
+  EXPECT_FALSE(unusable);
+  testing::WriteText(sample.residue_folder / "APPLES.RDF", "TOTALNZ=banana\r\n");
+  EXPECT_EQ(LaunchAnalysis(form, session, port, "", "", &unusable), std::nullopt);
+  EXPECT_TRUE(unusable) << port.LastMessage();
+}
+
 }  // namespace
 }  // namespace acute
