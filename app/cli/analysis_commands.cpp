@@ -8,6 +8,7 @@
 #include "common/file_names.h"
 #include "common/list_reader.h"
 #include "common/str.h"
+#include "common/work_file_names.h"
 #include "engine/pass_file.h"
 #include "forms/batch_open.h"
 #include "forms/main_form.h"
@@ -245,7 +246,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   const int status = Finish(outcome);
   if (status == 0 && form.save_cec && !form.dwloc_mode) {
     std::cout << "\nCEC report (head):\n";
-    PrintCecHead(session.WorkFolder() / "cec4.tmp", 40);
+    PrintCecHead(session.WorkFolder() / kCecReportFileName, 40);
   }
   return status;
 }

@@ -18,6 +18,7 @@
 #include "batch_editor_window.h"
 #include "common/errors.h"
 #include "common/scripted_port.h"
+#include "common/work_file_names.h"
 #include "gui_port.h"
 #include "main_window.h"
 #include "progress_window.h"
@@ -50,7 +51,7 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
   } else if (what == "destination") {
     window.ShowLast("last-report");
   } else if (what == "report") {
-    std::ifstream in(window.session().WorkFolder() / "acute.tmp", std::ios::binary);
+    std::ifstream in(window.session().WorkFolder() / acute::kAcuteReportFileName, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     window.port().ShowReport("Last Acute Analysis", text.str());

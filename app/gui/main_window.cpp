@@ -25,6 +25,7 @@
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/version.h"
+#include "common/work_file_names.h"
 #include "common/work_set_check.h"
 #include "custom_dialog.h"
 #include "destination_window.h"
@@ -332,7 +333,7 @@ bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& fi
 void MainWindow::ShowChart() {
   const MainForm& run = last_run_ ? *last_run_ : model_.form;
   const bool dwloc = last_run_ && last_run_->dwloc_mode;
-  const std::string name = dwloc ? "DWPlot.tmp" : "plot.tmp";
+  const std::string name = dwloc ? kDwlocPlotFileName : kAcutePlotFileName;
   const auto file = FindFile(session_.WorkFolder() / name);
   if (file) {
     const std::string fault = FileFault(ReadWorkSetState(session_.WorkFolder()), name, *file);

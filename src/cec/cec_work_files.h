@@ -10,16 +10,10 @@
 #include <vector>
 
 #include "cec/cec_window.h"
+#include "common/work_file_names.h"
 #include "engine/analysis_settings.h"
 
 namespace acute {
-
-inline constexpr const char* kCecRecordFileName = "cec1.tmp";
-inline constexpr const char* kCecSectionsFileName = "cec2.tmp";
-inline constexpr const char* kCecExposFileName = "expos.tmp";
-inline constexpr const char* kCecRankedFileName = "cec3.tmp";
-inline constexpr const char* kCecRankedCumulativeFileName = "cec3b.tmp";
-inline constexpr const char* kCecReportFileName = "cec4.tmp";
 
 // A work file that does not have the layout its writer gives it.
 class CecFileError : public std::runtime_error {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "common/user_port.h"
+#include "common/work_file_names.h"
 #include "inputs/residue_data.h"
 
 namespace acute {
 
-inline constexpr const char* kCumulativeFileName = "cumul.tmp";
 inline constexpr int kCumulativeSlots = 40;
 
 struct CumulativeResidues {

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/work_file_names.h"
+
 namespace acute {
 
 // Creates an empty file with a name of its own beside `final_path` (the final name, this
@@ -73,8 +75,5 @@ struct FolderLock::Attempt {
   std::optional<FolderLock> lock;
   bool busy = false;  // another run holds it (otherwise the lock file could not be opened)
 };
-
-// The lock file's name in a folder of work files.
-inline constexpr const char* kLockFileName = ".acute-run.lock";
 
 }  // namespace acute

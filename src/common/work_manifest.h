@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-namespace acute {
+#include "common/work_file_names.h"
 
-inline constexpr const char* kManifestFileName = ".acute-set";
+namespace acute {
 
 struct WorkRunInput {
   std::string role;  // "residue" or "rdf"

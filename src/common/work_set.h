@@ -13,11 +13,10 @@
 #include <vector>
 
 #include "common/content_hash.h"
+#include "common/work_file_names.h"
 #include "common/work_manifest.h"
 
 namespace acute {
-
-inline constexpr const char* kPendingCommitFileName = ".acute-set.pending";
 
 // Called at each flush (a file or the folder) and each rename of a commit; tests watch the
 // order with it.

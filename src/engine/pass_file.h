@@ -11,11 +11,11 @@
 #include <string>
 
 #include "common/user_port.h"
+#include "common/work_file_names.h"
 #include "engine/analysis_settings.h"
 
 namespace acute {
 
-inline constexpr const char* kPassFileName = "tarnpass.tmp";
 inline constexpr const char* kPassFileHeader = "ACUTE PASS FILE";
 // The largest pass file read. A pass file is a small text: a single run's is a few kB, and
 // even a batch of hundreds of Monte Carlo entries with 500 distribution rows each stays

@@ -7,10 +7,9 @@
 #include <fstream>
 
 #include "common/print_writer.h"
+#include "common/work_file_names.h"
 
 namespace acute {
-
-inline constexpr const char* kQaListingFileName = "dwloc2.tmp";
 
 class QaListing {
  public:

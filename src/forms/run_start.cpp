@@ -22,8 +22,6 @@ float NumberOf(const std::string& text) {
   return static_cast<float>(FieldNumber(text).value_or(0));
 }
 
-constexpr const char* kRunTitle = "Run Tarn Acute Analysis";
-
 bool Confirm(UserPort& port, const std::string& text) {
   return port.Show(Message{kWarning, text, Icon::Question, Buttons::YesNo}) == Answer::Yes;
 }

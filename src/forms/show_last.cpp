@@ -1,24 +1,25 @@
 #include "forms/show_last.h"
 
 #include "common/file_names.h"
+#include "common/work_file_names.h"
 #include "common/work_set_check.h"
 
 namespace acute {
 
 const std::vector<LastReportFile>& LastReportFiles() {
   static const std::vector<LastReportFile> files{
-      {"last-report", "acute.tmp", "Show last Acute Analysis",
+      {"last-report", kAcuteReportFileName, "Show last Acute Analysis",
        "There is no Acute analysis in the current directory to display.", ReportKind::Acute},
-      {"last-plot", "plot.tmp", "Show Last Plot File",
+      {"last-plot", kAcutePlotFileName, "Show Last Plot File",
        "There is no last plot file in the current directory to display.", ReportKind::Plot},
-      {"last-cec", "cec4.tmp", "Show Last CEC File",
+      {"last-cec", kCecReportFileName, "Show Last CEC File",
        "There is no CEC file in the current directory to display.", ReportKind::Cec},
-      {"last-dwloc", "dwloc.tmp", "Show last DWLOC Analysis",
+      {"last-dwloc", kDwlocReportFileName, "Show last DWLOC Analysis",
        "There is no DWLOC analysis in the current directory to display.", ReportKind::Dwloc},
-      {"last-dwloc-plot", "DWPlot.tmp", "Show Last DWLOC Plot File",
+      {"last-dwloc-plot", kDwlocPlotFileName, "Show Last DWLOC Plot File",
        "There is no last DWLOC plot file in the current directory to display.",
        ReportKind::DwlocPlot},
-      {"qa", "dwloc2.tmp", "Show DWLOC QA listing",
+      {"qa", kQaListingFileName, "Show DWLOC QA listing",
        "There is no DWLOC QA listing in the current directory to display.", ReportKind::Dwloc},
   };
   return files;

@@ -2,11 +2,10 @@
 // The batch report: the batch file's entries, residue file and report base name.
 #include <string>
 
+#include "common/work_file_names.h"
 #include "inputs/batch_file.h"
 
 namespace acute {
-
-inline constexpr const char* kBatchReportWorkFile = "batch.tmp";
 
 std::string BatchReportText(const BatchFile& batch);
 

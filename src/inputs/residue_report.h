@@ -3,11 +3,11 @@
 // distribution lines and every commodity line with its food-form lines.
 #include <string>
 
+#include "common/work_file_names.h"
 #include "inputs/residue_data.h"
 
 namespace acute {
 
-inline constexpr const char* kResidueReportWorkFile = "acuteres.tmp";
 inline constexpr const char* kProgramTitle = "Tarn-VELD Acute Analysis";
 
 // What the report takes from outside the residue file: the main form's toxicology fields

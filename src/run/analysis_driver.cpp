@@ -111,9 +111,9 @@ void NoteTimerSeed(const RunSetup& run, WorkSetWriter& work, EngineOutcome& out)
 void CheckRoomForRun(const EngineRequest& request, const RunSetup& run, UserPort& port) {
   std::vector<std::string> names;
   if (run.settings.dwloc == 1)
-    names = {"dwloc.tmp", "DWPlot.tmp"};
+    names = {kDwlocReportFileName, kDwlocPlotFileName};
   else
-    names = {"acute.tmp", "plot.tmp"};
+    names = {kAcuteReportFileName, kAcutePlotFileName};
   if (run.cec)
     names.insert(names.end(),
                  {kCecRecordFileName, kCecSectionsFileName, kCecExposFileName, kCecRankedFileName,
@@ -226,8 +226,8 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
   const ReportContext ctx = MakeContext(request, run);
   const AnalysisReport report = BuildReport(ctx, run.accumulators);
   const bool dwloc = run.settings.dwloc == 1;
-  out.last_report = folder / (dwloc ? "dwloc.tmp" : "acute.tmp");
-  out.last_plot = folder / (dwloc ? "DWPlot.tmp" : "plot.tmp");
+  out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
+  out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);
   const std::string plot = PlotFileText(ctx, report.results);
   StageFile(*run.work, out.last_report, report.text, port);
   StageFile(*run.work, out.last_plot, plot, port);

@@ -163,12 +163,12 @@ TEST_F(RdfRefusalTest, EveryFaultShowsItsMessage) {
 // written.
 TEST_F(RdfRefusalTest, FaultsOfTheFilesTogether) {
   // Each file's frequencies fit; together they pass what the program holds in memory.
-  AddRdf("HALF1.RDF", kFour + "150000000,0.1\r\n");
-  AddRdf("HALF2.RDF", kFour + "150000000,0.2\r\n");
+  AddRdf("HALF1.RDF", kFour + "15000000,0.1\r\n");
+  AddRdf("HALF2.RDF", kFour + "15000000,0.2\r\n");
   EXPECT_EQ(Run(), RdfSetUp::Unusable);
   EXPECT_EQ(port.LastMessage(), "RDF file error: The RDF files listed in file " +
                                     residue.ResFileName +
-                                    " hold more than 200000000 residue values in all. Can't "
+                                    " hold more than 20000000 residue values in all. Can't "
                                     "continue.");
   EXPECT_TRUE(tables.values.empty());
 

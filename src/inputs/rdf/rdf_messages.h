@@ -11,9 +11,9 @@
 namespace acute {
 
 // The residue values all the distribution files of one residue file may hold (with their
-// frequencies): they are held in memory (4 bytes each) and written to the scratch file, and
-// no monitoring data set comes near it.
-inline constexpr std::int64_t kMaxRdfValues = 200'000'000;
+// frequencies): they are held in memory (4 bytes each) and written to the scratch file.
+// Monitoring data sets hold thousands of samples; twenty million is far beyond any.
+inline constexpr std::int64_t kMaxRdfValues = 20'000'000;
 
 class RdfError : public std::runtime_error {
  public:

@@ -3,12 +3,11 @@
 // residue file and, when every file is cumulative, the chemicals they hold.
 #include <string>
 
+#include "common/work_file_names.h"
 #include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_data.h"
 
 namespace acute {
-
-inline constexpr const char* kRdfReportWorkFile = "rdf.tmp";
 
 struct RdfSummary {
   std::string text;

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "common/user_port.h"
+#include "common/work_file_names.h"
 #include "inputs/residue_data.h"
 
 namespace acute {
 
-inline constexpr const char* kRdfScratchFileName = "rdfacute.tmp";
 inline constexpr int kMaxRdfChemicals = 40;
 
 // Per-RDL tables, indexed by RDL index 0 to the highest RDL index of the residue file
