@@ -10,6 +10,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "common/list_reader.h"
 #include "common/work_files.h"
 
 namespace acute {
@@ -106,12 +107,13 @@ std::optional<Journal> ParseJournal(const std::string& text) {
   return std::nullopt;
 }
 
+// The file's text, or std::nullopt when it cannot be read.
 std::optional<std::string> ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return text;
+  try {
+    return ReadWholeFile(path);
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 // Puts back the files of the members already renamed (their temporary file is gone).

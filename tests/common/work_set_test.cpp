@@ -98,16 +98,6 @@ TEST_F(WorkSet, FlushesMembersAndFolderBeforeRenamingAndTheListLast) {
   EXPECT_FALSE(fs::exists(dir_ / kPendingCommitFileName));
 }
 
-TEST_F(WorkSet, ARenameThatFailsHalfWayPutsTheOldSetBack) {
-  fs::remove(dir_ / "plot.tmp");
-  fs::create_directories(dir_ / "plot.tmp" / "in-the-way");
-  EXPECT_EQ(Write("new", {}), dir_ / "plot.tmp");
-  EXPECT_EQ(Report(), "old report");
-  EXPECT_TRUE(fs::is_directory(dir_ / "plot.tmp"));
-  EXPECT_FALSE(Parts());
-  EXPECT_EQ(SameRunFault(ReadWorkSetState(dir_.path()), {"acute.tmp", "plot.tmp"}), "");
-}
-
 TEST_F(WorkSet, AKillBeforeTheNoteLeavesTheOldSetAndTheNextRunClearsItsTemporaries) {
   KilledWhile([](const std::string& e) { return e.rfind("sync plot.tmp", 0) == 0; });
   EXPECT_EQ(Report(), "old report");
@@ -132,16 +122,6 @@ TEST_F(WorkSet, AKillBetweenRenamesIsRefusedWhileARunHoldsTheFolderAndCompletedA
   EXPECT_EQ(SetFault(), "");
   EXPECT_EQ(Plot(), "new plot");
   EXPECT_FALSE(Parts());
-}
-
-TEST_F(WorkSet, AKillBeforeTheListIsWrittenIsCompletedByTheNextRun) {
-  KilledWhile([](const std::string& e) {
-    return e.rfind("rename ", 0) == 0 && e.ends_with(" .acute-set");
-  });
-  ASSERT_TRUE(RecoverWorkFolder(dir_.path()));
-  EXPECT_EQ(Report(), "new report");
-  EXPECT_EQ(Plot(), "new plot");
-  EXPECT_EQ(SetFault(), "");
 }
 
 TEST_F(WorkSet, ReadersRefuseAChangedFileAndFilesOfDifferentRuns) {

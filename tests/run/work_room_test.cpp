@@ -35,14 +35,5 @@ TEST(WorkRoom, ARunOrAListingThatCannotFitIsRefusedAndALargeListingConfirmed) {
   EXPECT_THROW(ConfirmQaListing(dir.path(), 150 << 20, port), RunEnds);
 }
 
-TEST(WorkRoom, TheListingEstimateGrowsWithIterationsAndEntries) {
-  SurveyPasses passes;
-  passes.passes.resize(1000);
-  passes.entries.resize(4000);
-  const std::uint64_t one = QaListingEstimate(passes, 1);
-  EXPECT_GT(one, 1000u * 100);  // at least a heading and a body weight line per person-day
-  EXPECT_EQ(QaListingEstimate(passes, 20) - one, 19 * (QaListingEstimate(passes, 2) - one));
-}
-
 }  // namespace
 }  // namespace acute
