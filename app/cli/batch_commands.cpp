@@ -8,13 +8,6 @@
 namespace acute::cli {
 namespace {
 
-std::optional<std::filesystem::path> LocateBatchFile(const std::string& name,
-                                                     const DataSession& session, UserPort& port) {
-  if (auto found = LocateResidueFile(name, session)) return found;
-  Tell(port, "Path Error", "Can't find file " + name + ".");
-  return std::nullopt;
-}
-
 std::string Kind(const ResidueData& r) {
   if (!r.IsMonteCarloFile()) return "plain";
   return "Monte Carlo, " + std::to_string(r.RdlCount) + " RDL lines, " +
@@ -25,10 +18,8 @@ std::string Kind(const ResidueData& r) {
 
 int RunCheckBatch(const GlobalOptions& global, const std::string& file) {
   ConsolePort port(global.answer);
-  DataSession session = OpenDataSession(StartFolder(global), port);
-  const auto path = LocateBatchFile(file, session, port);
-  if (!path) return 1;
-  const auto batch = batchsetup(*path, session.support, port);
+  const Session session = OpenSession(global, port);
+  const auto batch = session.ReadBatchFile(LocateFile(session, file, "batch file", port), port);
   if (!batch) return 1;
   std::cout << "Batch file:  " << batch->file.BatchFileName << "\n";
   if (!batch->file.comment.empty()) {

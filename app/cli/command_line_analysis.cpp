@@ -25,7 +25,7 @@ void AddCecOptions(CLI::App* cmd, CecOptions& cec, bool repeat) {
   cmd->add_option("--cec-high", cec.high,
                   "high end of the CEC window: a percentile (100: no upper bound) or an "
                   "exposure amount (0: no upper bound)" +
-                      (repeat ? last : std::string(" (default: 100)")));
+                      (repeat ? last : std::string(" (default: 99.9, as on the form)")));
   cmd->add_option("--cec-min", cec.min_percent,
                   "minimum contribution of a food line, in percent: 0.1 to 50 (1 to 50 for a "
                   "repeat)" +
@@ -36,21 +36,6 @@ void AddCecOptions(CLI::App* cmd, CecOptions& cec, bool repeat) {
                 "CEC report in the comma (Excel) layout (default: the plain layout)");
   cmd->add_flag("--cec-quiet", cec.quiet,
                 "do not ask before capping the iterations that produce CEC records");
-}
-
-// "N=VALUE" pairs of --pad-value; false after the message when one is not.
-bool ParsePadValues(const std::vector<std::string>& texts, AnalyzeOptions& o) {
-  for (const auto& pv : texts) {
-    const auto eq = pv.find('=');
-    try {
-      if (eq == std::string::npos) throw std::invalid_argument(pv);
-      o.pad_values.emplace_back(std::stoi(pv.substr(0, eq)), std::stof(pv.substr(eq + 1)));
-    } catch (const std::exception&) {
-      std::cerr << "acute: --pad-value takes N=VALUE, got \"" << pv << "\"\n";
-      return false;
-    }
-  }
-  return true;
 }
 
 }  // namespace
@@ -91,8 +76,7 @@ void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& 
                           "residue file's)");
   analyze_cmd->add_flag("--pad", o->pad,
                         "use population-adjusted doses (default: the aRfD for every population)");
-  auto pad_values = std::make_shared<std::vector<std::string>>();
-  analyze_cmd->add_option("--pad-value", *pad_values,
+  analyze_cmd->add_option("--pad-value", o->pad_values,
                           "PAD of standard population N, as N=VALUE, mg/kg bw/day (see `acute "
                           "populations` for the PAD populations; default: none)");
   analyze_cmd->add_option("--pop", o->populations,
@@ -148,18 +132,7 @@ void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& 
   analyze_cmd->add_flag("--cumulative-cec", o->cec.cumulative,
                         "cumulative (multi-chemical) CEC report");
 
-  commands.push_back({analyze_cmd, [&global, o, pad_values] {
-                        if (!ParsePadValues(*pad_values, *o)) return 2;
-                        if (o->residue.empty() && o->batch.empty()) {
-                          std::cerr << "acute: analyze needs --residue FILE or --batch FILE\n";
-                          return 2;
-                        }
-                        if (const std::string idle = IdleOptionFault(*o); !idle.empty()) {
-                          std::cerr << "acute: " << idle << "\n";
-                          return 2;
-                        }
-                        return RunAnalyze(global, *o);
-                      }});
+  commands.push_back({analyze_cmd, [&global, o] { return RunAnalyze(global, *o); }});
 }
 
 void AddRunCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands) {

@@ -10,6 +10,7 @@
 #include "console_port.h"
 #include "inputs/data_session.h"
 #include "reports/report_display.h"
+#include "run/session.h"
 
 namespace acute::cli {
 
@@ -52,7 +53,7 @@ struct AnalyzeOptions {
   std::optional<std::string> noel;
   std::optional<std::string> arfd;
   bool pad = false;
-  std::vector<std::pair<int, float>> pad_values;
+  std::vector<std::string> pad_values;  // "N=X"
   std::vector<int> populations;
   std::vector<std::string> custom;
   std::string report;
@@ -116,20 +117,19 @@ int RunPopulations(const GlobalOptions& global);
 // The program's version; with `data_given`, the data folder's list version too.
 int RunVersion(const GlobalOptions& global, bool data_given);
 
-// The data folder of the session, or a clear error when it cannot be found without a
-// terminal to ask on. Throws ProgramEnds.
-std::filesystem::path StartFolder(const GlobalOptions& global);
+// The session of a command: the data folder (a clear error when it cannot be found without a
+// terminal to ask on) and the work folder that --work names (made when missing). Throws
+// ProgramEnds after the message.
+Session OpenSession(const GlobalOptions& global, UserPort& port);
 
-// The work folder that --work names (created when missing), or empty for the data folder.
-std::filesystem::path WorkFolderOption(const GlobalOptions& global);
+// A residue or batch file named on the command line (`what` says which): as given, else in
+// the residue folder. Throws ProgramEnds after the "Path Error" message when it is missing.
+std::filesystem::path LocateFile(const Session& session, const std::string& name,
+                                 const std::string& what, UserPort& port);
 
 // Sends a finished report file to standard output or, with a save name, to that file (with
 // the overwrite question and the confirmation).
 int Deliver(ReportKind kind, const std::filesystem::path& report_file, const std::string& save,
             ConsolePort& port);
-
-// A residue file named on the command line: as given, else in the residue folder.
-std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,
-                                                       const DataSession& session);
 
 }  // namespace acute::cli

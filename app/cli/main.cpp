@@ -5,6 +5,8 @@
 
 #include "command_line.h"
 #include "common/errors.h"
+#include "console_port.h"
+#include "option_error.h"
 
 namespace {
 
@@ -14,6 +16,8 @@ using namespace acute::cli;
 int Guarded(const std::function<int()>& run) {
   try {
     return run();
+  } catch (const OptionRefused&) {
+    return kUsageStatus;  // its message has been shown
   } catch (const acute::ProgramEnds& e) {
     std::cerr << "acute: stopped: " << e.what() << "\n";
   } catch (const acute::RunEnds& e) {
@@ -55,10 +59,12 @@ int main(int argc, char** argv) {
   AddReportCommands(app, global, commands);
 
   CLI11_PARSE(app, argc, argv);
-  if (yes && no) {
-    std::cerr << "acute: --yes and --no exclude each other\n";
-    return 2;
-  }
+  if (yes && no)
+    return Guarded([] {
+      ConsolePort port(std::nullopt);
+      RefuseOption(port, "--yes and --no exclude each other.");
+      return 0;
+    });
   if (yes || no) global.answer = yes;
   if (version) return Guarded([&] { return RunVersion(global, app.count("--data") > 0); });
   for (const Subcommand& c : commands)

@@ -98,14 +98,20 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
   const int count = support.StandardPopulationCount();
   const int first = PassFileLayout{support.DatabaseKind, count}.FirstPadPopulation();
   form.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0.0f);
-  for (const auto& [pop, value] : options.pad_values) {
-    const std::string given = "--pad-value " + std::to_string(pop) + "=" + TrimStr(value);
+  for (const std::string& text : options.pad_values) {
+    const std::string given = "--pad-value " + text;
+    const std::size_t eq = text.find('=');
+    const auto number = FieldNumber(text.substr(0, eq));
+    const auto pad = eq == std::string::npos ? std::nullopt : FieldNumber(text.substr(eq + 1));
+    if (!number || *number != std::floor(*number) || eq == std::string::npos)
+      return Refuse(port, given + ": give N=X, a standard population's number and its PAD.");
+    const double pop = *number, value = pad.value_or(-1);
     if (pop < first || pop > count)
       return Refuse(port, given + ": PADs are given for standard populations " +
                               std::to_string(first) + " to " + std::to_string(count) + ".");
     if (!std::isfinite(value) || value < 0)
       return Refuse(port, given + ": a PAD must be a number of 0 or more (mg/kg-bw-day).");
-    form.standard_pad[static_cast<std::size_t>(pop)] = value;
+    form.standard_pad[static_cast<std::size_t>(pop)] = static_cast<float>(value);
   }
   return true;
 }

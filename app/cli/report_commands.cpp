@@ -7,42 +7,24 @@
 #include "common/file_names.h"
 #include "common/str.h"
 #include "forms/input_reports.h"
+#include "forms/main_form_model.h"
 #include "forms/report_destination.h"
-#include "inputs/batch_setup.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
 #include "option_checks.h"
 
 namespace acute::cli {
 namespace {
 
-std::optional<ResidueData> OpenResidue(const std::string& file, const DataSession& session,
-                                       UserPort& port) {
-  auto path = LocateResidueFile(file, session);
-  if (!path) {
-    Tell(port, "Path Error", "Can't find file " + file + ".");
-    return std::nullopt;
-  }
-  return ReadResidueFile(*path, session.support, port);
-}
-
 // The main form as File, Open Residue File (or Open Batch File) leaves it.
-std::optional<MainForm> OpenForm(const ReportOptions& o, const DataSession& session,
-                                 UserPort& port) {
-  MainForm form;
-  if (o.what == "batch") {
-    const auto path = LocateResidueFile(o.file, session);
-    if (!path) {
-      Tell(port, "Path Error", "Can't find file " + o.file + ".");
-      return std::nullopt;
-    }
-    form.batch = batchsetup(*path, session.support, port);
-    if (!form.batch) return std::nullopt;
-    return form;
+std::optional<MainForm> OpenForm(const ReportOptions& o, const Session& session, UserPort& port) {
+  MainFormModel model;
+  const bool batch = o.what == "batch";
+  const auto path = LocateFile(session, o.file, batch ? "batch file" : "residue file", port);
+  if (batch) {
+    if (!model.OpenBatch(session, path, port)) return std::nullopt;
+    return model.form;
   }
-  form.residue = OpenResidue(o.file, session, port);
-  if (!form.residue) return std::nullopt;
-  form.TakeResidueFileFields();
+  if (!model.OpenResidue(session, path, port)) return std::nullopt;
+  MainForm form = model.form;
   if (!SetEndpointOptions(o.noel, o.arfd, form, port)) return std::nullopt;
   form.per_kg = !o.per_person;
   if (o.comment) {
@@ -73,20 +55,19 @@ int Deliver(ReportKind kind, const std::filesystem::path& report_file, const std
 
 int RunReport(const GlobalOptions& global, const ReportOptions& o) {
   ConsolePort port(global.answer);
-  DataSession session = OpenDataSession(StartFolder(global), port);
-  session.work_folder = WorkFolderOption(global);
+  const Session session = OpenSession(global, port);
   const auto form = OpenForm(o, session, port);
   if (!form) return 1;
   std::optional<PreparedReport> prepared;
   ReportKind kind = ReportKind::Residue;
-  if (o.what == "residue") prepared = PrepareResidueReport(*form, session, port);
+  if (o.what == "residue") prepared = PrepareResidueReport(*form, session.Data(), port);
   if (o.what == "rdf") {
     kind = ReportKind::Rdf;
-    prepared = PrepareRdfSummary(*form, session, port);
+    prepared = PrepareRdfSummary(*form, session.Data(), port);
   }
   if (o.what == "batch") {
     kind = ReportKind::Batch;
-    prepared = PrepareBatchReport(*form, session, port);
+    prepared = PrepareBatchReport(*form, session.Data(), port);
   }
   if (!prepared) return 1;
   return Deliver(kind, prepared->file, o.save, port);

@@ -6,15 +6,14 @@
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "forms/field_checks.h"
-#include "inputs/data_session.h"
-#include "inputs/residue_reader.h"
 #include "inputs/residue_summary.h"
+#include "option_error.h"
 
 namespace acute::cli {
 namespace {
 
-bool CheckOne(const std::filesystem::path& file, const DataSession& session, UserPort& port) {
-  auto data = ReadResidueFile(file, session.support, port);
+bool CheckOne(const std::filesystem::path& file, const Session& session, UserPort& port) {
+  auto data = session.ReadResidueFile(file, port);
   if (!data) return false;
   for (const auto& line : SummariseResidueFile(*data)) std::cout << line << "\n";
   return true;
@@ -22,55 +21,45 @@ bool CheckOne(const std::filesystem::path& file, const DataSession& session, Use
 
 }  // namespace
 
-std::optional<std::filesystem::path> LocateResidueFile(const std::string& name,
-                                                       const DataSession& session) {
-  if (auto found = FindFile(std::filesystem::absolute(name))) return found;
-  if (!std::filesystem::path(name).is_absolute())
-    if (auto found = FindFile(Resolve(session.setup.ResFolder, name))) return found;
-  return std::nullopt;
-}
-
-std::filesystem::path StartFolder(const GlobalOptions& global) {
+static std::filesystem::path StartFolder(const GlobalOptions& global, UserPort& port) {
   std::filesystem::path start = std::filesystem::absolute(global.data_folder);
-  if (!FindFile(start / kSupportListName) && !ConsolePort::Interactive())
-    throw ProgramEnds("the data folder " + start.string() + " has no " + kSupportListName +
-                      " (give the data folder with --data DIR)");
+  if (!FindFile(start / kSupportListName) && !ConsolePort::Interactive()) {
+    Tell(port, "Data folder",
+         "The data folder " + start.string() + " has no " + kSupportListName +
+             ": give the data folder with --data DIR.",
+         Icon::Critical);
+    throw ProgramEnds("no data folder");
+  }
   return start;
 }
 
-std::filesystem::path WorkFolderOption(const GlobalOptions& global) {
-  if (global.work_folder.empty()) return {};
+Session OpenSession(const GlobalOptions& global, UserPort& port) {
+  Session session = Session::Open(StartFolder(global, port), port);
+  if (global.work_folder.empty()) return session;
   if (const std::string refusal = ControlCharacterInName(global.work_folder); !refusal.empty())
-    throw ProgramEnds("--work: " + refusal);
-  const std::filesystem::path folder = std::filesystem::absolute(global.work_folder);
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (!std::filesystem::is_directory(folder))
-    throw ProgramEnds("can't use the work folder " + folder.string());
-  return folder;
+    RefuseOption(port, "--work: " + refusal);
+  if (!session.UseWorkFolder(global.work_folder, port)) throw ProgramEnds("no work folder");
+  return session;
+}
+
+std::filesystem::path LocateFile(const Session& session, const std::string& name,
+                                 const std::string& what, UserPort& port) {
+  const auto path = session.Locate(name);
+  if (!path) RefuseMissingFile(port, what, name);
+  return *path;
 }
 
 int RunCheckResidue(const GlobalOptions& global, const std::string& file) {
   ConsolePort port(global.answer);
-  DataSession session = OpenDataSession(StartFolder(global), port);
-  auto path = LocateResidueFile(file, session);
-  if (!path) {
-    port.Show(Message{"Path Error",
-                      "Can't find file " + file +
-                          ". The pathname is probably incorrect. Press 'OK' to return to dialog "
-                          "box and make sure that the path name and file name are correctly "
-                          "matched, or press 'Cancel' to return to main menu.",
-                      Icon::None, Buttons::Ok});
-    return 1;
-  }
-  return CheckOne(*path, session, port) ? 0 : 1;
+  const Session session = OpenSession(global, port);
+  return CheckOne(LocateFile(session, file, "residue file", port), session, port) ? 0 : 1;
 }
 
 int RunResidueSummary(const GlobalOptions& global) {
   ConsolePort port(global.answer);
-  DataSession session = OpenDataSession(StartFolder(global), port);
-  const std::string ext = "." + session.support.ResidueExtension();
-  const std::string& folder = session.setup.ResFolder;
+  const Session session = OpenSession(global, port);
+  const std::string ext = "." + session.Data().support.ResidueExtension();
+  const std::string& folder = session.Data().setup.ResFolder;
   std::vector<std::filesystem::path> files;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
@@ -87,10 +76,10 @@ int RunResidueSummary(const GlobalOptions& global) {
   if (files.empty())
     Tell(port, "Residue folder",
          "The residue folder " + folder + " holds no " + ext.substr(1) + " residue files.");
-  std::cout << "Data folder:    " << session.folder.string() << "\n"
-            << "Survey:         " << session.support.DatabaseTitle << "\n"
-            << "Residue folder: " << session.setup.ResFolder << " (" << files.size() << " "
-            << ext.substr(1) << " files)\n";
+  std::cout << "Data folder:    " << session.DataFolder().string() << "\n"
+            << "Survey:         " << session.Data().support.DatabaseTitle << "\n"
+            << "Residue folder: " << folder << " (" << files.size() << " " << ext.substr(1)
+            << " files)\n";
   int failures = 0;
   for (const auto& file : files) {
     std::cout << "\n";

@@ -5,14 +5,12 @@
 #include "common/file_names.h"
 #include "common/list_reader.h"
 #include "forms/show_last.h"
-#include "inputs/data_session.h"
 
 namespace acute::cli {
 
 int RunShow(const GlobalOptions& global, const std::string& what, const std::string& save) {
   ConsolePort port(global.answer);
-  DataSession session = OpenDataSession(StartFolder(global), port);
-  session.work_folder = WorkFolderOption(global);
+  const Session session = OpenSession(global, port);
   for (const LastReportFile& last : LastReportFiles()) {
     if (what != last.key) continue;
     const auto path = FindLastReport(session.WorkFolder(), last, port);

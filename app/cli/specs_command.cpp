@@ -6,19 +6,20 @@
 #include "forms/main_form.h"
 #include "forms/report_specs_dialog.h"
 #include "inputs/data_session.h"
+#include "option_error.h"
 
 namespace acute::cli {
 namespace {
 
 const char* kPercentileNames[] = {"90", "95", "97.5", "99", "99.5", "99.75", "99.9"};
 
-int PercentileIndex(const std::string& text) {
+int PercentileIndex(const std::string& text, UserPort& port) {
   std::string t = text;
   if (!t.empty() && t.back() == '%') t.pop_back();
   for (int i = 0; i < 7; ++i)
     if (t == kPercentileNames[i]) return i;
-  throw std::runtime_error("--percentiles: \"" + text +
-                           "\" is not one of 90, 95, 97.5, 99, 99.5, 99.75, 99.9");
+  RefuseOption(
+      port, "--percentiles: \"" + text + "\" is not one of 90, 95, 97.5, 99, 99.5, 99.75, 99.9.");
 }
 
 void Print(const ReportSpecs& s) {
@@ -34,8 +35,8 @@ void Print(const ReportSpecs& s) {
 
 int RunSpecs(const GlobalOptions& global, const SpecsOptions& o) {
   ConsolePort port(global.answer);
-  DataSession session = OpenDataSession(StartFolder(global), port);
-  const std::filesystem::path file = session.folder / kReportSpecsFileName;
+  const Session session = OpenSession(global, port);
+  const std::filesystem::path file = session.DataFolder() / kReportSpecsFileName;
   ReportSpecsDialog dialog;
   dialog.Load(file, port);
   const bool changes =
@@ -49,13 +50,13 @@ int RunSpecs(const GlobalOptions& global, const SpecsOptions& o) {
   }
   if (!o.percentiles.empty()) {
     dialog.sum_perc.fill(false);
-    for (const auto& p : o.percentiles) dialog.sum_perc[PercentileIndex(p)] = true;
+    for (const auto& p : o.percentiles) dialog.sum_perc[PercentileIndex(p, port)] = true;
   }
   // Without options the file is only shown (or, when missing, said so with the dialog's
   // defaults); it is written only when an option changes it.
   if (!changes && !FindFile(file)) {
-    ReportSpecsForRun(session, port);  // the run start's message
-    std::cout << "There is no " << kReportSpecsFileName << " in " << session.folder.string()
+    ReportSpecsForRun(session.Data(), port);  // the run start's message
+    std::cout << "There is no " << kReportSpecsFileName << " in " << session.DataFolder().string()
               << " (give any option of `acute specs` to save one). The report specifications "
                  "dialog would offer:\n";
   }

@@ -46,9 +46,9 @@ namespace acute::gui {
 
 MainWindow::MainWindow(DataSession session, QWidget* parent)
     : QMainWindow(parent), session_(std::move(session)), port_(new GuiPort(this)) {
-  setWindowTitle(Q(MainFormModel::Caption(kProgramVersion, session_.support.RacFfVersion,
-                                          session_.support.DatabaseTitle)));
-  model_.SetStandardPopulations(session_.support.StandardPopulationCount());
+  setWindowTitle(Q(MainFormModel::Caption(kProgramVersion, session_.Data().support.RacFfVersion,
+                                          session_.Data().support.DatabaseTitle)));
+  model_.SetStandardPopulations(session_.Data().support.StandardPopulationCount());
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
   start_hint_ = new QLabel(MainFormModel::kStartHint);
@@ -128,43 +128,43 @@ void MainWindow::CheckField(QLineEdit* edit) {
 }
 
 bool MainWindow::OpenResidueFile(const std::filesystem::path& file) {
-  auto data = ReadResidueFile(file, session_.support, *port_);
-  if (data) model_.TakeResidueFile(std::move(*data));
+  const bool opened = model_.OpenResidue(session_, file, *port_);
   Refresh();
-  return data.has_value();
+  return opened;
 }
 
 void MainWindow::ReadSetupFileAgain() {
-  session_.setup = CheckSetupFile(session_.folder, *port_);
+  session_.ReadSetupFileAgain(*port_);
 }
 
 void MainWindow::ChooseResidueFile() {
   if (!model_.MayOpenResidueFile(*port_)) return;
   ReadSetupFileAgain();  // an edited set-up file takes effect without a restart
-  const auto file = port_->OpenFileName(model_.ResidueFileDialog(session_));
+  const auto file = port_->OpenFileName(model_.ResidueFileDialog(session_.Data()));
   if (file && !file->empty()) OpenResidueFile(*file);
 }
 
 void MainWindow::ChooseBatchFile() {
   if (!model_.MayOpenBatchFile(*port_)) return;
-  const auto file = port_->OpenFileName(model_.BatchFileDialog(session_));
+  const auto file = port_->OpenFileName(model_.BatchFileDialog(session_.Data()));
   if (file && !file->empty()) OpenBatchFile(*file);
 }
 
 bool MainWindow::OpenBatchFile(const std::filesystem::path& file) {
-  const bool opened = model_.OpenBatch(file, session_, *port_);
+  const bool opened = model_.OpenBatch(session_, file, *port_);
   Refresh();
   return opened;
 }
 
 void MainWindow::ShowInputReport(ReportKind kind) {
   std::optional<PreparedReport> prepared;
-  if (kind == ReportKind::Batch) prepared = PrepareBatchReport(model_.form, session_, *port_);
+  if (kind == ReportKind::Batch)
+    prepared = PrepareBatchReport(model_.form, session_.Data(), *port_);
   if (kind == ReportKind::Residue)
-    prepared = PrepareResidueReport(model_.form, session_, *port_, date_);
+    prepared = PrepareResidueReport(model_.form, session_.Data(), *port_, date_);
   if (kind == ReportKind::Rdf) {
     bool unusable = false;
-    prepared = PrepareRdfSummary(model_.form, session_, *port_, &unusable);
+    prepared = PrepareRdfSummary(model_.form, session_.Data(), *port_, &unusable);
     if (prepared) model_.TakeRdfSummary(prepared->rdfs_cumulative, prepared->rdf_without_chemicals);
     if (unusable) model_.CloseFile();  // distribution files that cannot be used close the file
     Refresh();
@@ -192,7 +192,7 @@ void MainWindow::StartAnalysis(bool dwloc) {
   port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
   rdfs_unusable_ = false;
   RunOnWorker([this, form] {
-    return LaunchAnalysis(form, session_, *port_, date_, time_, &rdfs_unusable_);
+    return LaunchAnalysis(form, session_.Data(), *port_, date_, time_, &rdfs_unusable_);
   });
 }
 
@@ -201,7 +201,7 @@ void MainWindow::RedoCec() {
   const MainForm form = model_.RunForm();
   redoing_ = true;
   port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
-  RunOnWorker([this, form] { return RedoLastCec(form, session_, *port_); });
+  RunOnWorker([this, form] { return RedoLastCec(form, session_.Data(), *port_); });
 }
 
 void MainWindow::RunOnWorker(std::function<std::optional<EngineOutcome>()> run) {
@@ -215,6 +215,10 @@ void MainWindow::RunOnWorker(std::function<std::optional<EngineOutcome>()> run) 
     std::optional<EngineOutcome> outcome;
     try {
       outcome = run();
+    } catch (const ProgramEnds&) {
+      program_ended_ = true;  // its message has been shown; the program ends
+    } catch (const RunEnds&) {
+      // Its message has been shown.
     } catch (const std::exception& e) {
       port_->Show(Message{"Error", e.what(), Icon::Critical, Buttons::Ok});
     }
@@ -229,6 +233,10 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   delete worker_;
   worker_ = nullptr;
   port_->progress()->hide();
+  if (program_ended_) {
+    QCoreApplication::exit(1);
+    return;
+  }
   outcome_ = std::move(outcome);
   const bool completed = outcome_ && outcome_->completed;
   // Distribution files that cannot be used close the residue file, as File, Close does.
@@ -288,16 +296,16 @@ void MainWindow::OpenCustomDialog(int row) {
   const QString name = custom_names[static_cast<std::size_t>(row)]->text();
   if (model_.SetCustomName(row, name.toStdString(), *port_) != Field::None) return;
   if (!model_.ClickCustomIndex(row, *port_)) return;
-  CustomDialog dialog(Q(model_.CustomDialogCaption(row)), session_.support.DatabaseKind,
+  CustomDialog dialog(Q(model_.CustomDialogCaption(row)), session_.Data().support.DatabaseKind,
                       model_.form.custom[static_cast<std::size_t>(row)], *port_, this);
   dialog.exec();
   Refresh();  // the row's mark of a complete definition
 }
 
 void MainWindow::OpenPadDialog() {
-  const PassFileLayout layout{session_.support.DatabaseKind,
-                              session_.support.StandardPopulationCount()};
-  PadWindow window(PadDialog(session_.support.PopulationNames, layout.FirstPadPopulation(),
+  const PassFileLayout layout{session_.Data().support.DatabaseKind,
+                              session_.Data().support.StandardPopulationCount()};
+  PadWindow window(PadDialog(session_.Data().support.PopulationNames, layout.FirstPadPopulation(),
                              model_.form.standard_pad),
                    model_.form.standard_pad, *port_, this);
   window.exec();
@@ -317,7 +325,7 @@ void MainWindow::ShowLastFile(const LastReportFile& last) {
 }
 
 bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& file) {
-  ReportDestinationDialog model(kind, last_save_name_, session_.folder);
+  ReportDestinationDialog model(kind, last_save_name_, session_.DataFolder());
   DestinationWindow window(model, *port_, this);
   window.exec();
   if (!model.IsOpen() && model.Choice() == Destination::DiskFile) ReadSetupFileAgain();
@@ -357,15 +365,15 @@ void MainWindow::ShowChart() {
 }
 
 void MainWindow::OpenReportSpecs() {
-  ReportSpecsWindow window(session_.folder / kReportSpecsFileName, *port_, this);
+  ReportSpecsWindow window(session_.DataFolder() / kReportSpecsFileName, *port_, this);
   window.exec();
 }
 
 void MainWindow::OpenBatchEditor() {
   if (model_.busy) return;
   ReadSetupFileAgain();
-  BatchEditor editor(session_.support.ResidueExtension(), session_.support.BatchExtension(),
-                     session_.setup.ResFolder);
+  BatchEditor editor(session_.Data().support.ResidueExtension(),
+                     session_.Data().support.BatchExtension(), session_.Data().setup.ResFolder);
   BatchEditorWindow window(editor, *port_, this);
   window.exec();
 }

@@ -5,6 +5,7 @@
 // offers Cancel.
 #include <QMainWindow>
 #include <QThread>
+#include <atomic>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "forms/show_last.h"
 #include "inputs/data_session.h"
 #include "run/analysis_driver.h"
+#include "run/session.h"
 
 class QAction;
 class QCheckBox;
@@ -36,7 +38,7 @@ class MainWindow : public QMainWindow {
 
   MainFormModel& model() { return model_; }
   GuiPort& port() { return *port_; }
-  const DataSession& session() const { return session_; }
+  const DataSession& session() const { return session_.Data(); }
 
   // File, Open Residue File with the file chosen.
   bool OpenResidueFile(const std::filesystem::path& file);
@@ -122,7 +124,8 @@ class MainWindow : public QMainWindow {
   void FocusRefusedField();
   QWidget* WidgetOf(FieldAtFault field) const;
 
-  DataSession session_;
+  std::atomic<bool> program_ended_{false};  // a run ended the program (its message shown)
+  Session session_;
   MainFormModel model_;
   GuiPort* port_;
   QThread* worker_ = nullptr;

@@ -276,8 +276,9 @@ QWidget* MainWindow::BuildPopulations() {
   populations_ = new QGroupBox("Standard Populations ");
   auto* list = new QWidget;
   auto* lv = new QVBoxLayout(list);
-  for (int p = 1; p <= session_.support.StandardPopulationCount(); ++p) {
-    auto* check = new QCheckBox(Q(session_.support.PopulationNames[static_cast<std::size_t>(p)]));
+  for (int p = 1; p <= session_.Data().support.StandardPopulationCount(); ++p) {
+    auto* check =
+        new QCheckBox(Q(session_.Data().support.PopulationNames[static_cast<std::size_t>(p)]));
     lv->addWidget(check);
     standard.push_back(check);
     connect(check, &QCheckBox::clicked, this,
@@ -392,8 +393,8 @@ void MainWindow::BuildMenus() {
   run_menu->addAction("&DWLOC Analysis", this, [this] { StartAnalysis(true); });
   menuBar()->addAction("&Set Report Specs", this, &MainWindow::OpenReportSpecs);
   QMenu* help = menuBar()->addMenu("&Help");
-  QAction* acute_help =
-      help->addAction("&Acute Help", this, [this] { ShowAcuteHelp(*port_, session_.support); });
+  QAction* acute_help = help->addAction("&Acute Help", this,
+                                        [this] { ShowAcuteHelp(*port_, session_.Data().support); });
   acute_help->setShortcut(QKeySequence::HelpContents);
 }
 

@@ -159,6 +159,11 @@ void MainFormModel::SetEatingOccasion(bool on) {
   form.eating_occasion = on;
 }
 
+void MainFormModel::SetReversal(bool on) {
+  if (on) form.eating_occasion = true;
+  form.reversal = on;
+}
+
 Field MainFormModel::SetMonteCarlo(bool on) {
   form.monte_carlo = on;
   UpdateCumulative();
@@ -366,20 +371,33 @@ void MainFormModel::TakeResidueFile(ResidueData residue) {
   cec.cumulative = false;
 }
 
-bool MainFormModel::OpenBatch(const std::filesystem::path& file, const DataSession& session,
+bool MainFormModel::OpenBatch(const Session& session, const std::filesystem::path& file,
                               UserPort& port) {
-  if (busy) return false;
-  const bool file_open = form.residue || form.batch;
-  if (!OpenBatchOnForm(form, file, session, port)) {
-    if (!file_open) CloseFile();  // a batch that failed to read leaves nothing open
+  if (!MayOpenBatchFile(port)) return false;
+  auto batch = session.ReadBatchFile(file, port);
+  if (!batch) {
+    CloseFile();  // a batch that failed to read leaves nothing open
     return false;
   }
+  TakeBatch(std::move(*batch));
+  return true;
+}
+
+void MainFormModel::TakeBatch(acute::OpenBatch batch) {
+  form.comment = batch.file.comment;
+  last_batch_file_ = batch.file.BatchFileName;
+  form.batch = std::move(batch);
   batch_open = true;
-  last_batch_file_ = form.batch->file.BatchFileName;
   form.monte_carlo = false;
   cec.save = false;
   UpdateCumulative();
-  return true;
+}
+
+bool MainFormModel::OpenResidue(const Session& session, const std::filesystem::path& file,
+                                UserPort& port) {
+  auto residue = session.ReadResidueFile(file, port);
+  if (residue) TakeResidueFile(std::move(*residue));
+  return residue.has_value();
 }
 
 void MainFormModel::TakeRdfSummary(bool all_cumulative, bool without_chemicals) {

@@ -11,6 +11,7 @@
 #include "common/user_port.h"
 #include "forms/main_form.h"
 #include "inputs/data_session.h"
+#include "run/session.h"
 
 namespace acute {
 
@@ -102,6 +103,9 @@ struct FormVisibility {
 class MainFormModel {
  public:
   static constexpr int kCustomRows = 6;
+  // The minimum contribution a run takes when no one is there to fill the blank field (the
+  // command line without --cec-min).
+  static constexpr const char* kUnattendedMinContribution = "1";
   static constexpr const char* kDesignCaption = "Tarn Acute Analysis";
   static constexpr const char* kStartHint = "  Start by opening a residue file or a batch file.";
   static constexpr const char* kClearQuestion =
@@ -165,6 +169,8 @@ class MainFormModel {
 
   // Clicks and option buttons. Each returns the field that takes the focus (None: unchanged).
   void SetEatingOccasion(bool on);
+  // Residue reversal: its box shows only with eating occasions, so ticking it ticks those.
+  void SetReversal(bool on);
   Field SetMonteCarlo(bool on);
   void SetBodyWeight(bool on);
   void SetSaveReport(bool on);
@@ -197,11 +203,17 @@ class MainFormModel {
   // file's name when it has the batch extension.
   FileDialog BatchFileDialog(const DataSession& session) const;
   // File, Open Batch File with the file chosen: refused while a file is open or a run is on;
-  // otherwise the batch file and its residue files are read and its free lines become the
-  // run comment. False after a message (no file is then open).
-  bool OpenBatch(const std::filesystem::path& file, const DataSession& session, UserPort& port);
-  // Takes a residue file read by File, Open Residue File: its endpoints fill the toxicology
-  // fields; Monte Carlo and Cumulative CEC start off.
+  // otherwise the session reads the batch file and its residue files and the form takes
+  // them. False after a message (no file is then open).
+  bool OpenBatch(const Session& session, const std::filesystem::path& file, UserPort& port);
+  // Takes a batch file the session read: its free lines become the run comment; Monte Carlo
+  // and the CEC box start off.
+  void TakeBatch(acute::OpenBatch batch);
+  // File, Open Residue File with the file chosen: the session reads it and the form takes
+  // it. False after the refusal's message.
+  bool OpenResidue(const Session& session, const std::filesystem::path& file, UserPort& port);
+  // Takes a residue file the session read: its endpoints fill the toxicology fields, its
+  // comment becomes the run comment; Monte Carlo and Cumulative CEC start off.
   void TakeResidueFile(ResidueData residue);
   // After Show RDF Summary has read the distribution files: whether each carries per-chemical
   // data, and whether one had no chemicals (that keeps Cumulative CEC off until a residue

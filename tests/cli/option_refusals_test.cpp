@@ -72,6 +72,7 @@ TEST_F(OptionRefusalsTest, PadValues) {
   ExpectRefused("--pad --pad-value 25=0.1", "PADs are given for standard populations 6 to 24.");
   ExpectRefused("--pad --pad-value 6=-0.1", "a PAD must be a number of 0 or more");
   ExpectRefused("--pad --pad-value 6=nan", "a PAD must be a number of 0 or more");
+  ExpectRefused("--pad --pad-value x=1", "--pad-value x=1: give N=X");
 }
 
 TEST_F(OptionRefusalsTest, CustomPopulations) {
@@ -98,7 +99,7 @@ TEST_F(OptionRefusalsTest, MonteCarloAndNames) {
   ExpectRefused("--mc 10 --seed 40000", "Warning: Seed Number must be 0-32000.");
   EXPECT_TRUE(Refused(Acute("analyze --residue SAMPLE.R10 --mc nan")));
   ExpectRefused("--report my,rep", "Illegal filename: Illegal character in filename ,");
-  ExpectRefused("--plot 'a<b'", "Illegal character in filename <");
+  ExpectRefused("--report r --plot 'a<b'", "Illegal character in filename <");
   ExpectRefused("--threads 0", "--threads");
 }
 
@@ -126,7 +127,7 @@ TEST_F(OptionRefusalsTest, ControlCharactersInCommentsAndNames) {
   const std::string analyze = "analyze --residue SAMPLE.R10 ";
   const std::string names[] = {
       analyze + "--report " + Printed("a\\nb"),
-      analyze + "--plot " + Printed("a\\rb"),
+      analyze + "--report r --plot " + Printed("a\\rb"),
       analyze + "--report " + Printed("sub\\ndir/rep"),
       analyze + "--dwloc --arfd 0.1 --dwloc-report " + Printed("a\\tb"),
       analyze + "--cec " + Printed("c\\nc"),
@@ -176,6 +177,13 @@ TEST_F(OptionRefusalsTest, OptionsThatWouldDoNothingAreRefused) {
       {"--qa", "--qa needs --dwloc"},
       {"--cec-low 90", "--cec-low needs --cec NAME"},
       {"--cumulative-cec", "--cumulative-cec needs --cec NAME"},
+      // What the form hides for the file and boxes given.
+      {"--plot p", "--plot needs --report"},
+      {"--dwloc-report d", "--dwloc-report needs --dwloc"},
+      {"--dwloc --report r", "a DWLOC analysis saves its report with --dwloc-report"},
+      {"--per-person --pad", "--pad: PADs apply to exposures per kg body weight"},
+      {"--dwloc --dwloc-report d --cec c", "--cec: a DWLOC analysis that saves its report"},
+      {"--pop 0", "--pop 0: standard populations run from 1 to 24."},
   };
   for (const auto& [options, text] : cases) {
     const CliResult r = Acute(std::string("analyze --residue SAMPLEMC.R10 ") + options);

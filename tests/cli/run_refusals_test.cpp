@@ -56,10 +56,11 @@ TEST_F(RunRefusals, AFileThatIsNotAPassFileIsRefusedAndLeavesThePassFile) {
   for (const auto& [file, problem] : cases) {
     const CliResult r = Acute("run '" + file + "'");
     EXPECT_TRUE(Refused(r)) << file;
-    EXPECT_EQ(r.err, "acute: stopped: " + file + " is not a pass file: it " + problem + "; " +
+    EXPECT_EQ(r.err, "Pass file: " + file + " is not a pass file: it " + problem + "; " +
                          (Data() / "tarnpass.tmp").string() +
                          " is left as it was. Give the pass file that an analysis wrote "
-                         "(tarnpass.tmp of its work folder).\n");
+                         "(tarnpass.tmp of its work folder).\nacute: stopped: no pass file to "
+                         "run\n");
   }
   EXPECT_FALSE(std::filesystem::exists(Data() / "tarnpass.tmp"));
 }

@@ -122,7 +122,8 @@ TEST_F(RunFormTest, WhatNeedsAnOpenFileOrAnIdleFormIsDisabledWithout) {
 
 TEST_F(RunFormTest, ABatchCommentLeavesWithItsFile) {
   model_.CloseFile();
-  ASSERT_TRUE(model_.OpenBatch(sample_.residue_folder / sample_.batch_file, session_, port_))
+  ASSERT_TRUE(
+      model_.OpenBatch(Session(session_), sample_.residue_folder / sample_.batch_file, port_))
       << port_.LastMessage();
   ASSERT_FALSE(model_.form.comment.empty());
   model_.CloseFile();

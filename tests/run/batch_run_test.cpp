@@ -8,15 +8,16 @@
 
 #include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "forms/batch_open.h"
+#include "forms/main_form.h"
+#include "forms/run_checks.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "reports/report_specs.h"
+#include "run/session.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
-#include "forms/batch_open.h"
-#include "forms/main_form.h"
-#include "forms/run_checks.h"
 
 namespace acute {
 namespace {
@@ -59,8 +60,9 @@ class BatchRun : public ::testing::Test {
   }
   std::optional<EngineOutcome> RunBatch(const std::vector<int>& entries = {}) {
     form_.batch.reset();
-    EXPECT_TRUE(OpenBatchOnForm(form_, m_.residue_folder / m_.batch_file, session_, port_))
-        << port_.LastMessage();
+    form_.batch = Session(session_).ReadBatchFile(m_.residue_folder / m_.batch_file, port_);
+    EXPECT_TRUE(form_.batch) << port_.LastMessage();
+    form_.comment = form_.batch->file.comment;
     if (!entries.empty()) form_.batch = SelectEntries(*form_.batch, entries);
     return LaunchAnalysis(form_, session_, port_, "12/06/2026", "10:00:00");
   }
