@@ -169,7 +169,7 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   form.two_day_average = o.two_day;
   form.cec_min_percent = "1";
   if (const auto last = ReadLastCecRun(session.WorkFolder())) {
-    form.cec_basis = last->basis;
+    form.cec_basis = last->basis == CecBasis::Amounts ? 1 : 0;
     form.cec_low = TrimStr(last->low);
     form.cec_high = TrimStr(last->high);
     if (last->min_percent) form.cec_min_percent = TrimStr(*last->min_percent);

@@ -8,15 +8,15 @@
 
 #include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "forms/batch_open.h"
+#include "forms/main_form.h"
+#include "forms/run_checks.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "reports/report_specs.h"
 #include "sample_data/sample_data.h"
 #include "support/test_support.h"
-#include "forms/batch_open.h"
-#include "forms/main_form.h"
-#include "forms/run_checks.h"
 
 namespace acute {
 namespace {
@@ -148,7 +148,7 @@ TEST_F(BatchRun, CecSettingsInABatchAreRefusedNotIgnored) {
   form_.monte_carlo = false;
   auto settings = PrepareBatchRun(form_, session_, port_);
   ASSERT_TRUE(settings.has_value()) << port_.LastMessage();
-  settings->cec_flag = 1;
+  settings->cec_flag = true;
   settings->cec.max_records = 100;
   settings->cec.file_name = "run.CEC";
   const PassFileLayout layout{2, session_.support.StandardPopulationCount()};
