@@ -41,8 +41,9 @@ inline void EvaluateColumn(const DistributionTables& d, int rdl, const float* u,
   if (rdl <= 0) return Column(u, r, stride, count, [](float x) { return x; });
   const RdlSampler& s = d.rdl[static_cast<std::size_t>(rdl)];
   const float p0 = s.param[0], p1 = s.param[1], p2 = s.param[2];
+  using enum DistributionType;
   switch (s.type) {
-    case 6: {
+    case Empirical: {
       const float* values = d.values.data();
       const std::int64_t base = static_cast<std::int64_t>(s.first_record) - 2;
       const double total = s.total_count;
@@ -54,17 +55,17 @@ inline void EvaluateColumn(const DistributionTables& d, int rdl, const float* u,
         return j <= with_lod ? lod : 0.0f;
       });
     }
-    case -1:
+    case Point:
       return Column(u, r, stride, count, [=](float) { return p0; });
-    case 1:
+    case Uniform:
       return Column(u, r, stride, count, [=](float x) { return UniformVariate(x, p0, p1); });
-    case 2:
+    case Pareto:
       return Column(u, r, stride, count, [=](float x) { return ParetoVariate(x, p0, p1, p2); });
-    case 3:
+    case Triangular:
       return Column(u, r, stride, count, [=](float x) { return TriangularVariate(x, p0, p1, p2); });
-    case 4:
+    case Normal:
       return Column(u, r, stride, count, [=](float x) { return NormalVariate(x, p0, p1, p2); });
-    case 5: {
+    case Lognormal: {
       const LognormalShape shape = s.shape;
       return Column(u, r, stride, count,
                     [=](float x) { return LognormalFromShape(x, p0, shape, p2); });
@@ -99,7 +100,7 @@ inline std::string DrawMix(const DistributionTables& d, const DrawPlan& plan) {
                                            "empirical",       "other"};
   std::array<std::size_t, std::size(kNames)> counts{};
   for (std::int16_t rdl : plan.rdls) {
-    const int type = rdl <= 0 ? -2 : d.rdl[static_cast<std::size_t>(rdl)].type;
+    const int type = rdl <= 0 ? -2 : TypeNumber(d.rdl[static_cast<std::size_t>(rdl)].type);
     ++counts[type >= -2 && type <= 6 ? static_cast<std::size_t>(type + 2) : 9];
   }
   std::vector<std::pair<std::size_t, const char*>> order;

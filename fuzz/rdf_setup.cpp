@@ -21,7 +21,7 @@ ResidueData WithFuzzRdf(const SampleFolder& sample, const std::string& name) {
   auto residue = ReadResidueFile(sample.residue_folder / name, sample.support, port);
   if (!residue) Broken("the sample residue file " + name + " is refused: " + port.LastMessage());
   for (RdlLine& line : residue->Rdl) {
-    if (line.type != 6 || line.rdf_file.empty()) continue;
+    if (line.type != DistributionType::Empirical || line.rdf_file.empty()) continue;
     line.rdf_file = kFuzzRdfName;
     return *residue;
   }

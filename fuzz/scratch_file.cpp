@@ -20,7 +20,7 @@ void LoadAndDraw(const AnalysisSettings& settings, const std::filesystem::path& 
   const DistributionTables tables =
       LoadDistributions(settings.rdl_rows, settings.max_rdl_index, scratch, port);
   for (std::size_t r = 1; r < tables.rdl.size(); ++r) {
-    if (tables.rdl[r].type == 0) continue;
+    if (tables.rdl[r].type == DistributionType::None) continue;
     if (!std::isfinite(tables.rdl[r].mean))
       Broken("distribution " + std::to_string(r) + " has a mean that is not finite");
     for (float u : {0.0f, 0.25f, 0.5f, 0.999999f})
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const SupportData& support = FuzzContext::Get().Kind2().support;
   const PassFileLayout layout{support.DatabaseKind, support.StandardPopulationCount()};
   const auto settings = ReadPassText(input.substr(0, at), layout);
-  if (settings && settings->monte_carlo == 1 && !settings->rdl_rows.empty())
+  if (settings && settings->monte_carlo && !settings->rdl_rows.empty())
     Refusable([&] { LoadAndDraw(*settings, scratch); });
   return 0;
 }

@@ -14,7 +14,7 @@ constexpr const char* kFuzzSurveyName = "FUZZ.BIN";
 void PlaceInPopulations(const ConsumptionData& data, const SampleFolder& sample) {
   AnalysisSettings settings;
   settings.standard_selected.assign(
-      static_cast<std::size_t>(sample.support.StandardPopulationCount()), 1);
+      static_cast<std::size_t>(sample.support.StandardPopulationCount()), true);
   const auto selected = SelectPopulations(settings);
   const auto rules = StandardPopulationRules(sample.support.DatabaseKind);
   for (const SurveyGroup& g : data.groups) Membership(selected, rules, settings, g.attributes);

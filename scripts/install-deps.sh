@@ -5,9 +5,11 @@ set -euo pipefail
 # runs the scale-out recipe's test; Qt 6 builds the desktop program. help2man makes the man
 # page from the help texts; dpkg-dev (dpkg-shlibdeps) and file let CPack's Debian generator
 # work out the package's dependencies; desktop-file-validate checks the desktop entry.
+# nlohmann-json writes the results file; python3-jsonschema validates it against its schema
+# in a test.
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev clang
   libclang-rt-14-dev parallel qt6-base-dev qt6-charts-dev help2man dpkg-dev file
-  desktop-file-utils)
+  desktop-file-utils nlohmann-json3-dev python3-jsonschema)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -109,11 +109,11 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
   model.form.two_day_average = o.two_day;
   // The window, basis and minimum the options leave out are the last CEC run's.
   if (const auto last = ReadLastCecRun(session.WorkFolder())) {
-    model.SetPercentileBasis(last->basis == 0);
-    const std::string unit = last->basis == 0 ? "%" : "";
-    (last->basis == 0 ? model.cec.low_percentile : model.cec.low_amount) =
-        TrimStr(last->low) + unit;
-    (last->basis == 0 ? model.cec.high_percentile : model.cec.high_amount) =
+    const bool percentiles = last->basis == CecBasis::Percentiles;
+    model.SetPercentileBasis(percentiles);
+    const std::string unit = percentiles ? "%" : "";
+    (percentiles ? model.cec.low_percentile : model.cec.low_amount) = TrimStr(last->low) + unit;
+    (percentiles ? model.cec.high_percentile : model.cec.high_amount) =
         TrimStr(last->high) + unit;
     if (last->min_percent) model.cec.min_contribution = TrimStr(*last->min_percent);
   }

@@ -97,7 +97,7 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
                   UserPort& port) {
   const int count = support.StandardPopulationCount();
   const int first = PassFileLayout{support.DatabaseKind, count}.FirstPadPopulation();
-  form.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0.0f);
+  form.standard_pad = StandardPads(count);
   for (const std::string& text : options.pad_values) {
     const std::string given = "--pad-value " + text;
     const std::size_t eq = text.find('=');
@@ -111,7 +111,7 @@ bool SetPadValues(const AnalyzeOptions& options, const SupportData& support, Mai
                               std::to_string(first) + " to " + std::to_string(count) + ".");
     if (!std::isfinite(value) || value < 0)
       return Refuse(port, given + ": a PAD must be a number of 0 or more (mg/kg-bw-day).");
-    form.standard_pad[static_cast<std::size_t>(pop)] = static_cast<float>(value);
+    form.standard_pad.Set(static_cast<int>(pop), static_cast<float>(value));
   }
   return true;
 }

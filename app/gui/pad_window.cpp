@@ -11,7 +11,7 @@
 
 namespace acute::gui {
 
-PadWindow::PadWindow(PadDialog model, std::vector<float>& pads, UserPort& port, QWidget* parent)
+PadWindow::PadWindow(PadDialog model, StandardPads& pads, UserPort& port, QWidget* parent)
     : QDialog(parent), model_(std::move(model)), pads_(pads), port_(port) {
   setWindowTitle(PadDialog::kCaption);
   setModal(true);

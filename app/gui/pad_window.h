@@ -14,7 +14,7 @@ namespace acute::gui {
 class PadWindow : public QDialog {
   Q_OBJECT
  public:
-  PadWindow(PadDialog model, std::vector<float>& pads, UserPort& port, QWidget* parent);
+  PadWindow(PadDialog model, StandardPads& pads, UserPort& port, QWidget* parent);
   const std::vector<QLineEdit*>& boxes() const { return boxes_; }
   void Save();
 
@@ -26,7 +26,7 @@ class PadWindow : public QDialog {
   void Refresh();
 
   PadDialog model_;
-  std::vector<float>& pads_;
+  StandardPads& pads_;
   UserPort& port_;
   std::vector<QLineEdit*> boxes_;
   bool saved_ = false;

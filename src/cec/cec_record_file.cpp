@@ -64,7 +64,7 @@ std::vector<CecFoodLine> FoodLinesOf(const CecRawRecord& r, const ReportContext&
   std::vector<CecFoodLine> lines;
   const SurveyGroup& g = src.data->groups[r.group];
   const DayPass& pass = src.passes->Pass(r.group, r.day - 1);
-  const bool second = ctx.settings.second_adjustment == 1;
+  const bool second = ctx.settings.second_adjustment;
   for (std::uint32_t i = 0; i < pass.count && i < r.residues.size(); ++i) {
     const RelevantEntry& entry = src.passes->entries[pass.first + i];
     const int ff = entry.food_form;
@@ -101,12 +101,11 @@ std::string CecRecordHeader(const ReportContext& ctx, int record_iterations, boo
          ", " + ctx.food_list_version + ")");
   w.Line(ctx.database_title);
   w.Line("Residue file = " + s.residue_file);
-  if (s.save_report == 1 && !s.report_file.empty()) w.Line("Acute report = " + s.report_file);
+  if (s.save_report && !s.report_file.empty()) w.Line("Acute report = " + s.report_file);
   w.Line("Date and time of analysis: " + ctx.analysis_date + " " + ctx.analysis_time);
-  w.Line(s.eating_occasion == 1 ? "Food and foodform consumption evaluated by eating occasion."
-                                : "Daily totals for food and foodform consumption used.");
-  w.Line(s.second_adjustment == 1 ? "Adjustment factor #2 used."
-                                  : "Adjustment factor #2 not used.");
+  w.Line(s.eating_occasion ? "Food and foodform consumption evaluated by eating occasion."
+                           : "Daily totals for food and foodform consumption used.");
+  w.Line(s.second_adjustment ? "Adjustment factor #2 used." : "Adjustment factor #2 not used.");
   w.Line("Minimum exposure contribution =" + Str(s.cec.min_percent) + "%");
   const int n = ctx.Iterations();
   if (ctx.MonteCarlo())

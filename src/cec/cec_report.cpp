@@ -62,7 +62,7 @@ void Write(const CecReportRequest& q, const std::filesystem::path& path, const T
 }
 
 void BoundaryWarnings(const CecSection& s, const CecWindow& w, UserPort& port) {
-  if (s.basis != 0) return;
+  if (s.basis != CecBasis::Percentiles) return;
   const double inf = 1e300;
   const double high = w.has_high ? w.high : inf;
   const double phigh = s.preliminary.has_high ? s.preliminary.high : inf;
@@ -266,7 +266,7 @@ std::vector<std::string> ReportText(const CecReportRequest& q, const CecReportIn
       PartsOf(ranked.size(), [&](std::size_t p) { return ranked[p].printed; });
   std::vector<std::string> text(parts.size() + 1);
   PrintWriter w;
-  if (q.cec.excel == 1) w.Tab(144).Text("xxx").EndLine();
+  if (q.cec.excel) w.Tab(144).Text("xxx").EndLine();
   for (const std::string& l : in.header) w.Line(l);
   w.EndLine();
   text[0] = w.Contents();

@@ -152,7 +152,7 @@ void WriteChemicalLine(PrintWriter& w, const CecChemicalPart& part, bool comma) 
 
 void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportRequest& q,
                       const std::vector<std::uint8_t>& households, bool cumulative) {
-  const bool comma = q.cec.excel == 1;
+  const bool comma = q.cec.excel;
   const std::vector<std::string> f = Fields(rec.line1);
   if (f.size() < 9) throw CecFileError("cec2.tmp", "a short record line");
   const char* c = comma ? "," : "";
@@ -198,7 +198,7 @@ void WriteRecordLines(PrintWriter& w, const CecFileRecord& rec, const CecReportR
 void WriteWindowLines(PrintWriter& w, const RankedSection& r, const CecReportRequest& q,
                       bool per_kg) {
   const std::string units = Units(per_kg);
-  if (r.section->basis == 0) {
+  if (r.section->basis == CecBasis::Percentiles) {
     w.Text("Low percentile for CEC records:" + Str(q.cec.low));
     w.Tab(40).Text("Exposure " + units + " = " + CecPicture(r.window.low, "####.######")).EndLine();
     w.Text("High percentile for CEC records:" + Str(q.cec.high));
@@ -218,7 +218,7 @@ void WriteWindowLines(PrintWriter& w, const RankedSection& r, const CecReportReq
 
 void WriteSectionHead(PrintWriter& w, const RankedSection& r, const CecReportRequest& q,
                       bool per_kg, bool cumulative) {
-  const bool comma = q.cec.excel == 1;
+  const bool comma = q.cec.excel;
   w.Line(std::string(80, '='));
   w.Line(r.section->name);
   if (r.represented == 0) {
@@ -258,8 +258,8 @@ std::string RankedHeadText(int cumulative, const RankedSection& r, const CecRepo
   const CecSection& s = *r.section;
   w.Line(Str(static_cast<std::int32_t>(s.number)) + "  " + s.name);
   w.Line(Str(r.represented));
-  w.Line(Str(s.basis));
-  if (s.basis == 0) {
+  w.Line(Str(BasisNumber(s.basis)));
+  if (s.basis == CecBasis::Percentiles) {
     w.Num(static_cast<float>(100 - q.cec.low)).Num(r.window.low).EndLine();
     w.Num(static_cast<float>(100 - q.cec.high)).Num(r.window.high).EndLine();
   } else {

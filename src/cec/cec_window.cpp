@@ -38,7 +38,7 @@ std::vector<CecWindow> PopulationWindows(const CecSettings& cec,
   std::vector<CecWindow> windows;
   for (const UsersDistribution& d : users) {
     CecWindow w;
-    if (cec.basis == 1) {
+    if (!cec.OnPercentiles()) {
       w = {cec.low, cec.high, cec.high != 0};
     } else {
       const WindowExposures x = ExposuresAt(d, cec.HeldLow(), cec.HeldHigh());
@@ -53,7 +53,7 @@ std::vector<CecWindow> PopulationWindows(const CecSettings& cec,
 
 int IterationCap(const CecSettings& cec, const std::vector<double>& tallies, int m_prime) {
   double k = kMaxRecordIterations;
-  if (cec.basis == 0) {
+  if (cec.OnPercentiles()) {
     const double band = std::fabs((static_cast<double>(cec.HeldLow()) - cec.HeldHigh()) / 100);
     for (double w : tallies) {
       if (w == 0 || band == 0 || m_prime <= 0) continue;
@@ -67,14 +67,14 @@ int IterationCap(const CecSettings& cec, const std::vector<double>& tallies, int
 std::string CecSettingsFault(const CecSettings& cec) {
   if (!std::isfinite(cec.low) || !std::isfinite(cec.high) || !std::isfinite(cec.min_percent))
     return "a CEC bound or the minimum contribution is not a number";
-  if (cec.basis != 0 && cec.basis != 1) return "the CEC basis is neither 0 nor 1";
   if (cec.max_records < 1 || cec.max_records > 40000)
     return "the number of printed CEC records is not between 1 and 40000";
   if (cec.min_percent < 0 || cec.min_percent > 100)
     return "the minimum contribution is not a percent";
-  if (cec.basis == 0 && (cec.low < 0 || cec.high > 100 || cec.high <= cec.low))
+  if (cec.OnPercentiles() && (cec.low < 0 || cec.high > 100 || cec.high <= cec.low))
     return "the CEC percentiles are not a window between 0 and 100";
-  if (cec.basis == 1 && (cec.low < 0 || cec.high < 0 || (cec.high != 0 && cec.high <= cec.low)))
+  if (!cec.OnPercentiles() &&
+      (cec.low < 0 || cec.high < 0 || (cec.high != 0 && cec.high <= cec.low)))
     return "the CEC exposure amounts are not a window";
   return "";
 }

@@ -245,8 +245,8 @@ std::string NameOfHead(std::string_view line, int& number) {
 
 // The preliminary window as "cec2.tmp" keeps it: the percentile basis stores the widened
 // exposures, the amount basis the amounts themselves.
-CecWindow StoredPreliminary(std::int16_t basis, float low, float high, CecWindow preliminary) {
-  if (basis == 0) return {preliminary.low, preliminary.high, high != 100};
+CecWindow StoredPreliminary(CecBasis basis, float low, float high, CecWindow preliminary) {
+  if (basis == CecBasis::Percentiles) return {preliminary.low, preliminary.high, high != 100};
   return {low, high, high != 0};
 }
 
@@ -360,7 +360,7 @@ CecSection SectionOf(const std::deque<CecFileRecord>& records, const CecSettings
                      const CecWindow& preliminary, int number, const std::string& name) {
   CecSection s;
   s.name = NameOfHead(Str(static_cast<std::int32_t>(number)) + "  " + name, s.number);
-  s.basis = cec.basis == 1 ? 1 : 0;
+  s.basis = cec.basis;
   s.low = cec.low;
   s.high = cec.high;
   s.preliminary = StoredPreliminary(s.basis, s.low, s.high, preliminary);
@@ -380,8 +380,8 @@ std::vector<std::string> SectionsText(int cumulative, const std::vector<CecSecti
   for (const CecSection& s : sections) {
     w.Line(Str(static_cast<std::int32_t>(s.number)) + "  " + s.name);
     w.Line(Str(static_cast<std::int32_t>(s.records.size())));
-    w.Line(Str(s.basis));
-    if (s.basis == 0)
+    w.Line(Str(BasisNumber(s.basis)));
+    if (s.basis == CecBasis::Percentiles)
       w.Num(s.low).Num(s.preliminary.low).Num(s.high).Num(s.preliminary.high).EndLine();
     else
       w.Num(s.low).Num(s.high).EndLine();
@@ -407,9 +407,10 @@ namespace {
 // exposures of the preliminary pass, on the amount basis the two amounts.
 void ReadWindow(Lines& in, CecSection& s) {
   const char* file = kCecSectionsFileName;
-  const std::vector<double> v = in.NextNumbers(s.basis == 0 ? 4 : 2);
+  const bool percentiles = s.basis == CecBasis::Percentiles;
+  const std::vector<double> v = in.NextNumbers(percentiles ? 4 : 2);
   CecWindow stored;
-  if (s.basis == 0) {
+  if (percentiles) {
     s.low = Amount(v[0], file, "percentile", 100);
     stored.low = Amount(v[1], file, "window exposure");
     s.high = Amount(v[2], file, "percentile", 100);
@@ -427,7 +428,8 @@ CecSection ParseSection(Lines& in, std::deque<CecFileRecord>& store, bool head_o
   CecSection s;
   s.name = NameOfHead(in.Next(), s.number);
   const int count = CountOf(in.NextNumbers(1)[0], file);
-  s.basis = static_cast<std::int16_t>(WholeIn(in.NextNumbers(1)[0], 0, 1, file, "a window basis"));
+  const int basis = WholeIn(in.NextNumbers(1)[0], 0, 1, file, "a window basis");
+  s.basis = basis == 1 ? CecBasis::Amounts : CecBasis::Percentiles;
   ReadWindow(in, s);
   if (head_only) return s;
   for (int i = 0; i < count; ++i) {

@@ -64,11 +64,16 @@ CecRecordFile ParseCecRecordFile(std::string_view text, bool header_only = false
 // Records of "cec1.tmp" alone: a run of its record lines without the header.
 std::vector<CecFileRecord> ParseCecRecords(std::string_view text);
 
+// The basis as the work files write it: 0 percentiles, 1 amounts.
+inline std::int32_t BasisNumber(CecBasis basis) {
+  return basis == CecBasis::Amounts ? 1 : 0;
+}
+
 // One population's section of "cec2.tmp".
 struct CecSection {
   int number = 0;
   std::string name;
-  std::int16_t basis = 0;
+  CecBasis basis = CecBasis::Percentiles;
   float low = 0, high = 0;  // percentiles as the user gave them, or the amounts
   CecWindow preliminary;    // percentile basis: the widened window of the preliminary pass
   std::vector<const CecFileRecord*> records;  // held by whoever made the section

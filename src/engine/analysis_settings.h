@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/distribution_type.h"
+#include "engine/standard_pads.h"
+
 namespace acute {
 
 // One custom population: its name, the six criterion lines of the custom population
@@ -20,8 +23,8 @@ struct CustomPopulation {
 // One residue distribution line as the pass file carries it.
 struct RdlRow {
   std::int16_t index = 0;
-  std::int16_t type = 0;
-  // Empirical distribution (type 6): counts of the residue distribution file.
+  DistributionType type = DistributionType::None;
+  // Empirical distribution: counts of the residue distribution file.
   std::int32_t total_z = 0;
   std::int32_t total_lod = 0;
   float lod_res = 0;
@@ -45,21 +48,28 @@ struct BatchEntry {
   std::vector<RdlRow> rows;
 };
 
+// What the bounds of a critical exposure window are.
+enum class CecBasis {
+  Percentiles,  // percentiles of the users' exposure
+  Amounts,      // exposure amounts
+};
+
 // The critical exposure contribution request.
 struct CecSettings {
   std::int32_t max_records = 0;
   float min_percent = 0;
   std::string file_name;
-  std::int16_t basis = 0;  // 0 = percentile bounds, 1 = exposure-amount bounds
+  CecBasis basis = CecBasis::Percentiles;
   float low = 0;
   float high = 0;
-  std::int16_t excel = 0;
-  std::int16_t suppress_warning = 0;
-  std::int16_t cumulative = 0;
+  bool excel = false;
+  bool suppress_warning = false;
+  bool cumulative = false;
 
+  bool OnPercentiles() const { return basis == CecBasis::Percentiles; }
   // The window as the engine holds it: percentile bounds become upper-tail percents.
-  float HeldLow() const { return basis == 0 ? 100 - low : low; }
-  float HeldHigh() const { return basis == 0 ? 100 - high : high; }
+  float HeldLow() const { return OnPercentiles() ? 100 - low : low; }
+  float HeldHigh() const { return OnPercentiles() ? 100 - high : high; }
 };
 
 struct AnalysisSettings {
@@ -67,32 +77,32 @@ struct AnalysisSettings {
   std::int16_t batch_count = 0;  // 0 = single run
   std::string residue_file;      // single run: residue file; batch run: batch file
   std::string working_folder;    // with trailing separator
-  std::int16_t per_kg = 1;
-  std::int16_t second_adjustment = 0;
-  std::int16_t monte_carlo = 0;
-  std::int16_t eating_occasion = 0;
+  bool per_kg = true;
+  bool second_adjustment = false;
+  bool monte_carlo = false;
+  bool eating_occasion = false;
   std::int16_t iterations = 1;
   std::int16_t seed = 0;
   float arfd = 0;
   float noel = 0;
-  std::int16_t pad_flag = 0;
-  // PAD of each standard population, indexed by its number (slot 0 unused).
-  std::vector<float> standard_pad;
-  std::int16_t dwloc = 0;
-  std::int16_t save_plot = 0;
+  bool pad_flag = false;
+  StandardPads standard_pad;
+  bool dwloc = false;
+  bool save_plot = false;
   std::string plot_file;
-  std::int16_t save_report = 0;
+  bool save_report = false;
   std::string report_file;
-  std::string comment_line;                     // the whole comment line, quotes included
-  std::vector<std::int16_t> standard_selected;  // one per standard population, in table order
+  std::string comment_line;             // the whole comment line, quotes included
+  std::vector<bool> standard_selected;  // one per standard population, in table order
   std::vector<CustomPopulation> custom;
   std::int16_t max_rdl_index = 0;  // single run
   std::vector<RdlRow> rdl_rows;    // single run
   std::vector<BatchEntry> batch;   // batch run
-  std::int16_t cec_flag = 0;
+  bool cec_flag = false;
   CecSettings cec;
 
   bool IsBatch() const { return batch_count > 0; }
+  float PadOf(int number) const { return standard_pad.Of(number); }
 };
 
 // Settings taken from the main form directly rather than from the pass file.

@@ -57,7 +57,8 @@ std::vector<float> ReadScratch(const std::filesystem::path& file, std::int64_t l
 RdlSampler FromRow(const RdlRow& row) {
   RdlSampler s;
   static_cast<RdlRow&>(s) = row;
-  if (s.type == 5 && s.param[0] > 0) s.shape = LognormalParameters(s.param[0], s.param[1]);
+  if (s.type == DistributionType::Lognormal && s.param[0] > 0)
+    s.shape = LognormalParameters(s.param[0], s.param[1]);
   return s;
 }
 
@@ -87,7 +88,7 @@ DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rd
   for (const RdlRow& row : rows) {
     if (row.index < 1 || row.index > max_rdl_index) continue;
     t.rdl[row.index] = FromRow(row);
-    if (row.type == 6) {
+    if (row.type == DistributionType::Empirical) {
       // Every distribution's records must be in the file, not only the last one's.
       empirical = true;
       last_record =
@@ -96,19 +97,19 @@ DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rd
   }
   if (empirical) t.values = ReadScratch(scratch_file, last_record, port);
   for (const RdlSampler& s : t.rdl) {
-    if (s.type != 6 || s.check_record == 0) continue;
+    if (s.type != DistributionType::Empirical || s.check_record == 0) continue;
     const bool inside =
         s.check_record >= 1 && s.check_record <= static_cast<std::int64_t>(t.values.size());
     if (!inside || !ScratchValueMatches(t.values[s.check_record - 1], s.first_value))
       ScratchFileWrong(port);
   }
   for (RdlSampler& s : t.rdl) {
-    if (s.type == 0) continue;
-    if (s.type == 6)
+    if (s.type == DistributionType::None) continue;
+    if (s.type == DistributionType::Empirical)
       s.mean = EmpiricalMean(s, t.values);
-    else if (s.type == -1)
+    else if (s.type == DistributionType::Point)
       s.mean = s.param[0];
-    else if (s.type >= 1 && s.type <= 5)
+    else if (IsParametric(s.type))
       s.mean = ParametricMean(s.type, s.param[0], s.param[1], s.param[2]);
     else
       EndRun(port,

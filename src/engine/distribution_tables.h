@@ -16,7 +16,7 @@ namespace acute {
 
 // A distribution line as the pass file carries it, with what a run derives from it once.
 struct RdlSampler : RdlRow {
-  LognormalShape shape;  // type 5
+  LognormalShape shape;  // lognormal
   float mean = 0;        // RdlMeanResidue
 };
 
@@ -43,7 +43,7 @@ struct DistributionTables {
     const RdlSampler& s = rdl[r];
     record = 0;
     switch (s.type) {
-      case 6: {
+      case DistributionType::Empirical: {
         const auto j = static_cast<std::int64_t>(static_cast<double>(u) * s.total_count) + 1;
         if (j <= s.value_count) {
           record = static_cast<std::int32_t>(s.first_record + j - 1);
@@ -51,9 +51,9 @@ struct DistributionTables {
         }
         return j <= s.count_with_lod ? s.lod_res : 0.0f;
       }
-      case -1:
+      case DistributionType::Point:
         return s.param[0];
-      case 5:
+      case DistributionType::Lognormal:
         return LognormalFromShape(u, s.param[0], s.shape, s.param[2]);
       default:
         return ParametricVariate(s.type, u, s.param[0], s.param[1], s.param[2]);

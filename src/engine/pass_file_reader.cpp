@@ -34,6 +34,11 @@ std::int32_t ReadAtLeast(ListReader& in, const std::string& what, std::int32_t l
   return v;
 }
 
+// A yes/no field: 1 is yes, any other number no.
+bool ReadFlag(ListReader& in) {
+  return in.ReadInt16() == 1;
+}
+
 float ReadDose(ListReader& in, const std::string& what) {
   return ReadAmount(in, what, kMaxDose);
 }
@@ -66,8 +71,8 @@ void ReadEmpiricalCounts(ListReader& in, RdlRow& r) {
 RdlRow ReadRdlRow(ListReader& in, int max_rdl_index) {
   RdlRow r;
   r.index = ReadInRange(in, "a residue distribution index", 1, max_rdl_index);
-  r.type = in.ReadInt16();
-  if (r.type == 6) {
+  r.type = DistributionTypeOf(in.ReadInt16());
+  if (r.type == DistributionType::Empirical) {
     ReadEmpiricalCounts(in, r);
   } else {
     for (float& p : r.param) p = in.ReadSingle();
@@ -91,11 +96,12 @@ CecSettings ReadCec(ListReader& in) {
     in.Refuse("a maximum number of records above " + std::to_string(kMaxCecRecords));
   c.min_percent = ReadAmount(in, "minimum contribution", 100);
   c.file_name = in.ReadText();
-  c.basis = ReadInRange(in, "a boundary basis", 0, 1);
+  c.basis =
+      ReadInRange(in, "a boundary basis", 0, 1) == 1 ? CecBasis::Amounts : CecBasis::Percentiles;
   c.low = ReadAmount(in, "low bound", kMaxDose);
   c.high = ReadAmount(in, "high bound", kMaxDose);
-  c.excel = in.ReadInt16();
-  c.suppress_warning = in.ReadInt16();
+  c.excel = ReadFlag(in);
+  c.suppress_warning = ReadFlag(in);
   return c;
 }
 
@@ -121,9 +127,10 @@ void ReadBatchEntries(ListReader& in, AnalysisSettings& s) {
     e.number = in.ReadInt16();
     const int n = ReadInRange(in, "a number of distribution rows", 0, 32767);
     int highest = kMaxRdlIndex;
-    if (s.monte_carlo == 1)
+    if (s.monte_carlo) {
       e.max_rdl_index = ReadInRange(in, "a highest distribution index", 0, kMaxRdlIndex);
-    if (s.monte_carlo == 1) highest = e.max_rdl_index;
+      highest = e.max_rdl_index;
+    }
     if (n > 0) {
       e.rdf_work_file = in.ReadText();
       e.rows = ReadRdlRows(in, n, highest);
@@ -133,7 +140,7 @@ void ReadBatchEntries(ListReader& in, AnalysisSettings& s) {
 }
 
 void ReadRuns(ListReader& in, AnalysisSettings& s, const PassFileLayout& layout) {
-  if (s.monte_carlo == 1) {
+  if (s.monte_carlo) {
     s.iterations = ReadInRange(in, "a number of iterations", 1, 32767);
     s.seed = in.ReadInt16();
   } else {
@@ -141,20 +148,20 @@ void ReadRuns(ListReader& in, AnalysisSettings& s, const PassFileLayout& layout)
   }
   s.arfd = ReadDose(in, "acute reference dose");
   s.noel = ReadDose(in, "NOEL");
-  s.pad_flag = in.ReadInt16();
+  s.pad_flag = ReadFlag(in);
   const int count = layout.standard_population_count;
-  s.standard_pad.assign(static_cast<std::size_t>(count) + 8, 0.0f);
-  if (s.pad_flag == 1)
+  s.standard_pad = StandardPads(count);
+  if (s.pad_flag)
     for (int p = layout.FirstPadPopulation(); p <= count; ++p)
-      s.standard_pad[p] = ReadDose(in, "PAD");
-  s.dwloc = in.ReadInt16();
-  s.save_plot = in.ReadInt16();
-  if (s.save_plot == 1 && !s.IsBatch()) s.plot_file = in.ReadText();
-  s.save_report = in.ReadInt16();
-  if (s.save_report == 1 && !s.IsBatch()) s.report_file = in.ReadText();
+      s.standard_pad.Set(p, ReadDose(in, "PAD"));
+  s.dwloc = ReadFlag(in);
+  s.save_plot = ReadFlag(in);
+  if (s.save_plot && !s.IsBatch()) s.plot_file = in.ReadText();
+  s.save_report = ReadFlag(in);
+  if (s.save_report && !s.IsBatch()) s.report_file = in.ReadText();
   s.comment_line = in.ReadLine();
   s.standard_selected.clear();
-  for (int p = 0; p < count; ++p) s.standard_selected.push_back(in.ReadInt16());
+  for (int p = 0; p < count; ++p) s.standard_selected.push_back(ReadFlag(in));
 }
 
 AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
@@ -163,10 +170,10 @@ AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
   s.batch_count = ReadInRange(in, "a number of batch entries", 0, 32767);
   s.residue_file = in.ReadText();
   s.working_folder = in.ReadTextLine();
-  s.per_kg = in.ReadInt16();
-  s.second_adjustment = in.ReadInt16();
-  s.monte_carlo = in.ReadInt16();
-  s.eating_occasion = in.ReadInt16();
+  s.per_kg = ReadFlag(in);
+  s.second_adjustment = ReadFlag(in);
+  s.monte_carlo = ReadFlag(in);
+  s.eating_occasion = ReadFlag(in);
   ReadRuns(in, s, layout);
   ReadCustomPopulations(in, s);
   if (s.IsBatch()) {
@@ -178,8 +185,8 @@ AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
       s.rdl_rows = ReadRdlRows(in, n, s.max_rdl_index);
     }
   }
-  s.cec_flag = in.ReadInt16();
-  if (s.cec_flag == 1) s.cec = ReadCec(in);
+  s.cec_flag = ReadFlag(in);
+  if (s.cec_flag) s.cec = ReadCec(in);
   return s;
 }
 

@@ -14,9 +14,14 @@ void Joined(PrintWriter& w, const std::vector<T>& values) {
   w.EndLine();
 }
 
+// A yes/no field as the file carries it.
+std::int16_t Flag(bool on) {
+  return on ? 1 : 0;
+}
+
 void WriteRdlRow(PrintWriter& w, const RdlRow& r) {
-  w.Num(r.index).Num(r.type);
-  if (r.type == 6) {
+  w.Num(r.index).Num(TypeNumber(r.type));
+  if (r.type == DistributionType::Empirical) {
     w.Num(r.total_z).Num(r.total_lod).Num(r.lod_res).Num(r.value_count).Num(r.count_with_lod);
     w.Num(r.total_count).Num(r.first_record).Num(r.first_value).Num(r.check_record);
   } else {
@@ -27,21 +32,22 @@ void WriteRdlRow(PrintWriter& w, const RdlRow& r) {
 
 void WriteRdlRows(PrintWriter& w, const std::vector<RdlRow>& rows) {
   for (const auto& r : rows)
-    if (r.type != 0) WriteRdlRow(w, r);
+    if (r.type != DistributionType::None) WriteRdlRow(w, r);
 }
 
 std::int16_t WrittenRowCount(const std::vector<RdlRow>& rows) {
   std::int16_t n = 0;
-  for (const auto& r : rows) n += r.type != 0 ? 1 : 0;
+  for (const auto& r : rows) n += r.type != DistributionType::None ? 1 : 0;
   return n;
 }
 
 void WriteCec(PrintWriter& w, const CecSettings& c) {
   w.Num(c.max_records).Num(static_cast<double>(c.min_percent)).Text(QuotedText(c.file_name));
   w.EndLine();
-  w.Num(c.basis).EndLine();
+  w.Num(Flag(c.basis == CecBasis::Amounts)).EndLine();
   w.Num(c.low).Zone().Num(c.high).EndLine();
-  w.Num(c.excel).Zone().Num(c.suppress_warning).Zone().Num(c.cumulative).EndLine();
+  w.Num(Flag(c.excel)).Zone().Num(Flag(c.suppress_warning)).Zone().Num(Flag(c.cumulative));
+  w.EndLine();
 }
 
 void WriteCustomPopulations(PrintWriter& w, const AnalysisSettings& s) {
@@ -58,7 +64,7 @@ void WriteCustomPopulations(PrintWriter& w, const AnalysisSettings& s) {
 }
 
 void WriteBatchEntries(PrintWriter& w, const AnalysisSettings& s) {
-  const bool mc = s.monte_carlo == 1;
+  const bool mc = s.monte_carlo;
   for (const auto& e : s.batch) {
     w.Line(QuotedLine(e.residue_file));
     w.Line(QuotedLine(e.output_base));
@@ -87,23 +93,25 @@ std::string PassFileText(const AnalysisSettings& s, const PassFileLayout& layout
   w.Num(s.consumption_check_index).EndLine();
   w.Num(s.batch_count).Zone().Text(QuotedText(WithWorkingFolder(s.residue_file, wf))).EndLine();
   w.Line(QuotedLine(wf));
-  Joined(w, std::vector<std::int16_t>{s.per_kg, s.second_adjustment, s.monte_carlo,
-                                      s.eating_occasion});
-  if (s.monte_carlo == 1) w.Num(s.iterations).Zone().Num(s.seed).EndLine();
-  w.Num(s.arfd).Num(s.noel).Zone().Num(s.pad_flag).EndLine();
-  if (s.pad_flag == 1) {
+  Joined(w, std::vector<std::int16_t>{Flag(s.per_kg), Flag(s.second_adjustment),
+                                      Flag(s.monte_carlo), Flag(s.eating_occasion)});
+  if (s.monte_carlo) w.Num(s.iterations).Zone().Num(s.seed).EndLine();
+  w.Num(s.arfd).Num(s.noel).Zone().Num(Flag(s.pad_flag)).EndLine();
+  if (s.pad_flag) {
     std::vector<float> pads;
     for (int p = layout.FirstPadPopulation(); p <= layout.standard_population_count; ++p)
-      pads.push_back(p < static_cast<int>(s.standard_pad.size()) ? s.standard_pad[p] : 0.0f);
+      pads.push_back(s.PadOf(p));
     Joined(w, pads);
   }
-  w.Num(s.dwloc).EndLine();
-  w.Num(s.save_plot).EndLine();
-  if (s.save_plot == 1 && !s.IsBatch()) w.Line(QuotedText(WithWorkingFolder(s.plot_file, wf)));
-  w.Num(s.save_report).EndLine();
-  if (s.save_report == 1 && !s.IsBatch()) w.Line(QuotedText(WithWorkingFolder(s.report_file, wf)));
+  w.Num(Flag(s.dwloc)).EndLine();
+  w.Num(Flag(s.save_plot)).EndLine();
+  if (s.save_plot && !s.IsBatch()) w.Line(QuotedText(WithWorkingFolder(s.plot_file, wf)));
+  w.Num(Flag(s.save_report)).EndLine();
+  if (s.save_report && !s.IsBatch()) w.Line(QuotedText(WithWorkingFolder(s.report_file, wf)));
   w.Line(s.comment_line);
-  Joined(w, s.standard_selected);
+  std::vector<std::int16_t> selected;
+  for (bool on : s.standard_selected) selected.push_back(Flag(on));
+  Joined(w, selected);
   WriteCustomPopulations(w, s);
   if (s.IsBatch()) {
     WriteBatchEntries(w, s);
@@ -115,8 +123,8 @@ std::string PassFileText(const AnalysisSettings& s, const PassFileLayout& layout
       WriteRdlRows(w, s.rdl_rows);
     }
   }
-  w.Num(s.cec_flag).EndLine();
-  if (s.cec_flag == 1) {
+  w.Num(Flag(s.cec_flag)).EndLine();
+  if (s.cec_flag) {
     CecSettings cec = s.cec;
     cec.file_name = WithWorkingFolder(cec.file_name, wf);
     WriteCec(w, cec);

@@ -161,7 +161,7 @@ bool AdmitsCustom(const CustomPopulation& p, const Attributes& a) {
 std::vector<SelectedPopulation> SelectPopulations(const AnalysisSettings& s) {
   std::vector<SelectedPopulation> out;
   for (std::size_t i = 0; i < s.standard_selected.size(); ++i)
-    if (s.standard_selected[i] == 1) out.push_back({false, static_cast<int>(i) + 1, 0});
+    if (s.standard_selected[i]) out.push_back({false, static_cast<int>(i) + 1, 0});
   for (std::size_t c = 0; c < s.custom.size(); ++c) out.push_back({true, 0, static_cast<int>(c)});
   return out;
 }

@@ -56,20 +56,21 @@ inline void Evaluate(const DistributionTables& d, int rdl, const float* u, float
                      std::int32_t* rec, std::size_t stride, int count) {
   const RdlSampler& s = d.rdl[static_cast<std::size_t>(rdl)];
   const float p0 = s.param[0], p1 = s.param[1], p2 = s.param[2];
+  using enum DistributionType;
   switch (s.type) {
-    case 6:
+    case Empirical:
       return EmpiricalColumn(d, s, u, r, rec, stride, count);
-    case -1:
+    case Point:
       return Column(u, r, stride, count, [=](float) { return p0; });
-    case 1:
+    case Uniform:
       return Column(u, r, stride, count, [=](float x) { return UniformVariate(x, p0, p1); });
-    case 2:
+    case Pareto:
       return Column(u, r, stride, count, [=](float x) { return ParetoVariate(x, p0, p1, p2); });
-    case 3:
+    case Triangular:
       return Column(u, r, stride, count, [=](float x) { return TriangularVariate(x, p0, p1, p2); });
-    case 4:
+    case Normal:
       return Column(u, r, stride, count, [=](float x) { return NormalVariate(x, p0, p1, p2); });
-    case 5: {
+    case Lognormal: {
       const LognormalShape shape = s.shape;
       return Column(u, r, stride, count,
                     [=](float x) { return LognormalFromShape(x, p0, shape, p2); });

@@ -10,8 +10,7 @@ namespace acute {
 namespace {
 
 bool AnyPad(const MainForm& f) {
-  for (float p : f.standard_pad)
-    if (p > 0) return true;
+  if (f.standard_pad.Any()) return true;
   for (const auto& c : f.custom)
     if (c.population.pad > 0) return true;
   return false;
@@ -56,14 +55,14 @@ bool CheckBatchForm(const MainForm& f, const AnalysisSettings& s, UserPort& port
     return Refuse(port, "No PAD values available",
                   "PAD is checked but no PAD values are entered. Use Edit PAD button to show PAD "
                   "data entry form.");
-  if (s.cec_flag == 1) return Refuse(port, kWarning, kNoCecInBatchRuns);
+  if (s.cec_flag) return Refuse(port, kWarning, kNoCecInBatchRuns);
   if (!CheckMonteCarloFieldsGiven(f, port)) return false;
   return CheckEndpoints(f, port) && CheckPopulations(f, port);
 }
 
 bool HasEmpirical(const ResidueData& r) {
   for (const RdlLine& line : r.Rdl)
-    if (line.type == 6) return true;
+    if (line.type == DistributionType::Empirical) return true;
   return false;
 }
 
@@ -86,7 +85,7 @@ std::optional<BatchEntry> EntryOf(const MainForm& f, std::size_t i, const DataSe
                                    port, rdf) != RdfSetUp::Ok)
     return std::nullopt;
   for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k)
-    if (r.Rdl[k].type != 0) e.rows.push_back(RowOf(r.Rdl[k], &rdf));
+    if (r.Rdl[k].type != DistributionType::None) e.rows.push_back(RowOf(r.Rdl[k], &rdf));
   return e;
 }
 

@@ -38,7 +38,7 @@ struct MainForm {
   std::string noel;  // texts of the toxicology fields
   std::string arfd;
   bool pad = false;
-  std::vector<float> standard_pad;  // by standard population number
+  StandardPads standard_pad;
 
   bool save_report = false;
   std::string report_name;

@@ -152,7 +152,7 @@ MainForm MainFormModel::RunForm() const {
 
 void MainFormModel::SetStandardPopulations(int count) {
   form.standard.assign(static_cast<std::size_t>(std::max(count, 0)), false);
-  form.standard_pad.assign(static_cast<std::size_t>(std::max(count, 0)) + 8, 0.0f);
+  form.standard_pad = StandardPads(count);
 }
 
 void MainFormModel::SetEatingOccasion(bool on) {

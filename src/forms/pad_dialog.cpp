@@ -7,12 +7,11 @@
 
 namespace acute {
 
-PadDialog::PadDialog(const std::vector<std::string>& names, int first,
-                     const std::vector<float>& pads)
+PadDialog::PadDialog(const std::vector<std::string>& names, int first, const StandardPads& pads)
     : first_(std::max(first, 1)) {
   for (int p = first_; p < static_cast<int>(names.size()); ++p) {
     labels.push_back(names[static_cast<std::size_t>(p)]);
-    const float v = p < static_cast<int>(pads.size()) ? pads[static_cast<std::size_t>(p)] : 0.0f;
+    const float v = pads.Of(p);
     texts.push_back(v > 0 ? TrimStr(v) : "");
   }
 }
@@ -46,11 +45,9 @@ float PadDialog::ValueOf(const std::string& text) {
   return v && *v > 0 ? static_cast<float>(*v) : 0.0f;
 }
 
-void PadDialog::Save(std::vector<float>& pads) const {
-  const std::size_t needed = static_cast<std::size_t>(first_ + rows());
-  if (pads.size() < needed) pads.resize(needed, 0.0f);
+void PadDialog::Save(StandardPads& pads) const {
   for (int i = 0; i < rows(); ++i)
-    pads[static_cast<std::size_t>(first_ + i)] = ValueOf(texts[static_cast<std::size_t>(i)]);
+    pads.Set(first_ + i, ValueOf(texts[static_cast<std::size_t>(i)]));
 }
 
 }  // namespace acute

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/user_port.h"
+#include "engine/standard_pads.h"
 
 namespace acute {
 
@@ -25,9 +26,9 @@ class PadDialog {
   static constexpr int kLastArrowRow = 12;  // the arrow keys stop at this row
 
   // Form load: rows for the standard populations `first` to names.size() - 1 (names indexed
-  // by population number, slot 0 unused), texts from `pads` (by population number; a PAD of
-  // 0 shows as an empty box).
-  PadDialog(const std::vector<std::string>& names, int first, const std::vector<float>& pads);
+  // by population number, slot 0 unused), texts from `pads` (a PAD of 0 shows as an empty
+  // box).
+  PadDialog(const std::vector<std::string>& names, int first, const StandardPads& pads);
 
   int first() const { return first_; }
   int rows() const { return static_cast<int>(texts.size()); }
@@ -43,9 +44,9 @@ class PadDialog {
   // "Clear ": asks, and empties every box on Yes.
   void Clear(UserPort& port);
 
-  // "E&xit/Save" or closing the window: every row's value into `pads` (by population number;
-  // grown when short). An empty, non-numeric or negative text stores 0.
-  void Save(std::vector<float>& pads) const;
+  // "E&xit/Save" or closing the window: every row's value into `pads` (grown when short). An
+  // empty, non-numeric or negative text stores 0.
+  void Save(StandardPads& pads) const;
 
   // The value a box stores.
   static float ValueOf(const std::string& text);

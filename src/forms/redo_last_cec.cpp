@@ -23,7 +23,7 @@ bool CheckAgainstLastRun(const CecSettings& now, const LastCecRun& last, UserPor
     return Refuse(port, "Checking CEC Parameters",
                   "You cannot change the CEC Boundary Basis and then re-do the CEC analysis. You "
                   "must run the analysis over again when you change the CEC Boundary Basis.");
-  if (now.basis == 0) {
+  if (now.OnPercentiles()) {
     if (now.low < last.low || now.high > last.high)
       return Refuse(port, kSpecError,
                     "To recompute the CEC analysis without rerunning the underlying analysis you "

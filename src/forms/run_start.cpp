@@ -185,8 +185,7 @@ bool CheckToxicology(const MainForm& f, UserPort& port) {
     if (arfd <= 0)
       return Refuse(port, "Toxicology endpoint specification problem",
                     "You must specify the aRfD when using PAD.");
-    bool any = false;
-    for (float p : f.standard_pad) any = any || p > 0;
+    bool any = f.standard_pad.Any();
     for (const auto& c : f.custom) any = any || c.population.pad > 0;
     if (!any)
       return Refuse(port, "No PAD values available",
@@ -282,7 +281,7 @@ bool CheckForm(MainForm& f, const std::string& folder, UserPort& port) {
 
 bool HasEmpiricalDistributions(const ResidueData& r) {
   for (const RdlLine& line : r.Rdl)
-    if (line.type == 6) return true;
+    if (line.type == DistributionType::Empirical) return true;
   return false;
 }
 
@@ -355,7 +354,8 @@ RdlRow RowOf(const RdlLine& line, const RdfTables* rdf) {
   row.type = line.type;
   row.param = {line.param[1], line.param[2], line.param[3]};
   const int k = line.index;
-  if (line.type != 6 || rdf == nullptr || k >= static_cast<int>(rdf->RdfTotalCount.size()))
+  if (line.type != DistributionType::Empirical || rdf == nullptr ||
+      k >= static_cast<int>(rdf->RdfTotalCount.size()))
     return row;
   row.total_z = rdf->RdfTotalZ[k];
   row.total_lod = rdf->RdfTotalLod[k];
@@ -374,12 +374,12 @@ CecSettings CecSettingsFromForm(const MainForm& f) {
   c.max_records = static_cast<std::int32_t>(std::nearbyint(NumberOf(f.cec_records)));
   c.min_percent = NumberOf(f.cec_min_percent);
   c.file_name = WithExtension(TrimBlanks(f.cec_name), f.cec_excel ? ".CSV" : ".CEC");
-  c.basis = static_cast<std::int16_t>(f.cec_basis == 1 ? 1 : 0);
+  c.basis = f.cec_basis == 1 ? CecBasis::Amounts : CecBasis::Percentiles;
   c.low = NumberOf(f.cec_low);
   c.high = NumberOf(f.cec_high);
-  c.excel = f.cec_excel ? 1 : 0;
-  c.suppress_warning = f.cec_suppress ? 1 : 0;
-  c.cumulative = f.cumulative_cec ? 1 : 0;
+  c.excel = f.cec_excel;
+  c.suppress_warning = f.cec_suppress;
+  c.cumulative = f.cumulative_cec;
   return c;
 }
 
@@ -395,27 +395,26 @@ bool CheckMonteCarloFieldsGiven(const MainForm& f, UserPort& port) {
 
 AnalysisSettings CommonSettingsFromForm(const MainForm& f, const DataSession& session) {
   AnalysisSettings s;
-  s.per_kg = f.per_kg ? 1 : 0;
-  s.second_adjustment = f.second_adjustment ? 1 : 0;
-  s.monte_carlo = f.monte_carlo ? 1 : 0;
-  s.eating_occasion = f.eating_occasion ? 1 : 0;
+  s.per_kg = f.per_kg;
+  s.second_adjustment = f.second_adjustment;
+  s.monte_carlo = f.monte_carlo;
+  s.eating_occasion = f.eating_occasion;
   s.iterations = static_cast<std::int16_t>(std::nearbyint(NumberOf(f.iterations)));
   s.seed = static_cast<std::int16_t>(std::nearbyint(NumberOf(f.seed)));
   s.arfd = NumberOf(f.arfd);
   s.noel = NumberOf(f.noel);
-  s.pad_flag = f.pad ? 1 : 0;
+  s.pad_flag = f.pad;
   s.standard_pad = f.standard_pad;
-  s.standard_pad.resize(static_cast<std::size_t>(session.support.StandardPopulationCount()) + 8, 0);
-  s.dwloc = f.dwloc_mode ? 1 : 0;
-  s.save_plot = f.save_plot ? 1 : 0;
+  s.dwloc = f.dwloc_mode;
+  s.save_plot = f.save_plot;
   s.plot_file =
       f.save_plot ? WithExtension(TrimBlanks(f.plot_name), f.dwloc_mode ? ".DWP" : ".PLT") : "";
   const ReportChoice report = ReportOf(f);
-  s.save_report = report.save ? 1 : 0;
+  s.save_report = report.save;
   s.report_file = report.save ? WithExtension(TrimBlanks(report.name), report.extension) : "";
   s.comment_line = QuoteRunComment(f.comment);
   for (int i = 0; i < session.support.StandardPopulationCount(); ++i)
-    s.standard_selected.push_back(i < static_cast<int>(f.standard.size()) && f.standard[i] ? 1 : 0);
+    s.standard_selected.push_back(i < static_cast<int>(f.standard.size()) && f.standard[i]);
   for (const auto& c : f.custom)
     if (!TrimBlanks(c.population.name).empty()) s.custom.push_back(c.population);
   return s;
@@ -428,10 +427,10 @@ AnalysisSettings SettingsFromForm(const MainForm& f, const DataSession& session,
   s.residue_file = r.ResFileName;
   s.working_folder = r.ResFolder;
   for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k)
-    if (r.Rdl[k].type != 0) s.rdl_rows.push_back(RowOf(r.Rdl[k], rdf));
+    if (r.Rdl[k].type != DistributionType::None) s.rdl_rows.push_back(RowOf(r.Rdl[k], rdf));
   s.max_rdl_index = r.MaxRdlIndex;
-  s.cec_flag = f.save_cec && !f.dwloc_mode ? 1 : 0;
-  if (s.cec_flag == 1) s.cec = CecSettingsFromForm(f);
+  s.cec_flag = f.save_cec && !f.dwloc_mode;
+  if (s.cec_flag) s.cec = CecSettingsFromForm(f);
   return s;
 }
 

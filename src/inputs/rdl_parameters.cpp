@@ -30,21 +30,24 @@ std::string OutOfRange(float p1, float p2, float p3) {
 
 }  // namespace
 
-std::string RdlParameterProblem(int type, float p1, float p2, float p3) {
+std::string RdlParameterProblem(DistributionType type, float p1, float p2, float p3) {
+  using enum DistributionType;
   switch (type) {
-    case -1:
-    case 7:
+    case Point:
+    case SingleResidue:
       return First({OutOfRange(p1, 0, 0), Negative("residue", p1)});
-    case 1:
-    case 3:
+    case Uniform:
+    case Triangular: {
+      const bool triangular = type == Triangular;
       return First(
-          {OutOfRange(p1, p2, type == 3 ? p3 : 0), Negative("maximum", type == 3 ? p3 : p2)});
-    case 2:
+          {OutOfRange(p1, p2, triangular ? p3 : 0), Negative("maximum", triangular ? p3 : p2)});
+    }
+    case Pareto:
       return First({OutOfRange(p1, p2, p3),
                     p1 > 0 ? "" : "a shape that is not above 0 (" + TrimStr(p1) + ")",
                     Negative("scale", p2), Negative("upper bound", p3)});
-    case 4:
-    case 5:
+    case Normal:
+    case Lognormal:
       return First({OutOfRange(p1, p2, p3), Negative("mean", p1),
                     Negative("standard deviation", p2), Negative("upper bound", p3)});
     default:

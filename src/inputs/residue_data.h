@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/distribution_type.h"
+
 namespace acute {
 
 inline constexpr int kMaxRdlIndex = 500;
@@ -13,9 +15,9 @@ inline constexpr int kMaxRdlIndex = 500;
 // One residue distribution line.
 struct RdlLine {
   std::int16_t index = 0;
-  std::int16_t type = 0;
+  DistributionType type = DistributionType::None;
   std::array<float, 4> param{};  // parameters in 1 to 3
-  std::string rdf_file;          // type 6
+  std::string rdf_file;          // empirical
   std::string comment;
 };
 

@@ -92,12 +92,9 @@ std::optional<Refusal> ReadRdlLines(ListReader& in, ResidueData& d) {
     d.MaxRdlIndex = std::max(d.MaxRdlIndex, index);
     RdlLine& line = d.Rdl[index];
     line.index = index;
-    line.type = in.ReadInt16();
-    int params = 0;
-    if (line.type == 6) line.rdf_file = in.ReadString();
-    if (line.type == 7 || line.type == -1) params = 1;
-    if (line.type == 1) params = 2;
-    if (line.type >= 2 && line.type <= 5) params = 3;
+    line.type = DistributionTypeOf(in.ReadInt16());
+    if (line.type == DistributionType::Empirical) line.rdf_file = in.ReadString();
+    const int params = ParameterCount(line.type);
     for (int p = 1; p <= params; ++p) line.param[p] = in.ReadSingle();
     const std::string problem =
         RdlParameterProblem(line.type, line.param[1], line.param[2], line.param[3]);

@@ -118,12 +118,9 @@ class ResidueReport {
     w_.Tab(2)
         .Num(line.index)
         .Tab(8)
-        .Num(static_cast<std::int16_t>(line.type == -1 ? 0 : line.type));
-    int params = 0;
-    if (line.type == -1 || line.type == 7) params = 1;
-    if (line.type == 1) params = 2;
-    if (line.type >= 2 && line.type <= 5) params = 3;
-    if (line.type == 6) w_.Tab(12).Text(line.rdf_file);
+        .Num(line.type == DistributionType::Point ? std::int16_t{0} : TypeNumber(line.type));
+    const int params = ParameterCount(line.type);
+    if (line.type == DistributionType::Empirical) w_.Tab(12).Text(line.rdf_file);
     static constexpr std::array<int, 3> kColumns = {12, 35, 47};
     for (int p = 1; p <= params; ++p) w_.Tab(kColumns[p - 1]).Num(line.param[p]);
     if (comments_) w_.Tab(59).Text(line.comment);
@@ -138,7 +135,7 @@ class ResidueReport {
     w_.Text("-----").Tab(7).Text("----").Tab(12).Text("------------").Tab(35).Text("-----------");
     w_.Tab(47).Text("-----------").Tab(59).Text("----------").EndLine();
     for (int k = 1; k <= r_.MaxRdlIndex && k < static_cast<int>(r_.Rdl.size()); ++k)
-      if (r_.Rdl[k].type != 0) RdlRow(r_.Rdl[k]);
+      if (r_.Rdl[k].type != DistributionType::None) RdlRow(r_.Rdl[k]);
   }
 
   void PlainDashes() {

@@ -12,8 +12,8 @@ LognormalShape LognormalParameters(float mean, float sd) {
   return shape;
 }
 
-float ParametricMean(int type, float p1, float p2, float p3) {
-  if (type == 1) return UniformVariate(0.5f, p1, p2);
+float ParametricMean(DistributionType type, float p1, float p2, float p3) {
+  if (type == DistributionType::Uniform) return UniformVariate(0.5f, p1, p2);
   float sum = 0;
   for (int i = 0; i < 10; ++i) {
     const float p = static_cast<float>(i / 10.0 + 0.05);

@@ -4,6 +4,7 @@
 // formulas are inline so that a loop of draws carries no call per draw.
 #include <cmath>
 
+#include "common/distribution_type.h"
 #include "common/input_limits.h"
 
 namespace acute {
@@ -84,26 +85,26 @@ inline float LognormalVariate(float u, float mean, float sd, float bound) {
   return LognormalFromShape(u, mean, LognormalParameters(mean, sd), bound);
 }
 
-// A residue from a distribution of type 1 to 5 with parameters p1 to p3.
-inline float ParametricVariate(int type, float u, float p1, float p2, float p3) {
+// A residue from a parametric distribution with parameters p1 to p3.
+inline float ParametricVariate(DistributionType type, float u, float p1, float p2, float p3) {
   switch (type) {
-    case 1:
+    case DistributionType::Uniform:
       return UniformVariate(u, p1, p2);
-    case 2:
+    case DistributionType::Pareto:
       return ParetoVariate(u, p1, p2, p3);
-    case 3:
+    case DistributionType::Triangular:
       return TriangularVariate(u, p1, p2, p3);
-    case 4:
+    case DistributionType::Normal:
       return NormalVariate(u, p1, p2, p3);
-    case 5:
+    case DistributionType::Lognormal:
       return LognormalVariate(u, p1, p2, p3);
     default:
       return 0;
   }
 }
 
-// The mean residue of a distribution of type 1 to 5: type 1 at probability 0.5, the others
-// the average of the function at 0.05, 0.15, ..., 0.95.
-float ParametricMean(int type, float p1, float p2, float p3);
+// The mean residue of a parametric distribution: a uniform one at probability 0.5, the
+// others the average of the function at 0.05, 0.15, ..., 0.95.
+float ParametricMean(DistributionType type, float p1, float p2, float p3);
 
 }  // namespace acute

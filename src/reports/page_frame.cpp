@@ -42,8 +42,8 @@ void WriteResidueLine(PrintWriter& out, const ReportContext& ctx) {
     text.resize(50, ' ');
     out.Text(text);
   }
-  out.Line(ctx.settings.second_adjustment == 1 ? "    Adjustment factor #2 used."
-                                               : "Adjustment factor #2 NOT used.");
+  out.Line(ctx.settings.second_adjustment ? "    Adjustment factor #2 used."
+                                          : "Adjustment factor #2 NOT used.");
 }
 
 void DoseLine(PrintWriter& out, const std::string& label, float value) {
@@ -51,7 +51,7 @@ void DoseLine(PrintWriter& out, const std::string& label, float value) {
 }
 
 void WriteDwlocEndpoint(PrintWriter& out, const ReportContext& ctx, float pad) {
-  if (ctx.settings.pad_flag == 1 && pad > 0)
+  if (ctx.settings.pad_flag && pad > 0)
     DoseLine(out, "QVA Acute Population-Adjusted Dose (aPAD) = ", pad);
   else
     DoseLine(out, "QVA Acute Reference Dose (aRfD) = ", ctx.settings.arfd);
@@ -84,7 +84,7 @@ void WriteEndpoints(PrintWriter& out, const ReportContext& ctx, int population_i
 
 void WriteRunOptions(PrintWriter& out, const ReportContext& ctx) {
   if (ctx.TwoDay()) out.Line("Two-Day Average Results Reported");
-  if (ctx.settings.eating_occasion == 1) {
+  if (ctx.settings.eating_occasion) {
     out.Line("RAC/FF intake reported by eating occasion");
     if (ctx.form.reversal)
       out.Text("Reversal analysis used with half life =")

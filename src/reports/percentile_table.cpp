@@ -103,14 +103,12 @@ void WriteOrientation(PrintWriter& out, const ReportContext& ctx, Distribution d
 
 void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
                Distribution d, const Cell& cell, int i) {
-  const bool users = d == Distribution::Users;
   const float u = kUpperTail[i];
   out.Tab(cell.label).Text(Picture(ctx.Exceeding() ? u : 100 - u, "##.##"));
-  out.Tab(cell.exposure).Text(ExposureText(users ? r.exp_user[i] : r.exp_capita[i]));
-  if (cell.percent > 0)
-    out.Tab(cell.percent).Text(PercentText(users ? r.pct_user[i] : r.pct_capita[i]));
+  out.Tab(cell.exposure).Text(ExposureText(r.Exposure(d, i)));
+  if (cell.percent > 0) out.Tab(cell.percent).Text(PercentText(r.DosePercent(d, i)));
   if (cell.moe > 0) {
-    const std::int32_t moe = users ? r.moe_user[i] : r.moe_capita[i];
+    const std::int32_t moe = r.Moe(d, i);
     out.Tab(moe >= kMoeCap ? cell.moe - 1 : cell.moe).Text(TableMoeText(moe));
   }
 }
@@ -124,9 +122,9 @@ void WritePercentileTable(PrintWriter& out, const ReportContext& ctx, const Popu
   out.EndLine();
   out.Line(layout.heading);
   out.Line(layout.rule);
-  for (int row = 1; row <= kRows; ++row) {
+  for (int row = 0; row < kRows; ++row) {
     WriteCell(out, ctx, r, d, layout.left, row);
-    if (row + kRows <= kLastSearchedLevel) WriteCell(out, ctx, r, d, layout.right, row + kRows);
+    if (row + kRows < kSearchedLevelCount) WriteCell(out, ctx, r, d, layout.right, row + kRows);
     out.EndLine();
   }
 }

@@ -7,13 +7,14 @@
 
 namespace acute {
 
-// Upper-tail percents of the percentile levels. Index i = 1..15 stands for the
-// (100 - U(i))th percentile, index 16 for the maximum.
-inline constexpr int kLevelCount = 17;
-inline constexpr int kLastSearchedLevel = 15;
-inline constexpr std::array<float, kLevelCount> kUpperTail{
-    100.0f, 90.0f, 80.0f, 70.0f, 60.0f, 50.0f, 40.0f, 30.0f, 20.0f,
-    10.0f,  5.0f,  2.5f,  1.0f,  0.5f,  0.25f, 0.1f,  0.0f};
+// Upper-tail percents of the percentile levels. Level i below kSearchedLevelCount stands for
+// the (100 - U(i))th percentile, the last level for the maximum.
+inline constexpr int kLevelCount = 16;
+inline constexpr int kSearchedLevelCount = 15;
+inline constexpr int kMaximumLevel = kLevelCount - 1;
+inline constexpr std::array<float, kLevelCount> kUpperTail{90.0f, 80.0f, 70.0f, 60.0f, 50.0f, 40.0f,
+                                                           30.0f, 20.0f, 10.0f, 5.0f,  2.5f,  1.0f,
+                                                           0.5f,  0.25f, 0.1f,  0.0f};
 
 using BinBounds = std::array<float, kBinCount>;
 using BinValues = std::array<double, kBinCount>;

@@ -37,14 +37,14 @@ void WriteSideBySide(PrintWriter& out, const ReportContext& ctx,
   out.Text("User Means,");
   for (const PopulationResult& r : results) out.Text(Picture(r.user_mean, kValuePicture) + ",");
   out.EndLine();
-  if (ctx.settings.pad_flag == 1) {
+  if (ctx.settings.pad_flag) {
     out.Text("PAD:  , ");
     for (const ReportPopulation& pop : ctx.populations)
       out.Text(Picture(pop.pad != 0 ? pop.pad : ctx.settings.arfd, kValuePicture) + ",");
     out.EndLine();
   }
   out.Line(ctx.Kind() == AnalysisKind::Dwloc ? "Pctl" : "Pctl(Users)");
-  for (int i = 1; i < kLevelCount; ++i) {
+  for (int i = 0; i < kLevelCount; ++i) {
     out.Text("   " + Picture(100 - kUpperTail[i], "###.##") + ", ");
     for (const PopulationResult& r : results) out.Text(Picture(r.exp_user[i], kValuePicture) + ",");
     out.EndLine();

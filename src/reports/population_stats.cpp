@@ -64,7 +64,7 @@ void SetDwlocBins(PopulationResult& r) {
 
 void SearchAcute(PopulationResult& r) {
   int ku = 0, kc = 0;
-  for (int i = 1; i <= kLastSearchedLevel; ++i) {
+  for (int i = 0; i < kSearchedLevelCount; ++i) {
     r.exp_user[i] = DescendingPercentile(r.cum_u, r.bound, r.top, kUpperTail[i], ku);
     r.exp_capita[i] = DescendingPercentile(r.cum_c, r.bound, r.top, kUpperTail[i], kc);
   }
@@ -72,7 +72,7 @@ void SearchAcute(PopulationResult& r) {
 
 void SearchDwloc(PopulationResult& r) {
   int k = 0;
-  for (int i = 1; i <= kLastSearchedLevel; ++i) {
+  for (int i = 0; i < kSearchedLevelCount; ++i) {
     r.exp_user[i] = AscendingPercentile(r.cum_u, r.bound, kUpperTail[i], k);
     r.exp_capita[i] = r.exp_user[i];
   }
@@ -82,7 +82,7 @@ void SetPercentileEndpoints(PopulationResult& r, const ReportContext& ctx,
                             const ReportPopulation& pop) {
   const float noel = ctx.settings.noel;
   const float dose = DoseFor(ctx.toxicity_code, ctx.settings.arfd, pop.pad);
-  for (int i = 1; i <= kLastSearchedLevel; ++i) {
+  for (int i = 0; i < kSearchedLevelCount; ++i) {
     r.moe_user[i] = PercentileMoe(noel, r.exp_user[i]);
     r.moe_capita[i] = PercentileMoe(noel, r.exp_capita[i]);
     r.pct_user[i] = PercentOfDose(r.exp_user[i], dose);
@@ -115,8 +115,8 @@ PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportP
     SetAcuteBins(r, acc);
     if (r.has_exposure) SearchAcute(r);
   }
-  r.exp_user[kLevelCount - 1] = r.max_x;
-  r.exp_capita[kLevelCount - 1] = r.max_x;
+  r.exp_user[kMaximumLevel] = r.max_x;
+  r.exp_capita[kMaximumLevel] = r.max_x;
   SetPercentileEndpoints(r, ctx, pop);
   return r;
 }

@@ -3,6 +3,7 @@
 // critical exposure window read: means, spreads, mean-based endpoints, the bins as the
 // report step leaves them, cumulative percents and the exposure at every percentile level.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -40,7 +41,8 @@ struct PopulationResult {
   BinValues cum_u{};  // acute: percent of user-days above Bound(k); DWLOC: at or above
   BinValues cum_c{};  // acute per capita (non-users in bin 0); DWLOC: same as cum_u
 
-  // Indexes 1..16 of the percentile levels (index 0 unused).
+  // By percentile level (see kUpperTail); the margins and percents of dose at the searched
+  // levels only.
   std::array<double, kLevelCount> exp_user{}, exp_capita{};
   std::array<std::int32_t, kLevelCount> moe_user{}, moe_capita{};
   std::array<float, kLevelCount> pct_user{}, pct_capita{};
@@ -48,6 +50,16 @@ struct PopulationResult {
   const std::array<double, kLevelCount>& Exposures(Distribution d) const {
     return d == Distribution::Users ? exp_user : exp_capita;
   }
+  double Exposure(Distribution d, int level) const { return Exposures(d)[Level(level)]; }
+  std::int32_t Moe(Distribution d, int level) const {
+    return (d == Distribution::Users ? moe_user : moe_capita)[Level(level)];
+  }
+  float DosePercent(Distribution d, int level) const {
+    return (d == Distribution::Users ? pct_user : pct_capita)[Level(level)];
+  }
+
+ private:
+  static std::size_t Level(int level) { return static_cast<std::size_t>(level); }
 };
 
 // The figures of one population from its accumulators (bounds laid out, main pass done).

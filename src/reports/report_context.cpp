@@ -21,11 +21,9 @@ bool ReportContext::NumberPages() const {
   return IsLetter(page_number_switch, 'Y');
 }
 
-std::string ToxicityCode(float noel, float arfd, std::int16_t pad_flag, std::int16_t per_kg,
-                         std::int16_t dwloc) {
-  if (per_kg != 1 || dwloc != 0) return "";
-  const bool pad = pad_flag == 1;
-  if (pad) return noel > 0 ? "NP" : "P";
+std::string ToxicityCode(float noel, float arfd, bool pad_flag, bool per_kg, bool dwloc) {
+  if (!per_kg || dwloc) return "";
+  if (pad_flag) return noel > 0 ? "NP" : "P";
   if (noel > 0) return arfd > 0 ? "NR" : "N";
   return arfd > 0 ? "R" : "";
 }
@@ -37,16 +35,16 @@ std::vector<std::string> RegionNames(std::int16_t database_kind) {
 
 std::vector<ReportPopulation> BuildPopulationList(const std::vector<std::string>& standard_names,
                                                   const AnalysisSettings& settings) {
-  const bool pad_on = settings.pad_flag == 1;
+  const bool pad_on = settings.pad_flag;
   std::vector<ReportPopulation> list;
   for (std::size_t i = 0; i < settings.standard_selected.size(); ++i) {
-    if (settings.standard_selected[i] != 1) continue;
+    if (!settings.standard_selected[i]) continue;
     ReportPopulation p;
     const std::size_t number = i + 1;
     p.name = i < standard_names.size() ? standard_names[i] : "";
     p.report_name = p.name;
     p.number = static_cast<int>(number);
-    if (pad_on && number < settings.standard_pad.size()) p.pad = settings.standard_pad[number];
+    if (pad_on) p.pad = settings.PadOf(p.number);
     list.push_back(p);
   }
   int c = 0;

@@ -54,11 +54,9 @@ struct ReportContext {
 
   std::vector<ReportPopulation> populations;
 
-  AnalysisKind Kind() const {
-    return settings.dwloc == 1 ? AnalysisKind::Dwloc : AnalysisKind::Acute;
-  }
-  bool PerKg() const { return settings.per_kg == 1; }
-  bool MonteCarlo() const { return settings.monte_carlo == 1; }
+  AnalysisKind Kind() const { return settings.dwloc ? AnalysisKind::Dwloc : AnalysisKind::Acute; }
+  bool PerKg() const { return settings.per_kg; }
+  bool MonteCarlo() const { return settings.monte_carlo; }
   int Iterations() const {
     return MonteCarlo() && settings.iterations > 0 ? settings.iterations : 1;
   }
@@ -69,8 +67,7 @@ struct ReportContext {
 
 // The toxicity code of the run: "N", "R", "P", "NR", "NP" or empty; always empty unless
 // exposure is per kg body weight and the run is an acute (not DWLOC) run.
-std::string ToxicityCode(float noel, float arfd, std::int16_t pad_flag, std::int16_t per_kg,
-                         std::int16_t dwloc);
+std::string ToxicityCode(float noel, float arfd, bool pad_flag, bool per_kg, bool dwloc);
 
 // The region names of a data set kind, in region order (kind 0 only; empty otherwise).
 std::vector<std::string> RegionNames(std::int16_t database_kind);

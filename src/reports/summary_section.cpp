@@ -18,8 +18,8 @@ constexpr std::array<const char*, kSummaryChoiceCount> kExceedingTitles{
     "   10th Percentile", "    5th Percentile", "  2.5th Percentile", "    1st Percentile",
     "  0.5th Percentile", " 0.25th Percentile", "  0.1st Percentile"};
 
-// Summary choice c shows percentile index 9 + c (90th = 9 ... 99.9th = 15).
-constexpr int kFirstSummaryLevel = 9;
+// Summary choice c shows percentile level 8 + c (90th = 8 ... 99.9th = 14).
+constexpr int kFirstSummaryLevel = 8;
 
 std::string ColumnTitles(const ReportContext& ctx) {
   const auto& titles = ctx.Exceeding() ? kExceedingTitles : kBelowTitles;
@@ -84,14 +84,11 @@ std::string Cell(const std::string& code, double e, std::int32_t moe, float pct)
 
 void WritePopulation(PrintWriter& out, const ReportContext& ctx, const ReportPopulation& pop,
                      const PopulationResult& r, Distribution d) {
-  const bool users = d == Distribution::Users;
   out.Line(":" + pop.report_name);
   if (!IsDoubleCode(ctx.toxicity_code)) out.Text(std::string(17, ' '));
   for (std::int16_t choice : ctx.specs.choice) {
     const int i = kFirstSummaryLevel + choice;
-    out.Text(Cell(ctx.toxicity_code, users ? r.exp_user[i] : r.exp_capita[i],
-                  users ? r.moe_user[i] : r.moe_capita[i],
-                  users ? r.pct_user[i] : r.pct_capita[i]));
+    out.Text(Cell(ctx.toxicity_code, r.Exposure(d, i), r.Moe(d, i), r.DosePercent(d, i)));
   }
   out.EndLine();
   out.EndLine();

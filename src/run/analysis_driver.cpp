@@ -110,7 +110,7 @@ void NoteTimerSeed(const RunSetup& run, WorkSetWriter& work, EngineOutcome& out)
 // Ends the run when the work folder has no room for the files it is about to write.
 void CheckRoomForRun(const EngineRequest& request, const RunSetup& run, UserPort& port) {
   std::vector<std::string> names;
-  if (run.settings.dwloc == 1)
+  if (run.settings.dwloc)
     names = {kDwlocReportFileName, kDwlocPlotFileName};
   else
     names = {kAcuteReportFileName, kAcutePlotFileName};
@@ -129,15 +129,15 @@ WorkSetWriter& WriterFor(const EngineRequest& request, std::unique_ptr<WorkSetWr
 }
 
 std::string CompletionMessage(const AnalysisSettings& s) {
-  const bool dwloc = s.dwloc == 1;
+  const bool dwloc = s.dwloc;
   std::string text = dwloc
                          ? "Analysis Completed. Click on 'Last DWLOC Rt' to display analysis.\r\n"
                          : "Analysis Completed. Click on 'Last Acute Rpt' to display analysis.\r\n";
-  if (s.save_report == 1 && !s.report_file.empty())
+  if (s.save_report && !s.report_file.empty())
     text +=
         (dwloc ? "DWLOC Report saved as file " : "Report saved as file ") + s.report_file + "\r\n";
-  if (s.cec_flag == 1 && !dwloc) text += "CEC file saved as file " + s.cec.file_name + "\r\n";
-  if (s.save_plot == 1 && !s.plot_file.empty())
+  if (s.cec_flag && !dwloc) text += "CEC file saved as file " + s.cec.file_name + "\r\n";
+  if (s.save_plot && !s.plot_file.empty())
     text +=
         (dwloc ? "DWLOC Plot file saved as " : "Acute Plot file saved as ") + s.plot_file + "\r\n";
   return text;
@@ -225,18 +225,18 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
   port.Progress(run.caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
   const AnalysisReport report = BuildReport(ctx, run.accumulators);
-  const bool dwloc = run.settings.dwloc == 1;
+  const bool dwloc = run.settings.dwloc;
   out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
   out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);
   const std::string plot = PlotFileText(ctx, report.results);
   StageFile(*run.work, out.last_report, report.text, port);
   StageFile(*run.work, out.last_plot, plot, port);
   const AnalysisSettings& s = run.settings;
-  if (s.save_report == 1 && !s.report_file.empty()) {
+  if (s.save_report && !s.report_file.empty()) {
     StageFile(run.copies, s.report_file, report.text, port);
     out.saved_files.push_back(s.report_file);
   }
-  if (s.save_plot == 1 && !s.plot_file.empty()) {
+  if (s.save_plot && !s.plot_file.empty()) {
     StageFile(run.copies, s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
@@ -276,7 +276,7 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   std::unique_ptr<WorkSetWriter> own;
   WorkSetWriter& work = WriterFor(request, own);
   RunSetup run = SetUpRun(request, std::move(settings), work, port);
-  DescribeRun(work.Run(), run.settings.dwloc == 1 ? "dwloc" : "acute", run.form, run.settings,
+  DescribeRun(work.Run(), run.settings.dwloc ? "dwloc" : "acute", run.form, run.settings,
               run.residue);
   CheckRoomForRun(request, run, port);
   RunAnalysisPasses(run, port);
@@ -297,7 +297,7 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
                        UserPort& port) {
   const std::string caption = CaptionOf(batch);
   port.Progress(caption, "Setting up analysis");
-  if (batch.cec_flag == 1) {
+  if (batch.cec_flag) {
     Tell(port, kCompletionTitle, kNoCecInBatchRuns, Icon::Information);
     return EngineOutcome{};
   }

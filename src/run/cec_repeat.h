@@ -18,7 +18,7 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port);
 // minimum contribution and the folder of its residue file. std::nullopt without "cec2.tmp".
 struct LastCecRun {
   int cumulative = 0;
-  std::int16_t basis = 0;
+  CecBasis basis = CecBasis::Percentiles;
   float low = 0;
   float high = 0;
   std::optional<float> min_percent;

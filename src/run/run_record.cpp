@@ -31,13 +31,13 @@ void DescribeRun(WorkRun& record, const std::string& kind, const FormSettings& f
   record.Set("hold", form.hold_residues);
   record.Set("qa", form.qa_listing);
   record.Set("cumulative-cec", form.cumulative_cec);
-  record.Set("monte-carlo", s.monte_carlo == 1);
+  record.Set("monte-carlo", s.monte_carlo);
   record.Set("iterations", std::to_string(s.iterations));
   record.Set("seed", std::to_string(s.seed));
-  record.Set("cec", s.cec_flag == 1 && s.dwloc == 0);
+  record.Set("cec", s.cec_flag && !s.dwloc);
   record.inputs.clear();
   AddInput(record, "residue", residue.ResFileName);
-  if (s.monte_carlo != 1) return;
+  if (!s.monte_carlo) return;
   try {
     for (const RdfSource& source : LocateRdfs(residue)) AddInput(record, "rdf", source.path);
   } catch (const RdfError&) {  // a run that read them found them; nothing to list otherwise

@@ -28,9 +28,9 @@ namespace {
 
 // A CEC request that a batch run or a DWLOC run cannot honour.
 void RefuseCec(const AnalysisSettings& s, UserPort& port) {
-  if (s.cec_flag != 1) return;
+  if (!s.cec_flag) return;
   if (s.IsBatch()) CannotRun(port, kNoCecInBatchRuns);
-  if (s.dwloc == 1)
+  if (s.dwloc)
     CannotRun(port,
               "CEC file will not be generated in DWLOC mode. Use Acute analysis mode to generate "
               "CEC file for this chemical.");
@@ -54,7 +54,7 @@ void DecideMembership(RunSetup& run, const SupportData& support, UserPort& port)
   if (run.selected.empty()) CannotRun(port, "No population is selected for this analysis.");
   if (run.selected.size() > 64) CannotRun(port, "An analysis can report at most 64 populations.");
   const auto rules = StandardPopulationRules(support.DatabaseKind);
-  const bool water_rule = run.tables.water_in_residue_file || run.settings.dwloc == 1;
+  const bool water_rule = run.tables.water_in_residue_file || run.settings.dwloc;
   run.membership.assign(run.consumption.groups.size(), 0);
   for (std::size_t g = 0; g < run.consumption.groups.size(); ++g) {
     const SurveyGroup& group = run.consumption.groups[g];
@@ -79,7 +79,7 @@ void CheckPointers(const RunSetup& run, UserPort& port) {
       const int ptr = t.FfRdlPtr[t.At(f, i)];
       if (t.FfRdlRatio[t.At(f, i)] == 0) continue;
       const bool defined = ptr >= 1 && ptr < static_cast<int>(run.distributions.rdl.size()) &&
-                           run.distributions.rdl[ptr].type != 0;
+                           run.distributions.rdl[ptr].type != DistributionType::None;
       if (!defined)
         CannotRun(port, "Food form " + std::to_string(run.master.FfCode[f]) + " of commodity " +
                             run.master.RacCode[run.master.FfRac[f]] +
@@ -92,8 +92,7 @@ void CheckPointers(const RunSetup& run, UserPort& port) {
 
 void SetUpMonteCarlo(RunSetup& run, UserPort& port) {
   CheckPointers(run, port);
-  if (!AddMonteCarloTables(run.tables, run.master, RdlMeans(run.distributions),
-                           run.settings.dwloc == 1))
+  if (!AddMonteCarloTables(run.tables, run.master, RdlMeans(run.distributions), run.settings.dwloc))
     CannotRun(port, "The drinking-water food forms of this residue file draw from more than " +
                         std::to_string(kMaxWaterGroups) +
                         " different residue distributions; at most " +
@@ -120,9 +119,9 @@ void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
     float pad = 0;
     if (p.custom)
       pad = s.custom[p.custom_index].pad;
-    else if (p.standard_number < static_cast<int>(s.standard_pad.size()))
-      pad = s.standard_pad[p.standard_number];
-    run.dwloc_tox.push_back(s.pad_flag == 1 && pad > 0 ? pad : s.arfd);
+    else
+      pad = s.PadOf(p.standard_number);
+    run.dwloc_tox.push_back(s.pad_flag && pad > 0 ? pad : s.arfd);
   }
   if (!run.form.qa_listing) return;
   ConfirmQaListing(session.WorkFolder(), QaListingEstimate(run.passes, run.settings.iterations),
@@ -151,7 +150,7 @@ AnalysisSettings ReadRunSettings(const EngineRequest& request, UserPort& port) {
 }
 
 std::string CaptionOf(const AnalysisSettings& s) {
-  return s.dwloc == 1 ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
+  return s.dwloc ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
 }
 
 namespace {
@@ -162,7 +161,7 @@ std::filesystem::path ScratchToRead(const AnalysisSettings& s, const WorkSetWrit
                                     const std::filesystem::path& scratch, UserPort& port) {
   if (const auto staged = work.Staged(scratch); !staged.empty()) return staged;
   if (std::none_of(s.rdl_rows.begin(), s.rdl_rows.end(),
-                   [](const RdlRow& row) { return row.type == 6; }))
+                   [](const RdlRow& row) { return row.type == DistributionType::Empirical; }))
     return scratch;  // no empirical distribution: the scratch file is not read
   const WorkSetState state = ReadWorkSetState(scratch.parent_path());
   if (!state.manifest && state.refusal.empty() && std::filesystem::exists(scratch))
@@ -185,7 +184,7 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
   run.caption = CaptionOf(run.settings);
   const std::string& caption = run.caption;
   RefuseCec(run.settings, port);
-  const bool occasions = run.settings.eating_occasion == 1;
+  const bool occasions = run.settings.eating_occasion;
   CheckAnalysisFiles(session.folder, session.support, occasions, port);
   run.setup = ReadSetupFile(session.folder, port);
   const ConsumptionFiles files = ChosenList(session.support, run.setup, occasions);
@@ -193,7 +192,7 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
   run.master = ReadMasterLists(session.folder, session.support, port);
   if (!run.settings.IsBatch())
     port.Progress(caption, "Residue file: " + NamePart(run.settings.residue_file));
-  run.monte_carlo = run.settings.monte_carlo == 1 && !run.settings.rdl_rows.empty();
+  run.monte_carlo = run.settings.monte_carlo && !run.settings.rdl_rows.empty();
   if (run.monte_carlo)
     run.distributions = LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index,
                                           ScratchToRead(run.settings, work, scratch, port), port);
@@ -205,18 +204,18 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
     run.settings.arfd = run.residue.ResARfD;
     run.settings.noel = run.residue.ResNoel;
   }
-  run.tables = BuildRunTables(std::move(tables), run.master, run.settings.dwloc == 1,
-                              run.settings.second_adjustment == 1);
+  run.tables = BuildRunTables(std::move(tables), run.master, run.settings.dwloc,
+                              run.settings.second_adjustment);
   if (run.monte_carlo) SetUpMonteCarlo(run, port);
   if (!run.monte_carlo) {
-    run.settings.monte_carlo = 0;
+    run.settings.monte_carlo = false;
     run.settings.iterations = 1;
   }
-  run.cec = run.settings.cec_flag == 1 && run.settings.dwloc == 0;
+  run.cec = run.settings.cec_flag && !run.settings.dwloc;
   run.cec_preliminary_iterations = PreliminaryIterations(run.monte_carlo, run.settings.iterations);
   run.consumption = ReadConsumptionData(
       files, {session.support.DatabaseKind, occasions, run.master.FoodFormCount()}, port);
-  const bool dwloc = run.settings.dwloc == 1;
+  const bool dwloc = run.settings.dwloc;
   if (dwloc) run.water = WaterFormsOf(run.master);
   try {
     run.passes = CollectRelevantEntries(run.consumption, run.tables.factor,
@@ -236,10 +235,10 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
 // The report and plot names of a batch entry: its output base with the extensions.
 void NameEntryOutputs(AnalysisSettings& s, const BatchEntry& e) {
   const std::string base = WithWorkingFolder(e.output_base, s.working_folder);
-  const bool dwloc = s.dwloc == 1;
-  s.save_report = 1;
+  const bool dwloc = s.dwloc;
+  s.save_report = true;
   s.report_file = base + (dwloc ? ".DWL" : ".AC10");
-  s.plot_file = s.save_plot == 1 ? base + (dwloc ? ".DWP" : ".PLT") : "";
+  s.plot_file = s.save_plot ? base + (dwloc ? ".DWP" : ".PLT") : "";
 }
 
 }  // namespace
@@ -279,10 +278,10 @@ PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {
   pass.membership = &run.membership;
   pass.factor = &run.tables.factor;
   pass.iterations = run.settings.iterations;
-  const bool dwloc = run.settings.dwloc == 1;
-  pass.per_kg = run.settings.per_kg == 1 || dwloc;
+  const bool dwloc = run.settings.dwloc;
+  pass.per_kg = run.settings.per_kg || dwloc;
   pass.two_day_average = run.form.two_day_average;
-  pass.reversal = run.settings.eating_occasion == 1 && run.form.reversal;
+  pass.reversal = run.settings.eating_occasion && run.form.reversal;
   pass.half_life = run.form.half_life_hours;
   pass.caption = run.caption;
   pass.threads = run.form.threads;
@@ -314,7 +313,7 @@ void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port) {
   const int m_prime = run.cec_preliminary_iterations;
   CecCapture& capture = run.cec_capture;
   capture = CecCapture{};
-  capture.count_amounts = cec.basis == 1;
+  capture.count_amounts = !cec.OnPercentiles();
   capture.amount_window = {cec.low, cec.high, cec.high != 0};
   pass.preliminary_iterations = m_prime;
   pass.cec = &capture;
@@ -327,14 +326,14 @@ void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port) {
     tallies.push_back(a.tot_n);
   }
   run.cec_preliminary = PopulationWindows(cec, users, true);
-  if (cec.basis == 1 && ExpectedRecords(capture.Count(), n, m_prime) > kMaxExpectedRecords)
+  if (!cec.OnPercentiles() && ExpectedRecords(capture.Count(), n, m_prime) > kMaxExpectedRecords)
     StopCec(port, "Too many CEC records",
             "Based on the preliminary exposure analysis used to calibrate this CEC analysis, it "
             "is estimated that the low and high exposure amounts that you specified will "
             "generate over 50,000 records. You must specify low and high exposure amounts with "
             "a narrower band in order to reduce the number of cec records to less than 50,000.");
   const int k = run.monte_carlo ? IterationCap(cec, tallies, m_prime) : 1;
-  if (k < n && cec.suppress_warning != 1) {
+  if (k < n && !cec.suppress_warning) {
     const std::string text = "CEC records will be generated only for the first" +
                              Str(static_cast<std::int32_t>(k)) + " iterations in the MCA";
     const Message question{"CEC file generator", text, Icon::Information, Buttons::OkCancel};
@@ -347,7 +346,7 @@ void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port) {
 }
 
 void RunAnalysisPasses(RunSetup& run, UserPort& port) {
-  const bool dwloc = run.settings.dwloc == 1;
+  const bool dwloc = run.settings.dwloc;
   MonteCarloSetup mc;
   PassSetup pass = PassSetupOf(run, mc);
   RunSurveyPass(PassKind::Calibration, pass, run.accumulators, port);

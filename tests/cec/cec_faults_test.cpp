@@ -128,7 +128,7 @@ TEST_F(CecFaults, ADwlocRunAsksAndRunsWithoutCec) {
 TEST_F(CecFaults, TheEngineRefusesCecInADwlocPassFile) {
   form_.cec_basis = 0;
   AnalysisSettings s = SettingsFromForm(form_, session_);
-  s.dwloc = 1;
+  s.dwloc = true;
   s.arfd = 0.02f;
   ASSERT_TRUE(WritePassFile(session_.folder / kPassFileName, s, {2, 3}));
   EngineRequest request{session_, FormSettingsFromForm(form_), DefaultReportSpecs(), "", ""};

@@ -155,7 +155,7 @@ TEST(CecWindow, PreliminaryIterationsAndTheIterationCap) {
   EXPECT_EQ(IterationCap(cec, {100000.0 * 28, 0}, 28), 40);
   // A population so large that the formula gives 0 still records one iteration.
   EXPECT_EQ(IterationCap(cec, {1e9 * 28}, 28), 1);
-  cec.basis = 1;
+  cec.basis = CecBasis::Amounts;
   EXPECT_EQ(IterationCap(cec, {1e9 * 28}, 28), 5000);
   EXPECT_EQ(ExpectedRecords(5301, 5000, 530), 50009);
 }

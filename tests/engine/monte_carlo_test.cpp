@@ -25,7 +25,7 @@ using testing::ScratchFolder;
 RdlRow Empirical(int index, int first, int values, int lod, int zeros, float lod_res) {
   RdlRow r;
   r.index = static_cast<std::int16_t>(index);
-  r.type = 6;
+  r.type = DistributionType::Empirical;
   r.first_record = first;
   r.value_count = values;
   r.total_lod = lod;
@@ -104,7 +104,7 @@ TEST(Distributions, ScratchFileChecks) {
             "Vantrel Software.");
   RdlRow illegal;
   illegal.index = 1;
-  illegal.type = 9;
+  illegal.type = DistributionTypeOf(9);
   EXPECT_THROW(LoadDistributions({illegal}, 1, dir / "rdfacute.tmp", port), RunEnds);
   EXPECT_NE(port.LastMessage().find("Illegal residue distribution type"), std::string::npos);
   RdlRow beyond = Empirical(1, 1, 50, 0, 0, 0);  // records 1 to 50 of a file of 3
@@ -123,14 +123,14 @@ TEST(Distributions, DrawsStayWithinTheResidueRange) {
   ScriptedPort port;
   RdlRow pareto;
   pareto.index = 1;
-  pareto.type = 2;
+  pareto.type = DistributionType::Pareto;
   pareto.param = {0.01f, 1, 0};
   RdlRow flat = pareto;
   flat.index = 2;
   flat.param = {0.01f, 0, 0};  // a scale of 0: 0 / 0 far in the tail
   RdlRow normal;
   normal.index = 3;
-  normal.type = 4;
+  normal.type = DistributionType::Normal;
   normal.param = {0, 1, 0};
   DistributionTables t = LoadDistributions({pareto, flat, normal}, 3, dir / "none.tmp", port);
   EXPECT_EQ(t.Draw(1, 0.999f), 1e6f);
@@ -212,7 +212,8 @@ TEST(ResidueSampler, HeldResiduesWaterGroupsAndTheChemicalChoice) {
   ASSERT_TRUE(AddMonteCarloTables(r, small.master, {0, 1, 1}, false));
   DistributionTables d;
   d.rdl.resize(3);
-  d.rdl[1].type = 1;  // uniform 0..1: the residue is the uniform number itself
+  d.rdl[1].type =
+      DistributionType::Uniform;  // uniform 0..1: the residue is the uniform number itself
   d.rdl[1].param[1] = 1;
   d.rdl[2] = d.rdl[1];
   {
@@ -255,22 +256,22 @@ DistributionTables EveryType() {
   d.rdl.resize(7);
   for (int i = 1; i <= 20; ++i) d.values.push_back(0.05f * i);
   RdlSampler& e = d.rdl[1];
-  e.type = 6;
+  e.type = DistributionType::Empirical;
   e.first_record = 3;
   e.value_count = 10;
   e.count_with_lod = 14;
   e.total_count = 20;
   e.lod_res = 0.01f;
-  d.rdl[2].type = 5;
+  d.rdl[2].type = DistributionType::Lognormal;
   d.rdl[2].param = {2, 3, 0};
   d.rdl[2].shape = LognormalParameters(2, 3);
-  d.rdl[3].type = 2;
+  d.rdl[3].type = DistributionType::Pareto;
   d.rdl[3].param = {1.5f, 0.2f, 4};
-  d.rdl[4].type = 4;
+  d.rdl[4].type = DistributionType::Normal;
   d.rdl[4].param = {0.1f, 0.3f, 0};
-  d.rdl[5].type = 3;
+  d.rdl[5].type = DistributionType::Triangular;
   d.rdl[5].param = {0, 0.2f, 1};
-  d.rdl[6].type = -1;
+  d.rdl[6].type = DistributionType::Point;
   d.rdl[6].param = {0.7f, 0, 0};
   return d;
 }

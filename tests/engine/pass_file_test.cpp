@@ -37,29 +37,29 @@ AnalysisSettings SingleMonteCarloRun() {
   AnalysisSettings s;
   s.residue_file = "/data/res/SAMPLEMC.R10";
   s.working_folder = "/data/res/";
-  s.monte_carlo = 1;
-  s.eating_occasion = 1;
-  s.second_adjustment = 1;
+  s.monte_carlo = true;
+  s.eating_occasion = true;
+  s.second_adjustment = true;
   s.iterations = 1000;
   s.seed = -17;
   s.arfd = 0.1f;
   s.noel = 12.5f;
-  s.pad_flag = 1;
-  s.standard_pad.assign(32, 0);
-  s.standard_pad[6] = 0.01f;
-  s.standard_pad[24] = 0.3f;
-  s.save_plot = 1;
+  s.pad_flag = true;
+  s.standard_pad = StandardPads(24);
+  s.standard_pad.Set(6, 0.01f);
+  s.standard_pad.Set(24, 0.3f);
+  s.save_plot = true;
   s.plot_file = "run.PLT";
-  s.save_report = 1;
+  s.save_report = true;
   s.report_file = "/elsewhere/run.AC10";
   s.comment_line = QuoteRunComment("First line\r\nsaid \"hi\"");
-  s.standard_selected.assign(24, 0);
-  s.standard_selected[0] = s.standard_selected[5] = 1;
+  s.standard_selected.assign(24, false);
+  s.standard_selected[0] = s.standard_selected[5] = true;
   s.custom = {Toddlers(), Toddlers()};
   s.custom[1].name = "Second";
   RdlRow empirical;
   empirical.index = 3;
-  empirical.type = 6;
+  empirical.type = DistributionType::Empirical;
   empirical.total_z = 900;
   empirical.total_lod = 10;
   empirical.lod_res = 0.005f;
@@ -71,14 +71,14 @@ AnalysisSettings SingleMonteCarloRun() {
   empirical.check_record = 1;
   RdlRow lognormal;
   lognormal.index = 7;
-  lognormal.type = 2;
+  lognormal.type = DistributionType::Pareto;
   lognormal.param = {0.1f, 0.25f, 3.0f};
   RdlRow unused;
   unused.index = 8;
   s.rdl_rows = {empirical, lognormal, unused};
   s.max_rdl_index = 8;
-  s.cec_flag = 1;
-  s.cec = {40000, 0.05f, "crit.CEC", 0, 95.0f, 99.9f, 1, 0, 1};
+  s.cec_flag = true;
+  s.cec = {40000, 0.05f, "crit.CEC", CecBasis::Percentiles, 95.0f, 99.9f, true, false, true};
   return s;
 }
 
@@ -105,15 +105,15 @@ TEST(PassFile, SingleRunRoundTrip) {
   EXPECT_EQ(r.batch_count, 0);
   EXPECT_EQ(r.residue_file, s.residue_file);
   EXPECT_EQ(r.working_folder, s.working_folder);
-  EXPECT_EQ(r.per_kg, 1);
-  EXPECT_EQ(r.second_adjustment, 1);
-  EXPECT_EQ(r.eating_occasion, 1);
+  EXPECT_TRUE(r.per_kg);
+  EXPECT_TRUE(r.second_adjustment);
+  EXPECT_TRUE(r.eating_occasion);
   EXPECT_EQ(r.iterations, 1000);
   EXPECT_EQ(r.seed, -17);
   EXPECT_EQ(r.arfd, 0.1f);
   EXPECT_EQ(r.noel, 12.5f);
-  EXPECT_EQ(r.standard_pad[6], 0.01f);
-  EXPECT_EQ(r.standard_pad[24], 0.3f);
+  EXPECT_EQ(r.PadOf(6), 0.01f);
+  EXPECT_EQ(r.PadOf(24), 0.3f);
   EXPECT_EQ(r.plot_file, "/data/res/run.PLT");  // the working folder in front of a bare name
   EXPECT_EQ(r.report_file, "/elsewhere/run.AC10");
   EXPECT_EQ(r.comment_line, "\"First line; said 'hi'\"");
@@ -130,7 +130,7 @@ TEST(PassFile, SingleRunRoundTrip) {
   EXPECT_EQ(r.cec.max_records, 40000);
   EXPECT_EQ(r.cec.min_percent, 0.05f);
   EXPECT_EQ(r.cec.file_name, "/data/res/crit.CEC");
-  EXPECT_EQ(r.cec.excel, 1);
+  EXPECT_TRUE(r.cec.excel);
   EXPECT_FLOAT_EQ(r.cec.HeldLow(), 5.0f);  // percentile window held as upper-tail percents
   EXPECT_NEAR(r.cec.HeldHigh(), 0.1f, 1e-5);
 }
@@ -141,7 +141,7 @@ TEST(PassFile, SettingsInMemoryAreThoseOfTheFileWrittenForThem) {
   ScratchFolder dir;
   AnalysisSettings s = SingleMonteCarloRun();
   s.arfd = 0.0123456789f;
-  s.standard_pad[7] = 1.0f / 3;
+  s.standard_pad.Set(7, 1.0f / 3);
   ASSERT_TRUE(WritePassFile(dir / kPassFileName, s, kLayout));
   ScriptedPort port;
   const AnalysisSettings from_file = ReadPassFile(dir / kPassFileName, kLayout, port);
@@ -160,7 +160,7 @@ TEST(PassFile, OptionalRecordsAreLeftOut) {
   s.residue_file = "/r/A.R10";
   s.working_folder = "/r/";
   s.comment_line = QuoteRunComment("");
-  s.standard_selected.assign(24, 1);
+  s.standard_selected.assign(24, true);
   s.custom = {Toddlers()};
   const std::string text = PassFileText(s, kLayout);
   EXPECT_EQ(
@@ -182,14 +182,14 @@ TEST(PassFile, OptionalRecordsAreLeftOut) {
   EXPECT_EQ(r.iterations, 1);  // no Monte Carlo line
   EXPECT_EQ(r.custom[0].pad, 0.05f);
   EXPECT_TRUE(r.rdl_rows.empty());
-  EXPECT_EQ(r.cec_flag, 0);
+  EXPECT_FALSE(r.cec_flag);
 }
 
 TEST(PassFile, BatchRunRoundTrip) {
   AnalysisSettings s = SingleMonteCarloRun();
   s.batch_count = 2;
   s.residue_file = "/b/RUNS.B10";
-  s.cec_flag = 0;
+  s.cec_flag = false;
   BatchEntry a{"/b/ONE.R10", "/b/one", 1, 7, "rdfl1.TMP", {s.rdl_rows[0], s.rdl_rows[1]}};
   BatchEntry b{"/b/TWO.R10", "/b/two", 2, 0, "", {}};
   s.batch = {a, b};
@@ -214,8 +214,8 @@ TEST(PassFile, BatchRunRoundTrip) {
 // An empty name written bare left no field, and the next value was read in its place.
 TEST(PassFile, EmptyNamesReadBackEmpty) {
   AnalysisSettings s;
-  s.standard_selected.assign(24, 0);
-  s.standard_selected[0] = 1;
+  s.standard_selected.assign(24, false);
+  s.standard_selected[0] = true;
   ScratchFolder dir;
   testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
   ScriptedPort port;
@@ -223,7 +223,7 @@ TEST(PassFile, EmptyNamesReadBackEmpty) {
   EXPECT_EQ(r.residue_file, "");
   EXPECT_EQ(r.standard_selected, s.standard_selected);
 
-  CecSettings cec{100, 0.05f, "", 0, 95.0f, 99.0f, 0, 0, 0};
+  CecSettings cec{100, 0.05f, "", CecBasis::Percentiles, 95.0f, 99.0f, false, false, false};
   testing::WriteText(dir / "short.tmp", ShortPassFileText(cec));
   const CecSettings back = ReadShortPassFile(dir / "short.tmp", port);
   EXPECT_EQ(back.file_name, "");
@@ -236,19 +236,19 @@ TEST(PassFile, NamesWithCommasAndQuotesReadBackWhole) {
   AnalysisSettings s;
   s.residue_file = "/tmp/data, x/residues/A.R10";
   s.working_folder = "/tmp/data, x/residues/";
-  s.save_plot = 1;
+  s.save_plot = true;
   s.plot_file = "say \"hi\".PLT";
-  s.save_report = 1;
+  s.save_report = true;
   s.report_file = "my,rep.AC10";
   s.comment_line = QuoteRunComment("a, b");
-  s.standard_selected.assign(24, 0);
+  s.standard_selected.assign(24, false);
   CustomPopulation quoted;
   quoted.name = "\"Kids\", 1 to 2";
   CustomPopulation plain;
   plain.name = "Women, 20 to 49";
   s.custom = {quoted, plain};
-  s.cec_flag = 1;
-  s.cec = {100, 0, "crit, 1.CEC", 0, 95.0f, 99.0f, 0, 0, 0};
+  s.cec_flag = true;
+  s.cec = {100, 0, "crit, 1.CEC", CecBasis::Percentiles, 95.0f, 99.0f, false, false, false};
   const std::string text = PassFileText(s, kLayout);
   EXPECT_NE(
       text.find(" 0            \"/tmp/data, x/residues/A.R10\"\r\n/tmp/data, x/residues/\r\n"),
@@ -274,7 +274,7 @@ TEST(PassFile, NamesWithCommasAndQuotesReadBackWhole) {
   // Batch entries' names, quoted and bare.
   s.batch_count = 1;
   s.residue_file = "/b, c/RUNS.B10";
-  s.cec_flag = 0;
+  s.cec_flag = false;
   s.batch = {BatchEntry{"/b, c/\"ONE\".R10", "/b, c/one", 1, 0, "", {}}};
   testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
   const AnalysisSettings b = ReadPassFile(dir / kPassFileName, kLayout, port);
@@ -382,14 +382,14 @@ TEST(PassFile, DistributionRowsOutOfRangeAreRefused) {
        "residue distribution line 7 has a negative upper bound (-1)"},
       {[](AnalysisSettings& s) { s.rdl_rows[1].param[1] = std::nanf(""); }, "is not a number"},
       {[](AnalysisSettings& s) {
-         s.rdl_rows[1] = {7, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, {1, -2, 0}};
+         s.rdl_rows[1] = {7, DistributionType::Normal, 0, 0, 0, 0, 0, 0, 0, 0, 0, {1, -2, 0}};
        },
        "residue distribution line 7 has a negative standard deviation (-2)"},
       {[](AnalysisSettings& s) { s.iterations = 0; }, "a number of iterations (0) outside 1"},
       {[](AnalysisSettings& s) { s.arfd = -1; }, "a negative acute reference dose (-1)"},
       {[](AnalysisSettings& s) { s.noel = std::numeric_limits<float>::infinity(); },
        "is not a number"},
-      {[](AnalysisSettings& s) { s.standard_pad[6] = -0.01f; }, "a negative PAD (-0.01)"},
+      {[](AnalysisSettings& s) { s.standard_pad.Set(6, -0.01f); }, "a negative PAD (-0.01)"},
       {[](AnalysisSettings& s) { s.custom[0].pad = 3e38f; }, "a PAD above 1000000"},
       {[](AnalysisSettings& s) { s.cec.max_records = 0; }, "a maximum number of records (0)"},
   };
@@ -401,7 +401,7 @@ TEST(PassFile, DistributionRowsOutOfRangeAreRefused) {
   }
   // A normal distribution may still draw below 0: a mean of 0 is a residue.
   AnalysisSettings s = SingleMonteCarloRun();
-  s.rdl_rows[1] = {7, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, {0, 1, 0}};
+  s.rdl_rows[1] = {7, DistributionType::Normal, 0, 0, 0, 0, 0, 0, 0, 0, 0, {0, 1, 0}};
   ScratchFolder dir;
   testing::WriteText(dir / kPassFileName, PassFileText(s, kLayout));
   ScriptedPort port;
@@ -410,7 +410,7 @@ TEST(PassFile, DistributionRowsOutOfRangeAreRefused) {
 
 TEST(PassFile, ShortFormOfACriticalExposureRerun) {
   ScratchFolder dir;
-  CecSettings cec{500, 0, "/x/c.CSV", 1, 0.5f, 2.5f, 1, 1, 0};
+  CecSettings cec{500, 0, "/x/c.CSV", CecBasis::Amounts, 0.5f, 2.5f, true, true, false};
   testing::WriteText(dir / kPassFileName, ShortPassFileText(cec));
   ScriptedPort port;
   CecSettings r = ReadShortPassFile(dir / kPassFileName, port);
@@ -418,7 +418,7 @@ TEST(PassFile, ShortFormOfACriticalExposureRerun) {
   EXPECT_EQ(r.file_name, "/x/c.CSV");
   EXPECT_EQ(r.HeldLow(), 0.5f);  // exposure-amount bounds stay as they are
   EXPECT_EQ(r.HeldHigh(), 2.5f);
-  EXPECT_EQ(r.suppress_warning, 1);
+  EXPECT_TRUE(r.suppress_warning);
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ TEST(CustomPopulations, EachCriterionLine) {
 
 TEST(CustomPopulations, SelectionOrderAndMembershipBits) {
   AnalysisSettings s;
-  s.standard_selected = {1, 0, 1};
+  s.standard_selected = {true, false, true};
   s.custom = {AllOf()};
   s.custom[0].crit[3] = {1, 0, 0, 0, 0};  // males
   auto selected = SelectPopulations(s);

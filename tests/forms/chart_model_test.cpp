@@ -33,8 +33,7 @@ TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   form.standard.assign(session.support.StandardPopulationCount(), false);
   form.standard[0] = form.standard[6] = true;  // 6 has a PAD of its own, 1 has none
   form.pad = true;
-  form.standard_pad.assign(40, 0.0f);
-  form.standard_pad[7] = 0.002f;
+  form.standard_pad.Set(7, 0.002f);
   const auto outcome = LaunchAnalysis(form, session, port, "12/06/2026", "10:00:00");
   ASSERT_TRUE(outcome && outcome->completed) << port.LastMessage();
 

@@ -16,8 +16,8 @@ std::vector<std::string> Names(int count) {
 }
 
 TEST(PadDialogTest, RowsStartAtTheFirstPadPopulation) {
-  std::vector<float> pads(30, 0.0f);
-  pads[6] = 0.25f;
+  StandardPads pads(24);
+  pads.Set(6, 0.25f);
   PadDialog d(Names(24), 6, pads);
   ASSERT_EQ(d.rows(), 19);
   EXPECT_EQ(d.labels[0], "Population 6");
@@ -45,17 +45,19 @@ TEST(PadDialogTest, NoNegativeOrNonFiniteValueIsStored) {
   d.texts[4] = "nan";
   d.texts[5] = "1e300";
   d.texts[6] = "0.01";
-  std::vector<float> pads(8, 7.0f);
+  StandardPads pads;
+  for (int p = 1; p <= 7; ++p) pads.Set(p, 7.0f);
   d.Save(pads);
-  ASSERT_EQ(pads.size(), 25u);
-  EXPECT_EQ(pads[5], 7.0f);  // populations before the first PAD population are untouched
-  EXPECT_EQ(std::vector<float>(pads.begin() + 6, pads.begin() + 13),
-            (std::vector<float>{0, 0, 0.5f, 0, 0, 0, 0.01f}));
+  ASSERT_EQ(pads.Count(), 24);
+  EXPECT_EQ(pads.Of(5), 7.0f);  // populations before the first PAD population are untouched
+  const std::vector<float> expected{0, 0, 0.5f, 0, 0, 0, 0.01f};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(pads.Of(6 + i), expected[i]) << "population " << 6 + i;
 }
 
 TEST(PadDialogTest, ClearAsksThenEmptiesEveryBox) {
   ScriptedPort port;
-  std::vector<float> pads(30, 0.5f);
+  StandardPads pads;
+  for (int p = 1; p <= 24; ++p) pads.Set(p, 0.5f);
   PadDialog d(Names(24), 6, pads);
   port.answers = {Answer::No};
   d.Clear(port);
@@ -65,7 +67,7 @@ TEST(PadDialogTest, ClearAsksThenEmptiesEveryBox) {
   EXPECT_EQ(port.LastMessage(),
             "Confirmation: Are you sure that you want to clear all entries in this form?");
   d.Save(pads);
-  for (int p = 6; p <= 24; ++p) EXPECT_EQ(pads[p], 0.0f);
+  for (int p = 6; p <= 24; ++p) EXPECT_EQ(pads.Of(p), 0.0f);
 }
 
 }  // namespace

@@ -116,9 +116,9 @@ class MainWindowTest : public QObject, private GuiSample {
     QCOMPARE(title, QString("Acute PAD Values"));
     QCOMPARE(after_enter, QString());
     const auto& pads = w->model().form.standard_pad;
-    QCOMPARE(pads[6], 0.0f);
-    QCOMPARE(pads[7], 0.003f);
-    QCOMPARE(pads[8], 0.0f);
+    QCOMPARE(pads.Of(6), 0.0f);
+    QCOMPARE(pads.Of(7), 0.003f);
+    QCOMPARE(pads.Of(8), 0.0f);
   }
 
   void cancelStopsAMonteCarloRun() {

@@ -42,13 +42,13 @@ TEST(RdfSummary, ZerosAndParametricLines) {
   d.ResFileName = "/r/P.R10";
   d.MaxRdlIndex = 3;
   d.Rdl.assign(kMaxRdlIndex + 1, RdlLine{});
-  d.Rdl[1] = {1, 2, {0, 1, 2, 3}, "", ""};
-  d.Rdl[3] = {3, -1, {0, 0.5f}, "", ""};
+  d.Rdl[1] = {1, DistributionType::Pareto, {0, 1, 2, 3}, "", ""};
+  d.Rdl[3] = {3, DistributionType::Point, {0, 0.5f}, "", ""};
   RdfTables t;
   const std::string parametric = RdfSummaryText(d, t).text;
   EXPECT_EQ(parametric.substr(parametric.rfind("-------")), "-------\r\n");  // no rows
 
-  d.Rdl[2] = {2, 6, {}, "/r/sub/A.RDF", ""};
+  d.Rdl[2] = {2, DistributionType::Empirical, {}, "/r/sub/A.RDF", ""};
   t.RdfTotalFreq = {0, 0, 3, 0};
   t.RdfTotalNZ = {0, 0, 12, 0};
   t.RdfTotalLod = {0, 0, 2, 0};

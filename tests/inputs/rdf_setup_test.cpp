@@ -125,15 +125,15 @@ TEST_F(RdfSetUpTest, FilesAreLookedUpInTheResidueFolder) {
   testing::WriteText(dir / "APPLES.RDF", values);
   std::filesystem::create_directories(dir / "sub");
   testing::WriteText(dir / "sub/Pears.rdf", values);
-  residue.Rdl[1] = {1, 6, {}, "apples.rdf", ""};
-  residue.Rdl[2] = {2, 6, {}, "sub/PEARS.RDF", ""};
+  residue.Rdl[1] = {1, DistributionType::Empirical, {}, "apples.rdf", ""};
+  residue.Rdl[2] = {2, DistributionType::Empirical, {}, "sub/PEARS.RDF", ""};
   residue.MaxRdlIndex = 2;
   ASSERT_EQ(Run(), RdfSetUp::Ok) << port.LastMessage();
   EXPECT_EQ(tables.RdfPath[1], dir / "APPLES.RDF");
   EXPECT_EQ(tables.RdfPath[2], dir / "sub/Pears.rdf");
 
-  residue.Rdl[3] = {3, 6, {}, "GONE.RDF", ""};
-  residue.Rdl[4] = {4, 6, {}, "sub/LOST.RDF", ""};
+  residue.Rdl[3] = {3, DistributionType::Empirical, {}, "GONE.RDF", ""};
+  residue.Rdl[4] = {4, DistributionType::Empirical, {}, "sub/LOST.RDF", ""};
   residue.MaxRdlIndex = 4;
   EXPECT_EQ(Run(), RdfSetUp::Unusable);
   ASSERT_EQ(port.Messages().size(), 1u);

@@ -35,7 +35,7 @@ class RdfFixture : public ::testing::Test {
     if (index == 0) index = residue.MaxRdlIndex + 1;
     WriteText(dir / name, text);
     RdlLine& rdl = residue.Rdl[static_cast<std::size_t>(index)];
-    rdl = {static_cast<std::int16_t>(index), 6, {}, name, ""};
+    rdl = {static_cast<std::int16_t>(index), DistributionType::Empirical, {}, name, ""};
     residue.MaxRdlIndex = std::max<std::int16_t>(residue.MaxRdlIndex, rdl.index);
     ++residue.RdlCount;
   }

@@ -44,9 +44,9 @@ ResidueData McFile(int chemicals) {
   d.RdlCount = 3;
   d.MaxRdlIndex = 7;
   d.Rdl.assign(kMaxRdlIndex + 1, RdlLine{});
-  d.Rdl[1] = {1, 6, {}, "FRUIT.RDF", "Fruit"};
-  d.Rdl[4] = {4, 2, {0, 3, 0.5f, 0.25f}, "", ""};
-  d.Rdl[7] = {7, -1, {0, 0.125f}, "", "Fixed"};
+  d.Rdl[1] = {1, DistributionType::Empirical, {}, "FRUIT.RDF", "Fruit"};
+  d.Rdl[4] = {4, DistributionType::Pareto, {0, 3, 0.5f, 0.25f}, "", ""};
+  d.Rdl[7] = {7, DistributionType::Point, {0, 0.125f}, "", "Fixed"};
   std::vector<std::int16_t> ptr;
   std::vector<float> ratio;
   for (int i = 1; i <= chemicals; ++i) {

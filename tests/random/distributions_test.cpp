@@ -31,7 +31,7 @@ TEST(Distributions, KnownValues) {
   EXPECT_EQ(ParetoVariate(1.0f, 2, 1, 0), 0.0f);
   // A tiny shape without a bound: the tail stops at the pure substance, never infinity.
   EXPECT_EQ(ParetoVariate(0.95f, 0.001f, 2, 0), kMaxResidue);
-  EXPECT_TRUE(std::isfinite(ParametricMean(2, 0.001f, 2, 0)));
+  EXPECT_TRUE(std::isfinite(ParametricMean(DistributionType::Pareto, 0.001f, 2, 0)));
   EXPECT_FLOAT_EQ(UniformVariate(0.25f, 2, 6), 3.0f);
 }
 
@@ -43,13 +43,14 @@ TEST(Distributions, LognormalFromShapeIsTheSameDraw) {
 }
 
 TEST(Distributions, MeansAtFixedProbabilities) {
-  EXPECT_FLOAT_EQ(ParametricMean(1, 0.001f, 0.021f, 0), 0.011f);
+  EXPECT_FLOAT_EQ(ParametricMean(DistributionType::Uniform, 0.001f, 0.021f, 0), 0.011f);
   // The normal mean at the ten symmetric probabilities is the mean itself.
-  EXPECT_TRUE(testing::Near(ParametricMean(4, 0.01f, 0.003f, 0), 0.01, 1e-6));
+  EXPECT_TRUE(
+      testing::Near(ParametricMean(DistributionType::Normal, 0.01f, 0.003f, 0), 0.01, 1e-6));
   float sum = 0;
   for (int i = 0; i < 10; ++i)
     sum += TriangularVariate(static_cast<float>(i / 10.0 + 0.05), 0, 0.005f, 0.03f);
-  EXPECT_EQ(ParametricMean(3, 0, 0.005f, 0.03f), sum / 10);
+  EXPECT_EQ(ParametricMean(DistributionType::Triangular, 0, 0.005f, 0.03f), sum / 10);
 }
 
 // Uniform and triangular draws take the differences of their parameters in double and round

@@ -78,7 +78,7 @@ TEST(AcuteReportGolden, NoelOnlyUsersExceedingMonteCarloTwoDay) {
   ctx.specs.header_all = 0;
   ctx.orientation = "d";
   ctx.form.two_day_average = true;
-  ctx.settings.monte_carlo = 1;
+  ctx.settings.monte_carlo = true;
   ctx.settings.iterations = 2;
   ctx.settings.seed = 7;
   ctx.form.mersenne_twister = true;
@@ -111,13 +111,13 @@ TEST(AcuteReportGolden, PadPerCapitaKindZeroBatchEntry) {
   ctx.database_kind = 0;
   ctx.region_names = RegionNames(0);
   ctx.specs.users = 0;
-  ctx.settings.eating_occasion = 1;
+  ctx.settings.eating_occasion = true;
   ctx.form.reversal = true;
   ctx.form.half_life_hours = 6;
   ctx.settings.batch_count = 2;
   ctx.residue_file_comment = "Tolerance-level residues";
   ctx.water_in_residue_file = true;
-  ctx.settings.pad_flag = 1;
+  ctx.settings.pad_flag = true;
   ctx.settings.comment_line =
       "\"A run comment long enough to need a second line in the report header; this is "
       "the rest\"";
@@ -136,8 +136,8 @@ TEST(AcuteReportGolden, PadPerCapitaKindZeroBatchEntry) {
 // Exposure per person (no endpoints) with unnumbered pages.
 TEST(AcuteReportGolden, PerPersonWithoutEndpoints) {
   ReportContext ctx = testing::TestContext(0, 0, false, {Standard("Total US Population", 1)});
-  ctx.settings.per_kg = 0;
-  ctx.settings.second_adjustment = 1;
+  ctx.settings.per_kg = false;
+  ctx.settings.second_adjustment = true;
   ctx.toxicity_code = ToxicityCode(0, 0, 0, 0, 0);
   ctx.page_number_switch = "n";
   ctx.page_length = 90;

@@ -107,7 +107,7 @@ PopulationAccumulators MonteCarloTotal() {
 TEST(DwlocReportGolden, MonteCarloExceedingWithEmptyPopulation) {
   ReportContext ctx =
       testing::DwlocContext(0.06f, false, {Standard("Total US Population", 1), NursingInfants()});
-  ctx.settings.monte_carlo = 1;
+  ctx.settings.monte_carlo = true;
   ctx.settings.iterations = 2;
   ctx.settings.seed = 11;
   ctx.form.mersenne_twister = true;

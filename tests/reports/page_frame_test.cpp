@@ -43,7 +43,7 @@ TEST(Header, ResidueFileNameAndAdjustmentText) {
   EXPECT_EQ(HeaderLines(ctx, 1)[0],
             "Residue file: " + std::string(35, 'A') + " Adjustment factor #2 NOT used.");
   ctx.residue_file_path = "C:\\RES\\" + std::string(36, 'B');  // exactly 50: next line
-  ctx.settings.second_adjustment = 1;
+  ctx.settings.second_adjustment = true;
   const auto lines = HeaderLines(ctx, 1);
   EXPECT_EQ(lines[0], "Residue file: " + std::string(36, 'B'));
   EXPECT_EQ(lines[1], "    Adjustment factor #2 used.");

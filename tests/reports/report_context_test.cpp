@@ -14,16 +14,18 @@ namespace {
 // The codes of the endpoints in use are pinned by the golden reports, which take them from
 // ToxicityCode; these are the cases that no golden report reaches.
 TEST(ToxicityCode, CasesNoGoldenReportReaches) {
-  EXPECT_EQ(ToxicityCode(0, 0, 0, 1, 0), "");
-  EXPECT_EQ(ToxicityCode(10, 1, 0, 0, 0), "");    // per person
-  EXPECT_EQ(ToxicityCode(10, 1, 2, 1, 0), "NR");  // only 1 turns the PAD flag on
+  EXPECT_EQ(ToxicityCode(0, 0, false, true, false), "");
+  EXPECT_EQ(ToxicityCode(10, 1, false, false, false), "");  // per person
 }
 
 TEST(PopulationList, SelectedStandardThenCustomInReportOrder) {
   AnalysisSettings s;
-  s.pad_flag = 1;
-  s.standard_selected = {1, 0, 1};
-  s.standard_pad = {0, 0.1f, 0.2f, 0.3f};
+  s.pad_flag = true;
+  s.standard_selected = {true, false, true};
+  s.standard_pad = StandardPads(3);
+  s.standard_pad.Set(1, 0.1f);
+  s.standard_pad.Set(2, 0.2f);
+  s.standard_pad.Set(3, 0.3f);
   CustomPopulation toddlers;
   toddlers.name = "Toddlers";
   toddlers.pad = 0.05f;
@@ -39,7 +41,7 @@ TEST(PopulationList, SelectedStandardThenCustomInReportOrder) {
   EXPECT_EQ(list[2].crit[5][4], 2);
   EXPECT_EQ(list[2].pad, 0.05f);
 
-  s.pad_flag = 0;  // PADs count only with the PAD flag
+  s.pad_flag = false;  // PADs count only with the PAD flag
   const auto without = BuildPopulationList({"Total", "Spring", "Summer"}, s);
   EXPECT_EQ(without[1].pad, 0);
   EXPECT_EQ(without[2].pad, 0);

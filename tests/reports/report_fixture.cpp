@@ -61,9 +61,9 @@ ReportContext TestContext(float noel, float arfd, bool pad_flag,
   ctx.residue_file_date = "01/02/2003";
   ctx.settings.noel = noel;
   ctx.settings.arfd = arfd;
-  ctx.settings.pad_flag = pad_flag ? 1 : 0;
-  ctx.settings.per_kg = 1;
-  ctx.toxicity_code = ToxicityCode(noel, arfd, ctx.settings.pad_flag, 1, 0);
+  ctx.settings.pad_flag = pad_flag;
+  ctx.settings.per_kg = true;
+  ctx.toxicity_code = ToxicityCode(noel, arfd, pad_flag, true, false);
   ctx.page_length = 60;
   ctx.page_number_switch = "Y";
   ctx.orientation = "A";
@@ -75,8 +75,8 @@ ReportContext TestContext(float noel, float arfd, bool pad_flag,
 
 ReportContext DwlocContext(float arfd, bool pad_flag, std::vector<ReportPopulation> populations) {
   ReportContext ctx = TestContext(0, arfd, pad_flag, std::move(populations));
-  ctx.settings.dwloc = 1;
-  ctx.toxicity_code = ToxicityCode(0, arfd, ctx.settings.pad_flag, 1, 1);
+  ctx.settings.dwloc = true;
+  ctx.toxicity_code = ToxicityCode(0, arfd, pad_flag, true, true);
   return ctx;
 }
 

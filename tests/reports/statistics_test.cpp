@@ -121,7 +121,7 @@ TEST(PercentileSearch, BinnedPercentilesLieWithinOneBinOfTheExactOnes) {
     PopulationAccumulators acc = AcuteBins(static_cast<float>(sum / total));
     for (const auto& v : values) AddUserDay(acc, v.first, v.second);
     const PopulationResult r = ComputePopulationResult(ctx, ctx.populations[0], acc);
-    for (int i = 1; i <= kLastSearchedLevel; ++i) {
+    for (int i = 0; i < kSearchedLevelCount; ++i) {
       const double exact = Exact(values, 100 - kUpperTail[i]);
       const int bin = AcuteBin(static_cast<float>(exact), acc.m);
       const double width = r.bound[bin] - (bin > 0 ? r.bound[bin - 1] : 0.0);
@@ -161,13 +161,13 @@ TEST(DwlocPercentiles, BinnedPercentilesDescendWithinOneBinOfTheExactOnes) {
     PopulationAccumulators acc = DwlocBins(static_cast<float>(sum / total), 200);
     for (const auto& d : days) AddDwlocDay(acc, d.first, d.second);
     const PopulationResult r = ComputePopulationResult(ctx, ctx.populations[0], acc);
-    for (int i = 1; i <= kLastSearchedLevel; ++i) {
+    for (int i = 0; i < kSearchedLevelCount; ++i) {
       const double exact = Exact(days, 100 - kUpperTail[i], true);
       const int bin = DwlocBin(static_cast<float>(exact), acc.m, 200);
       const double width = bin > 0 ? r.bound[bin - 1] - r.bound[bin] : 0.0;
       EXPECT_LE(std::fabs(r.exp_user[i] - exact), width * 1.0001 + 1e-9)
           << "trial " << trial << " level " << i;
-      if (i > 1) {
+      if (i > 0) {
         EXPECT_LE(r.exp_user[i], r.exp_user[i - 1]) << "trial " << trial;
       }
       EXPECT_EQ(r.exp_capita[i], r.exp_user[i]);
@@ -186,7 +186,7 @@ TEST(DwlocStatistics, DwlocOfZeroEverywhereStillGetsFigures) {
   EXPECT_TRUE(r.has_spread);
   EXPECT_EQ(r.capita_mean, 0);
   EXPECT_EQ(r.pct_users, 100);
-  for (int i = 1; i < kLevelCount; ++i) EXPECT_EQ(r.exp_user[i], 0) << "level " << i;
+  for (int i = 0; i < kLevelCount; ++i) EXPECT_EQ(r.exp_user[i], 0) << "level " << i;
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ TEST_F(BatchRun, CecSettingsInABatchAreRefusedNotIgnored) {
   form_.monte_carlo = false;
   auto settings = PrepareBatchRun(form_, session_, port_);
   ASSERT_TRUE(settings.has_value()) << port_.LastMessage();
-  settings->cec_flag = 1;
+  settings->cec_flag = true;
   settings->cec.max_records = 100;
   settings->cec.file_name = "run.CEC";
   const PassFileLayout layout{2, session_.support.StandardPopulationCount()};

@@ -57,7 +57,7 @@ TEST_F(DwlocRun, DwlocValuesOfEachPersonDay) {
 
 TEST_F(DwlocRun, PadOfAPopulationOrTheReferenceDose) {
   form_.pad = true;
-  form_.standard_pad.assign(11, 0);  // population 1 has no PAD: the aRfD is used
+  form_.standard_pad = StandardPads(10);  // population 1 has no PAD: the aRfD is used
   MainForm::Custom everyone;
   everyone.population.name = "Everyone";
   everyone.population.crit = {{{1, 0, 0, 0, 0},

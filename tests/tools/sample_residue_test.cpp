@@ -79,8 +79,8 @@ TEST_P(ResidueFiles, MonteCarloFileUsesEveryDistributionType) {
     const RdlLine& rdl = d.Rdl[static_cast<std::size_t>(i)];
     if (rdl.index != i) continue;
     defined.insert(i);
-    types.insert(rdl.type);
-    if (rdl.type == 6) {
+    types.insert(TypeNumber(rdl.type));
+    if (rdl.type == DistributionType::Empirical) {
       EXPECT_TRUE(std::filesystem::exists(m.residue_folder / rdl.rdf_file)) << rdl.rdf_file;
     }
   }

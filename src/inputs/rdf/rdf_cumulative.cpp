@@ -9,12 +9,12 @@
 namespace acute {
 namespace {
 
-// The RDLs in use: a non-zero type.
+// The RDLs in use: those with a distribution line.
 std::vector<int> RdlsInUse(const ResidueData& residue) {
   std::vector<int> used;
   const int highest = std::min<int>(residue.MaxRdlIndex, static_cast<int>(residue.Rdl.size()) - 1);
   for (int r = 1; r <= highest; ++r)
-    if (residue.Rdl[static_cast<std::size_t>(r)].type != 0) used.push_back(r);
+    if (residue.Rdl[static_cast<std::size_t>(r)].type != DistributionType::None) used.push_back(r);
   return used;
 }
 

@@ -48,7 +48,7 @@ RdfSummary RdfSummaryText(const ResidueData& r, const RdfTables& t) {
   Headings(w, cumulative);
   for (int k = 1; k <= r.MaxRdlIndex && k < static_cast<int>(r.Rdl.size()); ++k) {
     const RdlLine& line = r.Rdl[k];
-    if (line.type == 0 || line.rdf_file.empty()) continue;
+    if (line.type == DistributionType::None || line.rdf_file.empty()) continue;
     w.Tab(2).Num(static_cast<std::int16_t>(k)).Tab(8).Text(NamePart(line.rdf_file));
     w.Tab(25).Num(At(t.RdfTotalFreq, k)).Tab(36).Num(At(t.RdfTotalNZ, k));
     w.Tab(48).Num(At(t.RdfTotalLod, k)).Tab(56).Num(At(t.RdfLodRes, k));

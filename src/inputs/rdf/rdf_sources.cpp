@@ -13,7 +13,7 @@ std::vector<RdfSource> LocateRdfs(const ResidueData& residue) {
   const int highest = std::min<int>(residue.MaxRdlIndex, static_cast<int>(residue.Rdl.size()) - 1);
   for (int r = 1; r <= highest; ++r) {
     const RdlLine& rdl = residue.Rdl[static_cast<std::size_t>(r)];
-    if (rdl.type == 0 || rdl.rdf_file.empty()) continue;
+    if (rdl.type == DistributionType::None || rdl.rdf_file.empty()) continue;
     std::string name = rdl.rdf_file;
     if (!HasFolder(name) && !residue.ResFolder.empty())
       name = WithSeparator(residue.ResFolder) + name;
