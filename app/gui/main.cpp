@@ -17,13 +17,23 @@
 
 #include "batch_editor_window.h"
 #include "common/errors.h"
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "common/work_file_names.h"
 #include "gui_port.h"
 #include "main_window.h"
 #include "progress_window.h"
 
 namespace {
+
+// Answers an open dialog with one file's name.
+class OpenFilePort : public acute::SilentPort {
+ public:
+  explicit OpenFilePort(std::string name) : name_(std::move(name)) {}
+  std::optional<std::string> OpenFileName(const acute::FileDialog&) override { return name_; }
+
+ private:
+  std::string name_;
+};
 
 void PrintShownWindow(QWidget* main_window) {
   QWidget* shown = QApplication::activeModalWidget();
@@ -61,9 +71,8 @@ void OpenAtStart(acute::gui::MainWindow& window, const QString& what) {
       auto* editor =
           qobject_cast<acute::gui::BatchEditorWindow*>(QApplication::activeModalWidget());
       if (editor == nullptr) return;
-      acute::ScriptedPort script;
-      script.file_names = {
-          (std::filesystem::path(window.session().setup.ResFolder) / "SAMPLE.B10").string()};
+      OpenFilePort script(
+          (std::filesystem::path(window.session().setup.ResFolder) / "SAMPLE.B10").string());
       window.port().SetScript(&script);
       editor->OpenExisting();
       window.port().SetScript(nullptr);

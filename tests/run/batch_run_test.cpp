@@ -6,17 +6,17 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "forms/batch_open.h"
+#include "forms/main_form.h"
+#include "forms/run_checks.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "reports/report_specs.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
-#include "forms/batch_open.h"
-#include "forms/main_form.h"
-#include "forms/run_checks.h"
 
 namespace acute {
 namespace {
