@@ -224,7 +224,7 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
   run.qa.reset();  // the QA listing is complete
   ShowPhase(port, run.caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
-  const AnalysisReport report = BuildReport(ctx, run.accumulators);
+  AnalysisReport report = BuildReport(ctx, run.accumulators);
   const bool dwloc = run.settings.dwloc == 1;
   out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
   out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);
@@ -240,7 +240,7 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
     StageFile(run.copies, s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
-  out.report_text = report.text;
+  out.reports.push_back(ReportFigures{ctx, std::move(report.results)});
   return ctx;
 }
 

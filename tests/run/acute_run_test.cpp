@@ -60,6 +60,15 @@ TEST_F(AcuteRun, MeansOfAHandMadeSurvey) {
   EXPECT_NE(report.find("0.008750"), std::string::npos);
   EXPECT_NE(report.find("0.011667"), std::string::npos);
   EXPECT_NE(report.find("Percent of Person-Days that are User-Days =  75.00%"), std::string::npos);
+  // The outcome carries the same figures.
+  ASSERT_EQ(outcome->reports.size(), 1u);
+  const ReportFigures& figures = outcome->reports[0];
+  EXPECT_EQ(figures.Kind(), AnalysisKind::Acute);
+  ASSERT_EQ(figures.results.size(), figures.context.populations.size());
+  EXPECT_EQ(figures.context.populations[0].name, "U.S. Population");
+  EXPECT_FLOAT_EQ(figures.results[0].capita_mean, 70.0f / 8000);
+  EXPECT_FLOAT_EQ(figures.results[0].user_mean, 70.0f / 6000);
+  EXPECT_FLOAT_EQ(figures.results[0].pct_users, 75);
 
   // The same inputs give the same report, byte for byte.
   ScriptedPort again;
