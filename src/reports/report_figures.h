@@ -1,7 +1,7 @@
 #pragma once
 // The figures of one report as data, for whatever shows or writes them besides the report
 // text: the context the report was written from (the run kind, residue file, settings,
-// specifications and the populations in report order with their names, criteria and PADs)
+// report choices and the populations in report order with their names, criteria and PADs)
 // and every population's figures.
 #include <vector>
 
