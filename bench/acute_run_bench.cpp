@@ -7,15 +7,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "reports/acute_report.h"
 #include "reports/report_context.h"
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
-#include "forms/main_form.h"
+#include "support/scripted_port.h"
 
 namespace {
 

@@ -17,14 +17,14 @@
 
 #include "cec/cec_work_files.h"
 #include "common/list_reader.h"
-#include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "run/analysis_driver.h"
 #include "sample_data/sample_data.h"
 #include "sample_form.h"
-#include "forms/main_form.h"
+#include "support/scripted_port.h"
 
 using namespace acute;
 
@@ -44,16 +44,15 @@ struct Timing {
   double cpu = 0;
 };
 
-// Prints the time of every progress text whose first words differ from the last one's.
+// Prints the time of every progress phase that differs from the last one.
 class PhasePort : public ScriptedPort {
  public:
-  void Progress(const std::string& caption, const std::string& status) override {
-    const std::string head = status.substr(0, 30);
-    if (head != last_) {
-      std::printf("  %7.3f s  %s\n", Seconds(start_), status.c_str());
-      last_ = head;
+  void Progress(const ProgressReport& report) override {
+    if (report.phase != last_) {
+      std::printf("  %7.3f s  %s\n", Seconds(start_), report.phase.c_str());
+      last_ = report.phase;
     }
-    ScriptedPort::Progress(caption, status);
+    ScriptedPort::Progress(report);
   }
 
  private:

@@ -23,10 +23,10 @@
 #include <thread>
 #include <vector>
 
-#include "common/scripted_port.h"
 #include "draw_floor.h"
 #include "engine/draw_plan.h"
 #include "engine/pass_file.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "random/block_uniforms.h"
@@ -36,7 +36,7 @@
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
 #include "sample_form.h"
-#include "forms/main_form.h"
+#include "support/scripted_port.h"
 
 using namespace acute;
 

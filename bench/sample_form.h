@@ -4,10 +4,10 @@
 // Mersenne Twister.
 #include <string>
 
-#include "common/scripted_port.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
-#include "forms/main_form.h"
+#include "support/scripted_port.h"
 
 namespace acute::bench {
 

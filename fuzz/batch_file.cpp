@@ -2,7 +2,7 @@
 // file it names is read from the sample folder's residue folder), for each database kind.
 #include "inputs/batch_file.h"
 
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "inputs/batch_setup.h"
 #include "support/fuzz_context.h"
 
@@ -10,7 +10,7 @@ namespace acute::fuzz {
 namespace {
 
 void ReadBatch(const SampleFolder& sample, const std::string& text) {
-  ScriptedPort port;
+  SilentPort port;
   const std::string extension = sample.support.ResidueExtension();
   const std::filesystem::path file = sample.residue_folder / ("FUZZ.B" + extension.substr(1));
   ParseBatchFile(text, file.string(), extension, false, port);

@@ -6,7 +6,7 @@
 
 #include "cec/cec_record_file.h"
 #include "cec/cec_report.h"
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "support/fuzz_context.h"
 
 namespace {
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   q.cec.low = 90;
   q.cec.high = 100;
   q.threads = 2;
-  ScriptedPort port;
+  SilentPort port;
   Refusable([&] { WriteCecReport(q, port); });
   return 0;
 }

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "common/file_names.h"
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "support/fuzz_context.h"
 
 namespace acute::fuzz {
@@ -55,7 +55,7 @@ SupportData FirstCommodities(const SampleFolder& sample) {
 void ReadAs(const SampleFolder& sample, const SupportData& cut, int slot) {
   SupportData support = cut;
   support.SupportFile[slot] = (FuzzContext::Get().Scratch() / kFuzzListName).string();
-  ScriptedPort port;
+  SilentPort port;
   Refusable([&] { LookUpEveryFoodForm(ReadMasterLists(sample.folder, support, port)); });
 }
 

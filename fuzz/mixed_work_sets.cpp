@@ -12,13 +12,13 @@
 #include <map>
 
 #include "cec/cec_work_files.h"
-#include "common/scripted_port.h"
 #include "common/work_set.h"
 #include "common/work_set_check.h"
-#include "inputs/residue_reader.h"
-#include "support/fuzz_context.h"
 #include "forms/main_form.h"
 #include "forms/show_last.h"
+#include "inputs/residue_reader.h"
+#include "support/fuzz_context.h"
+#include "support/scripted_port.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ std::string ReadWholeFileOrEmpty(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-constexpr std::array<const char*, 8> kMembers{"acute.tmp", "plot.tmp",  "cec1.tmp",  "cec2.tmp",
+constexpr std::array<const char*, 8> kMembers{"acute.tmp", "plot.tmp", "cec1.tmp", "cec2.tmp",
                                               "expos.tmp", "cec3.tmp", "cec4.tmp", "rdfacute.tmp"};
 
 DataSession SessionOf(const SampleFolder& s, const fs::path& work) {
@@ -73,8 +73,8 @@ Files RunOnce(const fs::path& work, bool monte_carlo) {
   fs::create_directories(work);
   const DataSession session = SessionOf(s, work);
   ScriptedPort port;
-  const auto outcome = LaunchAnalysis(CecForm(s, session, monte_carlo), session, port,
-                                      "12/06/2026", "10:00:00");
+  const auto outcome =
+      LaunchAnalysis(CecForm(s, session, monte_carlo), session, port, "12/06/2026", "10:00:00");
   if (!outcome || !outcome->completed) Broken("a sample run failed: " + port.LastMessage());
   Files files;
   for (const char* name : kMembers)
@@ -104,7 +104,9 @@ class Input {
  public:
   explicit Input(std::string bytes) : bytes_(std::move(bytes)) {}
   int Byte() { return at_ < bytes_.size() ? static_cast<unsigned char>(bytes_[at_++]) : 0; }
-  std::string Rest() { return at_ < bytes_.size() ? bytes_.substr(std::exchange(at_, bytes_.size())) : ""; }
+  std::string Rest() {
+    return at_ < bytes_.size() ? bytes_.substr(std::exchange(at_, bytes_.size())) : "";
+  }
 
  private:
   std::string bytes_;

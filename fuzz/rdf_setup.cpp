@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "common/scripted_port.h"
 #include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_reader.h"
 #include "support/fuzz_context.h"
+#include "support/scripted_port.h"
 
 namespace acute::fuzz {
 namespace {

@@ -3,7 +3,7 @@
 // run must be a finite number.
 #include <cmath>
 
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "engine/run_tables.h"
 #include "inputs/residue_reader.h"
 #include "inputs/residue_summary.h"
@@ -15,7 +15,7 @@ namespace {
 void ReadBothViews(const SampleFolder& sample, const std::string& text) {
   const auto file = FuzzContext::Get().Scratch() / ("FUZZ." + sample.support.ResidueExtension());
   WriteBytes(file, text);
-  ScriptedPort port;
+  SilentPort port;
   bool monte_carlo = false;
   if (auto loaded = ReadResidueFile(file, sample.support, port)) {
     SummariseResidueFile(*loaded);

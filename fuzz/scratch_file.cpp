@@ -4,7 +4,7 @@
 // mean and draw of a loaded distribution must be a finite number.
 #include <cmath>
 
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "engine/distribution_tables.h"
 #include "inputs/rdf/rdf_tables.h"
 #include "support/fuzz_context.h"
@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kMarker = "\n@@rdfacute.tmp@@\n";
 
 void LoadAndDraw(const AnalysisSettings& settings, const std::filesystem::path& scratch) {
-  ScriptedPort port;
+  SilentPort port;
   const DistributionTables tables =
       LoadDistributions(settings.rdl_rows, settings.max_rdl_index, scratch, port);
   for (std::size_t r = 1; r < tables.rdl.size(); ++r) {

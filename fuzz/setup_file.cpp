@@ -1,6 +1,6 @@
 // The set-up file "setupTARNNH.txt" of the sample folder, and the consumption files of the
 // folder it names.
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "engine/consumption_data.h"
 #include "support/fuzz_context.h"
 
@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace acute::fuzz;
   const SampleFolder& sample = FuzzContext::Get().Kind2();
   WriteBytes(sample.folder / kSetupFileName, AsText(data, size));
-  ScriptedPort port;
+  SilentPort port;
   Refusable([&] {
     const SetupData setup = ReadSetupFile(sample.folder, port);
     setup.PageNumbers();

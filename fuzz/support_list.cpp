@@ -1,6 +1,6 @@
 // The support list "TarnSupport.txt", read in the sample folders of both database kinds,
 // then the analysis file check and the master lists it names.
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "support/fuzz_context.h"
 
 namespace acute::fuzz {
@@ -8,7 +8,7 @@ namespace {
 
 void ReadIn(const SampleFolder& sample, const std::string& text) {
   WriteBytes(sample.folder / kSupportListName, text);
-  ScriptedPort port;
+  SilentPort port;
   Refusable([&] {
     const SupportData support = ReadSupportList(sample.folder, port);
     for (bool occasions : {false, true})

@@ -1,7 +1,7 @@
 // The survey (consumption) files: the input is one consumption file, read as a daily-total
 // and as an eating-occasion file of both database kinds; every person-day read is then
 // placed in the standard populations.
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "engine/consumption_data.h"
 #include "engine/populations.h"
 #include "support/fuzz_context.h"
@@ -26,7 +26,7 @@ void ReadAs(const SampleFolder& sample, const std::string& folder, bool occasion
   files.names = {"", kFuzzSurveyName};
   files.first = 1;
   files.last = 1;
-  ScriptedPort port;
+  SilentPort port;
   Refusable([&] {
     const ConsumptionData data = ReadConsumptionData(
         files, {sample.support.DatabaseKind, occasions, sample.master.FoodFormCount()}, port);

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "analyze_form.h"
 #include "commands.h"
@@ -15,30 +16,18 @@
 #include "option_checks.h"
 #include "option_error.h"
 #include "reports/report_specs.h"
+#include "reports/summary_section.h"
 #include "run/analysis_driver.h"
 #include "run/cec_repeat.h"
 
 namespace acute::cli {
 namespace {
 
-void PrintSummary(const std::string& report) {
-  std::istringstream in(report);
-  std::string line;
-  bool printing = false;
-  bool blank = false;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.rfind("Summary calculations", 0) == 0) printing = true;
-    if (printing && line.find("Ver. ") != std::string::npos && line.size() > 60) printing = false;
-    if (!printing || line.find_first_not_of(' ') == std::string::npos) {
-      blank = true;  // runs of blank lines print as one
-      continue;
-    }
-    if (line.rfind("-----", 0) == 0 && line.find_first_not_of('-') == std::string::npos) continue;
-    if (blank) std::cout << "\n";
-    blank = false;
-    std::cout << line << "\n";
-  }
+// The summary tables of the run's report, from its figures.
+void PrintSummary(const ReportFigures& figures) {
+  std::string text = SummaryTables(figures.context, figures.results);
+  std::erase(text, '\r');  // the report's CR LF line ends as the terminal's
+  std::cout << text;
 }
 
 // With seed 0 the generator took the timer: the user learns the value, and how to repeat
@@ -64,7 +53,7 @@ int Finish(const std::optional<EngineOutcome>& outcome) {
   }
   // The completion message has named every saved file.
   std::cout << "Last report: " << outcome->last_report.string() << "\n\n";
-  PrintSummary(outcome->report_text);
+  for (const ReportFigures& figures : outcome->reports) PrintSummary(figures);
   return 0;
 }
 

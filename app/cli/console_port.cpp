@@ -5,10 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
-#include <cstdlib>
 #include <iostream>
-
-#include "forms/progress_text.h"
 
 namespace acute::cli {
 namespace {
@@ -27,13 +24,17 @@ bool AskYesNo(const std::string& question) {
   return !line.empty() && (line[0] == 'y' || line[0] == 'Y');
 }
 
-// "Phase\r\nProgress:    42%" becomes "Phase [########            ]  42%".
-std::string ProgressLine(const std::string& status) {
-  const ProgressText text = SplitProgressText(status);
-  if (!text.percent) return status;
-  const int filled = *text.percent / 4;
-  return text.phase + " [" + std::string(filled, '#') + std::string(25 - filled, ' ') + "] " +
-         std::to_string(*text.percent) + "%";
+// The progress window on one line: "Phase [########                 ] 32%", or
+// "Reading SAMPLE.RDF, First pass, at line 7000".
+std::string ProgressLine(const ProgressReport& report) {
+  std::string line = report.phase;
+  if (!report.step.empty()) line += ", " + report.step;
+  if (report.line) line += ", at line " + std::to_string(*report.line);
+  if (!report.percent) return line;
+  const int percent = std::clamp(*report.percent, 0, 100);
+  const int filled = percent / 4;
+  return line + " [" + std::string(filled, '#') + std::string(25 - filled, ' ') + "] " +
+         std::to_string(percent) + "%";
 }
 
 // What a message that points at a window's button means on the command line.
@@ -101,9 +102,9 @@ std::optional<std::string> ConsolePort::Ask(const std::string& title, const std:
   return line;
 }
 
-void ConsolePort::Progress(const std::string& caption, const std::string& status) {
+void ConsolePort::Progress(const ProgressReport& report) {
   if (!isatty(STDERR_FILENO)) return;
-  std::string text = caption + " - " + ProgressLine(status);
+  std::string text = report.caption + " - " + ProgressLine(report);
   if (text == last_progress_) return;
   std::string padding = last_progress_.size() > text.size()
                             ? std::string(last_progress_.size() - text.size(), ' ')

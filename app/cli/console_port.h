@@ -18,7 +18,7 @@ class ConsolePort : public UserPort {
   Answer Show(const Message& message) override;
   std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
                                  const std::string& default_answer) override;
-  void Progress(const std::string& caption, const std::string& status) override;
+  void Progress(const ProgressReport& report) override;
   bool CancelRequested() override;
   std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
   void ShowReport(const std::string& caption, const std::string& text) override;

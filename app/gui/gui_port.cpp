@@ -120,16 +120,14 @@ std::optional<std::string> GuiPort::AskHere(const std::string& title, const std:
   return text.toStdString();
 }
 
-void GuiPort::Progress(const std::string& caption, const std::string& status) {
-  const QString c = QString::fromStdString(caption);
-  const QString s = QString::fromStdString(status);
-  if (OnWindowThread(this)) return ProgressHere(c, s);
+void GuiPort::Progress(const ProgressReport& report) {
+  if (OnWindowThread(this)) return ProgressHere(report);
   QMetaObject::invokeMethod(
-      this, [this, c, s] { ProgressHere(c, s); }, Qt::QueuedConnection);
+      this, [this, report] { ProgressHere(report); }, Qt::QueuedConnection);
 }
 
-void GuiPort::ProgressHere(const QString& caption, const QString& status) {
-  progress_->SetText(caption, status);
+void GuiPort::ProgressHere(const ProgressReport& report) {
+  progress_->SetProgress(report);
   if (!progress_->isVisible()) progress_->show();
 }
 

@@ -2,7 +2,7 @@
 // The desktop program's user port: modal message boxes and input boxes with the library's
 // titles, icons and buttons, the progress window and its Cancel. It may be called from the
 // thread that runs an analysis: message and input boxes are then shown on the window's
-// thread and the caller waits for the answer; progress texts are posted without waiting.
+// thread and the caller waits for the answer; progress reports are posted without waiting.
 #include <QObject>
 #include <QPointer>
 #include <atomic>
@@ -29,7 +29,7 @@ class GuiPort : public QObject, public UserPort {
   Answer Show(const Message& message) override;
   std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
                                  const std::string& default_answer) override;
-  void Progress(const std::string& caption, const std::string& status) override;
+  void Progress(const ProgressReport& report) override;
   bool CancelRequested() override;
   std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
   std::optional<std::string> OpenFileName(const FileDialog& dialog) override;
@@ -54,7 +54,7 @@ class GuiPort : public QObject, public UserPort {
   Answer ShowHere(const Message& message);
   std::optional<std::string> AskHere(const std::string& title, const std::string& prompt,
                                      const std::string& default_answer);
-  void ProgressHere(const QString& caption, const QString& status);
+  void ProgressHere(const ProgressReport& report);
   std::optional<std::string> FileNameHere(const FileDialog& dialog, bool save);
   bool PrintHere(const PrintJob& job);
   void ShowReportHere(const std::string& caption, const std::string& text);

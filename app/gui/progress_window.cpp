@@ -5,8 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "forms/progress_text.h"
+#include <algorithm>
 
 namespace acute::gui {
 
@@ -39,13 +38,13 @@ void ProgressWindow::SetHeading(const QString& heading) {
   bar_->setRange(0, 0);  // busy until a phase gives its percent
 }
 
-void ProgressWindow::SetText(const QString& caption, const QString& status) {
-  if (!caption.isEmpty()) setWindowTitle(caption);
-  const ProgressText text = SplitProgressText(status.toStdString());
-  status_->setText(QString::fromStdString(text.phase));
-  if (text.percent) {
+void ProgressWindow::SetProgress(const ProgressReport& report) {
+  if (!report.caption.empty()) setWindowTitle(QString::fromStdString(report.caption));
+  // The label breaks its lines at LF.
+  status_->setText(QString::fromStdString(StatusText(report)).replace("\r\n", "\n"));
+  if (report.percent) {
     bar_->setRange(0, 100);
-    bar_->setValue(*text.percent);
+    bar_->setValue(std::clamp(*report.percent, 0, 100));
   } else {
     bar_->setRange(0, 0);
   }

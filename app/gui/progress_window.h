@@ -4,6 +4,8 @@
 // question as Cancel (the port asks for confirmation before it sets the cancel flag).
 #include <QDialog>
 
+#include "common/progress_report.h"
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -16,8 +18,9 @@ class ProgressWindow : public QDialog {
   explicit ProgressWindow(QWidget* parent);
   // The run's description above the progress (set before the run starts).
   void SetHeading(const QString& heading);
-  // A progress text of the library: its phase, and the percent when it gives one.
-  void SetText(const QString& caption, const QString& status);
+  // Where the work stands: the caption as the window's title, the status text, and the
+  // percent on the bar (busy without one).
+  void SetProgress(const ProgressReport& report);
   QString status() const;
   QString heading() const;
   QProgressBar* bar() const { return bar_; }

@@ -10,8 +10,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "common/scripted_port.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 
 namespace acute::fuzz {
 namespace {

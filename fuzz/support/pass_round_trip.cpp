@@ -1,6 +1,6 @@
 #include "support/pass_round_trip.h"
 
-#include "common/scripted_port.h"
+#include "common/silent_port.h"
 #include "support/fuzz_context.h"
 
 namespace acute::fuzz {
@@ -24,12 +24,12 @@ auto ReadWith(const std::string& text, Read&& read) -> std::optional<decltype(re
 
 std::optional<AnalysisSettings> ReadPassText(const std::string& text,
                                              const PassFileLayout& layout) {
-  ScriptedPort port;
+  SilentPort port;
   return ReadWith(text, [&] { return ReadPassFile(PassPath(), layout, port); });
 }
 
 std::optional<CecSettings> ReadShortPassText(const std::string& text) {
-  ScriptedPort port;
+  SilentPort port;
   return ReadWith(text, [&] { return ReadShortPassFile(PassPath(), port); });
 }
 

@@ -121,15 +121,16 @@ CecReportInputs CecInputsOfRun(const CecReportRequest& q, CecRecordFile file,
                                const std::vector<CecWindow>& preliminary,
                                const std::vector<std::string>& population_names, CecExpos expos,
                                UserPort& port) {
-  port.Progress(q.progress_caption, "Generating CEC report: step 1 of 4");
-  port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4");
+  ShowPhase(port, q.progress_caption, "Generating CEC report: step 1 of 4");
+  ShowPhase(port, q.progress_caption, "Generating CEC report: step 2 of 4");
   CecReportInputs in;
   in.header = std::move(file.header);
   in.sections.cumulative = file.cumulative;
   for (CecFileRecord& r : file.records) in.sections.records.push_back(std::move(r));
   for (std::size_t p = 0; p < population_names.size(); ++p) {
-    port.Progress(q.progress_caption, "Generating CEC report: step 2 of 4, population #" +
-                                          Str(static_cast<std::int32_t>(p + 1)));
+    ShowPhase(
+        port, q.progress_caption,
+        "Generating CEC report: step 2 of 4, population #" + Str(static_cast<std::int32_t>(p + 1)));
     in.sections.list.push_back(SectionOf(in.sections.records, q.cec,
                                          p < preliminary.size() ? preliminary[p] : CecWindow{},
                                          static_cast<int>(p + 1), population_names[p]));
@@ -194,7 +195,7 @@ void ForEachPart(const CecReportRequest& q, std::size_t count,
         if (port.CancelRequested()) throw RunEnds("the analysis was cancelled");
         for (; next < std::min(begun, count); ++next)
           for (const std::string& text : texts_of(next))
-            if (text != last) port.Progress(q.progress_caption, last = text);
+            if (text != last) ShowPhase(port, q.progress_caption, last = text);
       },
       [&](int, std::size_t i, const PersonTick& tick) {
         tick();
@@ -299,16 +300,16 @@ void ReportFromInputs(const CecReportRequest& q, const CecReportInputs& in, User
   if (in.expos.users.size() != in.sections.list.size())
     throw CecFileError(kCecExposFileName, "its populations are not those of cec2.tmp");
   if (cumulative == 1) CheckResidueRecords(in.sections.list, *q.cumulative, port);
-  port.Progress(caption, "Generating CEC report: Step 3 of 4, Sorting records");
+  ShowPhase(port, caption, "Generating CEC report: Step 3 of 4, Sorting records");
   std::vector<std::string> ranked_text;
   const std::vector<RankedSection> ranked = RankSections(q, in, ranked_text, port);
   before_writing();
   if (cumulative == 1) {
-    port.Progress(caption, "Completing CEC report: step 3b of 4");
+    ShowPhase(port, caption, "Completing CEC report: step 3b of 4");
     Write(q, q.folder / kCecRankedCumulativeFileName, ranked_text, port);
   }
   Write(q, q.folder / kCecRankedFileName, ranked_text, port);
-  port.Progress(caption, "Completing CEC report: step 4 of 4");
+  ShowPhase(port, caption, "Completing CEC report: step 4 of 4");
   const std::vector<std::string> report = ReportText(q, in, ranked, port);
   Write(q, q.folder / kCecReportFileName, report, port);
   const bool copied = q.copies != nullptr ? q.copies->Stage(q.cec.file_name, report)

@@ -19,7 +19,7 @@ class SilentPort : public UserPort {
                                  const std::string&) override {
     return std::nullopt;
   }
-  void Progress(const std::string&, const std::string&) override {}
+  void Progress(const ProgressReport&) override {}
   bool CancelRequested() override { return false; }
 };
 

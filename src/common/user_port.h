@@ -1,10 +1,12 @@
 #pragma once
-// Every message box, question, input box, progress text and Cancel test of the library
+// Every message box, question, input box, progress report and Cancel test of the library
 // goes through this interface, so that the front ends (desktop, command line) and the
 // tests see the exact titles, texts and their order.
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "common/progress_report.h"
 
 namespace acute {
 
@@ -45,8 +47,8 @@ class UserPort {
   virtual std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
                                          const std::string& default_answer) = 0;
 
-  // Progress window: its caption and its status line.
-  virtual void Progress(const std::string& caption, const std::string& status) = 0;
+  // The progress window: where the work stands.
+  virtual void Progress(const ProgressReport& report) = 0;
 
   // Lets the user interface run and reports whether Cancel was confirmed.
   virtual bool CancelRequested() = 0;
@@ -72,6 +74,11 @@ class UserPort {
 inline void Tell(UserPort& port, const std::string& title, const std::string& text,
                  Icon icon = Icon::None) {
   port.Show(Message{title, text, icon, Buttons::Ok});
+}
+
+// Convenience for a progress window that names the phase only.
+inline void ShowPhase(UserPort& port, const std::string& caption, const std::string& phase) {
+  port.Progress(ProgressReport{caption, phase, "", std::nullopt, std::nullopt});
 }
 
 }  // namespace acute

@@ -203,7 +203,7 @@ ConsumptionData ReadConsumptionData(const ConsumptionFiles& files, const SurveyL
   for (int i = files.first; i <= files.last; ++i) {
     CheckConsumptionFile(files, i, port);
     std::filesystem::path path = *FindFile(files.PathOf(i));
-    port.Progress("Reading food consumption data", path.filename().string());
+    ShowPhase(port, "Reading food consumption data", path.filename().string());
     try {
       ReadFile(path, layout, port, data);
     } catch (const std::runtime_error& e) {

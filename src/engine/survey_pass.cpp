@@ -34,8 +34,7 @@ std::string PhaseText(PassKind kind, const PassSetup& s) {
 
 class ProgressCounter {
  public:
-  ProgressCounter(UserPort& port, const std::string& caption, std::string phase,
-                  std::size_t total)
+  ProgressCounter(UserPort& port, const std::string& caption, std::string phase, std::size_t total)
       : port_(port), caption_(caption), phase_(std::move(phase)), total_(total) {
     Show(0);
   }
@@ -53,7 +52,7 @@ class ProgressCounter {
  private:
   void Show(int percent) {
     shown_ = percent;
-    port_.Progress(caption_, phase_ + "\r\nProgress:    " + std::to_string(percent) + "%");
+    port_.Progress(ProgressReport{caption_, phase_, "", percent, std::nullopt});
   }
   UserPort& port_;
   std::string caption_;

@@ -29,15 +29,8 @@ std::string PopulationPagesText(const ReportContext& ctx,
 std::string SummaryText(const ReportContext& ctx, const std::vector<PopulationResult>& results) {
   PrintWriter out;
   std::int16_t line_count = 0;
-  if (ctx.Kind() == AnalysisKind::Dwloc) {
-    // One distribution: the DWLOC per capita, whatever the report choices.
-    WriteSummarySection(out, ctx, results, Distribution::PerCapita, line_count);
-    return out.Contents();
-  }
-  if (ctx.specs.ReportPerCapita())
-    WriteSummarySection(out, ctx, results, Distribution::PerCapita, line_count);
-  if (ctx.specs.ReportUsers())
-    WriteSummarySection(out, ctx, results, Distribution::Users, line_count);
+  for (Distribution d : SummaryDistributions(ctx))
+    WriteSummarySection(out, ctx, results, d, line_count);
   return out.Contents();
 }
 

@@ -120,4 +120,22 @@ void WriteSummarySection(PrintWriter& out, const ReportContext& ctx,
   WriteFooter(out, ctx, false, page_number, line_count, false);
 }
 
+std::vector<Distribution> SummaryDistributions(const ReportContext& ctx) {
+  if (ctx.Kind() == AnalysisKind::Dwloc) return {Distribution::PerCapita};
+  std::vector<Distribution> shown;
+  if (ctx.specs.ReportPerCapita()) shown.push_back(Distribution::PerCapita);
+  if (ctx.specs.ReportUsers()) shown.push_back(Distribution::Users);
+  return shown;
+}
+
+std::string SummaryTables(const ReportContext& ctx, const std::vector<PopulationResult>& results) {
+  PrintWriter out;
+  for (Distribution d : SummaryDistributions(ctx)) {
+    WriteTitles(out, ctx, d, false);
+    for (std::size_t j = 0; j < results.size(); ++j)
+      WritePopulation(out, ctx, ctx.populations[j], results[j], d);
+  }
+  return out.Contents();
+}
+
 }  // namespace acute

@@ -222,9 +222,9 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
                               UserPort& port) {
   const std::filesystem::path folder = request.session.WorkFolder();
   run.qa.reset();  // the QA listing is complete
-  port.Progress(run.caption, "Compiling all reports");
+  ShowPhase(port, run.caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
-  const AnalysisReport report = BuildReport(ctx, run.accumulators);
+  AnalysisReport report = BuildReport(ctx, run.accumulators);
   const bool dwloc = run.settings.dwloc;
   out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
   out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);
@@ -240,7 +240,7 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
     StageFile(run.copies, s.plot_file, plot, port);
     out.saved_files.push_back(s.plot_file);
   }
-  out.report_text = report.text;
+  out.reports.push_back(ReportFigures{ctx, std::move(report.results)});
   return ctx;
 }
 
@@ -285,7 +285,7 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   const ReportContext ctx = StageRunReports(request, run, out, port);
   if (run.cec) StageCecFiles(request, run, ctx, out, port);
   CommitRun(run, port);
-  port.Progress(run.caption, "Run completed");
+  ShowPhase(port, run.caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(run.settings);
   Tell(port, kCompletionTitle, out.completion_message, Icon::Information);
@@ -296,7 +296,7 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
 EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& batch,
                        UserPort& port) {
   const std::string caption = CaptionOf(batch);
-  port.Progress(caption, "Setting up analysis");
+  ShowPhase(port, caption, "Setting up analysis");
   if (batch.cec_flag) {
     Tell(port, kCompletionTitle, kNoCecInBatchRuns, Icon::Information);
     return EngineOutcome{};
@@ -317,7 +317,7 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
     StageRunReports(request, run, out, port);
     CommitRun(run, port);
   }
-  port.Progress(caption, "Run completed");
+  ShowPhase(port, caption, "Run completed");
   out.completed = true;
   out.completion_message =
       "Batch analysis completed. All reports have been saved to the output file names "

@@ -13,6 +13,7 @@
 #include "inputs/data_session.h"
 #include "inputs/master_lists.h"
 #include "inputs/residue_data.h"
+#include "reports/report_figures.h"
 #include "reports/report_specs.h"
 
 namespace acute {
@@ -60,9 +61,9 @@ struct EngineOutcome {
   std::vector<std::filesystem::path> saved_files;  // named report, plot and CEC files
   std::filesystem::path last_report;               // "acute.tmp" (or "dwloc.tmp")
   std::filesystem::path last_plot;                 // "plot.tmp" (or "DWPlot.tmp")
-  std::string report_text;              // what last_report held when the run ended (a later run may
-                                        // replace the file once this run's lock is gone)
-  std::optional<TimerSeed> timer_seed;  // a Monte Carlo run with seed 0
+  std::optional<TimerSeed> timer_seed;             // a Monte Carlo run with seed 0
+  // The figures of every report the run wrote, in order: one, or one per batch entry.
+  std::vector<ReportFigures> reports;
 };
 
 // Runs the analysis that "tarnpass.tmp" in the work folder describes (a single run, or one

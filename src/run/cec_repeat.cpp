@@ -142,7 +142,7 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
   const WorkRun* last_run = RunOf(state, kCecSectionsFileName);
   if (last_run != nullptr) repeat.form = FormSettingsOf(*last_run, request.form);
   repeat.form.threads = request.form.threads;
-  port.Progress(kCaption, "Setting up analysis");
+  ShowPhase(port, kCaption, "Setting up analysis");
   const MasterLists master = ReadMasterLists(request.session.folder, request.session.support, port);
   const auto residue = LastResidueFile(RecordHeader(folder), request.session);
   CecReportRequest q = CecReportRequestFor(repeat, cec, &master, residue ? &*residue : nullptr);

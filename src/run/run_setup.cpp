@@ -191,7 +191,7 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
   CheckConsumptionFile(files, run.settings.consumption_check_index, port);
   run.master = ReadMasterLists(session.folder, session.support, port);
   if (!run.settings.IsBatch())
-    port.Progress(caption, "Residue file: " + NamePart(run.settings.residue_file));
+    ShowPhase(port, caption, "Residue file: " + NamePart(run.settings.residue_file));
   run.monte_carlo = run.settings.monte_carlo && !run.settings.rdl_rows.empty();
   if (run.monte_carlo)
     run.distributions = LoadDistributions(run.settings.rdl_rows, run.settings.max_rdl_index,
@@ -249,7 +249,7 @@ RunSetup SetUpRun(const EngineRequest& request, WorkSetWriter& work, UserPort& p
 
 RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, WorkSetWriter& work,
                   UserPort& port) {
-  port.Progress(CaptionOf(settings), "Setting up analysis");
+  ShowPhase(port, CaptionOf(settings), "Setting up analysis");
   const auto scratch = request.session.WorkFolder() / kRdfScratchFileName;
   return SetUpFromSettings(request, std::move(settings), scratch, work, port);
 }
@@ -257,10 +257,10 @@ RunSetup SetUpRun(const EngineRequest& request, AnalysisSettings settings, WorkS
 RunSetup SetUpBatchEntry(const EngineRequest& request, const AnalysisSettings& batch, std::size_t i,
                          WorkSetWriter& work, UserPort& port) {
   const BatchEntry& e = batch.batch[i];
-  port.Progress(CaptionOf(batch), "Batch run: Residue File" +
-                                      Str(static_cast<std::int64_t>(i + 1)) + " of" +
-                                      Str(static_cast<std::int64_t>(batch.batch.size())) + "  " +
-                                      NamePart(e.residue_file));
+  ShowPhase(port, CaptionOf(batch),
+            "Batch run: Residue File" + Str(static_cast<std::int64_t>(i + 1)) + " of" +
+                Str(static_cast<std::int64_t>(batch.batch.size())) + "  " +
+                NamePart(e.residue_file));
   AnalysisSettings s = batch;
   s.batch.clear();
   s.residue_file = e.residue_file;

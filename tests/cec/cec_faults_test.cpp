@@ -8,9 +8,9 @@
 #include "cec/cec_report.h"
 #include "cec/cec_report_layout.h"
 #include "common/errors.h"
-#include "common/scripted_port.h"
 #include "engine/pass_file.h"
 #include "reports/report_specs.h"
+#include "support/scripted_port.h"
 #include "support/survey_fixture.h"
 #include "support/test_support.h"
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "common/scripted_port.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
-#include "forms/main_form.h"
 
 namespace acute::testing {
 

@@ -1,6 +1,6 @@
 // The program's messages on the command line: a text that points at a window's button says
-// what to type instead, an unanswered question says which option answers it, and a saved
-// file is named once.
+// what to type instead, an unanswered question says which option answers it, a saved file
+// is named once, and a run's summary tables follow it.
 #include "cli/cli_fixture.h"
 
 namespace acute::testing {
@@ -21,6 +21,20 @@ TEST_F(ConsoleMessages, ButtonsBecomeCommandsAndSavedFilesAreNamedOnce) {
   EXPECT_NE(r.err.find("  (on the command line: acute show last-report)\n"), std::string::npos)
       << r.err;
   EXPECT_EQ(Count(r.out + r.err, "named.AC10"), 1u) << r.out << r.err;
+}
+
+// After a run: where the report is, then its summary tables once each, without the report's
+// page frames.
+TEST_F(ConsoleMessages, TheSummaryTablesFollowTheLastReport) {
+  const CliResult r = Acute("analyze --residue SAMPLE.R10 --pop 1 --pop 3");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("Last report: ", 0), 0u) << r.out;
+  EXPECT_EQ(Count(r.out, "Summary calculations--per capita:\n"), 1u) << r.out;
+  EXPECT_EQ(Count(r.out, "Summary calculations--users:\n"), 1u) << r.out;
+  EXPECT_EQ(Count(r.out, ":U.S. Population\n"), 2u) << r.out;
+  EXPECT_EQ(Count(r.out, ":Non-Hispanic White\n"), 2u) << r.out;
+  EXPECT_EQ(r.out.find_first_of("\r\f"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("Ver. "), std::string::npos) << r.out;
 }
 
 TEST_F(ConsoleMessages, AnUnansweredQuestionSaysWhichOptionAnswersIt) {

@@ -7,9 +7,9 @@
 #include <limits>
 
 #include "common/errors.h"
-#include "common/scripted_port.h"
 #include "engine/consumption_data.h"
 #include "engine/exposure.h"
+#include "support/scripted_port.h"
 #include "support/survey_fixture.h"
 #include "support/test_support.h"
 

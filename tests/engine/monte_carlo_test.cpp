@@ -8,13 +8,13 @@
 
 #include "common/binary_records.h"
 #include "common/errors.h"
-#include "common/scripted_port.h"
 #include "engine/day_pass_draws.h"
 #include "engine/distribution_tables.h"
 #include "engine/draw_plan.h"
 #include "engine/residue_sampler.h"
 #include "engine/run_tables.h"
 #include "support/master_lists_fixture.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

@@ -10,7 +10,7 @@
 #include <limits>
 
 #include "common/errors.h"
-#include "common/scripted_port.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "common/scripted_port.h"
 #include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

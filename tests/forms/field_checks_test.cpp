@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
 #include "forms/main_form.h"
+#include "support/scripted_port.h"
 
 namespace acute {
 namespace {

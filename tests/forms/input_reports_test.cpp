@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
 #include "reports/report_display.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

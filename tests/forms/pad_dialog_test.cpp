@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
+#include "support/scripted_port.h"
 
 namespace acute {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

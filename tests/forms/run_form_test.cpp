@@ -3,13 +3,12 @@
 // without one; a refusal names the control the focus goes to; messages shown on a window.
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
 #include "forms/main_form_model.h"
 #include "forms/message_display.h"
-#include "forms/progress_text.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {
@@ -188,12 +187,6 @@ TEST_F(RunFormTest, TheProgressWindowNamesTheRun) {
   model_.form.iterations = " 250";
   EXPECT_EQ(MainFormModel::RunHeading(model_.RunForm()),
             "Residue file: " + sample_.mc_residue + "\nMonte Carlo: 250 iterations per person-day");
-  const ProgressText p = SplitProgressText("Computing Exposure\r\nProgress:    42%");
-  EXPECT_EQ(p.phase, "Computing Exposure");
-  EXPECT_EQ(p.percent, 42);
-  const ProgressText line = SplitProgressText("Reading RDF\r\nAt line 7");
-  EXPECT_EQ(line.phase, "Reading RDF\nAt line 7");
-  EXPECT_FALSE(line.percent);
 }
 
 TEST(MessageDisplayTest, CaptionsIconsAndDefaults) {

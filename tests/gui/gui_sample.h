@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "common/scripted_port.h"
 #include "gui_port.h"
 #include "inputs/data_session.h"
 #include "main_window.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 
 namespace acute::gui {
 

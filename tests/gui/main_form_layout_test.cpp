@@ -171,6 +171,9 @@ class MainFormLayoutTest : public QObject, private GuiSample {
       QVERIFY(!w->batch_editor->isEnabled());
       QVERIFY(progress->heading().contains(QString::fromStdString(sample_.mc_residue)));
       QVERIFY(progress->heading().contains("5000 iterations"));
+      // The survey pass's status text, with its percent on the bar.
+      QVERIFY(progress->status().contains("\nProgress:    "));
+      QVERIFY(progress->status().endsWith(QString::number(progress->bar()->value()) + "%"));
       script_.answers = {Answer::No};
       QTest::keyClick(progress, Qt::Key_Escape);  // asks, No goes on
       QVERIFY(progress->isVisible());

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "common/file_names.h"
-#include "common/scripted_port.h"
 #include "inputs/batch_report.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_port.h"
 #include "input_report_golden.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 
 namespace acute {
 namespace {

@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "common/scripted_port.h"
 #include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute::testing {

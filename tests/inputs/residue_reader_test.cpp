@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
-#include "common/scripted_port.h"
 #include "inputs/master_lists.h"
 #include "support/data_folder_fixture.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

@@ -2,9 +2,12 @@
 // figures of every population can be checked by hand from the values dropped into the bins.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "reports/acute_report.h"
 #include "reports/plot_file.h"
 #include "reports/report_fixture.h"
+#include "reports/summary_section.h"
 
 namespace acute {
 namespace {
@@ -177,7 +180,24 @@ TEST(AcuteReportGolden, SummaryPageBreaks) {
   ctx.specs.choice = {0, 2, 5};
   const auto results = ComputeResults(
       ctx, {TotalPopulation(), AllUsers(), NoUsers(), AllUsers(), TotalPopulation()});
-  ExpectGolden("summary_breaks.txt", SummaryText(ctx, results));
+  const std::string paged = SummaryText(ctx, results);
+  ExpectGolden("summary_breaks.txt", paged);
+  // The same tables without the page frames: each title once, each population once a section,
+  // every line one of the report's.
+  const std::string tables = SummaryTables(ctx, results);
+  const auto count = [&](const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = tables.find(part); at != std::string::npos; at = tables.find(part, ++at))
+      ++n;
+    return n;
+  };
+  EXPECT_EQ(count("Summary calculations--per capita:\r\n"), 1u);
+  EXPECT_EQ(count("Summary calculations--users:\r\n"), 1u);
+  EXPECT_EQ(count("Summary calculations ("), 0u);
+  EXPECT_EQ(count(":Females 13-49\r\n"), 2u);
+  EXPECT_EQ(count("\f"), 0u);
+  for (std::size_t at = 0, end; (end = tables.find("\r\n", at)) != std::string::npos; at = end + 2)
+    EXPECT_NE(paged.find(tables.substr(at, end - at)), std::string::npos) << tables.substr(at);
 }
 
 }  // namespace

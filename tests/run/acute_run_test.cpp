@@ -1,5 +1,6 @@
 // A deterministic acute analysis from the main form's settings to the finished reports, on a
 // hand-made data folder whose figures can be worked out by hand.
+#include <algorithm>
 #include <functional>
 
 #include "common/binary_records.h"
@@ -59,12 +60,45 @@ TEST_F(AcuteRun, MeansOfAHandMadeSurvey) {
   EXPECT_NE(report.find("0.008750"), std::string::npos);
   EXPECT_NE(report.find("0.011667"), std::string::npos);
   EXPECT_NE(report.find("Percent of Person-Days that are User-Days =  75.00%"), std::string::npos);
+  // The outcome carries the same figures.
+  ASSERT_EQ(outcome->reports.size(), 1u);
+  const ReportFigures& figures = outcome->reports[0];
+  EXPECT_EQ(figures.Kind(), AnalysisKind::Acute);
+  ASSERT_EQ(figures.results.size(), figures.context.populations.size());
+  EXPECT_EQ(figures.context.populations[0].name, "U.S. Population");
+  EXPECT_FLOAT_EQ(figures.results[0].capita_mean, 70.0f / 8000);
+  EXPECT_FLOAT_EQ(figures.results[0].user_mean, 70.0f / 6000);
+  EXPECT_FLOAT_EQ(figures.results[0].pct_users, 75);
 
   // The same inputs give the same report, byte for byte.
   ScriptedPort again;
   auto second = LaunchAnalysis(form_, session_, again, "12/06/2026", "10:00:00");
   ASSERT_TRUE(second && second->completed);
   EXPECT_EQ(testing::ReadText(dir_ / "acute.tmp"), report);
+}
+
+// The progress window follows the run's phases; the survey pass counts its persons in
+// percents that end at 100.
+TEST_F(AcuteRun, ProgressFollowsThePhasesAndCountsThePersons) {
+  auto outcome = Launch();
+  ASSERT_TRUE(outcome && outcome->completed) << port_.LastMessage();
+  std::vector<std::string> phases;
+  std::vector<int> percents;
+  for (const ProgressReport& r : port_.progress) {
+    // The survey files are read under a caption of their own.
+    const bool survey = r.caption == "Reading food consumption data";
+    EXPECT_TRUE(survey || r.caption == "Acute Analysis Progress Report") << r.caption;
+    if (phases.empty() || phases.back() != r.phase) phases.push_back(r.phase);
+    if (r.phase == "Computing Exposure") percents.push_back(r.percent.value_or(-1));
+  }
+  EXPECT_EQ(phases, (std::vector<std::string>{"Setting up analysis", "Residue file: TEST.R10",
+                                              "A1.DAT", "A2.DAT", "A3.DAT", "A4.DAT",
+                                              "Calibrating Bins", "Computing Exposure",
+                                              "Compiling all reports", "Run completed"}));
+  ASSERT_FALSE(percents.empty());
+  EXPECT_EQ(percents.front(), 0);
+  EXPECT_EQ(percents.back(), 100);
+  EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
 }
 
 TEST_F(AcuteRun, AccumulatorsOfEachPopulation) {

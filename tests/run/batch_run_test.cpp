@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/scripted_port.h"
 #include "engine/pass_file.h"
 #include "forms/batch_open.h"
 #include "forms/main_form.h"
@@ -17,6 +16,7 @@
 #include "reports/report_specs.h"
 #include "run/session.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {
@@ -91,7 +91,14 @@ TEST_F(BatchRun, EveryEntryGetsTheReportsOfASingleRun) {
   EXPECT_TRUE(std::filesystem::exists(m_.folder / "rdfl2.TMP"));
   EXPECT_TRUE(std::filesystem::exists(m_.folder / "rdfl3.TMP"));
 
-  for (const std::string base : {"SAMPLE", "SAMPLEMC", "TWOCHEM"}) {
+  // The outcome carries each entry's figures, in entry order.
+  const std::vector<ReportFigures> entries = outcome->reports;
+  ASSERT_EQ(entries.size(), 3u);
+  const std::vector<std::string> bases{"SAMPLE", "SAMPLEMC", "TWOCHEM"};
+  for (std::size_t i = 0; i < bases.size(); ++i) {
+    const std::string& base = bases[i];
+    EXPECT_EQ(std::filesystem::path(entries[i].context.residue_file_path).filename(),
+              base + ".R10");
     MainForm single = form_;
     single.batch.reset();
     single.residue = ReadResidueFile(Out(base + ".R10"), session_.support, port_);
@@ -103,6 +110,10 @@ TEST_F(BatchRun, EveryEntryGetsTheReportsOfASingleRun) {
     ASSERT_TRUE(run && run->completed) << port_.LastMessage();
     EXPECT_TRUE(Figures(Out(base + ".AC10")) == Figures(Out("single.AC10"))) << base;
     EXPECT_TRUE(Figures(Out(base + ".PLT")) == Figures(Out("single.PLT"))) << base;
+    ASSERT_EQ(run->reports.size(), 1u);
+    ASSERT_EQ(entries[i].results.size(), run->reports[0].results.size());
+    for (std::size_t j = 0; j < entries[i].results.size(); ++j)
+      EXPECT_EQ(entries[i].results[j].exp_capita, run->reports[0].results[j].exp_capita) << base;
   }
 }
 

@@ -7,16 +7,16 @@
 #include <optional>
 #include <vector>
 
-#include "common/scripted_port.h"
 #include "engine/pass_file.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "reports/report_specs.h"
 #include "run/run_setup.h"
 #include "support/data_folder_fixture.h"
+#include "support/scripted_port.h"
 #include "support/survey_fixture.h"
 #include "support/test_support.h"
-#include "forms/main_form.h"
 
 namespace acute::testing {
 

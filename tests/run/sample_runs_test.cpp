@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <map>
 
-#include "common/scripted_port.h"
+#include "forms/main_form.h"
 #include "inputs/data_session.h"
 #include "inputs/residue_reader.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
-#include "forms/main_form.h"
 
 namespace acute {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
-#include "common/scripted_port.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {

@@ -6,10 +6,10 @@
 #include <set>
 
 #include "common/file_names.h"
-#include "common/scripted_port.h"
 #include "inputs/batch_file.h"
 #include "inputs/residue_reader.h"
 #include "sample_fixture.h"
+#include "support/scripted_port.h"
 
 namespace acute::sample::testing {
 namespace {

@@ -4,15 +4,17 @@
 
 namespace acute {
 
-RdfProgress::RdfProgress(UserPort& port, bool dwloc)
-    : port_(port),
-      caption_(dwloc ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report") {}
+RdfProgress::RdfProgress(UserPort& port, bool dwloc) : port_(port) {
+  report_.caption = dwloc ? "DWLOC Analysis Progress Report" : "Acute Analysis Progress Report";
+}
 
 void RdfProgress::StartPass(const std::string& file, const std::string& pass) {
-  status_ = "Reading " + file + "\r\n" + pass;
+  report_.phase = "Reading " + file;
+  report_.step = pass;
+  report_.line.reset();
   lines_ = 0;
   shown_ = std::chrono::steady_clock::now();
-  port_.Progress(caption_, status_);
+  port_.Progress(report_);
   if (port_.CancelRequested()) throw RdfCancelled{};
 }
 
@@ -21,7 +23,8 @@ void RdfProgress::Test(int line) {
   auto now = std::chrono::steady_clock::now();
   if (now - shown_ < std::chrono::seconds(1)) return;
   shown_ = now;
-  port_.Progress(caption_, status_ + "\r\nAt line " + std::to_string(line));
+  report_.line = line;
+  port_.Progress(report_);
 }
 
 }  // namespace acute

@@ -1,6 +1,6 @@
 #pragma once
-// The progress window while distribution files are read: "Reading" + file name and the
-// pass, the line reached (refreshed about once a second), and the Cancel test.
+// The progress window while distribution files are read: "Reading" + file name, the pass
+// and the line reached (refreshed about once a second), and the Cancel test.
 #include <chrono>
 #include <string>
 
@@ -26,8 +26,7 @@ class RdfProgress {
   void Test(int line);
 
   UserPort& port_;
-  std::string caption_;
-  std::string status_;
+  ProgressReport report_;
   long lines_ = 0;
   std::chrono::steady_clock::time_point shown_;
 };

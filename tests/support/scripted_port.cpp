@@ -1,4 +1,4 @@
-#include "common/scripted_port.h"
+#include "support/scripted_port.h"
 
 namespace acute {
 
@@ -23,8 +23,10 @@ std::optional<std::string> ScriptedPort::Ask(const std::string& title, const std
   return a;
 }
 
-void ScriptedPort::Progress(const std::string& caption, const std::string& status) {
-  events.push_back({PortEvent::Kind::Progress, caption, status, Icon::None, Buttons::Ok});
+void ScriptedPort::Progress(const ProgressReport& report) {
+  events.push_back(
+      {PortEvent::Kind::Progress, report.caption, StatusText(report), Icon::None, Buttons::Ok});
+  progress.push_back(report);
 }
 
 bool ScriptedPort::CancelRequested() {

@@ -23,7 +23,7 @@ class ScriptedPort : public UserPort {
   Answer Show(const Message& message) override;
   std::optional<std::string> Ask(const std::string& title, const std::string& prompt,
                                  const std::string& default_answer) override;
-  void Progress(const std::string& caption, const std::string& status) override;
+  void Progress(const ProgressReport& report) override;
   bool CancelRequested() override;
   std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
   std::optional<std::string> OpenFileName(const FileDialog& dialog) override;
@@ -44,7 +44,10 @@ class ScriptedPort : public UserPort {
   // Reports shown in the report window: caption and text.
   std::vector<std::pair<std::string, std::string>> shown;
 
+  // Every call in order; a progress event holds the caption and the status text.
   std::vector<PortEvent> events;
+  // The progress reports, in order.
+  std::vector<ProgressReport> progress;
 
   // Only the message boxes, in order.
   std::vector<PortEvent> Messages() const;
