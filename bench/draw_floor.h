@@ -2,7 +2,7 @@
 // The floor of a Monte Carlo run's draws: the same uniforms and the same residues as the
 // engine's, with nothing else. The uniforms are made 624 at a time for a day pass's
 // iterations; each plan position keeps its RDL in every iteration, so its distribution type
-// is resolved once and the formulas are evaluated inline down the iterations. One thread.
+// is resolved once and the engine's per-type columns run down the iterations. One thread.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "engine/distribution_tables.h"
+#include "engine/residue_columns.h"
 #include "random/block_uniforms.h"
-#include "random/distributions.h"
 
 namespace acute::bench {
 
@@ -28,51 +28,12 @@ inline std::uint64_t Fold(std::uint64_t hash, float residue) {
   return std::rotl(hash, 7) ^ std::bit_cast<std::uint32_t>(residue);
 }
 
-// r[k * stride] = f(u[k * stride]) for k < count.
-template <typename F>
-inline void Column(const float* u, float* r, std::size_t stride, int count, F f) {
-  for (int k = 0; k < count; ++k, u += stride, r += stride) *r = f(*u);
-}
-
-// One plan position down the iterations: the residues DistributionTables::Draw gives (the
-// uniform itself for a chemical choice).
+// One plan position down the iterations: the residues the engine's day pass gives (the
+// uniform itself for a chemical choice), from the engine's own per-type columns.
 inline void EvaluateColumn(const DistributionTables& d, int rdl, const float* u, float* r,
                            std::size_t stride, int count) {
-  if (rdl <= 0) return Column(u, r, stride, count, [](float x) { return x; });
-  const RdlSampler& s = d.rdl[static_cast<std::size_t>(rdl)];
-  const float p0 = s.param[0], p1 = s.param[1], p2 = s.param[2];
-  using enum DistributionType;
-  switch (s.type) {
-    case Empirical: {
-      const float* values = d.values.data();
-      const std::int64_t base = static_cast<std::int64_t>(s.first_record) - 2;
-      const double total = s.total_count;
-      const std::int64_t known = s.value_count, with_lod = s.count_with_lod;
-      const float lod = s.lod_res;
-      return Column(u, r, stride, count, [=](float x) {
-        const auto j = static_cast<std::int64_t>(static_cast<double>(x) * total) + 1;
-        if (j <= known) return values[base + j];
-        return j <= with_lod ? lod : 0.0f;
-      });
-    }
-    case Point:
-      return Column(u, r, stride, count, [=](float) { return p0; });
-    case Uniform:
-      return Column(u, r, stride, count, [=](float x) { return UniformVariate(x, p0, p1); });
-    case Pareto:
-      return Column(u, r, stride, count, [=](float x) { return ParetoVariate(x, p0, p1, p2); });
-    case Triangular:
-      return Column(u, r, stride, count, [=](float x) { return TriangularVariate(x, p0, p1, p2); });
-    case Normal:
-      return Column(u, r, stride, count, [=](float x) { return NormalVariate(x, p0, p1, p2); });
-    case Lognormal: {
-      const LognormalShape shape = s.shape;
-      return Column(u, r, stride, count,
-                    [=](float x) { return LognormalFromShape(x, p0, shape, p2); });
-    }
-    default:
-      return Column(u, r, stride, count, [](float) { return 0.0f; });
-  }
+  if (rdl > 0) return residue_columns::Evaluate(d, rdl, u, r, nullptr, stride, count);
+  for (int k = 0; k < count; ++k, u += stride, r += stride) *r = *u;
 }
 
 // The plan's draws from `generator` on, `iterations` times per day pass; returns the hash of

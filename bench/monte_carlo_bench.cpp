@@ -92,7 +92,8 @@ DrawPlan MakePlan(const RunSetup& run) {
   return plan;
 }
 
-// The engine's generator and Draw, one by one; returns the hash of the residues.
+// The engine's generator and Draw, one by one, each residue kept as a day pass keeps it;
+// returns the hash of the residues.
 std::uint64_t BareWork(const RunSetup& run, const DrawPlan& plan, int iterations) {
   UniformSource uniforms(true, 1, 0);
   std::uint64_t h = 0;
@@ -101,7 +102,7 @@ std::uint64_t BareWork(const RunSetup& run, const DrawPlan& plan, int iterations
       for (std::uint32_t i = first; i < first + n; ++i) {
         const float u = uniforms.Next();
         const int rdl = plan.rdls[i];
-        h = bench::Fold(h, rdl > 0 ? run.distributions.Draw(rdl, u) : u);
+        h = bench::Fold(h, rdl > 0 ? residue_columns::Kept(run.distributions.Draw(rdl, u)) : u);
       }
   return h;
 }
