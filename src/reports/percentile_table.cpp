@@ -1,5 +1,6 @@
 #include "reports/percentile_table.h"
 
+#include <optional>
 #include <string>
 
 #include "common/number_picture.h"
@@ -101,17 +102,43 @@ void WriteOrientation(PrintWriter& out, const ReportContext& ctx, Distribution d
     out.Line("                            in mg/day");
 }
 
-void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
-               Distribution d, const Cell& cell, int i) {
-  const bool users = d == Distribution::Users;
+// The figures of one cell: the exposure (none: "n/a"), its percent of dose and MOE.
+struct CellFigures {
+  std::optional<double> exposure;
+  float percent = 0;
+  std::int32_t moe = 0;
+};
+
+CellFigures BinnedCell(const PopulationResult& r, Distribution d, int i) {
+  if (d == Distribution::Users) return {r.exp_user[i], r.pct_user[i], r.moe_user[i]};
+  return {r.exp_capita[i], r.pct_capita[i], r.moe_capita[i]};
+}
+
+CellFigures ExactCell(const ExactFigures& f, int i) {
+  return {f.exposure[i], f.pct[i], f.moe[i]};
+}
+
+void WriteCell(PrintWriter& out, const ReportContext& ctx, const CellFigures& f, const Cell& cell,
+               int i) {
   const float u = kUpperTail[i];
   out.Tab(cell.label).Text(Picture(ctx.Exceeding() ? u : 100 - u, "##.##"));
-  out.Tab(cell.exposure).Text(ExposureText(users ? r.exp_user[i] : r.exp_capita[i]));
-  if (cell.percent > 0)
-    out.Tab(cell.percent).Text(PercentText(users ? r.pct_user[i] : r.pct_capita[i]));
-  if (cell.moe > 0) {
-    const std::int32_t moe = users ? r.moe_user[i] : r.moe_capita[i];
-    out.Tab(moe >= kMoeCap ? cell.moe - 1 : cell.moe).Text(TableMoeText(moe));
+  out.Tab(cell.exposure).Text(f.exposure ? ExposureText(*f.exposure) : "    n/a");
+  if (!f.exposure) return;
+  if (cell.percent > 0) out.Tab(cell.percent).Text(PercentText(f.percent));
+  if (cell.moe > 0) out.Tab(f.moe >= kMoeCap ? cell.moe - 1 : cell.moe).Text(TableMoeText(f.moe));
+}
+
+// The headings and the eight rows of cells.
+template <typename FiguresAt>
+void WriteRows(PrintWriter& out, const ReportContext& ctx, FiguresAt&& at) {
+  const Layout layout = LayoutFor(ctx);
+  out.Line(layout.heading);
+  out.Line(layout.rule);
+  for (int row = 1; row <= kRows; ++row) {
+    WriteCell(out, ctx, at(row), layout.left, row);
+    if (row + kRows <= kLastSearchedLevel)
+      WriteCell(out, ctx, at(row + kRows), layout.right, row + kRows);
+    out.EndLine();
   }
 }
 
@@ -119,16 +146,19 @@ void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResul
 
 void WritePercentileTable(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
                           Distribution d) {
-  const Layout layout = LayoutFor(ctx);
   WriteOrientation(out, ctx, d);
   out.EndLine();
-  out.Line(layout.heading);
-  out.Line(layout.rule);
-  for (int row = 1; row <= kRows; ++row) {
-    WriteCell(out, ctx, r, d, layout.left, row);
-    if (row + kRows <= kLastSearchedLevel) WriteCell(out, ctx, r, d, layout.right, row + kRows);
-    out.EndLine();
-  }
+  WriteRows(out, ctx, [&](int i) { return BinnedCell(r, d, i); });
+}
+
+void WriteExactPercentileTable(PrintWriter& out, const ReportContext& ctx,
+                               const PopulationResult& r, Distribution d) {
+  const std::optional<ExactFigures>& exact = r.Exact(d);
+  if (!exact) return;
+  out.EndLine();
+  out.Line("  Exact percentiles");
+  out.EndLine();
+  WriteRows(out, ctx, [&](int i) { return ExactCell(*exact, i); });
 }
 
 }  // namespace acute

@@ -4,15 +4,25 @@
 // report step leaves them, cumulative percents and the exposure at every percentile level.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/accumulators.h"
+#include "engine/exact_search.h"
 #include "reports/percentiles.h"
 #include "reports/report_context.h"
 
 namespace acute {
 
 enum class Distribution { Users, PerCapita };
+
+// The exact percentiles of one distribution at indexes 1..16 of the levels (index 0 unused):
+// the exposure (none for a population without users), its MOE and percent of dose.
+struct ExactFigures {
+  std::array<std::optional<double>, kLevelCount> exposure{};
+  std::array<std::int32_t, kLevelCount> moe{};
+  std::array<float, kLevelCount> pct{};
+};
 
 struct PopulationResult {
   // Totals as accumulated (summed over the iterations).
@@ -45,17 +55,27 @@ struct PopulationResult {
   std::array<std::int32_t, kLevelCount> moe_user{}, moe_capita{};
   std::array<float, kLevelCount> pct_user{}, pct_capita{};
 
+  // The exact percentiles when the run found them (DWLOC: per capita the same as per user).
+  std::optional<ExactFigures> exact_user, exact_capita;
+
   const std::array<double, kLevelCount>& Exposures(Distribution d) const {
     return d == Distribution::Users ? exp_user : exp_capita;
   }
+  const std::optional<ExactFigures>& Exact(Distribution d) const {
+    return d == Distribution::Users ? exact_user : exact_capita;
+  }
 };
 
-// The figures of one population from its accumulators (bounds laid out, main pass done).
+// The figures of one population from its accumulators (bounds laid out, main pass done) and
+// its exact percentiles when the run found them.
 PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportPopulation& pop,
-                                         const PopulationAccumulators& acc);
+                                         const PopulationAccumulators& acc,
+                                         const ExactPercentiles* exact = nullptr);
 
-// Every population of the context, in report order; `acc[j]` belongs to population j.
+// Every population of the context, in report order; `acc[j]` and `exact[j]` belong to
+// population j (`exact` empty: no exact percentiles).
 std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
-                                             const std::vector<PopulationAccumulators>& acc);
+                                             const std::vector<PopulationAccumulators>& acc,
+                                             const std::vector<ExactPercentiles>& exact = {});
 
 }  // namespace acute
