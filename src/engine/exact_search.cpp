@@ -9,7 +9,7 @@ namespace acute {
 namespace {
 
 // A share of the pilot's weight kept on either side of a level besides its sampling error.
-constexpr double kPilotMargin = 0.0005;
+constexpr double kPilotMargin = 0.0001;
 // Standard errors of the pilot's cumulative share kept on either side of a level.
 constexpr double kPilotErrors = 4;
 
@@ -66,8 +66,8 @@ bool NeedsNoValues(int bin, bool dwloc) {
   return dwloc && bin == kDwlocZeroBin;
 }
 
-void FlagNear(const PopulationAccumulators& pilot, ExactBasis basis, bool dwloc, double share,
-              std::vector<std::uint8_t>& keep) {
+void FlagNear(const PopulationAccumulators& pilot, std::size_t p, ExactBasis basis, bool dwloc,
+              double share, ExactGatherPlan& plan) {
   const BasisWeights w = WeightsOf(pilot, basis, dwloc);
   const double n = basis == ExactBasis::Users ? pilot.n : pilot.tot_n;
   const double margin =
@@ -79,7 +79,7 @@ void FlagNear(const PopulationAccumulators& pilot, ExactBasis basis, bool dwloc,
     const double before = k == 0 ? 0 : cumulative;
     cumulative += pilot.bin_w[k];
     if (before > high) break;
-    if (cumulative >= low && !NeedsNoValues(k, dwloc)) keep[k] = 1;
+    if (cumulative >= low && !NeedsNoValues(k, dwloc)) plan.Keep(p, k);
   }
 }
 
@@ -109,9 +109,8 @@ float Walk(const std::vector<KeptValue>& values, const Crossing& c, bool dwloc,
 }
 
 bool Kept(const std::vector<ExactGather*>& gathers, std::size_t p, int bin) {
-  return std::any_of(gathers.begin(), gathers.end(), [&](const ExactGather* g) {
-    return g->plan.every_value || g->plan.Keeps(p, bin);
-  });
+  return std::any_of(gathers.begin(), gathers.end(),
+                     [&](const ExactGather* g) { return g->plan.Keeps(p, bin); });
 }
 
 // The exact percentiles of population p.
@@ -120,10 +119,7 @@ ExactPercentiles FindFor(const PopulationAccumulators& a, std::size_t p, const E
   const std::size_t count = levels.shares.size();
   ExactPercentiles out{std::vector<std::optional<float>>(count),
                        std::vector<std::optional<float>>(count)};
-  if (!HasUsers(a)) {
-    for (ExactGather* g : gathers) g->Drain(p, [](const KeptValue&) {});
-    return out;
-  }
+  if (!HasUsers(a)) return out;
   // The crossings, and the values of their bins.
   std::array<std::vector<Crossing>, 2> crossings;
   std::array<int, kBinCount> slot_of;
@@ -139,10 +135,14 @@ ExactPercentiles FindFor(const PopulationAccumulators& a, std::size_t p, const E
       slot_of[c.bin] = static_cast<int>(slots.size());
       slots.emplace_back();
     }
-  for (ExactGather* g : gathers)
-    g->Drain(p, [&](const KeptValue& v) {
-      if (const int s = slot_of[v.bin]; s >= 0) slots[s].push_back(v);
-    });
+  for (int bin = 0; bin < kBinCount; ++bin) {
+    if (slot_of[bin] < 0) continue;
+    for (ExactGather* g : gathers) {
+      std::vector<KeptValue> kept = g->Take(p, bin);
+      auto& values = slots[static_cast<std::size_t>(slot_of[bin])];
+      values.insert(values.end(), kept.begin(), kept.end());
+    }
+  }
   for (auto& values : slots)
     std::sort(values.begin(), values.end(), [](const KeptValue& l, const KeptValue& r) {
       return l.x < r.x || (l.x == r.x && l.group < r.group);
@@ -167,12 +167,11 @@ int CrossingBin(const PopulationAccumulators& a, ExactBasis basis, bool dwloc, d
 
 void FlagPilotBins(const PopulationAccumulators& pilot, std::size_t p, const ExactLevels& levels,
                    ExactGatherPlan& plan) {
-  std::vector<std::uint8_t>& keep = plan.keep[p];
   // Acute bin 0 keeps only the values below 0, which are rare: it is always kept.
-  if (!levels.dwloc) keep[0] = 1;
+  if (!levels.dwloc) plan.Keep(p, 0);
   if (!HasUsers(pilot)) return;
   for (ExactBasis basis : BasesOf(levels.dwloc))
-    for (double share : levels.shares) FlagNear(pilot, basis, levels.dwloc, share, keep);
+    for (double share : levels.shares) FlagNear(pilot, p, basis, levels.dwloc, share, plan);
 }
 
 ExactGatherPlan MissingBins(const std::vector<PopulationAccumulators>& main,
@@ -184,8 +183,8 @@ ExactGatherPlan MissingBins(const std::vector<PopulationAccumulators>& main,
     for (ExactBasis basis : BasesOf(levels.dwloc))
       for (double share : levels.shares) {
         const int bin = CrossingBin(main[p], basis, levels.dwloc, share);
-        if (NeedsNoValues(bin, levels.dwloc) || kept.every_value || kept.Keeps(p, bin)) continue;
-        plan.keep[p][bin] = 1;
+        if (NeedsNoValues(bin, levels.dwloc) || kept.Keeps(p, bin)) continue;
+        plan.Keep(p, bin);
         missing = true;
       }
   }
@@ -197,8 +196,11 @@ std::vector<ExactPercentiles> FindExactPercentiles(const std::vector<PopulationA
                                                    const ConsumptionData& data,
                                                    std::vector<ExactGather*> gathers) {
   std::vector<ExactPercentiles> out;
-  for (std::size_t p = 0; p < main.size(); ++p)
+  for (std::size_t p = 0; p < main.size(); ++p) {
     out.push_back(FindFor(main[p], p, levels, data, gathers));
+    for (ExactGather* g : gathers)
+      for (ExactChunk& c : g->chunks) c.Free(p);
+  }
   return out;
 }
 

@@ -350,7 +350,10 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   const bool gathers = s.cec != nullptr && kind != PassKind::Calibration && s.dwloc_tox == nullptr;
   if (gathers) s.cec->shares.assign(chunks.size(), CecShareOutput{});
   const bool keeps = s.exact != nullptr && (kind == PassKind::Main || kind == PassKind::Repeat);
-  if (keeps) s.exact->chunks.assign(chunks.size(), ExactChunk(s.exact->plan));
+  if (keeps) {
+    s.exact->chunks.clear();
+    for (std::size_t c = 0; c < chunks.size(); ++c) s.exact->chunks.emplace_back(s.exact->plan);
+  }
   // The QA listing follows the survey in order: its chunks run one after the other.
   const int threads = s.qa != nullptr ? 1 : ThreadsFor(s.threads, chunks.size());
   const double timer = s.timer != nullptr ? *s.timer : TimerSeconds();

@@ -8,8 +8,9 @@ namespace acute {
 namespace {
 
 ExactGatherPlan EveryBin(std::size_t populations) {
-  ExactGatherPlan plan;
-  plan.keep.assign(populations, std::vector<std::uint8_t>(kBinCount, 1));
+  ExactGatherPlan plan = ExactGatherPlan::Empty(populations);
+  for (std::size_t p = 0; p < populations; ++p)
+    for (int bin = 0; bin < kBinCount; ++bin) plan.Keep(p, bin);
   return plan;
 }
 

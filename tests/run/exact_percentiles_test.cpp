@@ -94,6 +94,8 @@ class ExactPercentilesRun : public ::testing::Test {
     ExactGather all;
     all.plan = ExactGatherPlan::Empty(run.accumulators.size());
     all.plan.every_value = true;
+    for (std::size_t p = 0; p < run.accumulators.size(); ++p)
+      for (int bin = 0; bin < kBinCount; ++bin) all.plan.Keep(p, bin);
     MonteCarloSetup mc;
     PassSetup pass = PassSetupOf(run, mc);
     pass.exact = &all;
@@ -108,9 +110,9 @@ class ExactPercentilesRun : public ::testing::Test {
     RunSurveyPass(PassKind::Repeat, pass, acc, port_);
     std::vector<Values> values(acc.size());
     for (std::size_t p = 0; p < acc.size(); ++p)
-      all.Drain(p, [&](const KeptValue& v) {
-        values[p].push_back({v.x, run.consumption.groups[v.group].sample_weight});
-      });
+      for (int bin = 0; bin < kBinCount; ++bin)
+        for (const KeptValue& v : all.Take(p, bin))
+          values[p].push_back({v.x, run.consumption.groups[v.group].sample_weight});
     return values;
   }
   // The run's exact percentiles are those of the definition, at every level and basis.
