@@ -1,8 +1,9 @@
 #include "engine/exact_search.h"
 
 #include <algorithm>
-#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 namespace acute {
@@ -83,29 +84,65 @@ void FlagNear(const PopulationAccumulators& pilot, std::size_t p, ExactBasis bas
   }
 }
 
-// The value where the walk over a crossing bin's values (sorted ascending) reaches the
-// target: upward for acute values, downward for DWLOC values.
-float Walk(const std::vector<KeptValue>& values, const Crossing& c, bool dwloc,
-           const ConsumptionData& data) {
+// Values as unsigned keys in the order of the walk: ascending for acute values, descending for
+// DWLOC values.
+std::uint32_t WalkKey(float x, bool dwloc) {
+  std::uint32_t b = std::bit_cast<std::uint32_t>(x);
+  b = (b & 0x80000000u) != 0 ? ~b : (b | 0x80000000u);
+  return dwloc ? ~b : b;
+}
+
+float ValueOfKey(std::uint32_t key, bool dwloc) {
+  if (dwloc) key = ~key;
+  return std::bit_cast<float>((key & 0x80000000u) != 0 ? (key & 0x7FFFFFFFu) : ~key);
+}
+
+// The values of a 16-bit half of a key.
+constexpr std::uint32_t kDigits = 1u << 16;
+
+// The value at a crossing: the first value, in walk order, at which the cumulative weight
+// from the weight before the bin reaches the target. The kept values of the bin are read in
+// place twice: their weights summed by the upper 16 bits of their keys, then, within the
+// upper half where the target is reached, by the lower 16 bits.
+float ValueAt(const std::vector<ExactGather*>& gathers, std::size_t p, const Crossing& c,
+              bool dwloc, const ConsumptionData& data) {
   if (NeedsNoValues(c.bin, dwloc)) return 0;
-  double cumulative = c.before;
-  auto reaches = [&](const KeptValue& v) {
-    cumulative += data.groups[v.group].sample_weight;
-    return cumulative >= c.target;
+  auto each = [&](auto&& f) {
+    for (const ExactGather* g : gathers)
+      g->ForEach(p, c.bin, [&](std::uint32_t group, float x) {
+        f(data.groups[group].sample_weight, WalkKey(x, dwloc));
+      });
   };
-  if (dwloc) {
-    for (auto v = values.rbegin(); v != values.rend(); ++v)
-      if (reaches(*v)) return v->x;
-  } else {
-    for (const KeptValue& v : values)
-      if (reaches(v)) return v.x;
+  std::vector<double> weight(kDigits);
+  bool any = false;
+  std::uint32_t last = 0;
+  each([&](double w, std::uint32_t key) {
+    weight[key >> 16] += w;
+    any = true;
+    last = std::max(last, key);
+  });
+  double cumulative = c.before;
+  std::uint32_t high = 0;
+  while (high < kDigits && !(cumulative + weight[high] >= c.target)) cumulative += weight[high++];
+  if (high == kDigits) {
+    // Acute bin 0 keeps the values below 0: past them the level falls on the zeros.
+    if (!dwloc && c.bin == 0) return 0;
+    if (!any) throw std::logic_error("a crossing bin of the exact percentiles was not kept");
+    // Rounding left the bin's values short of its weight: the level is its last value.
+    return ValueOfKey(last, dwloc);
   }
-  // Acute bin 0 keeps the values below 0: past them the level falls on the zeros.
-  if (!dwloc && c.bin == 0) return 0;
-  if (values.empty())
-    throw std::logic_error("a crossing bin of the exact percentiles was not kept");
-  // Rounding left the bin's values short of its weight: the level is its last value.
-  return dwloc ? values.front().x : values.back().x;
+  std::fill(weight.begin(), weight.end(), 0.0);
+  std::uint32_t last_in_half = 0;
+  each([&](double w, std::uint32_t key) {
+    if (key >> 16 != high) return;
+    weight[key & 0xFFFFu] += w;
+    last_in_half = std::max(last_in_half, key);
+  });
+  for (std::uint32_t low = 0; low < kDigits; ++low) {
+    cumulative += weight[low];
+    if (cumulative >= c.target) return ValueOfKey(high << 16 | low, dwloc);
+  }
+  return ValueOfKey(last_in_half, dwloc);
 }
 
 bool Kept(const std::vector<ExactGather*>& gathers, std::size_t p, int bin) {
@@ -120,42 +157,15 @@ ExactPercentiles FindFor(const PopulationAccumulators& a, std::size_t p, const E
   ExactPercentiles out{std::vector<std::optional<float>>(count),
                        std::vector<std::optional<float>>(count)};
   if (!HasUsers(a)) return out;
-  // The crossings, and the values of their bins.
-  std::array<std::vector<Crossing>, 2> crossings;
-  std::array<int, kBinCount> slot_of;
-  slot_of.fill(-1);
-  std::vector<std::vector<KeptValue>> slots;
   for (ExactBasis basis : BasesOf(levels.dwloc))
-    for (double share : levels.shares) {
-      const Crossing c = CrossingOf(a, basis, levels.dwloc, share);
-      crossings[static_cast<int>(basis)].push_back(c);
-      if (slot_of[c.bin] >= 0 || NeedsNoValues(c.bin, levels.dwloc)) continue;
-      if (!Kept(gathers, p, c.bin))
+    for (std::size_t i = 0; i < count; ++i) {
+      const Crossing c = CrossingOf(a, basis, levels.dwloc, levels.shares[i]);
+      if (!NeedsNoValues(c.bin, levels.dwloc) && !Kept(gathers, p, c.bin))
         throw std::logic_error("a crossing bin of the exact percentiles was not kept");
-      slot_of[c.bin] = static_cast<int>(slots.size());
-      slots.emplace_back();
+      const float value = ValueAt(gathers, p, c, levels.dwloc, data);
+      (basis == ExactBasis::Users ? out.users : out.capita)[i] = value;
     }
-  for (int bin = 0; bin < kBinCount; ++bin) {
-    if (slot_of[bin] < 0) continue;
-    for (ExactGather* g : gathers) {
-      std::vector<KeptValue> kept = g->Take(p, bin);
-      auto& values = slots[static_cast<std::size_t>(slot_of[bin])];
-      values.insert(values.end(), kept.begin(), kept.end());
-    }
-  }
-  for (auto& values : slots)
-    std::sort(values.begin(), values.end(), [](const KeptValue& l, const KeptValue& r) {
-      return l.x < r.x || (l.x == r.x && l.group < r.group);
-    });
-  static const std::vector<KeptValue> kNone;
-  auto value_at = [&](const Crossing& c) {
-    const int s = slot_of[c.bin];
-    return Walk(s >= 0 ? slots[s] : kNone, c, levels.dwloc, data);
-  };
-  for (std::size_t i = 0; i < count; ++i) {
-    out.users[i] = value_at(crossings[0][i]);
-    out.capita[i] = levels.dwloc ? out.users[i] : value_at(crossings[1][i]);
-  }
+  if (levels.dwloc) out.capita = out.users;
   return out;
 }
 

@@ -111,8 +111,9 @@ class ExactPercentilesRun : public ::testing::Test {
     std::vector<Values> values(acc.size());
     for (std::size_t p = 0; p < acc.size(); ++p)
       for (int bin = 0; bin < kBinCount; ++bin)
-        for (const KeptValue& v : all.Take(p, bin))
-          values[p].push_back({v.x, run.consumption.groups[v.group].sample_weight});
+        all.ForEach(p, bin, [&](std::uint32_t group, float x) {
+          values[p].push_back({x, run.consumption.groups[group].sample_weight});
+        });
     return values;
   }
   // The run's exact percentiles are those of the definition, at every level and basis.
