@@ -157,6 +157,11 @@ TEST_F(ExactPercentilesRun, AcuteAndDwlocRunsGiveTheValuesOfTheDefinition) {
   ExpectDefinition(mc, mc.exact, "Monte Carlo");
   // Per capita differs from per user where there are non-users.
   EXPECT_NE(mc.exact[0].capita[5], mc.exact[0].users[5]);
+  MainForm cec = Form("SAMPLEMC.R10", 40);  // the preliminary pass points to the bins
+  cec.save_cec = true;
+  cec.cec_name = "mc";
+  const RunSetup with_cec = Run(cec);
+  ExpectDefinition(with_cec, with_cec.exact, "critical exposure analysis");
   for (int iterations : {0, 30}) {
     MainForm dwloc = Form("SAMPLEMC.R10", iterations);
     dwloc.dwloc_mode = true;
