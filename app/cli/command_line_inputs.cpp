@@ -52,6 +52,10 @@ void AddReportCommands(CLI::App& app, const GlobalOptions& global, Subcommands& 
       ->check(CLI::IsMember({"0", "1"}));
   specs_cmd->add_option("--headers", o->headers, "header and page numbers (0 or 1)")
       ->check(CLI::IsMember({"0", "1"}));
+  specs_cmd
+      ->add_option("--exact", o->exact,
+                   "an exact percentile table after each percentile table (on or off)")
+      ->check(CLI::IsMember({"on", "off"}));
   specs_cmd->add_option("--min-percent", o->min_percent,
                         "minimum percent contribution in CEC reports (0 = every food, up to 50)");
   specs_cmd

@@ -99,6 +99,7 @@ struct SpecsOptions {
   std::optional<bool> users;
   std::optional<bool> per_capita;
   std::optional<bool> headers;
+  std::optional<bool> exact;          // the exact percentile tables
   std::optional<double> min_percent;  // percent, 0 to 50
   std::vector<std::string> percentiles;
 };

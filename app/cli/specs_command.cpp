@@ -26,6 +26,7 @@ void Print(const ReportSpecs& s) {
   std::cout << "Report user distribution:       " << (s.users == 1 ? "yes" : "no") << "\n"
             << "Report per capita distribution: " << (s.per_capita == 1 ? "yes" : "no") << "\n"
             << "Header and page numbers:        " << (s.header_all == 1 ? "yes" : "no") << "\n"
+            << "Exact percentiles table:        " << (s.exact ? "yes" : "no") << "\n"
             << "Minimum CEC contribution:       " << s.min_percent * 100 << "%\n"
             << "Summary percentiles:            " << kPercentileNames[s.choice[0]] << ", "
             << kPercentileNames[s.choice[1]] << ", " << kPercentileNames[s.choice[2]] << "\n";
@@ -40,10 +41,11 @@ int RunSpecs(const GlobalOptions& global, const SpecsOptions& o) {
   ReportSpecsDialog dialog;
   dialog.Load(file, port);
   const bool changes =
-      o.users || o.per_capita || o.headers || o.min_percent || !o.percentiles.empty();
+      o.users || o.per_capita || o.headers || o.exact || o.min_percent || !o.percentiles.empty();
   if (o.users) dialog.users = *o.users;
   if (o.per_capita) dialog.per_capita = *o.per_capita;
   if (o.headers) dialog.header_all = *o.headers;
+  if (o.exact) dialog.exact = *o.exact;
   if (o.min_percent) {
     dialog.SetSpecMinPerc(*o.min_percent != 0);
     dialog.min_perc_text = std::to_string(*o.min_percent);

@@ -17,6 +17,7 @@ ReportSpecsWindow::ReportSpecsWindow(std::filesystem::path file, UserPort& port,
   users_ = new QCheckBox("Report User Distribution");
   per_capita_ = new QCheckBox("Report Per Capita Distribution ");
   headers_ = new QCheckBox("Header and page numbers on report ");
+  exact_ = new QCheckBox("Exact percentiles table");
   spec_min_ = new QCheckBox("Specify Minimum Percent Contribution in CEC Report (0-50%)");
   min_perc_ = new QLineEdit;
   min_perc_->setMaximumWidth(80);
@@ -39,6 +40,7 @@ ReportSpecsWindow::ReportSpecsWindow(std::filesystem::path file, UserPort& port,
   connect(users_, &QCheckBox::clicked, this, [this](bool on) { model_.users = on; });
   connect(per_capita_, &QCheckBox::clicked, this, [this](bool on) { model_.per_capita = on; });
   connect(headers_, &QCheckBox::clicked, this, [this](bool on) { model_.header_all = on; });
+  connect(exact_, &QCheckBox::clicked, this, [this](bool on) { model_.exact = on; });
   connect(spec_min_, &QCheckBox::clicked, this, [this](bool on) {
     model_.SetSpecMinPerc(on);
     Refresh();
@@ -56,7 +58,7 @@ ReportSpecsWindow::ReportSpecsWindow(std::filesystem::path file, UserPort& port,
   buttons->addStretch();
   buttons->addWidget(help);
   auto* layout = new QVBoxLayout(this);
-  for (QWidget* w : std::initializer_list<QWidget*>{users_, per_capita_, headers_, summary})
+  for (QWidget* w : std::initializer_list<QWidget*>{users_, per_capita_, headers_, exact_, summary})
     layout->addWidget(w);
   auto* min_row = new QHBoxLayout;
   min_row->addWidget(spec_min_);
@@ -75,6 +77,7 @@ void ReportSpecsWindow::Refresh() {
   users_->setChecked(model_.users);
   per_capita_->setChecked(model_.per_capita);
   headers_->setChecked(model_.header_all);
+  exact_->setChecked(model_.exact);
   spec_min_->setChecked(model_.spec_min_perc);
   min_perc_->setVisible(model_.min_perc_visible);
   min_perc_->setText(QString::fromStdString(model_.min_perc_text));

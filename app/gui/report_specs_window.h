@@ -22,7 +22,7 @@ class ReportSpecsWindow : public QDialog {
   ReportSpecsDialog model_;
   std::filesystem::path file_;
   UserPort& port_;
-  QCheckBox *users_, *per_capita_, *headers_, *spec_min_;
+  QCheckBox *users_, *per_capita_, *headers_, *exact_, *spec_min_;
   QLineEdit* min_perc_;
   std::array<QCheckBox*, kSummaryChoiceCount> sum_{};
 };

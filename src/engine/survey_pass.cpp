@@ -25,6 +25,10 @@ std::string PhaseText(PassKind kind, const PassSetup& s) {
       return "Calibrating Bins";
     case PassKind::CecPreliminary:
       return "Initializing CEC Analysis";
+    case PassKind::Pilot:
+      return "Locating percentiles";
+    case PassKind::Repeat:
+      return "Computing exact percentiles";
     default:
       if (s.monte_carlo != nullptr)
         return "Computing exposure: " + std::to_string(s.iterations) + " iterations";
@@ -77,16 +81,19 @@ struct PassShare {
   std::vector<PopulationAccumulators> populations;
   CecShareOutput* cec = nullptr;  // what this chunk gathers for a critical exposure analysis
   CecDayBuffer cec_buffer;
+  ExactChunk* exact = nullptr;  // what this chunk keeps for the exact percentiles
 };
 
-// Adds one value to every population of `mask`. The logarithm of the value, which only the
-// bins above a population's mean need, is taken at most once.
+// Adds one value to every population of `mask` (and keeps it for the exact percentiles when
+// `exact` is not null). The logarithm of the value, which only the bins above a population's
+// mean need, is taken at most once.
 void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
-                     std::vector<PopulationAccumulators>& populations) {
+                     std::vector<PopulationAccumulators>& populations, ExactChunk* exact) {
   double log_x = 0;
   bool have_log = false;
   for (std::uint64_t m = mask; m != 0; m &= m - 1) {
-    PopulationAccumulators& a = populations[std::countr_zero(m)];
+    const int p = std::countr_zero(m);
+    PopulationAccumulators& a = populations[p];
     a.sum_wx += w * x;
     a.sum_wx2 += w * (static_cast<double>(x) * x);
     a.sum_w += w;
@@ -95,20 +102,24 @@ void AccumulateValue(std::uint64_t mask, float x, double w, bool bins,
     if (!bins) continue;
     if (!(x > 0)) {
       a.bin_w[0] += w;
+      if (exact != nullptr) exact->AddAtOrBelowZero(p, x);
       continue;
     }
     if (!have_log && !(x / a.m < 1)) {
       log_x = std::log(static_cast<double>(x));
       have_log = true;
     }
-    a.bin_w[AcuteBinFromLogs(x, log_x, a.m, a.log_m)] += w;
+    const int bin = AcuteBinFromLogs(x, log_x, a.m, a.log_m);
+    a.bin_w[bin] += w;
+    if (exact != nullptr) exact->Add(p, bin, x);
   }
 }
 
 // Adds the DWLOC value of every population of `mask`: D = (tox - X) x bw / W, at least 0.
 void AccumulateDwloc(std::uint64_t mask, float x, const SurveyGroup& group, const DayPass& pass,
                      double w, bool bins, const PassSetup& s,
-                     std::vector<PopulationAccumulators>& populations, QaListing* qa) {
+                     std::vector<PopulationAccumulators>& populations, QaListing* qa,
+                     ExactChunk* exact) {
   for (std::uint64_t m = mask; m != 0; m &= m - 1) {
     const int p = std::countr_zero(m);
     PopulationAccumulators& a = populations[p];
@@ -122,7 +133,10 @@ void AccumulateDwloc(std::uint64_t mask, float x, const SurveyGroup& group, cons
     a.n += 1;
     if (d > a.max_x) a.max_x = d;
     if (d < a.min_v) a.min_v = d;
-    if (bins) a.bin_w[DwlocBin(d, a.m, a.largest_dwloc)] += w;
+    if (!bins) continue;
+    const int bin = DwlocBin(d, a.m, a.largest_dwloc);
+    a.bin_w[bin] += w;
+    if (exact != nullptr) exact->Add(p, bin, d);
   }
 }
 
@@ -176,7 +190,8 @@ void RunDwlocPass(const PassSetup& s, const SurveyGroup& group, const DayPass& p
         ListEntries(exposure, pass.count, k, *qa);
         qa->BodyWeight(group.body_weight, x[k]);
       }
-      AccumulateDwloc(mask, x[k], group, pass, group.sample_weight, bins, s, share.populations, qa);
+      AccumulateDwloc(mask, x[k], group, pass, group.sample_weight, bins, s, share.populations, qa,
+                      share.exact);
     }
     done += n;
   }
@@ -214,7 +229,7 @@ void RunCecDayPass(const PassSetup& s, std::uint32_t g, int day, std::uint64_t m
     for (int k = 0; k < n; ++k) {
       const float e = x[k];
       if (pass.total_grams != 0)
-        AccumulateValue(mask, e, group.sample_weight, bins, share.populations);
+        AccumulateValue(mask, e, group.sample_weight, bins, share.populations, share.exact);
       if (cec.count_amounts && cec.amount_window.Holds(e)) ++out.count;
       if (done + k >= traced || !(e > 0) || e < lowest || !Qualifies(mask, e, cec.windows))
         continue;
@@ -239,7 +254,7 @@ void RunDayPass(const SurveyGroup& group, const DayPass& pass, std::uint64_t mas
     const float* x = exposure.Next(n, false);
     if (pass.total_grams != 0)
       for (int k = 0; k < n; ++k)
-        AccumulateValue(mask, x[k], group.sample_weight, bins, share.populations);
+        AccumulateValue(mask, x[k], group.sample_weight, bins, share.populations, share.exact);
     done += n;
   }
 }
@@ -258,6 +273,7 @@ void RunPersons(const PassSetup& s, int iterations, bool bins, PassShare& share,
       if (mask == 0) continue;
       const SurveyGroup& group = data.groups[g];
       const double w = group.sample_weight;
+      if (share.exact != nullptr) share.exact->StartGroup(g);
       for (std::uint64_t m = mask; m != 0; m &= m - 1) {
         PopulationAccumulators& a = share.populations[std::countr_zero(m)];
         a.tot_w += w * day_passes * iterations;
@@ -321,6 +337,7 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   for (auto& p : populations) p.ClearSums();
   const int iterations = kind == PassKind::Calibration      ? 1
                          : kind == PassKind::CecPreliminary ? s.preliminary_iterations
+                         : kind == PassKind::Pilot          ? s.pilot_iterations
                                                             : s.iterations;
   const bool bins = kind != PassKind::Calibration;
   const std::size_t persons = s.data->PersonRecords();
@@ -332,9 +349,14 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
   std::vector<PassShare> shares(chunks.size());
   const bool gathers = s.cec != nullptr && kind != PassKind::Calibration && s.dwloc_tox == nullptr;
   if (gathers) s.cec->shares.assign(chunks.size(), CecShareOutput{});
+  const bool keeps = s.exact != nullptr && (kind == PassKind::Main || kind == PassKind::Repeat);
+  if (keeps) {
+    s.exact->chunks.clear();
+    for (std::size_t c = 0; c < chunks.size(); ++c) s.exact->chunks.emplace_back(s.exact->plan);
+  }
   // The QA listing follows the survey in order: its chunks run one after the other.
   const int threads = s.qa != nullptr ? 1 : ThreadsFor(s.threads, chunks.size());
-  const double timer = TimerSeconds();
+  const double timer = s.timer != nullptr ? *s.timer : TimerSeconds();
   if (kind == PassKind::Main && s.main_pass_timer != nullptr) *s.main_pass_timer = timer;
   std::vector<std::unique_ptr<DayPassExposure>> computers;
   for (int w = 0; w < threads; ++w)
@@ -350,6 +372,7 @@ void RunSurveyPass(PassKind kind, const PassSetup& s,
           share.last = chunks[c].last;
           share.populations = populations;
           if (gathers) share.cec = &s.cec->shares[c];
+          if (keeps) share.exact = &s.exact->chunks[c];
           DayPassExposure& exposure = *computers[static_cast<std::size_t>(worker)];
           exposure.StartChunk(chunks[c]);
           RunPersons(s, iterations, bins, share, exposure, tick);

@@ -10,6 +10,7 @@
 #include "engine/cec_capture.h"
 #include "engine/consumption_data.h"
 #include "engine/distribution_tables.h"
+#include "engine/exact_gather.h"
 #include "engine/exposure.h"
 #include "engine/qa_listing.h"
 #include "engine/run_tables.h"
@@ -17,8 +18,10 @@
 namespace acute {
 
 // The calibration pass, the preliminary pass of a critical exposure analysis (bins filled,
-// its own iteration count) and the main pass.
-enum class PassKind { Calibration, CecPreliminary, Main };
+// its own iteration count), the pilot pass of the exact percentiles (bins filled, its own
+// iteration count), the main pass, and a pass that repeats the main pass's draws to keep
+// values for the exact percentiles.
+enum class PassKind { Calibration, CecPreliminary, Pilot, Main, Repeat };
 
 // What a Monte Carlo pass draws from.
 struct MonteCarloSetup {
@@ -58,6 +61,13 @@ struct PassSetup {
   CecCapture* cec = nullptr;
   // Receives the timer value the main pass seeds its generators from (seed 0 only).
   double* main_pass_timer = nullptr;
+  // Exact percentiles: the iterations of the pilot pass, and what a main pass keeps (null:
+  // nothing).
+  int pilot_iterations = 1;
+  ExactGather* exact = nullptr;
+  // The timer value to seed from instead of the clock: a pass that repeats the main pass's
+  // draws (null: the clock).
+  const double* timer = nullptr;
 };
 
 // Runs the pass; throws RunEnds when Cancel is confirmed, ProgramEnds after "Error selecting

@@ -42,6 +42,7 @@ void ReportSpecsDialog::Show(const ReportSpecs& specs) {
   users = specs.ReportUsers();
   per_capita = specs.ReportPerCapita();
   header_all = specs.HeaderAll();
+  exact = specs.exact;
   SetSpecMinPerc(specs.min_percent > 0);
   if (specs.min_percent > 0) min_perc_text = TrimStr(specs.min_percent * 100.0f);
   sum_perc.fill(false);
@@ -92,6 +93,7 @@ std::optional<ReportSpecs> ReportSpecsDialog::Check(UserPort& port) const {
   specs.users = users ? 1 : 0;
   specs.per_capita = per_capita ? 1 : 0;
   specs.header_all = header_all ? 1 : 0;
+  specs.exact = exact;
   specs.min_percent = 0;
   if (spec_min_perc) {
     const double value = LeadingNumber(min_perc_text);

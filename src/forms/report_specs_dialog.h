@@ -26,6 +26,8 @@ class ReportSpecsDialog {
   bool min_perc_visible = false;
   // chkSumPerc 0..6: 90%, 95%, 97.5%, 99%, 99.5%, 99.75, 99.9%.
   std::array<bool, kSummaryChoiceCount> sum_perc{};
+  // The exact percentile table after each percentile table of the report.
+  bool exact = false;
 
   ReportSpecsDialog() { Show(DefaultReportSpecs()); }
 

@@ -41,10 +41,10 @@ AcuteReport BuildAcuteReport(const ReportContext& ctx,
   return BuildReport(ctx, acc);
 }
 
-AnalysisReport BuildReport(const ReportContext& ctx,
-                           const std::vector<PopulationAccumulators>& acc) {
+AnalysisReport BuildReport(const ReportContext& ctx, const std::vector<PopulationAccumulators>& acc,
+                           const std::vector<ExactPercentiles>& exact) {
   AnalysisReport report;
-  report.results = ComputeResults(ctx, acc);
+  report.results = ComputeResults(ctx, acc, exact);
   report.text = SummaryText(ctx, report.results) + PopulationPagesText(ctx, report.results);
   return report;
 }

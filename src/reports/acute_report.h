@@ -17,9 +17,10 @@ struct AnalysisReport {
 using AcuteReport = AnalysisReport;
 
 // The report of either kind of run; the context says which. `acc[j]` are the accumulators
-// of ctx.populations[j] after the main pass (bounds laid out, sums over every iteration).
-AnalysisReport BuildReport(const ReportContext& ctx,
-                           const std::vector<PopulationAccumulators>& acc);
+// of ctx.populations[j] after the main pass (bounds laid out, sums over every iteration),
+// `exact[j]` its exact percentiles when the run found them (empty: none).
+AnalysisReport BuildReport(const ReportContext& ctx, const std::vector<PopulationAccumulators>& acc,
+                           const std::vector<ExactPercentiles>& exact = {});
 
 // `acc[j]` are the accumulators of ctx.populations[j] after the main pass (bounds laid out,
 // sums over every iteration). An acute context only: the DWLOC report is not written here.

@@ -1,5 +1,6 @@
 #include "reports/percentile_table.h"
 
+#include <optional>
 #include <string>
 
 #include "common/number_picture.h"
@@ -101,15 +102,43 @@ void WriteOrientation(PrintWriter& out, const ReportContext& ctx, Distribution d
     out.Line("                            in mg/day");
 }
 
-void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
-               Distribution d, const Cell& cell, int i) {
+// The figures of one cell: the exposure (none: "n/a"), its percent of dose and MOE.
+struct CellFigures {
+  std::optional<double> exposure;
+  float percent = 0;
+  std::int32_t moe = 0;
+};
+
+CellFigures BinnedCell(const PopulationResult& r, Distribution d, int i) {
+  return {r.Exposure(d, i), r.DosePercent(d, i), r.Moe(d, i)};
+}
+
+CellFigures ExactCell(const ExactFigures& f, int i) {
+  const auto level = static_cast<std::size_t>(i);
+  return {f.exposure[level], f.pct[level], f.moe[level]};
+}
+
+void WriteCell(PrintWriter& out, const ReportContext& ctx, const CellFigures& f, const Cell& cell,
+               int i) {
   const float u = kUpperTail[i];
   out.Tab(cell.label).Text(Picture(ctx.Exceeding() ? u : 100 - u, "##.##"));
-  out.Tab(cell.exposure).Text(ExposureText(r.Exposure(d, i)));
-  if (cell.percent > 0) out.Tab(cell.percent).Text(PercentText(r.DosePercent(d, i)));
-  if (cell.moe > 0) {
-    const std::int32_t moe = r.Moe(d, i);
-    out.Tab(moe >= kMoeCap ? cell.moe - 1 : cell.moe).Text(TableMoeText(moe));
+  out.Tab(cell.exposure).Text(f.exposure ? ExposureText(*f.exposure) : "    n/a");
+  if (!f.exposure) return;
+  if (cell.percent > 0) out.Tab(cell.percent).Text(PercentText(f.percent));
+  if (cell.moe > 0) out.Tab(f.moe >= kMoeCap ? cell.moe - 1 : cell.moe).Text(TableMoeText(f.moe));
+}
+
+// The headings and the eight rows of cells.
+template <typename FiguresAt>
+void WriteRows(PrintWriter& out, const ReportContext& ctx, FiguresAt&& at) {
+  const Layout layout = LayoutFor(ctx);
+  out.Line(layout.heading);
+  out.Line(layout.rule);
+  for (int row = 0; row < kRows; ++row) {
+    WriteCell(out, ctx, at(row), layout.left, row);
+    if (row + kRows < kSearchedLevelCount)
+      WriteCell(out, ctx, at(row + kRows), layout.right, row + kRows);
+    out.EndLine();
   }
 }
 
@@ -117,16 +146,19 @@ void WriteCell(PrintWriter& out, const ReportContext& ctx, const PopulationResul
 
 void WritePercentileTable(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r,
                           Distribution d) {
-  const Layout layout = LayoutFor(ctx);
   WriteOrientation(out, ctx, d);
   out.EndLine();
-  out.Line(layout.heading);
-  out.Line(layout.rule);
-  for (int row = 0; row < kRows; ++row) {
-    WriteCell(out, ctx, r, d, layout.left, row);
-    if (row + kRows < kSearchedLevelCount) WriteCell(out, ctx, r, d, layout.right, row + kRows);
-    out.EndLine();
-  }
+  WriteRows(out, ctx, [&](int i) { return BinnedCell(r, d, i); });
+}
+
+void WriteExactPercentileTable(PrintWriter& out, const ReportContext& ctx,
+                               const PopulationResult& r, Distribution d) {
+  const std::optional<ExactFigures>& exact = r.Exact(d);
+  if (!exact) return;
+  out.EndLine();
+  out.Line("  Exact percentiles");
+  out.EndLine();
+  WriteRows(out, ctx, [&](int i) { return ExactCell(*exact, i); });
 }
 
 }  // namespace acute

@@ -91,9 +91,15 @@ void WriteMeanEndpoints(PrintWriter& out, const ReportContext& ctx, const Popula
 
 void WriteTables(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r) {
   out.BlankLines(2);
-  if (ctx.specs.ReportUsers()) WritePercentileTable(out, ctx, r, Distribution::Users);
+  if (ctx.specs.ReportUsers()) {
+    WritePercentileTable(out, ctx, r, Distribution::Users);
+    WriteExactPercentileTable(out, ctx, r, Distribution::Users);
+  }
   out.BlankLines(2);
-  if (ctx.specs.ReportPerCapita()) WritePercentileTable(out, ctx, r, Distribution::PerCapita);
+  if (ctx.specs.ReportPerCapita()) {
+    WritePercentileTable(out, ctx, r, Distribution::PerCapita);
+    WriteExactPercentileTable(out, ctx, r, Distribution::PerCapita);
+  }
 }
 
 void WriteNoExposure(PrintWriter& out, const ReportPopulation& pop) {

@@ -90,10 +90,38 @@ void SetPercentileEndpoints(PopulationResult& r, const ReportContext& ctx,
   }
 }
 
+// The exact figures of one distribution: the levels searched from `values`, the maximum as
+// the binned figures have it.
+ExactFigures ExactFiguresOf(const std::vector<std::optional<float>>& values,
+                            const PopulationResult& r, const ReportContext& ctx,
+                            const ReportPopulation& pop) {
+  ExactFigures f;
+  for (std::size_t i = 0; i < kSearchedLevelCount; ++i)
+    if (const auto& v = values[i]) f.exposure[i] = *v;
+  if (f.exposure[0]) f.exposure[kMaximumLevel] = r.max_x;
+  const float dose = DoseFor(ctx.toxicity_code, ctx.settings.arfd, pop.pad);
+  for (std::size_t i = 0; i < kLevelCount; ++i) {
+    if (!f.exposure[i]) continue;
+    f.moe[i] = PercentileMoe(ctx.settings.noel, *f.exposure[i]);
+    f.pct[i] = PercentOfDose(*f.exposure[i], dose);
+  }
+  return f;
+}
+
+void SetExact(PopulationResult& r, const ExactPercentiles& exact, const ReportContext& ctx,
+              const ReportPopulation& pop) {
+  if (exact.users.size() != static_cast<std::size_t>(kSearchedLevelCount) ||
+      exact.capita.size() != exact.users.size())
+    throw std::invalid_argument("exact percentiles are needed at every searched level");
+  r.exact_user = ExactFiguresOf(exact.users, r, ctx, pop);
+  r.exact_capita = ExactFiguresOf(exact.capita, r, ctx, pop);
+}
+
 }  // namespace
 
 PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportPopulation& pop,
-                                         const PopulationAccumulators& acc) {
+                                         const PopulationAccumulators& acc,
+                                         const ExactPercentiles* exact) {
   const bool dwloc = ctx.Kind() == AnalysisKind::Dwloc;
   PopulationResult r;
   r.tot_w = acc.tot_w;
@@ -118,17 +146,22 @@ PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportP
   r.exp_user[kMaximumLevel] = r.max_x;
   r.exp_capita[kMaximumLevel] = r.max_x;
   SetPercentileEndpoints(r, ctx, pop);
+  if (exact != nullptr) SetExact(r, *exact, ctx, pop);
   return r;
 }
 
 std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
-                                             const std::vector<PopulationAccumulators>& acc) {
+                                             const std::vector<PopulationAccumulators>& acc,
+                                             const std::vector<ExactPercentiles>& exact) {
   if (acc.size() != ctx.populations.size())
     throw std::invalid_argument("one set of accumulators per population is needed");
+  if (!exact.empty() && exact.size() != acc.size())
+    throw std::invalid_argument("exact percentiles are needed for every population");
   std::vector<PopulationResult> results;
   results.reserve(ctx.populations.size());
   for (std::size_t j = 0; j < ctx.populations.size(); ++j)
-    results.push_back(ComputePopulationResult(ctx, ctx.populations[j], acc[j]));
+    results.push_back(ComputePopulationResult(ctx, ctx.populations[j], acc[j],
+                                              exact.empty() ? nullptr : &exact[j]));
   return results;
 }
 

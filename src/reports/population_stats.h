@@ -5,15 +5,25 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/accumulators.h"
+#include "engine/exact_search.h"
 #include "reports/percentiles.h"
 #include "reports/report_context.h"
 
 namespace acute {
 
 enum class Distribution { Users, PerCapita };
+
+// The exact percentiles of one distribution at each percentile level (the last one the
+// maximum): the exposure (none for a population without users), its MOE and percent of dose.
+struct ExactFigures {
+  std::array<std::optional<double>, kLevelCount> exposure{};
+  std::array<std::int32_t, kLevelCount> moe{};
+  std::array<float, kLevelCount> pct{};
+};
 
 struct PopulationResult {
   // Totals as accumulated (summed over the iterations).
@@ -47,8 +57,14 @@ struct PopulationResult {
   std::array<std::int32_t, kLevelCount> moe_user{}, moe_capita{};
   std::array<float, kLevelCount> pct_user{}, pct_capita{};
 
+  // The exact percentiles when the run found them (DWLOC: per capita the same as per user).
+  std::optional<ExactFigures> exact_user, exact_capita;
+
   const std::array<double, kLevelCount>& Exposures(Distribution d) const {
     return d == Distribution::Users ? exp_user : exp_capita;
+  }
+  const std::optional<ExactFigures>& Exact(Distribution d) const {
+    return d == Distribution::Users ? exact_user : exact_capita;
   }
   double Exposure(Distribution d, int level) const { return Exposures(d)[Level(level)]; }
   std::int32_t Moe(Distribution d, int level) const {
@@ -62,12 +78,16 @@ struct PopulationResult {
   static std::size_t Level(int level) { return static_cast<std::size_t>(level); }
 };
 
-// The figures of one population from its accumulators (bounds laid out, main pass done).
+// The figures of one population from its accumulators (bounds laid out, main pass done) and
+// its exact percentiles when the run found them.
 PopulationResult ComputePopulationResult(const ReportContext& ctx, const ReportPopulation& pop,
-                                         const PopulationAccumulators& acc);
+                                         const PopulationAccumulators& acc,
+                                         const ExactPercentiles* exact = nullptr);
 
-// Every population of the context, in report order; `acc[j]` belongs to population j.
+// Every population of the context, in report order; `acc[j]` and `exact[j]` belong to
+// population j (`exact` empty: no exact percentiles).
 std::vector<PopulationResult> ComputeResults(const ReportContext& ctx,
-                                             const std::vector<PopulationAccumulators>& acc);
+                                             const std::vector<PopulationAccumulators>& acc,
+                                             const std::vector<ExactPercentiles>& exact = {});
 
 }  // namespace acute

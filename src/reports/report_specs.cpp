@@ -23,6 +23,7 @@ std::string ReportSpecsText(const ReportSpecs& specs) {
   out.Num(specs.users).Zone().Num(specs.per_capita).Zone().Num(specs.header_all).EndLine();
   out.Num(specs.min_percent).EndLine();
   out.Num(specs.choice[0]).Zone().Num(specs.choice[1]).Zone().Num(specs.choice[2]).EndLine();
+  if (specs.exact) out.Num(std::int16_t{1}).EndLine();
   return out.Contents();
 }
 
@@ -35,6 +36,11 @@ std::optional<ReportSpecs> ParseReportSpecs(const std::string& text) {
     specs.header_all = in.ReadInt16();
     specs.min_percent = in.ReadSingle();
     for (auto& c : specs.choice) c = in.ReadInt16();
+    if (!in.AtEnd()) {
+      const std::int16_t exact = in.ReadInt16();
+      if (exact != 0 && exact != 1) return std::nullopt;
+      specs.exact = exact == 1;
+    }
   } catch (const ListReadError&) {
     return std::nullopt;
   }

@@ -1,6 +1,7 @@
 #pragma once
-// The report specifications: which parts of the acute analysis report are written and the
-// minimum percent contribution of the CEC food list, kept in "AcutSpec.txt" for all runs.
+// The report specifications: which parts of the acute analysis report are written (the exact
+// percentile tables among them) and the minimum percent contribution of the CEC food list,
+// kept in "AcutSpec.txt" for all runs.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -20,6 +21,7 @@ struct ReportSpecs {
   std::int16_t header_all = 1;  // 1 = header before every population and page footers
   float min_percent = 0;        // a fraction (0.05 for 5%); 0 = every contributing food
   std::array<std::int16_t, 3> choice{1, 3, 6};  // ascending indexes 0..6
+  bool exact = false;  // an exact percentile table after each binned one (a fourth line)
 
   bool ReportUsers() const { return users == 1; }
   bool ReportPerCapita() const { return per_capita == 1; }
@@ -31,11 +33,13 @@ inline ReportSpecs DefaultReportSpecs() {
   return ReportSpecs{};
 }
 
-// The file's three lines, with print semantics.
+// The file's three lines, with print semantics, and a fourth ("1") when the exact percentile
+// tables are asked for.
 std::string ReportSpecsText(const ReportSpecs& specs);
 
-// Reads the three lines back as free-format numbers. std::nullopt when a value is missing
-// or not a number, or when the summary choices are not three ascending indexes 0..6.
+// Reads the lines back as free-format numbers; without a fourth line the exact percentile
+// tables are off. std::nullopt when a value is missing or not a number, when the summary
+// choices are not three ascending indexes 0..6, or when the fourth line is not 0 or 1.
 std::optional<ReportSpecs> ParseReportSpecs(const std::string& text);
 
 std::optional<ReportSpecs> ReadReportSpecsFile(const std::filesystem::path& path);

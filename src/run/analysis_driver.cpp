@@ -224,7 +224,7 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
   run.qa.reset();  // the QA listing is complete
   ShowPhase(port, run.caption, "Compiling all reports");
   const ReportContext ctx = MakeContext(request, run);
-  AnalysisReport report = BuildReport(ctx, run.accumulators);
+  const AnalysisReport report = BuildReport(ctx, run.accumulators, run.exact);
   const bool dwloc = run.settings.dwloc;
   out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
   out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);

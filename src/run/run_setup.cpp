@@ -1,6 +1,7 @@
 #include "run/run_setup.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "cec/cec_window.h"
 #include "common/errors.h"
@@ -12,6 +13,7 @@
 #include "engine/survey_pass.h"
 #include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_reader.h"
+#include "run/exact_passes.h"
 #include "run/work_room.h"
 
 namespace acute {
@@ -182,6 +184,7 @@ RunSetup SetUpFromSettings(const EngineRequest& request, AnalysisSettings settin
   run.form = request.form;
   run.settings = std::move(settings);
   run.caption = CaptionOf(run.settings);
+  run.exact_percentiles = request.specs.exact;
   const std::string& caption = run.caption;
   RefuseCec(run.settings, port);
   const bool occasions = run.settings.eating_occasion;
@@ -363,9 +366,16 @@ void RunAnalysisPasses(RunSetup& run, UserPort& port) {
     for (PopulationAccumulators& a : run.accumulators) LayOutAcuteBins(a);
     pass.cec = &run.cec_capture;
   }
+  std::optional<ExactGather> exact;
+  if (run.exact_percentiles) {
+    exact = PlanExactGather(run, pass, port);
+    pass.exact = &*exact;
+  }
   pass.qa = run.qa.get();
   pass.main_pass_timer = &run.main_pass_timer;
   RunSurveyPass(PassKind::Main, pass, run.accumulators, port);
+  pass.exact = nullptr;
+  if (exact) run.exact = FinishExactPercentiles(run, pass, *exact, port);
 }
 
 }  // namespace acute

@@ -14,6 +14,7 @@
 #include "engine/cec_capture.h"
 #include "engine/consumption_data.h"
 #include "engine/distribution_tables.h"
+#include "engine/exact_search.h"
 #include "engine/exposure.h"
 #include "engine/populations.h"
 #include "engine/qa_listing.h"
@@ -59,6 +60,10 @@ struct RunSetup {
   int cec_preliminary_iterations = 1;
   std::vector<CecWindow> cec_preliminary;
   CecCapture cec_capture;
+  // Exact percentiles: asked for by the report specifications, and found by the passes (one
+  // per population).
+  bool exact_percentiles = false;
+  std::vector<ExactPercentiles> exact;
 };
 
 // The settings of the pass file in the work folder, after its header check.
@@ -88,7 +93,8 @@ PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc);
 void RunCecPreliminaryPass(RunSetup& run, PassSetup& pass, UserPort& port);
 
 // The calibration pass, the bin layout of every population, the preliminary pass of a
-// critical exposure analysis (which may end the run after its checks) and the main pass.
+// critical exposure analysis (which may end the run after its checks) and the main pass,
+// with the passes of the exact percentiles when they are asked for.
 void RunAnalysisPasses(RunSetup& run, UserPort& port);
 
 // True when the group must be skipped for lack of drinking-water data.

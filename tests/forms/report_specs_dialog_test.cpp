@@ -97,6 +97,13 @@ TEST_F(ReportSpecsDialogTest, SaveWritesTheChoices) {
   EXPECT_EQ(dialog_.min_perc_text, "0");
   EXPECT_TRUE(dialog_.Save(File(), port_));
   EXPECT_EQ(ReadReportSpecsFile(File())->min_percent, 0);
+  EXPECT_FALSE(ReadReportSpecsFile(File())->exact);
+
+  dialog_.exact = true;  // the exact percentile tables, shown again on the next load
+  EXPECT_TRUE(dialog_.Save(File(), port_));
+  ReportSpecsDialog again;
+  again.Load(File(), port_);
+  EXPECT_TRUE(again.exact);
 
   EXPECT_FALSE(dialog_.Save(dir_ / "missing" / kReportSpecsFileName, port_));
   EXPECT_EQ(port_.LastMessage(),

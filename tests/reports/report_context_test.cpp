@@ -84,6 +84,15 @@ TEST(ReportSpecsFile, PrintZonesAndRoundTrip) {
   EXPECT_EQ(back->per_capita, 0);
   EXPECT_EQ(back->min_percent, 0.05f);
   EXPECT_EQ(back->choice, specs.choice);
+  EXPECT_FALSE(back->exact);  // a three-line file: no exact percentile tables
+
+  // The exact percentile tables are a fourth line, read back; 0 reads as off.
+  specs.exact = true;
+  EXPECT_EQ(ReportSpecsText(specs), text + " 1 \r\n");
+  EXPECT_TRUE(ParseReportSpecs(ReportSpecsText(specs))->exact);
+  EXPECT_FALSE(ParseReportSpecs(text + " 0 \r\n")->exact);
+  EXPECT_FALSE(ParseReportSpecs(text + " 2 \r\n"));
+  EXPECT_FALSE(ParseReportSpecs(text + " x \r\n"));
 }
 
 TEST(ReportSpecsFile, RefusesMissingOrUnusableValues) {
