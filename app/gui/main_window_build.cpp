@@ -368,12 +368,27 @@ QWidget* MainWindow::BuildButtons() {
   printer_hint_->setWordWrap(true);
   printer_hint_->hide();
   g->addWidget(printer_hint_, 2, 0, 1, kColumns);
+  g->addWidget(BuildResultsOffer(), 3, 0, 1, kColumns);
   clear_form = new QPushButton("Clear For&m");
   g->addWidget(clear_form, i / kColumns, i % kColumns);
   connect(clear_form, &QPushButton::clicked, this, [this] {
     if (model_.Clear(*port_)) Refresh();
   });
   return box;
+}
+
+QWidget* MainWindow::BuildResultsOffer() {
+  results_offer = new QWidget;
+  auto* row = new QHBoxLayout(results_offer);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* show = new QPushButton("Show Results");
+  show->setToolTip("Run Analysis, Show Results (Ctrl+R)");
+  connect(show, &QPushButton::clicked, this, &MainWindow::ShowResults);
+  row->addWidget(new QLabel(kResultsOffer));
+  row->addWidget(show);
+  row->addStretch();
+  results_offer->hide();
+  return results_offer;
 }
 
 void MainWindow::BuildMenus() {
@@ -391,6 +406,9 @@ void MainWindow::BuildMenus() {
   run_menu = menuBar()->addMenu("&Run Analysis");
   run_menu->addAction("&Acute Analysis", this, [this] { StartAnalysis(false); });
   run_menu->addAction("&DWLOC Analysis", this, [this] { StartAnalysis(true); });
+  run_menu->addSeparator();
+  show_results = run_menu->addAction("Show &Results", this, &MainWindow::ShowResults);
+  show_results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   menuBar()->addAction("&Set Report Specs", this, &MainWindow::OpenReportSpecs);
   QMenu* help = menuBar()->addMenu("&Help");
   QAction* acute_help = help->addAction("&Acute Help", this,

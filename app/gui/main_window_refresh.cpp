@@ -66,6 +66,7 @@ void MainWindow::Refresh() {
   }
   SetText(comment, f.comment);
   run_menu->setEnabled(v.run);
+  show_results->setEnabled(v.run && results_.Available());
   clear_form->setEnabled(v.clear);
   close_file->setEnabled(v.close);
   open_residue->setEnabled(v.open_file);
