@@ -191,7 +191,7 @@ void MainWindow::StartAnalysis(bool dwloc) {
   last_run_ = form;
   redoing_ = false;
   results_.AnalysisStarted();
-  results_offer->hide();
+  results_note->clear();
   port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
   rdfs_unusable_ = false;
   RunOnWorker([this, form] {
@@ -243,7 +243,7 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   outcome_ = std::move(outcome);
   const bool completed = outcome_ && outcome_->completed;
   if (!redoing_) results_.AnalysisEnded(outcome_);
-  results_offer->setVisible(!redoing_ && completed && results_.Available());
+  if (!redoing_) results_note->setText(completed && results_.Available() ? kResultsOffer : "");
   // Distribution files that cannot be used close the residue file, as File, Close does.
   if (rdfs_unusable_ && !redoing_) model_.CloseFile();
   if (redoing_)

@@ -27,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace acute::gui {
 
@@ -98,7 +99,8 @@ class MainWindow : public QMainWindow {
   std::vector<QLabel*> custom_marks;  // "defined" beside a row with a complete definition
   QPushButton *clear_form, *redo_cec;
   QAction *open_residue, *open_batch, *close_file, *batch_editor, *exit_program, *show_results;
-  QWidget* results_offer;  // shown once an analysis has completed
+  QToolButton* results_button;  // Show Results in the menu bar's corner
+  QLabel* results_note;         // its offer once an analysis has completed
   QMenu* run_menu;
 
  Q_SIGNALS:

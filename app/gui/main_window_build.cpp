@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart_window.h"
@@ -368,7 +369,6 @@ QWidget* MainWindow::BuildButtons() {
   printer_hint_->setWordWrap(true);
   printer_hint_->hide();
   g->addWidget(printer_hint_, 2, 0, 1, kColumns);
-  g->addWidget(BuildResultsOffer(), 3, 0, 1, kColumns);
   clear_form = new QPushButton("Clear For&m");
   g->addWidget(clear_form, i / kColumns, i % kColumns);
   connect(clear_form, &QPushButton::clicked, this, [this] {
@@ -377,18 +377,21 @@ QWidget* MainWindow::BuildButtons() {
   return box;
 }
 
+// In the menu bar's corner, so that nothing moves when it changes: the Show Results button,
+// enabled once an analysis has completed, and the note that offers it after the run.
 QWidget* MainWindow::BuildResultsOffer() {
-  results_offer = new QWidget;
-  auto* row = new QHBoxLayout(results_offer);
-  row->setContentsMargins(0, 0, 0, 0);
-  auto* show = new QPushButton("Show Results");
-  show->setToolTip("Run Analysis, Show Results (Ctrl+R)");
-  connect(show, &QPushButton::clicked, this, &MainWindow::ShowResults);
-  row->addWidget(new QLabel(kResultsOffer));
-  row->addWidget(show);
-  row->addStretch();
-  results_offer->hide();
-  return results_offer;
+  auto* corner = new QWidget;
+  auto* row = new QHBoxLayout(corner);
+  row->setContentsMargins(0, 0, 6, 0);
+  results_note = new QLabel;
+  results_button = new QToolButton;
+  results_button->setText("Show Results");
+  results_button->setToolTip("The percentiles of the last analysis, per population (Ctrl+R)");
+  results_button->setEnabled(false);
+  connect(results_button, &QToolButton::clicked, this, &MainWindow::ShowResults);
+  row->addWidget(results_note);
+  row->addWidget(results_button);
+  return corner;
 }
 
 void MainWindow::BuildMenus() {
@@ -409,6 +412,7 @@ void MainWindow::BuildMenus() {
   run_menu->addSeparator();
   show_results = run_menu->addAction("Show &Results", this, &MainWindow::ShowResults);
   show_results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  menuBar()->setCornerWidget(BuildResultsOffer(), Qt::TopRightCorner);
   menuBar()->addAction("&Set Report Specs", this, &MainWindow::OpenReportSpecs);
   QMenu* help = menuBar()->addMenu("&Help");
   QAction* acute_help = help->addAction("&Acute Help", this,

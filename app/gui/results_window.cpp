@@ -57,6 +57,9 @@ ResultsWindow::ResultsWindow(ResultsTable table, UserPort& port, QWidget* parent
   title_->setWordWrap(true);
   summary_->setTextFormat(Qt::RichText);
   table_->verticalHeader()->hide();
+  // Every level shows at once: compact rows, the columns sharing the width.
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setAlternatingRowColors(true);
@@ -72,7 +75,7 @@ ResultsWindow::ResultsWindow(ResultsTable table, UserPort& port, QWidget* parent
   SetItems(entries_, model_.EntryNames());
   SetItems(populations_, model_.PopulationNames());
   Fill();
-  resize(1100, 680);
+  resize(1100, 620);
 }
 
 QLayout* ResultsWindow::BuildChoosers() {
@@ -100,6 +103,7 @@ QLayout* ResultsWindow::BuildButtons() {
   copy->setToolTip("Copy the table as tab-separated text (Ctrl+C)");
   auto* csv = new QPushButton("&Save as CSV...");
   auto* close = new QPushButton("&Close");
+  close->setDefault(true);
   connect(copy, &QPushButton::clicked, this, &ResultsWindow::Copy);
   connect(csv, &QPushButton::clicked, this, &ResultsWindow::SaveCsv);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -136,11 +140,10 @@ void ResultsWindow::Fill() {
   QStringList labels;
   for (const std::string& h : headings) labels << Q(h);
   table_->setHorizontalHeaderLabels(labels);
+  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   for (std::size_t r = 0; r < rows.size(); ++r)
     for (std::size_t c = 0; c < rows[r].size(); ++c)
       table_->setItem(static_cast<int>(r), static_cast<int>(c), ItemOf(rows[r][c], c == 0));
-  table_->resizeColumnsToContents();
-  table_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void ResultsWindow::Copy() {

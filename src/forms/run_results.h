@@ -11,8 +11,7 @@
 namespace acute {
 
 // What the main window says once an analysis has completed.
-inline constexpr const char* kResultsOffer =
-    "The analysis is complete. Its percentiles, per population, are in the Results window.";
+inline constexpr const char* kResultsOffer = "Analysis complete:";
 
 class RunResults {
  public:

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <algorithm>
 #include <fstream>
@@ -87,12 +88,14 @@ class ResultsWindowTest : public QObject, private GuiSample {
     auto w = Window(sample_.plain_residue);
     QVERIFY(w);
     QVERIFY(!w->show_results->isEnabled());
+    QVERIFY(!w->results_button->isEnabled());
     w->standard[0]->click();
     w->standard[5]->click();
     w->StartAnalysis(false);
     QVERIFY(WaitForRun(*w));
     QVERIFY(w->show_results->isEnabled());
-    QVERIFY(w->results_offer->isVisibleTo(w.get()));
+    QVERIFY(w->results_button->isEnabled());
+    QCOMPARE(w->results_note->text(), QString(kResultsOffer));
     const ReportFigures& figures = w->lastOutcome()->reports.at(0);
 
     int shown_rows = 0;
