@@ -70,8 +70,8 @@ ChartWindow::ChartWindow(ChartData data, QWidget* parent)
     auto* marks = new QScatterSeries;
     marks->setColor(colour);
     marks->setMarkerSize(9);
-    for (double p : kMarkedTails)
-      if (const double at = c.Percentile(p); at > 0) marks->append(at, p);
+    for (std::size_t i = 0; i < std::size(kMarkedTails); ++i)
+      if (const double at = c.Marked(i); at > 0) marks->append(at, kMarkedTails[i]);
     Attached(chart, marks, x, y);
     chart->legend()->markers(marks).front()->setVisible(false);
     for (double v : c.x) lo = std::min(lo, v), hi = std::max(hi, v);

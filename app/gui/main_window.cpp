@@ -40,6 +40,7 @@
 #include "progress_window.h"
 #include "report_specs_window.h"
 #include "report_window.h"
+#include "results_window.h"
 #include "widget_helpers.h"
 
 namespace acute::gui {
@@ -189,6 +190,8 @@ void MainWindow::StartAnalysis(bool dwloc) {
   const MainForm form = model_.RunForm();
   last_run_ = form;
   redoing_ = false;
+  results_.AnalysisStarted();
+  results_note->clear();
   port_->progress()->SetHeading(Q(MainFormModel::RunHeading(form)));
   rdfs_unusable_ = false;
   RunOnWorker([this, form] {
@@ -239,6 +242,8 @@ void MainWindow::Finished(std::optional<EngineOutcome> outcome) {
   }
   outcome_ = std::move(outcome);
   const bool completed = outcome_ && outcome_->completed;
+  if (!redoing_) results_.AnalysisEnded(outcome_);
+  if (!redoing_) results_note->setText(completed && results_.Available() ? kResultsOffer : "");
   // Distribution files that cannot be used close the residue file, as File, Close does.
   if (rdfs_unusable_ && !redoing_) model_.CloseFile();
   if (redoing_)
@@ -338,7 +343,18 @@ bool MainWindow::SendReportFile(ReportKind kind, const std::filesystem::path& fi
   return sent;
 }
 
+void MainWindow::ShowResults() {
+  if (model_.busy || !results_.Available()) return;
+  ResultsWindow window(ResultsTable(results_.Reports()), *port_, this);
+  window.exec();
+}
+
 void MainWindow::ShowChart() {
+  if (results_.Available()) {  // this session's run: its own figures, not its plot file
+    const ReportFigures& last = results_.Reports().back();
+    ShowChartOf(ChartDataOf(last), last.context.PerKg());
+    return;
+  }
   const MainForm& run = last_run_ ? *last_run_ : model_.form;
   const bool dwloc = last_run_ && last_run_->dwloc_mode;
   const std::string name = dwloc ? kDwlocPlotFileName : kAcutePlotFileName;
@@ -358,9 +374,13 @@ void MainWindow::ShowChart() {
                         Icon::Information, Buttons::Ok});
     return;
   }
-  if (!dwloc)
-    data->x_title = std::string("Exposure (") + (run.per_kg ? "mg/kg bw/day" : "mg/day") + ")";
-  ChartWindow window(std::move(*data), this);
+  ShowChartOf(std::move(*data), run.per_kg);
+}
+
+void MainWindow::ShowChartOf(ChartData data, bool per_kg) {
+  if (!data.dwloc)
+    data.x_title = std::string("Exposure (") + (per_kg ? "mg/kg bw/day" : "mg/day") + ")";
+  ChartWindow window(std::move(data), this);
   window.exec();
 }
 

@@ -10,7 +10,9 @@
 #include <map>
 #include <optional>
 
+#include "forms/chart_model.h"
 #include "forms/main_form_model.h"
+#include "forms/run_results.h"
 #include "forms/show_last.h"
 #include "inputs/data_session.h"
 #include "run/analysis_driver.h"
@@ -25,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace acute::gui {
 
@@ -77,6 +80,9 @@ class MainWindow : public QMainWindow {
   bool SendReportFile(ReportKind kind, const std::filesystem::path& file);
   // "Show Last Chart": the chart of the last run (or of the data folder's last plot file).
   void ShowChart();
+  // "Show Results": the Results window of the session's last completed analysis.
+  void ShowResults();
+  const RunResults& results() const { return results_; }
 
   // Re-reads every control from the model.
   void Refresh();
@@ -92,7 +98,9 @@ class MainWindow : public QMainWindow {
   std::vector<QPushButton*> custom_index;
   std::vector<QLabel*> custom_marks;  // "defined" beside a row with a complete definition
   QPushButton *clear_form, *redo_cec;
-  QAction *open_residue, *open_batch, *close_file, *batch_editor, *exit_program;
+  QAction *open_residue, *open_batch, *close_file, *batch_editor, *exit_program, *show_results;
+  QToolButton* results_button;  // Show Results in the menu bar's corner
+  QLabel* results_note;         // its offer once an analysis has completed
   QMenu* run_menu;
 
  Q_SIGNALS:
@@ -109,6 +117,7 @@ class MainWindow : public QMainWindow {
   QWidget* BuildCec();
   QWidget* BuildPopulations();
   QWidget* BuildButtons();
+  QWidget* BuildResultsOffer();
   void BuildMenus();
   void BindText(QLineEdit* edit, std::string* text, Field field);
   void BindCheck(QCheckBox* box, std::function<void(bool)> set);
@@ -120,6 +129,8 @@ class MainWindow : public QMainWindow {
   void Finished(std::optional<EngineOutcome> outcome);
   void RunOnWorker(std::function<std::optional<EngineOutcome>()> run);
   void ShowLastFile(const LastReportFile& last);
+  // The chart window, its exposure axis in the run's units.
+  void ShowChartOf(ChartData data, bool per_kg);
   // The focus goes to the control that the run start's refusal named.
   void FocusRefusedField();
   QWidget* WidgetOf(FieldAtFault field) const;
@@ -131,6 +142,7 @@ class MainWindow : public QMainWindow {
   QThread* worker_ = nullptr;
   std::optional<EngineOutcome> outcome_;
   std::optional<MainForm> last_run_;  // the form as the last run started
+  RunResults results_;
   std::string date_, time_;
   std::string last_save_name_;  // the destination dialog's save file name, the next default
   std::map<QLineEdit*, Field> fields_;

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart_window.h"
@@ -376,6 +377,23 @@ QWidget* MainWindow::BuildButtons() {
   return box;
 }
 
+// In the menu bar's corner, so that nothing moves when it changes: the Show Results button,
+// enabled once an analysis has completed, and the note that offers it after the run.
+QWidget* MainWindow::BuildResultsOffer() {
+  auto* corner = new QWidget;
+  auto* row = new QHBoxLayout(corner);
+  row->setContentsMargins(0, 0, 6, 0);
+  results_note = new QLabel;
+  results_button = new QToolButton;
+  results_button->setText("Show Results");
+  results_button->setToolTip("The percentiles of the last analysis, per population (Ctrl+R)");
+  results_button->setEnabled(false);
+  connect(results_button, &QToolButton::clicked, this, &MainWindow::ShowResults);
+  row->addWidget(results_note);
+  row->addWidget(results_button);
+  return corner;
+}
+
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   open_residue = file->addAction("Open &Residue File...", this, &MainWindow::ChooseResidueFile);
@@ -391,6 +409,10 @@ void MainWindow::BuildMenus() {
   run_menu = menuBar()->addMenu("&Run Analysis");
   run_menu->addAction("&Acute Analysis", this, [this] { StartAnalysis(false); });
   run_menu->addAction("&DWLOC Analysis", this, [this] { StartAnalysis(true); });
+  run_menu->addSeparator();
+  show_results = run_menu->addAction("Show &Results", this, &MainWindow::ShowResults);
+  show_results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  menuBar()->setCornerWidget(BuildResultsOffer(), Qt::TopRightCorner);
   menuBar()->addAction("&Set Report Specs", this, &MainWindow::OpenReportSpecs);
   QMenu* help = menuBar()->addMenu("&Help");
   QAction* acute_help = help->addAction("&Acute Help", this,

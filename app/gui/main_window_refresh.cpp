@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart_window.h"
@@ -66,6 +67,8 @@ void MainWindow::Refresh() {
   }
   SetText(comment, f.comment);
   run_menu->setEnabled(v.run);
+  show_results->setEnabled(v.run && results_.Available());
+  results_button->setEnabled(show_results->isEnabled());
   clear_form->setEnabled(v.clear);
   close_file->setEnabled(v.close);
   open_residue->setEnabled(v.open_file);

@@ -68,6 +68,21 @@ void StartLongRun(MainWindow& window) {
   window.StartAnalysis(false);
 }
 
+// A short run of three populations, its messages unshown, then the Results window, whose id
+// is printed once it shows.
+void RunThenShowResults(MainWindow& window) {
+  static SilentPort quiet;
+  for (int i : {0, 2, 5})
+    if (i < static_cast<int>(window.standard.size())) window.standard[i]->click();
+  window.port().SetScript(&quiet);
+  QObject::connect(&window, &MainWindow::runFinished, &window, [&window] {
+    window.port().SetScript(nullptr);
+    QTimer::singleShot(300, &window, [&window] { PrintShownWindow(window); });
+    window.ShowResults();
+  });
+  window.StartAnalysis(false);
+}
+
 void TickMainForm(MainWindow& window) {
   for (int i : {0, 2, 5})
     if (i < static_cast<int>(window.standard.size())) window.standard[i]->click();
@@ -90,13 +105,16 @@ void SetScene(MainWindow& window, const QString& scene) {
   if (scene == "batch-editor") OpenBatchEditor(window);
   if (scene == "chart") window.ShowChart();
   if (scene == "progress") StartLongRun(window);
+  if (scene == "results") RunThenShowResults(window);
 }
 
 }  // namespace
 
 void ShowSceneWhenStarted(MainWindow& window, const QString& scene) {
-  // The id is printed while a modal scene runs its own event loop.
-  QTimer::singleShot(1500, &window, [&window] { PrintShownWindow(window); });
+  // The id is printed while a modal scene runs its own event loop; the Results scene prints
+  // it once its run has ended.
+  if (scene != "results")
+    QTimer::singleShot(1500, &window, [&window] { PrintShownWindow(window); });
   QTimer::singleShot(300, &window, [&window, scene] { SetScene(window, scene); });
 }
 

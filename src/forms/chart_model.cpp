@@ -74,16 +74,61 @@ std::string Number(double v) {
   return text;
 }
 
-// The title: the chemical, the residue file and the date of the run, as the header has them.
-std::string TitleOf(const std::vector<std::string>& lines, bool dwloc) {
-  const std::string chemical = HeaderItem(lines, " PLOT FILE for ");
-  const std::string file = HeaderItem(lines, "Residue file: ");
-  const std::string date = HeaderItem(lines, "Analysis Date: ").substr(0, 10);
+// The title: the chemical, the residue file and the date of the run.
+std::string TitleOf(bool dwloc, const std::string& chemical, const std::string& file,
+                    const std::string& date) {
   std::string title = dwloc ? "DWLOC" : "Exposure";
   if (!chemical.empty()) title += " to " + chemical;
   if (!file.empty()) title += ", residue file " + file;
   if (!date.empty()) title += ", run of " + date;
   return title;
+}
+
+// The title as the plot file's header has its parts.
+std::string TitleOf(const std::vector<std::string>& lines, bool dwloc) {
+  return TitleOf(dwloc, HeaderItem(lines, " PLOT FILE for "), HeaderItem(lines, "Residue file: "),
+                 HeaderItem(lines, "Analysis Date: ").substr(0, 10));
+}
+
+// A chart without curves: its axis titles and note.
+ChartData EmptyChart(bool dwloc, double arfd) {
+  ChartData chart;
+  chart.dwloc = dwloc;
+  chart.arfd = arfd;
+  chart.x_title = dwloc ? "DWLOC (ppm)" : "Exposure";
+  chart.y_title = dwloc ? "Percent of person-days below the DWLOC"
+                        : "Percent of person-days above the exposure";
+  chart.note =
+      "Percents of all person-days of each population, days without exposure included; "
+      "markers at the 95th, 99th and 99.9th percentiles.";
+  return chart;
+}
+
+// The percentile level whose upper tail is `tail` percent.
+int LevelOfTail(double tail) {
+  for (int i = 0; i < kSearchedLevelCount; ++i)
+    if (kUpperTail[static_cast<std::size_t>(i)] == static_cast<float>(tail)) return i;
+  return -1;
+}
+
+// One population's curve as its plot file has it: the bins in use up to the top one, at the
+// bound of each, the cumulative percent of all person-days (DWLOC: at or above the bound).
+ChartCurve CurveOf(const ReportContext& ctx, const ReportPopulation& pop,
+                   const PopulationResult& r) {
+  ChartCurve curve;
+  curve.dwloc = ctx.Kind() == AnalysisKind::Dwloc;
+  curve.name = pop.report_name;
+  const float arfd = ctx.settings.arfd;
+  curve.reference = ctx.settings.pad_flag && pop.pad != 0 ? pop.pad : arfd;
+  for (int k = 0; k <= r.top && k < kBinCount; ++k) {
+    const auto b = static_cast<std::size_t>(k);
+    if ((k > 0 && !(r.bin_w[b] > 0)) || !(r.bound[b] > 0)) continue;
+    curve.x.push_back(r.bound[b]);
+    curve.y.push_back(curve.dwloc ? r.cum_u[b] : 100 - r.cum_c[b]);
+  }
+  for (double tail : kMarkedTails)
+    curve.marks.push_back(r.Exposure(Distribution::PerCapita, LevelOfTail(tail)));
+  return curve;
 }
 
 // Linear interpolation of `to` at `at` between (a, ta) and (b, tb).
@@ -135,19 +180,16 @@ std::string ChartData::ReferenceLabel(double dose) const {
   return label;
 }
 
+double ChartCurve::Marked(std::size_t i) const {
+  if (i < marks.size()) return marks[i];
+  return i < std::size(kMarkedTails) ? Percentile(kMarkedTails[i]) : 0;
+}
+
 std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, bool dwloc,
                                        double arfd) {
   const auto lines = Lines(plot_file);
-  ChartData chart;
-  chart.dwloc = dwloc;
-  chart.arfd = arfd;
+  ChartData chart = EmptyChart(dwloc, arfd);
   chart.title = TitleOf(lines, dwloc);
-  chart.x_title = dwloc ? "DWLOC (ppm)" : "Exposure";
-  chart.y_title = dwloc ? "Percent of person-days below the DWLOC"
-                        : "Percent of person-days above the exposure";
-  chart.note =
-      "Percents of all person-days of each population, days without exposure included; "
-      "markers at the 95th, 99th and 99.9th percentiles.";
   std::vector<double> pads;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
@@ -164,6 +206,17 @@ std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, b
     }
   }
   if (chart.curves.empty()) return std::nullopt;
+  return chart;
+}
+
+ChartData ChartDataOf(const ReportFigures& figures) {
+  const ReportContext& ctx = figures.context;
+  const bool dwloc = ctx.Kind() == AnalysisKind::Dwloc;
+  ChartData chart = EmptyChart(dwloc, ctx.settings.arfd);
+  chart.title = TitleOf(dwloc, TrimBlanks(ToUpper(ctx.chemical_name)),
+                        NamePart(ctx.residue_file_path), ctx.analysis_date.substr(0, 10));
+  for (std::size_t j = 0; j < figures.results.size() && j < ctx.populations.size(); ++j)
+    chart.curves.push_back(CurveOf(ctx, ctx.populations[j], figures.results[j]));
   return chart;
 }
 

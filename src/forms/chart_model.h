@@ -1,15 +1,19 @@
 #pragma once
-// The chart of a run, toolkit-free, read back from the run's plot file: for every population
+// The chart of a run, toolkit-free, from the run's figures or read back from its plot file
+// (after a restart, or for a saved plot file): for every population
 // the exceedance curve (the percent of all its person-days above an exposure, days without
 // exposure included; for DWLOC the percent at or below a level), the dose it is compared
 // with and the percent of person-days above that dose, its 95th, 99th and 99.9th
 // percentiles; a title with the chemical, the residue file and the run's date; and an SVG
 // rendering of the same chart. Both axes are logarithmic, the percent axis from 50% down
 // to 0.01%, where the tail is.
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "reports/report_figures.h"
 
 namespace acute {
 
@@ -27,7 +31,11 @@ struct ChartCurve {
   // The exposure whose tail holds `percent` of the person-days (the 100 - percent
   // percentile); 0 when the curve never reaches it.
   double Percentile(double percent) const;
+  // The exposure at the i-th marked tail (kMarkedTails): the run's own percentile when the
+  // curve comes from its figures, else read off the curve; 0 when there is none.
+  double Marked(std::size_t i) const;
   bool dwloc = false;
+  std::vector<double> marks;  // from the run's figures: the exposure at each marked tail
 };
 
 // The tail percents the markers show: the 95th, 99th and 99.9th percentiles.
@@ -55,6 +63,10 @@ struct ChartData {
 // file cannot be read or holds no population.
 std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, bool dwloc,
                                        double arfd);
+
+// The chart of a report's figures (of a batch, the last entry's, as its plot file holds):
+// the curves of its plot file at full precision, marked at the report's percentiles.
+ChartData ChartDataOf(const ReportFigures& figures);
 
 // The chart as an SVG document of `width` x `height` pixels: a log exposure axis, a log
 // percent axis, one line per population and its reference dose as a dashed vertical line.

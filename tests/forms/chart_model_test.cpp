@@ -22,6 +22,32 @@ std::string Percent(double v) {
   return text;
 }
 
+// The chart of a run's figures is the chart of its plot file at full precision, marked at
+// the report's own per-capita percentiles.
+void ExpectChartOfPlotFile(const ReportFigures& figures, const ChartData& file) {
+  const ChartData chart = ChartDataOf(figures);
+  EXPECT_EQ(chart.title, file.title);
+  EXPECT_EQ(chart.dwloc, file.dwloc);
+  EXPECT_EQ(chart.x_title, file.x_title);
+  EXPECT_EQ(chart.note, file.note);
+  ASSERT_EQ(chart.curves.size(), file.curves.size());
+  for (std::size_t j = 0; j < chart.curves.size(); ++j) {
+    const ChartCurve &c = chart.curves[j], &f = file.curves[j];
+    EXPECT_EQ(c.name, f.name);
+    EXPECT_NEAR(c.reference, f.reference, 5e-7);
+    ASSERT_EQ(c.x.size(), f.x.size()) << c.name;
+    for (std::size_t k = 0; k < c.x.size(); ++k) {
+      EXPECT_NEAR(c.x[k], f.x[k], 5e-9 + 5e-8 * f.x[k]) << c.name << " bin " << k;
+      EXPECT_NEAR(c.y[k], f.y[k], 5e-4) << c.name << " bin " << k;
+    }
+    const PopulationResult& r = figures.results[j];
+    EXPECT_EQ(c.Marked(0), r.Exposure(Distribution::PerCapita, 9));
+    EXPECT_EQ(c.Marked(1), r.Exposure(Distribution::PerCapita, 11));
+    EXPECT_EQ(c.Marked(2), r.Exposure(Distribution::PerCapita, 14));
+    EXPECT_EQ(f.Marked(1), f.Percentile(1));  // without figures: read off the curve
+  }
+}
+
 TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   testing::ScratchFolder dir;
   const auto m = sample::WriteSampleData(dir / "data", {2, 300, 3});
@@ -40,6 +66,8 @@ TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   const auto chart = ReadChartData(outcome->last_plot, false, 0.01);
   ASSERT_TRUE(chart);
   ASSERT_EQ(chart->curves.size(), 2u);
+  ASSERT_EQ(outcome->reports.size(), 1u);
+  ExpectChartOfPlotFile(outcome->reports[0], *chart);
   EXPECT_EQ(chart->curves[0].name, session.support.PopulationNames[1]);
   EXPECT_TRUE(testing::Near(chart->curves[0].reference, 0.01, 1e-6));
   EXPECT_TRUE(testing::Near(chart->curves[1].reference, 0.002, 1e-6));
@@ -92,6 +120,7 @@ TEST(ChartModelTest, CurvesOfARunWithTheirDoses) {
   const auto water = ReadChartData(dwloc->last_plot, true, 0.01);
   ASSERT_TRUE(water);
   ASSERT_EQ(water->curves.size(), 2u);
+  ExpectChartOfPlotFile(dwloc->reports.at(0), *water);
   const ChartCurve& c = water->curves[0];
   ASSERT_GT(c.x.size(), 10u);
   EXPECT_TRUE(std::is_sorted(c.x.rbegin(), c.x.rend()));
