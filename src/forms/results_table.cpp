@@ -111,9 +111,10 @@ std::string Units(const ReportContext& ctx) {
 
 }  // namespace
 
-std::optional<double> ExactExposure(const PopulationResult& /*r*/, Distribution /*d*/,
-                                    int /*level*/) {
-  return std::nullopt;
+std::optional<double> ExactExposure(const PopulationResult& r, Distribution d, int level) {
+  const std::optional<ExactFigures>& exact = r.Exact(d);
+  if (!exact || level < 0 || level >= kLevelCount) return std::nullopt;
+  return exact->exposure[static_cast<std::size_t>(level)];
 }
 
 ResultsTable::ResultsTable(std::vector<ReportFigures> reports) : reports_(std::move(reports)) {
