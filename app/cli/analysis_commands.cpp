@@ -102,8 +102,7 @@ int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& o) {
     model.SetPercentileBasis(percentiles);
     const std::string unit = percentiles ? "%" : "";
     (percentiles ? model.cec.low_percentile : model.cec.low_amount) = TrimStr(last->low) + unit;
-    (percentiles ? model.cec.high_percentile : model.cec.high_amount) =
-        TrimStr(last->high) + unit;
+    (percentiles ? model.cec.high_percentile : model.cec.high_amount) = TrimStr(last->high) + unit;
     if (last->min_percent) model.cec.min_contribution = TrimStr(*last->min_percent);
   }
   SetCecFrame(o.cec, model);
@@ -140,6 +139,8 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   ConsolePort port(global.answer);
   const auto hours = o.reversal ? HalfLifeOption(*o.reversal, port) : 0.0f;
   if (!hours) return 1;
+  const std::string results_copy = ResultsCopyName(o.json);
+  if (!CheckOutputName(results_copy, port)) return 1;
   const Session session = OpenSession(global, port);
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return 1;
@@ -169,6 +170,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.form.cumulative_cec = o.cumulative_cec;
   request.form.threads = o.threads;
   request.specs = *specs;
+  request.results_copy = results_copy;
   EngineOutcome outcome = RunEngine(request, port);
   return Finish(outcome);
 }

@@ -99,6 +99,7 @@ void SetReports(const AnalyzeOptions& o, MainFormModel& model) {
     model.form.save_plot = true;
     model.form.plot_name = OutputName(o.plot);
   }
+  model.form.results_copy = ResultsCopyName(o.json);
 }
 
 // What an option asked for that the form, as the options and the file left it, does not

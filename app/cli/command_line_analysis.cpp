@@ -92,6 +92,10 @@ void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& 
   analyze_cmd->add_option("--plot", o->plot,
                           "save the plot file as NAME (.PLT; .DWP in a DWLOC analysis; default: "
                           "only plot.tmp in the work folder)");
+  analyze_cmd->add_option("--json", o->json,
+                          "save a copy of the results file (every figure of the reports as JSON) "
+                          "as NAME (.json; beside the residue file unless NAME has a folder; "
+                          "default: only results.json in the work folder)");
   analyze_cmd->add_flag("--dwloc", o->dwloc,
                         "a DWLOC analysis (drinking-water levels of comparison, ppm) instead "
                         "of an acute analysis (the default)");
@@ -143,6 +147,9 @@ void AddRunCommand(CLI::App& app, const GlobalOptions& global, Subcommands& comm
                          "folder)");
   run_cmd->add_option("PASSFILE", o->pass_file,
                       "pass file, copied to tarnpass.tmp of the work folder first");
+  run_cmd->add_option("--json", o->json,
+                      "save a copy of the results file as NAME (.json; beside the residue file "
+                      "unless NAME has a folder; default: only results.json in the work folder)");
   run_cmd->add_flag("--two-day", o->two_day,
                     "two-day average (the pass file does not carry it; default: each day)");
   run_cmd->add_flag("--qa", o->qa, "QA listing of a DWLOC run, dwloc2.tmp (default: none)");

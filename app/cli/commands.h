@@ -58,6 +58,7 @@ struct AnalyzeOptions {
   std::vector<std::string> custom;
   std::string report;
   std::string plot;
+  std::string json;                    // --json NAME: a copy of the results file
   std::optional<std::string> comment;  // none: the residue or batch file's own
   bool dwloc = false;
   std::string dwloc_report;
@@ -71,6 +72,7 @@ struct AnalyzeOptions {
 
 struct RunOptions {
   std::string pass_file;
+  std::string json;  // --json NAME: a copy of the results file
   bool two_day = false;
   bool qa = false;
   std::optional<std::string> reversal;

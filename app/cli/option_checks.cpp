@@ -77,12 +77,21 @@ std::optional<float> HalfLifeOption(const std::string& text, UserPort& port) {
   return static_cast<float>(FieldNumber(text).value_or(0));
 }
 
+bool CheckOutputName(const std::string& name, UserPort& port) {
+  return CheckNameControlCharacters(name, port) && CheckNameCharacters(NamePart(name), port);
+}
+
 bool CheckOutputNames(const MainForm& form, UserPort& port) {
   for (const std::string* name :
-       {&form.report_name, &form.plot_name, &form.dwloc_name, &form.cec_name})
-    if (!CheckNameControlCharacters(*name, port) || !CheckNameCharacters(NamePart(*name), port))
-      return false;
+       {&form.report_name, &form.plot_name, &form.dwloc_name, &form.cec_name, &form.results_copy})
+    if (!CheckOutputName(*name, port)) return false;
   return true;
+}
+
+std::string ResultsCopyName(const std::string& name) {
+  if (name.empty()) return "";
+  const std::string named = WithExtension(name, ".json");
+  return HasFolder(named) ? std::filesystem::absolute(named).string() : named;
 }
 
 bool CheckCommentOption(const std::string& comment, UserPort& port) {

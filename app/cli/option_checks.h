@@ -22,10 +22,16 @@ bool SetEndpointOptions(const std::optional<std::string>& noel,
 // after its refusal.
 std::optional<float> HalfLifeOption(const std::string& text, UserPort& port);
 
-// The report, plot, DWLOC report and CEC file names: their last part as the form's name
-// fields check it (a folder is allowed on the command line), and no control character in
-// the folder either.
+// The report, plot, DWLOC report, CEC and results copy names: their last part as the form's
+// name fields check it (a folder is allowed on the command line), and no control character
+// in the folder either.
 bool CheckOutputNames(const MainForm& form, UserPort& port);
+bool CheckOutputName(const std::string& name, UserPort& port);
+
+// `--json NAME` (analyze, run): the name of the results file's copy, ".json" added; a name
+// with a folder is taken relative to the current folder, a bare name goes beside the
+// residue file. Empty when no name is given.
+std::string ResultsCopyName(const std::string& name);
 
 // `--comment` (analyze, report residue): checked as the form's comment box checks it.
 bool CheckCommentOption(const std::string& comment, UserPort& port);

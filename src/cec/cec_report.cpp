@@ -303,6 +303,7 @@ void ReportFromInputs(const CecReportRequest& q, const CecReportInputs& in, User
   ShowPhase(port, caption, "Generating CEC report: Step 3 of 4, Sorting records");
   std::vector<std::string> ranked_text;
   const std::vector<RankedSection> ranked = RankSections(q, in, ranked_text, port);
+  if (q.on_ranked) q.on_ranked(ranked);
   before_writing();
   if (cumulative == 1) {
     ShowPhase(port, caption, "Completing CEC report: step 3b of 4");

@@ -5,11 +5,13 @@
 // steps serve a fresh run and Redo Last CEC.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cec/cec_ranking.h"
 #include "cec/cec_record_file.h"
 #include "cec/critical_foods.h"
 #include "cec/cumulative_residues.h"
@@ -41,6 +43,10 @@ struct CecReportRequest {
   WorkFileSet* copies = nullptr;
   // Redo Last CEC: the work folder's list, which the work files read must match.
   const WorkSetState* read_state = nullptr;
+  // Called with every population's ranked section (its final window, ranked records and
+  // critical pairs) before the report files are written; the sections point into records
+  // that live only for the call.
+  std::function<void(const std::vector<RankedSection>&)> on_ranked;
 };
 
 // What the report steps read: the header of "cec1.tmp", the sections of "cec2.tmp" and

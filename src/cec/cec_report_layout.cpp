@@ -30,10 +30,7 @@ std::string Units(bool per_kg) {
 }
 
 std::string PairLabel(const CecReportRequest& q, const CecPair& p) {
-  const auto& names = q.names.name;
-  const std::string rac =
-      p.food >= 0 && p.food < static_cast<int>(names.size()) ? names[p.food] : "";
-  return "\"" + rac + "-" + q.labels.Describe(p.form) + "\"";
+  return "\"" + PairName(q, p) + "\"";
 }
 
 std::string CodeOf(const CecReportRequest& q, int food) {
@@ -252,6 +249,13 @@ void WriteSectionHead(PrintWriter& w, const RankedSection& r, const CecReportReq
 }
 
 }  // namespace
+
+std::string PairName(const CecReportRequest& q, const CecPair& p) {
+  const auto& names = q.names.name;
+  const std::string rac =
+      p.food >= 0 && p.food < static_cast<int>(names.size()) ? names[p.food] : "";
+  return rac + "-" + q.labels.Describe(p.form);
+}
 
 std::string RankedHeadText(int cumulative, const RankedSection& r, const CecReportRequest& q) {
   PrintWriter w;

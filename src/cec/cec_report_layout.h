@@ -31,6 +31,9 @@ std::string ReportRecordsText(const RankedSection& ranked, const CecReportReques
                               const std::vector<std::uint8_t>& households, bool cumulative,
                               std::int64_t first, std::int64_t last);
 
+// The label of a critical pair: the commodity's name and the food form's description.
+std::string PairName(const CecReportRequest& request, const CecPair& pair);
+
 // The household/sequence column of a record.
 std::string HouseholdText(int database_kind, const std::string& pid, const std::string& number,
                           const std::vector<std::uint8_t>& households,

@@ -119,6 +119,29 @@ void WriteChemicalContributors(PrintWriter& w, const RankedSection& r, const Cec
 
 }  // namespace
 
+float ShownPercent(float percent) {
+  return Shown(percent);
+}
+
+std::vector<CecFoodShare> FoodsByShare(const RankedSection& r) {
+  std::map<int, CecFoodShare> foods;
+  std::vector<int> order;
+  for (const CecPair& p : r.pairs) {
+    if (!foods.count(p.food)) order.push_back(p.food);
+    CecFoodShare& f = foods[p.food];
+    f.food = p.food;
+    f.n += p.n;
+    f.percent += Shown(p.percent);
+  }
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    if (foods[a].percent != foods[b].percent) return foods[a].percent > foods[b].percent;
+    return a < b;
+  });
+  std::vector<CecFoodShare> shares;
+  for (int food : order) shares.push_back(foods[food]);
+  return shares;
+}
+
 std::vector<int> ChemicalsByShare(const RankedSection& r) {
   std::vector<int> order;
   for (std::size_t m = 0; m < r.chemical_sum.size(); ++m) order.push_back(static_cast<int>(m) + 1);
@@ -151,18 +174,8 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     w.Line("Food         FF       N     Percent   Food Name    ");
     w.Line("----------   ---    -----   -------   -------------");
   }
-  struct FoodSum {
-    std::int64_t n = 0;
-    float percent = 0;
-  };
-  std::map<int, FoodSum> foods;
-  std::vector<int> food_order;
   for (std::size_t i = 0; i < r.pairs.size(); ++i) {
     const CecPair& p = r.pairs[i];
-    if (!foods.count(p.food)) food_order.push_back(p.food);
-    FoodSum& f = foods[p.food];
-    f.n += p.n;
-    f.percent += Shown(p.percent);
     if (!(Shown(p.percent) >= limit)) continue;
     w.Text(NameOf(names.code, p.food)).Text(sep);
     w.Tab(14).Text(CecPicture(p.form, "###")).Text(sep);
@@ -189,17 +202,12 @@ void WriteCriticalFoods(PrintWriter& w, const RankedSection& r, const CecNames& 
     w.Line("Food           N     Percent   Food Name    ");
     w.Line("----------   -----   -------   -------------");
   }
-  std::stable_sort(food_order.begin(), food_order.end(), [&](int a, int b) {
-    if (foods[a].percent != foods[b].percent) return foods[a].percent > foods[b].percent;
-    return a < b;
-  });
-  for (int food : food_order) {
-    const FoodSum& f = foods[food];
+  for (const CecFoodShare& f : FoodsByShare(r)) {
     if (f.percent == 0 || !(f.percent >= limit)) continue;
-    w.Text(NameOf(names.code, food)).Text(sep);
+    w.Text(NameOf(names.code, f.food)).Text(sep);
     w.Tab(14).Text(CecPicture(static_cast<double>(f.n), "#####")).Text(sep);
     w.Tab(22).Text(CecPicture(f.percent, "###.##")).Text("%").Text(sep);
-    w.Tab(33).Text(NameOf(names.food_name, food)).Text(sep).EndLine();
+    w.Tab(33).Text(NameOf(names.food_name, f.food)).Text(sep).EndLine();
   }
 }
 

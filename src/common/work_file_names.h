@@ -23,6 +23,8 @@ inline constexpr const char* kCecRankedFileName = "cec3.tmp";
 inline constexpr const char* kCecRankedCumulativeFileName = "cec3b.tmp";
 inline constexpr const char* kCecReportFileName = "cec4.tmp";
 inline constexpr const char* kCumulativeFileName = "cumul.tmp";
+// Every figure of the last run's reports as JSON (a batch run's lists its entries).
+inline constexpr const char* kResultsFileName = "results.json";
 // The residue file, distribution summary and batch file reports.
 inline constexpr const char* kResidueReportWorkFile = "acuteres.tmp";
 inline constexpr const char* kRdfReportWorkFile = "rdf.tmp";

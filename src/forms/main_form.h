@@ -61,6 +61,9 @@ struct MainForm {
   bool cec_suppress = false;  // "Suppress CEC warning"
   bool cumulative_cec = false;
 
+  // A copy of the results file (the command line's --json NAME.json); none when empty.
+  std::string results_copy;
+
   std::vector<bool> standard;  // one per standard population, in table order
   struct Custom {
     CustomPopulation population;

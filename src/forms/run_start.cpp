@@ -262,6 +262,8 @@ bool CheckOutputFolders(const MainForm& f, const std::string& folder, UserPort& 
     names.push_back(OutputPath(f.plot_name, folder, f.dwloc_mode ? ".DWP" : ".PLT"));
   if (!f.dwloc_mode && f.save_cec)
     names.push_back(OutputPath(f.cec_name, folder, f.cec_excel ? ".CSV" : ".CEC"));
+  if (!TrimBlanks(f.results_copy).empty())
+    names.push_back(OutputPath(f.results_copy, folder, ".json"));
   for (const std::string& name : names)
     if (const std::string why = UnwritableBecause(name); !why.empty())
       return Refuse(port, kWarning,
@@ -465,7 +467,8 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const Data
                            ? PrepareBatchRun(form, session, port, &staging)
                            : PrepareSingleRun(form, session, port, staging, rdfs_unusable);
   if (!checked) return std::nullopt;
-  const RunRequest request{session, *checked, FormSettingsFromForm(form), *specs, date, time};
+  const RunRequest request{session, *checked, FormSettingsFromForm(form), *specs,
+                           date,    time,     form.results_copy};
   auto outcome = RunAnalysis(request, staging, port);
   if (!outcome) return std::nullopt;
   if (!outcome->completed)

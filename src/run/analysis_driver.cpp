@@ -1,5 +1,6 @@
 #include "run/analysis_driver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "common/file_names.h"
 #include "common/list_reader.h"
 #include "common/print_writer.h"
+#include "common/sha256.h"
 #include "common/version.h"
 #include "engine/bins.h"
 #include "engine/pass_file.h"
@@ -23,6 +25,7 @@
 #include "reports/acute_report.h"
 #include "reports/plot_file.h"
 #include "run/cec_repeat.h"
+#include "run/results_file.h"
 #include "run/run_record.h"
 #include "run/run_setup.h"
 #include "run/work_room.h"
@@ -32,7 +35,9 @@ namespace {
 
 constexpr const char* kCompletionTitle = "Tarn-VELD Acute Module";
 
-void Stamp(std::string& date, std::string& time) {
+}  // namespace
+
+void StampDateTime(std::string& date, std::string& time) {
   if (!date.empty() && !time.empty()) return;
   std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::tm local{};
@@ -43,6 +48,8 @@ void Stamp(std::string& date, std::string& time) {
   std::strftime(buf, sizeof buf, "%H:%M:%S", &local);
   if (time.empty()) time = buf;
 }
+
+namespace {
 
 ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
   ReportContext ctx;
@@ -67,7 +74,7 @@ ReportContext MakeContext(const EngineRequest& request, const RunSetup& run) {
   ctx.orientation = run.setup.OrientationLetter;
   ctx.analysis_date = request.analysis_date;
   ctx.analysis_time = request.analysis_time;
-  Stamp(ctx.analysis_date, ctx.analysis_time);
+  StampDateTime(ctx.analysis_date, ctx.analysis_time);
   std::vector<std::string> names(support.PopulationNames.begin() + 1,
                                  support.PopulationNames.end());
   ctx.populations = BuildPopulationList(names, run.settings);
@@ -114,6 +121,7 @@ void CheckRoomForRun(const EngineRequest& request, const RunSetup& run, UserPort
     names = {kDwlocReportFileName, kDwlocPlotFileName};
   else
     names = {kAcuteReportFileName, kAcutePlotFileName};
+  names.push_back(kResultsFileName);
   if (run.cec)
     names.insert(names.end(),
                  {kCecRecordFileName, kCecSectionsFileName, kCecExposFileName, kCecRankedFileName,
@@ -193,7 +201,7 @@ namespace {
 
 void MakeCecReport(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
                    CecRecordFile record_file, std::optional<CumulativeResidues> cumulative,
-                   UserPort& port) {
+                   ResultsWriter& results, UserPort& port) {
   CecReportRequest q = CecReportRequestFor(request, run.settings.cec, &run.master, &run.residue);
   q.cumulative = std::move(cumulative);
   q.progress_caption = run.caption;
@@ -211,6 +219,7 @@ void MakeCecReport(const EngineRequest& request, RunSetup& run, const ReportCont
   for (const ReportPopulation& p : ctx.populations) names.push_back(p.report_name);
   q.stage = run.work;
   q.copies = &run.copies;
+  q.on_ranked = [&](const std::vector<RankedSection>& ranked) { results.Cec(q, ranked); };
   const CecReportInputs inputs =
       CecInputsOfRun(q, std::move(record_file), run.cec_preliminary, names, std::move(expos), port);
   WriteCecReport(q, port, &inputs);
@@ -247,7 +256,7 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
 // The CEC step of a run: the record file (and the per-chemical residues of a cumulative
 // request), then the CEC report and its copy, staged with the run's other files.
 void StageCecFiles(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
-                   EngineOutcome& out, UserPort& port) {
+                   ResultsWriter& results, EngineOutcome& out, UserPort& port) {
   const std::filesystem::path folder = request.WorkFolder();
   std::optional<CumulativeResidues> cumulative;
   CecRecordSource source = RecordSourceOf(run);
@@ -268,8 +277,52 @@ void StageCecFiles(const EngineRequest& request, RunSetup& run, const ReportCont
   if (!run.work->Stage(folder / kCecRecordFileName, records.text))
     CannotWrite(folder / kCecRecordFileName, port);
   records.text = {};
-  MakeCecReport(request, run, ctx, std::move(records.file), std::move(cumulative), port);
+  MakeCecReport(request, run, ctx, std::move(records.file), std::move(cumulative), results, port);
   out.saved_files.push_back(run.settings.cec.file_name);
+}
+
+ResultsSources SourcesOf(const RunSetup& run, const ReportContext& ctx) {
+  ResultsSources sources;
+  sources.residue_sha256 = Sha256OfFile(ctx.residue_file_path);
+  if (run.monte_carlo && run.settings.seed == 0) sources.timer = run.main_pass_timer;
+  return sources;
+}
+
+ResultsProvenance ProvenanceOf(const EngineRequest& request, RunSetup& run,
+                               const ReportContext& ctx) {
+  return {run.work->Run().id, ctx.analysis_date, ctx.analysis_time, request.WorkFolder(),
+          request.form.threads};
+}
+
+// The name the results file is copied to, or empty.
+std::string ResultsCopyName(const EngineRequest& request, const AnalysisSettings& s) {
+  return WithWorkingFolder(request.results_copy, s.working_folder);
+}
+
+// The copy of the results file written at `temp`, among the run's copies.
+void StageResultsCopy(const EngineRequest& request, RunSetup& run,
+                      const std::filesystem::path& temp, EngineOutcome& out, UserPort& port) {
+  const std::string name = ResultsCopyName(request, run.settings);
+  if (name.empty()) return;
+  const std::filesystem::path copy = run.copies.TempFor(name);
+  std::error_code ec;
+  if (copy.empty() || !std::filesystem::copy_file(
+                          temp, copy, std::filesystem::copy_options::overwrite_existing, ec))
+    CannotWrite(name, port);
+  out.saved_files.push_back(name);
+}
+
+// The results file of a single run, with the CEC part of a CEC run, staged with the run's
+// other work files.
+void StageRunResults(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
+                     EngineOutcome& out, UserPort& port) {
+  const std::filesystem::path member = request.WorkFolder() / kResultsFileName;
+  ResultsWriter results(run.work->TempFor(member));
+  results.Begin(AnalysisMembers(out.reports.back(), SourcesOf(run, ctx)));
+  if (!results.Ok()) CannotWrite(member, port);
+  if (run.cec) StageCecFiles(request, run, ctx, results, out, port);
+  if (!results.End(ProvenanceOf(request, run, ctx))) CannotWrite(member, port);
+  StageResultsCopy(request, run, results.Path(), out, port);
 }
 
 EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
@@ -283,13 +336,35 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   EngineOutcome out;
   NoteTimerSeed(run, work, out);
   const ReportContext ctx = StageRunReports(request, run, out, port);
-  if (run.cec) StageCecFiles(request, run, ctx, out, port);
+  StageRunResults(request, run, ctx, out, port);
   CommitRun(run, port);
   ShowPhase(port, run.caption, "Run completed");
   out.completed = true;
   out.completion_message = CompletionMessage(run.settings);
   Tell(port, kCompletionTitle, out.completion_message, Icon::Information);
   return out;
+}
+
+// A batch entry's results: NAME.json beside its report, and the batch's results file in the
+// work folder listing the entries done so far (with its copy under the name the run was given).
+void StageEntryResults(const EngineRequest& request, const AnalysisSettings& batch, RunSetup& run,
+                       const ReportContext& ctx, std::vector<std::string>& entries,
+                       EngineOutcome& out, UserPort& port) {
+  entries.push_back(AnalysisMembers(out.reports.back(), SourcesOf(run, ctx)));
+  const ResultsProvenance provenance = ProvenanceOf(request, run, ctx);
+  const std::string& report = run.settings.report_file;
+  const std::string own = report.substr(0, report.rfind('.')) + ".json";
+  StageFile(run.copies, own,
+            "{\n" + entries.back() + ",\n  \"cec\": null" + ProvenanceTail(provenance), port);
+  out.saved_files.push_back(own);
+  const std::string list = BatchResultsText(
+      WithWorkingFolder(batch.residue_file, batch.working_folder), entries, provenance);
+  StageFile(*run.work, request.WorkFolder() / kResultsFileName, list, port);
+  const std::string copy = ResultsCopyName(request, batch);
+  if (copy.empty()) return;
+  StageFile(run.copies, copy, list, port);
+  if (std::find(out.saved_files.begin(), out.saved_files.end(), copy) == out.saved_files.end())
+    out.saved_files.push_back(copy);
 }
 
 // One run per entry, each with its own residue file, distributions and reports.
@@ -303,6 +378,7 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
   }
   EngineOutcome out;
   out.batch = true;
+  std::vector<std::string> entries;  // each entry's members in the batch's results file
   for (std::size_t i = 0; i < batch.batch.size(); ++i) {
     // Each entry commits on its own; the first also commits what the run start staged.
     std::unique_ptr<WorkSetWriter> own;
@@ -314,7 +390,8 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
     CheckRoomForRun(request, run, port);
     RunAnalysisPasses(run, port);
     NoteTimerSeed(run, work, out);
-    StageRunReports(request, run, out, port);
+    const ReportContext ctx = StageRunReports(request, run, out, port);
+    StageEntryResults(request, batch, run, ctx, entries, out, port);
     CommitRun(run, port);
   }
   ShowPhase(port, caption, "Run completed");

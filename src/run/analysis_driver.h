@@ -34,6 +34,9 @@ struct EngineRequest {
   // when empty.
   std::string analysis_date;
   std::string analysis_time;
+  // A copy of the results file under this name (".json" added by the front end; a name
+  // without a folder goes beside the residue file); none when empty.
+  std::string results_copy = {};
   // Redo Last CEC: the pass file is the short form and only the CEC report is rebuilt.
   bool repeat_cec = false;
   // Work files the run start staged for this run (the scratch files of the distribution
@@ -73,6 +76,9 @@ struct EngineOutcome {
 EngineOutcome RunEngine(const EngineRequest& request, UserPort& port);
 // The same with the settings in memory, as the pass file carries them (no pass file is read).
 EngineOutcome RunEngine(const EngineRequest& request, AnalysisSettings settings, UserPort& port);
+
+// Fills an empty date (MM/DD/YYYY) or time (HH:MM:SS) from the system clock.
+void StampDateTime(std::string& date, std::string& time);
 
 // The CEC report settings of a run or a repeat: the work folder, names and tables of the
 // data folder, the report specifications' minimum. `master` and `residue` may be null.

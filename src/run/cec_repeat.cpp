@@ -16,6 +16,7 @@
 #include "engine/pass_threads.h"
 #include "inputs/master_lists.h"
 #include "inputs/residue_reader.h"
+#include "run/results_file.h"
 #include "run/run_record.h"
 
 namespace acute {
@@ -114,6 +115,29 @@ std::string LastCecRunFault(const WorkSetState& state, UserPort& port) {
   return run == nullptr ? "" : ChangedInputFault(*run);
 }
 
+// The work folder's results file takes the repeat's CEC part when it is the file of the run
+// that made the CEC work files (a folder without a list, or a later run's file, keeps its own).
+void RewriteResultsOnRanking(const EngineRequest& request, const WorkSetState& state,
+                             const WorkRun* last_run, WorkSetWriter& work, CecReportRequest& q,
+                             UserPort& port) {
+  const std::filesystem::path results = request.WorkFolder() / kResultsFileName;
+  if (last_run == nullptr || !FindFile(results) ||
+      !FileFault(state, kResultsFileName, results).empty())
+    return;
+  std::string date = request.analysis_date, time = request.analysis_time;
+  StampDateTime(date, time);
+  q.on_ranked = [&q, &work, &port, results, id = last_run->id, date,
+                 time](const std::vector<RankedSection>& ranked) {
+    if (!IsResultsFileOfRun(results, id)) return;
+    if (!RewriteCecResults(results, work.TempFor(results), id, q, ranked, date, time)) {
+      const std::string message = "Can't write file " + results.string() + ".";
+      Tell(port, "Tarn-VELD Acute Module", message + " The CEC report was not made.",
+           Icon::Critical);
+      throw RunEnds(message);
+    }
+  };
+}
+
 }  // namespace
 
 EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
@@ -163,6 +187,7 @@ EngineOutcome RunCecRepeat(const EngineRequest& request, UserPort& port) {
   }
   q.progress_caption = kCaption;
   q.threads = ThreadsFor(request.form.threads, 2);
+  RewriteResultsOnRanking(request, state, last_run, work, q, port);
   try {
     WriteCecReport(q, port);
     auto failed = work.Commit();

@@ -27,6 +27,8 @@ struct RunRequest {
   // Fixed date and time of the report headers (MM/DD/YYYY, HH:MM:SS); the clock when empty.
   std::string analysis_date;
   std::string analysis_time;
+  // A copy of the results file under this name (see EngineRequest); none when empty.
+  std::string results_copy = {};
 };
 
 // Writes the request's pass file to the work folder, then runs the analysis from the request

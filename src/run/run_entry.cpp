@@ -22,6 +22,7 @@ std::optional<EngineOutcome> RunAnalysis(const RunRequest& request, WorkSetWrite
   EngineRequest engine{session, request.form, request.specs, request.analysis_date,
                        request.analysis_time};
   engine.staging = &staging;
+  engine.results_copy = request.results_copy;
   return RunEngine(engine, SettingsAsPassFileCarries(request.settings, layout), port);
 }
 
