@@ -61,9 +61,10 @@ Json PointJson(const PopulationResult& r, Distribution d, int level, Endpoints e
   return {{"exposure", Figure(r.Exposure(d, level))},
           {"exposure_exact", exact ? Figure(exact->exposure) : Json(nullptr)},
           {"moe", e.moe && searched ? Json(r.Moe(d, level)) : Json(nullptr)},
-          {"moe_exact", e.moe && exact ? Figure(exact->moe) : Json(nullptr)},
+          {"moe_exact", e.moe && exact && exact->moe ? Figure(*exact->moe) : Json(nullptr)},
           {"percent_dose", e.percent && searched ? Figure(r.DosePercent(d, level)) : Json(nullptr)},
-          {"percent_dose_exact", e.percent && exact ? Figure(exact->percent_dose) : Json(nullptr)}};
+          {"percent_dose_exact",
+           e.percent && exact && exact->percent_dose ? Figure(*exact->percent_dose) : Json(nullptr)}};
 }
 
 Json PercentilesJson(const ReportContext& ctx, const PopulationResult& r, Endpoints e) {
