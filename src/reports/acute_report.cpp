@@ -18,10 +18,20 @@ std::string PopulationPagesText(const ReportContext& ctx,
   for (std::size_t j = 0; j < results.size(); ++j) {
     const bool framed = j == 0 || ctx.specs.HeaderAll();
     if (framed) WriteHeader(out, ctx, static_cast<int>(j) + 1, line_count, ReportKind(ctx));
-    const long mark = out.Lines();
+    const bool last = j + 1 == results.size();
+    const bool exact = HasExactTables(ctx, results[j]);
+    const bool exact_page = exact && ctx.specs.HeaderAll();
+    long mark = out.Lines();
     WritePopulationBlock(out, ctx, j, results[j]);
+    if (exact && !exact_page) WriteExactTables(out, ctx, j, results[j]);
     AddLinesSince(line_count, out, mark);
-    if (framed) WriteFooter(out, ctx, j == 0, page_number, line_count, j + 1 == results.size());
+    if (framed) WriteFooter(out, ctx, j == 0, page_number, line_count, last && !exact_page);
+    if (!exact_page) continue;
+    WriteHeader(out, ctx, static_cast<int>(j) + 1, line_count, ReportKind(ctx));
+    mark = out.Lines();
+    WriteExactTables(out, ctx, j, results[j]);
+    AddLinesSince(line_count, out, mark);
+    WriteFooter(out, ctx, false, page_number, line_count, last);
   }
   return out.Contents();
 }

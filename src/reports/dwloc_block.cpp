@@ -46,7 +46,6 @@ void WriteDwlocFigures(PrintWriter& out, const ReportContext& ctx, const ReportP
   WriteUserShare(out, ctx, r);
   out.BlankLines(2);
   WritePercentileTable(out, ctx, r, Distribution::PerCapita);
-  WriteExactPercentileTable(out, ctx, r, Distribution::PerCapita);
 }
 
 }  // namespace acute

@@ -157,6 +157,7 @@ void WriteExactPercentileTable(PrintWriter& out, const ReportContext& ctx,
   if (!exact) return;
   out.EndLine();
   out.Line("  Exact percentiles");
+  WriteOrientation(out, ctx, d);
   out.EndLine();
   WriteRows(out, ctx, [&](int i) { return ExactCell(*exact, i); });
 }

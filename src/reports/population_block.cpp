@@ -91,15 +91,9 @@ void WriteMeanEndpoints(PrintWriter& out, const ReportContext& ctx, const Popula
 
 void WriteTables(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r) {
   out.BlankLines(2);
-  if (ctx.specs.ReportUsers()) {
-    WritePercentileTable(out, ctx, r, Distribution::Users);
-    WriteExactPercentileTable(out, ctx, r, Distribution::Users);
-  }
+  if (ctx.specs.ReportUsers()) WritePercentileTable(out, ctx, r, Distribution::Users);
   out.BlankLines(2);
-  if (ctx.specs.ReportPerCapita()) {
-    WritePercentileTable(out, ctx, r, Distribution::PerCapita);
-    WriteExactPercentileTable(out, ctx, r, Distribution::PerCapita);
-  }
+  if (ctx.specs.ReportPerCapita()) WritePercentileTable(out, ctx, r, Distribution::PerCapita);
 }
 
 void WriteNoExposure(PrintWriter& out, const ReportPopulation& pop) {
@@ -117,6 +111,22 @@ void WriteUserShare(PrintWriter& out, const ReportContext& ctx, const Population
   out.Text(ctx.TwoDay() ? "       Percent of Individuals that are Users (over two days) = "
                         : "       Percent of Person-Days that are User-Days = ");
   out.Text(Picture(r.pct_users, "###.##")).Line("%");
+}
+
+bool HasExactTables(const ReportContext& ctx, const PopulationResult& r) {
+  return ctx.specs.exact && r.has_exposure && (r.exact_user || r.exact_capita);
+}
+
+void WriteExactTables(PrintWriter& out, const ReportContext& ctx, std::size_t index,
+                      const PopulationResult& r) {
+  out.EndLine();
+  out.Line(ctx.populations[index].report_name);
+  if (ctx.Kind() == AnalysisKind::Acute && ctx.specs.ReportUsers())
+    WriteExactPercentileTable(out, ctx, r, Distribution::Users);
+  if (ctx.Kind() == AnalysisKind::Dwloc || ctx.specs.ReportPerCapita()) {
+    out.EndLine();
+    WriteExactPercentileTable(out, ctx, r, Distribution::PerCapita);
+  }
 }
 
 void WritePopulationBlock(PrintWriter& out, const ReportContext& ctx, std::size_t index,

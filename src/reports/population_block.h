@@ -14,6 +14,16 @@ namespace acute {
 void WritePopulationBlock(PrintWriter& out, const ReportContext& ctx, std::size_t index,
                           const PopulationResult& r);
 
+// Whether the report has exact percentile tables for this population (the report choice is
+// on and the run found them).
+bool HasExactTables(const ReportContext& ctx, const PopulationResult& r);
+
+// The population's exact percentile tables under its name, per user and per capita as the
+// report choices ask (DWLOC: the one per-capita table). With headers on every page they
+// take a page of their own after the population's page; otherwise they follow its tables.
+void WriteExactTables(PrintWriter& out, const ReportContext& ctx, std::size_t index,
+                      const PopulationResult& r);
+
 // The line giving the share of user-days (of individuals with the two-day average), after a
 // blank line. The DWLOC block has it too, where every person-day is a user-day.
 void WriteUserShare(PrintWriter& out, const ReportContext& ctx, const PopulationResult& r);

@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "support/scripted_port.h"
 #include "common/work_set.h"
 #include "engine/pass_file.h"
 #include "forms/main_form.h"
@@ -23,6 +22,7 @@
 #include "run/exact_passes.h"
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {
@@ -214,18 +214,23 @@ TEST_F(ExactPercentilesRun, ReportTablesFollowThePercentileTables) {
     EXPECT_TRUE(WriteReportSpecsFile(session_.folder / kReportSpecsFileName, specs));
     auto outcome = LaunchAnalysis(form, session_, port_, "12/06/2026", "10:00:00");
     EXPECT_TRUE(outcome && outcome->completed) << port_.LastMessage();
-    // The exact tables: the title, a blank line, the headings, the rule and eight rows.
+    // The exact tables: the title, the orientation lines, a blank line, the headings, the
+    // rule and eight rows, at most 79 columns; no page runs past the page length.
     std::istringstream in(testing::ReadText(outcome->last_report));
-    int count = 0;
-    int table_lines = 0;
+    int count = 0, skip = 0, table_lines = 0, page_lines = 0;
     for (std::string line; std::getline(in, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (table_lines > 0) {
+      page_lines = line == "\f" ? 0 : page_lines + 1;
+      EXPECT_LE(page_lines, 60) << "page too long at: " << line;
+      if (skip > 0) {
+        --skip;
+      } else if (table_lines > 0) {
         EXPECT_LE(line.size(), 79u) << line;
         --table_lines;
       }
       if (line == "  Exact percentiles") {
         ++count;
+        skip = 2;
         table_lines = 11;
       }
     }
