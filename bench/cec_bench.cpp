@@ -16,6 +16,7 @@
 #include <string>
 
 #include "cec/cec_work_files.h"
+#include "common/work_set.h"
 #include "common/list_reader.h"
 #include "engine/pass_file.h"
 #include "forms/main_form.h"
@@ -60,15 +61,30 @@ class PhasePort : public ScriptedPort {
   std::string last_;
 };
 
+// Stages the distribution files' scratch file for a run, as the run start does, so that the
+// run commits it with its other work files.
+RdfTables StageScratch(const DataSession& session, const MainForm& form, WorkSetWriter& staging) {
+  ScriptedPort port;
+  RdfTables rdf;
+  if (SetUpRdfs(*form.residue, staging.TempFor(session.folder / kRdfScratchFileName), false, port,
+                rdf) != RdfSetUp::Ok) {
+    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
+    std::exit(1);
+  }
+  return rdf;
+}
+
 // Writes the pass file of `form` and times the engine on it.
-Timing TimeEngine(const DataSession& session, const MainForm& form, const RdfTables& rdf,
-                  bool phases = false) {
+Timing TimeEngine(const DataSession& session, const MainForm& form, bool phases = false) {
+  WorkSetWriter staging(session.folder, WorkRun{});
+  const RdfTables rdf = StageScratch(session, form, staging);
   WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
                 {session.support.DatabaseKind, session.support.StandardPopulationCount()});
   ScriptedPort quiet;
   PhasePort timed;
   ScriptedPort& port = phases ? timed : quiet;
   EngineRequest request{session, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
+  request.staging = &staging;
   const auto start = std::chrono::steady_clock::now();
   const double cpu = Cpu();
   const EngineOutcome outcome = RunEngine(request, port);
@@ -97,13 +113,7 @@ int main(int argc, char** argv) {
   ScriptedPort port;
   const DataSession session = OpenDataSession(folder, port);
   MainForm form = bench::SampleMonteCarloForm(session, iterations);
-  RdfTables rdf;
-  if (SetUpRdfs(*form.residue, session.folder / kRdfScratchFileName, false, port, rdf) !=
-      RdfSetUp::Ok) {
-    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
-    return 1;
-  }
-  const Timing plain = TimeEngine(session, form, rdf, phases);
+  const Timing plain = TimeEngine(session, form, phases);
   form.save_cec = true;
   form.cec_name = (folder / "bench").string();
   form.cec_min_percent = "1";
@@ -111,7 +121,7 @@ int main(int argc, char** argv) {
   form.cec_low = "99";
   form.cec_high = "100";
   form.cec_suppress = true;
-  const Timing with_cec = TimeEngine(session, form, rdf, phases);
+  const Timing with_cec = TimeEngine(session, form, phases);
 
   const CecSections sections = ParseSections(ReadWholeFile(folder / kCecSectionsFileName));
   form.cec_name = (folder / "redo").string();

@@ -1,8 +1,10 @@
 // The "cec" member of the results file: each population's final window, its critical pairs
 // and foods (or, in a cumulative run, its chemical disaggregation) and its printed records
 // with their food lines. The records are written one at a time.
+#include <charconv>
 #include <cmath>
 #include <ostream>
+#include <string_view>
 
 #include "cec/cec_report_layout.h"
 #include "cec/critical_foods.h"
@@ -146,71 +148,115 @@ std::vector<std::string> RecordFields(const std::string& line) {
 }
 
 // A number of the record line; whole numbers (numbers, days, counts) as integers.
-Json NumberField(const std::vector<std::string>& f, std::size_t i) {
-  double v = 0;
-  if (i >= f.size() || !ParseNumber(f[i], v)) return nullptr;
-  if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15)
-    return static_cast<std::int64_t>(v);
-  return Figure(v);
-}
-
-Json TextField(const std::vector<std::string>& f, std::size_t i) {
-  return i < f.size() ? Text(f[i]) : Json(nullptr);
-}
-
-Json FoodLineJson(const CecReportRequest& q, const CecLineValues& f, bool cumulative) {
-  Json line = {{"food", f.food},
-               {"code", Text(NameIn(q.names.code, f.food))},
-               {"form", f.form},
-               {"amount", Figure(f.amount)},
-               {"residue", Figure(f.residue)},
-               {"factor1", Figure(f.factor1)},
-               {"factor2", Figure(f.factor2)},
-               {"contribution", Figure(f.contribution_mg)},
-               {"percent", Figure(f.percent)}};
-  Json parts = nullptr;
-  if (cumulative) {
-    parts = Json::array();
-    for (const CecChemicalPart& part : ChemicalParts(f, *q.cumulative))
-      parts.push_back({{"chemical", part.chemical},
-                       {"residue", Figure(part.residue)},
-                       {"contribution", Figure(part.contribution_mg)},
-                       {"percent", Figure(part.percent)}});
+// One JSON object written as text, member by member: the records are many, and building a
+// tree for each costs several times the writing.
+class ObjectText {
+ public:
+  ObjectText& Raw(std::string_view key, std::string_view json) {
+    text_ += text_.size() == 1 ? "\"" : ", \"";
+    text_.append(key).append("\": ").append(json);
+    return *this;
   }
-  line["chemicals"] = parts;
-  return line;
+  ObjectText& Int(std::string_view key, std::int64_t v) {
+    char digits[24];
+    return Raw(key, std::string_view(digits, std::to_chars(digits, digits + 24, v).ptr));
+  }
+  // A figure at full precision (the shortest text that reads back as the same double); null
+  // when it is not finite.
+  ObjectText& Num(std::string_view key, double v) {
+    if (!std::isfinite(v)) return Raw(key, "null");
+    char digits[32];
+    return Raw(key, std::string_view(digits, std::to_chars(digits, digits + 32, v).ptr));
+  }
+  std::string Close() { return std::move(text_) + "}"; }
+
+ private:
+  std::string text_ = "{";
+};
+
+// A number of the record line: whole numbers (numbers, days, counts) as integers.
+ObjectText& NumberField(ObjectText& o, std::string_view key, const std::vector<std::string>& f,
+                        std::size_t i) {
+  double v = 0;
+  if (i >= f.size() || !ParseNumber(f[i], v)) return o.Raw(key, "null");
+  if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15)
+    return o.Int(key, static_cast<std::int64_t>(v));
+  return o.Num(key, v);
 }
 
-Json RecordJson(const CecReportRequest& q, const CecFileRecord& rec, std::int64_t rank,
-                bool cumulative) {
+std::string TextField(const std::vector<std::string>& f, std::size_t i) {
+  return i < f.size() ? results::Dump(Text(f[i])) : "null";
+}
+
+// The names of the food codes as JSON strings, made once for every record's food lines.
+std::vector<std::string> QuotedCodes(const CecReportRequest& q) {
+  std::vector<std::string> codes;
+  for (const std::string& code : q.names.code) codes.push_back(results::Dump(Text(code)));
+  return codes;
+}
+
+std::string FoodLineText(const CecReportRequest& q, const std::vector<std::string>& codes,
+                         const CecLineValues& f, bool cumulative) {
+  ObjectText line;
+  line.Int("food", f.food)
+      .Raw("code", f.food >= 0 && f.food < static_cast<int>(codes.size())
+                       ? std::string_view(codes[static_cast<std::size_t>(f.food)])
+                       : std::string_view("\"\""))
+      .Int("form", f.form)
+      .Num("amount", f.amount)
+      .Num("residue", f.residue)
+      .Num("factor1", f.factor1)
+      .Num("factor2", f.factor2)
+      .Num("contribution", f.contribution_mg)
+      .Num("percent", f.percent);
+  if (!cumulative) return line.Raw("chemicals", "null").Close();
+  std::string parts = "[";
+  for (const CecChemicalPart& part : ChemicalParts(f, *q.cumulative)) {
+    if (parts.size() > 1) parts += ", ";
+    parts += ObjectText()
+                 .Int("chemical", part.chemical)
+                 .Num("residue", part.residue)
+                 .Num("contribution", part.contribution_mg)
+                 .Num("percent", part.percent)
+                 .Close();
+  }
+  return line.Raw("chemicals", parts + "]").Close();
+}
+
+std::string RecordText(const CecReportRequest& q, const std::vector<std::string>& codes,
+                       const CecFileRecord& rec, std::int64_t rank, bool cumulative) {
   const std::vector<std::string> f = RecordFields(rec.line1);
-  Json foods = Json::array();
-  for (const CecLineValues& v : rec.foods) foods.push_back(FoodLineJson(q, v, cumulative));
-  return {{"rank", rank},
-          {"record", NumberField(f, 0)},
-          {"person", NumberField(f, 1)},
-          {"household_or_sequence", NumberField(f, 2)},
-          {"day", NumberField(f, 3)},
-          {"sex", TextField(f, 4)},
-          {"age", TextField(f, 5)},
-          {"body_weight", NumberField(f, 6)},
-          {"nf", NumberField(f, 7)},
-          {"nx", rec.nx},
-          {"exposure", Figure(rec.e)},
-          {"sample_weight", rec.sample_weight},
-          {"foods", foods}};
+  std::string foods = "[";
+  for (const CecLineValues& v : rec.foods) {
+    if (foods.size() > 1) foods += ", ";
+    foods += FoodLineText(q, codes, v, cumulative);
+  }
+  ObjectText o;
+  o.Int("rank", rank);
+  NumberField(o, "record", f, 0);
+  NumberField(o, "person", f, 1);
+  NumberField(o, "household_or_sequence", f, 2);
+  NumberField(o, "day", f, 3);
+  o.Raw("sex", TextField(f, 4)).Raw("age", TextField(f, 5));
+  NumberField(o, "body_weight", f, 6);
+  NumberField(o, "nf", f, 7);
+  return o.Int("nx", rec.nx)
+      .Num("exposure", rec.e)
+      .Int("sample_weight", rec.sample_weight)
+      .Raw("foods", foods + "]")
+      .Close();
 }
 
 // One population: its head, then its printed records one line each.
 void WritePopulation(std::ostream& out, const CecReportRequest& q, const RankedSection& r,
-                     bool cumulative) {
+                     bool cumulative, const std::vector<std::string>& codes) {
   std::string head = results::MemberText("x", PopulationHead(q, r, cumulative), 6);
   head = head.substr(head.find('{'));  // the object alone, its members at 8 spaces
   head.erase(head.rfind('\n'));        // without its closing line
   out << "      " << head << ",\n        \"records\": [";
   for (std::int64_t i = 0; i < r.printed; ++i) {
     out << (i == 0 ? "\n          " : ",\n          ");
-    out << results::Dump(RecordJson(q, *r.ranked[static_cast<std::size_t>(i)], i + 1, cumulative));
+    out << RecordText(q, codes, *r.ranked[static_cast<std::size_t>(i)], i + 1, cumulative);
   }
   out << (r.printed == 0 ? "]\n      }" : "\n        ]\n      }");
 }
@@ -220,6 +266,7 @@ void WritePopulation(std::ostream& out, const CecReportRequest& q, const RankedS
 void WriteCecMember(std::ostream& out, const CecReportRequest& q,
                     const std::vector<RankedSection>& ranked) {
   const bool cumulative = Cumulative(q, ranked);
+  const std::vector<std::string> codes = QuotedCodes(q);
   out << "  \"cec\": {\n";
   out << results::MemberText("settings", SettingsJson(q), 4) << ",\n";
   out << results::MemberText("cumulative", cumulative, 4) << ",\n";
@@ -227,7 +274,7 @@ void WriteCecMember(std::ostream& out, const CecReportRequest& q,
   out << "    \"populations\": [";
   for (std::size_t p = 0; p < ranked.size(); ++p) {
     out << (p == 0 ? "\n" : ",\n");
-    WritePopulation(out, q, ranked[p], cumulative);
+    WritePopulation(out, q, ranked[p], cumulative, codes);
   }
   out << (ranked.empty() ? "]\n  }" : "\n    ]\n  }");
 }
