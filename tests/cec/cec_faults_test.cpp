@@ -156,22 +156,5 @@ TEST_F(CecFaults, APassFileWithAnUnusableCecBlockIsRefused) {
       << port_.LastMessage();
 }
 
-// Numbers that no field of the work files can hold are refused as damage, never converted.
-TEST(CecWorkFiles, NumbersBeyondTheirFieldAreDamage) {
-  const std::string head = " 0 \r\n 1  All\r\n 1 \r\n 0 \r\n 90  0.1  100  0.5 \r\n";
-  const std::string line1 = " 1,   1,  1,   1,  M,  30Y,   70,   1,    1\r\n";
-  const std::string numbers = " 1  0.2  3 \r\n";
-  const std::string food = "     1,  11,   100.0,   1.000000,  1.00,  1.00,  0.1,  50.00\r\n";
-  EXPECT_EQ(ParseSections(head + line1 + numbers + food).list[0].records.size(), 1u);
-  const std::pair<std::string, std::string> damaged[] = {
-      {" 1  1e39  3 \r\n", food},    // a total beyond single precision
-      {" 1  0.2  1e10 \r\n", food},  // a sample weight beyond 32 bits
-      {numbers, "     1e12,  11,   100.0,   1.0,  1.00,  1.00,  0.1,  50.00\r\n"},
-  };
-  for (const auto& [n, f] : damaged)
-    EXPECT_THROW(ParseSections(head + line1 + n + f), CecFileError) << n << f;
-  EXPECT_THROW(ParseExpos(" 70000  0  0  0  0 \r\n 0 \r\n"), CecFileError);
-}
-
 }  // namespace
 }  // namespace acute

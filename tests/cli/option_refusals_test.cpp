@@ -20,7 +20,7 @@ constexpr const char* kHalfLife =
 constexpr const char* kToddlers = "\"Toddlers|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|";
 
 // One check per option: every command that takes it refuses the same values with the
-// form's text.
+// form's text (each kind of refused number: the field checks' tests).
 TEST_F(OptionRefusalsTest, EachOptionIsCheckedAlikeOnEveryCommand) {
   const std::vector<std::string> endpoint_commands = {"analyze --residue SAMPLE.R10",
                                                       "report residue SAMPLE.R10"};
@@ -33,15 +33,15 @@ TEST_F(OptionRefusalsTest, EachOptionIsCheckedAlikeOnEveryCommand) {
   const Case cases[] = {
       {"--arfd",
        endpoint_commands,
-       {"-1", "1e30", "nan", "0x10", "x"},
+       {"-1", "nan", "x"},
        "Warning: The aRfD must be a number from 0 to 1000000, or blank."},
       {"--noel",
        endpoint_commands,
-       {"-1", "1e30", "inf"},
+       {"1e30"},
        "Warning: The NOEL must be a number from 0 to 1000000, or blank."},
       {"--reversal",
        {"analyze --residue SAMPLE.R10", "run"},
-       {"''", "0x10", "nan", "inf", "-1", "0", "48.5", "1e30"},
+       {"''", "0", "48.5"},
        kHalfLife},
   };
   for (const Case& c : cases)

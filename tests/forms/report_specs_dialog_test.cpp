@@ -110,17 +110,5 @@ TEST_F(ReportSpecsDialogTest, SaveWritesTheChoices) {
             "Acute Report Specifications: Error writing Report Specs to File AcutSpec.txt");
 }
 
-TEST_F(ReportSpecsDialogTest, HelpHasThreeParagraphs) {
-  dialog_.ShowHelp(port_);
-  const PortEvent help = port_.Messages().at(0);
-  EXPECT_EQ(help.title, "More Information related to Minimum Percent Contribution ");
-  EXPECT_EQ(help.text.find("The 'Minimum Percent Contribution in CEC Report' here"), 0u);
-  EXPECT_NE(help.text.find("interest specified by the user.\r\n\r\nIt differs from"),
-            std::string::npos);
-  EXPECT_NE(help.text.find("individual level.\r\n\r\nIf 0 is used all foods/foodforms"),
-            std::string::npos);
-  EXPECT_EQ(ReportSpecsDialog::NoteText().substr(0, 35), "This is a new feature in Tarn Acute");
-}
-
 }  // namespace
 }  // namespace acute

@@ -1,7 +1,7 @@
 // The main window as a user meets it, offscreen: every Alt+letter reaches one control, the
 // standard keys, a window that keeps its size with the population list readable, nothing
-// that cannot act enabled during a run, Escape in the progress window asks the Cancel
-// question, the focus on the control a refusal names, and Clear Form's question.
+// that cannot act enabled during a run, Escape, closing and Cancel in the progress window
+// ask the Cancel question and a cancelled run leaves no report, the focus on the control a refusal names, and Clear Form's question.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -174,19 +174,27 @@ class MainFormLayoutTest : public QObject, private GuiSample {
       // The survey pass's status text, with its percent on the bar.
       QVERIFY(progress->status().contains("\nProgress:    "));
       QVERIFY(progress->status().endsWith(QString::number(progress->bar()->value()) + "%"));
-      script_.answers = {Answer::No};
+      script_.answers = {Answer::No, Answer::No};
       QTest::keyClick(progress, Qt::Key_Escape);  // asks, No goes on
       QVERIFY(progress->isVisible());
-      progress->close();  // asks again, Yes cancels
+      progress->close();  // asks, No goes on
+      QVERIFY(progress->isVisible());
+      progress->cancelButton()->click();  // asks again, Yes cancels
     });
     poll.start(20);
+    const auto last_report = session_.folder / "acute.tmp";
+    std::filesystem::remove(last_report);
     w->StartAnalysis(false);
     QVERIFY(!WaitForRun(*w));
     QVERIFY(checked);
     int asked = 0;
     for (const auto& m : script_.Messages())
       asked += m.text == "Are you sure that you want to cancel this analysis?" ? 1 : 0;
-    QCOMPARE(asked, 2);
+    QCOMPARE(asked, 3);
+    QCOMPARE(QString::fromStdString(script_.LastMessage()),
+             QString("Tarn-VELD Acute: Acute Analysis was not completed."));
+    QVERIFY(!std::filesystem::exists(last_report));
+    QVERIFY(!w->busy());
     QVERIFY(w->run_menu->isEnabled() && w->clear_form->isEnabled() && w->close_file->isEnabled());
   }
 

@@ -1,7 +1,6 @@
 // The desktop program's windows driven offscreen: a run from the main form gives the same
 // report as the command line, a custom population defined in its dialog reaches the report,
-// Cancel stops a Monte Carlo run without a report, a refused field keeps the focus, and a
-// report saved as PDF has the report's pages.
+// a refused field keeps the focus, and a report saved as PDF has the report's pages.
 #include "main_window.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,7 +20,6 @@
 #include "custom_dialog.h"
 #include "gui_sample.h"
 #include "pad_window.h"
-#include "progress_window.h"
 #include "report_window.h"
 
 namespace acute::gui {
@@ -31,11 +28,9 @@ class MainWindowTest : public QObject, private GuiSample {
   Q_OBJECT
 
  private:
-  static bool Run(MainWindow& w, bool dwloc = false) {
-    QSignalSpy finished(&w, &MainWindow::runFinished);
-    w.StartAnalysis(dwloc);
-    if (!finished.wait(120000)) return false;
-    return finished.front().front().toBool();
+  static bool Run(MainWindow& w) {
+    w.StartAnalysis(false);
+    return WaitForRun(w);
   }
 
  private Q_SLOTS:
@@ -119,34 +114,6 @@ class MainWindowTest : public QObject, private GuiSample {
     QCOMPARE(pads.Of(6), 0.0f);
     QCOMPARE(pads.Of(7), 0.003f);
     QCOMPARE(pads.Of(8), 0.0f);
-  }
-
-  void cancelStopsAMonteCarloRun() {
-    auto w = Window(sample_.mc_residue);
-    QVERIFY(w);
-    w->monte_carlo->click();
-    QTest::keyClicks(w->iterations, "5000");
-    QTest::keyClicks(w->seed, "1");
-    for (QCheckBox* b : w->standard) b->click();
-    const auto last_report = session_.folder / "acute.tmp";
-    std::filesystem::remove(last_report);
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-      if (w->port().progress()->isVisible()) {
-        poll.stop();
-        w->port().progress()->cancelButton()->click();
-      }
-    });
-    poll.start(20);
-    QVERIFY(!Run(*w));
-    QVERIFY(!std::filesystem::exists(last_report));
-    QVERIFY(!w->busy());
-    bool asked = false;
-    for (const auto& m : script_.Messages())
-      asked = asked || m.text == "Are you sure that you want to cancel this analysis?";
-    QVERIFY(asked);
-    QCOMPARE(QString::fromStdString(script_.LastMessage()),
-             QString("Tarn-VELD Acute: Acute Analysis was not completed."));
   }
 
   void refusedFieldKeepsTheFocus() {
