@@ -34,9 +34,9 @@ std::int32_t ReadAtLeast(ListReader& in, const std::string& what, std::int32_t l
   return v;
 }
 
-// A yes/no field: 1 is yes, any other number no.
-bool ReadFlag(ListReader& in) {
-  return in.ReadInt16() == 1;
+// A yes/no field: 1 is yes, 0 no; any other number is refused as out of range.
+bool ReadFlag(ListReader& in, const std::string& what) {
+  return ReadInRange(in, what, 0, 1) == 1;
 }
 
 float ReadDose(ListReader& in, const std::string& what) {
@@ -100,8 +100,8 @@ CecSettings ReadCec(ListReader& in) {
       ReadInRange(in, "a boundary basis", 0, 1) == 1 ? CecBasis::Amounts : CecBasis::Percentiles;
   c.low = ReadAmount(in, "low bound", kMaxDose);
   c.high = ReadAmount(in, "high bound", kMaxDose);
-  c.excel = ReadFlag(in);
-  c.suppress_warning = ReadFlag(in);
+  c.excel = ReadFlag(in, "an Excel-format flag");
+  c.suppress_warning = ReadFlag(in, "a suppress-warning flag");
   return c;
 }
 
@@ -148,20 +148,21 @@ void ReadRuns(ListReader& in, AnalysisSettings& s, const PassFileLayout& layout)
   }
   s.arfd = ReadDose(in, "acute reference dose");
   s.noel = ReadDose(in, "NOEL");
-  s.pad_flag = ReadFlag(in);
+  s.pad_flag = ReadFlag(in, "a PAD flag");
   const int count = layout.standard_population_count;
   s.standard_pad = StandardPads(count);
   if (s.pad_flag)
     for (int p = layout.FirstPadPopulation(); p <= count; ++p)
       s.standard_pad.Set(p, ReadDose(in, "PAD"));
-  s.dwloc = ReadFlag(in);
-  s.save_plot = ReadFlag(in);
+  s.dwloc = ReadFlag(in, "a DWLOC flag");
+  s.save_plot = ReadFlag(in, "a save-plot flag");
   if (s.save_plot && !s.IsBatch()) s.plot_file = in.ReadText();
-  s.save_report = ReadFlag(in);
+  s.save_report = ReadFlag(in, "a save-report flag");
   if (s.save_report && !s.IsBatch()) s.report_file = in.ReadText();
   s.comment_line = in.ReadLine();
   s.standard_selected.clear();
-  for (int p = 0; p < count; ++p) s.standard_selected.push_back(ReadFlag(in));
+  for (int p = 0; p < count; ++p)
+    s.standard_selected.push_back(ReadFlag(in, "a population selection"));
 }
 
 AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
@@ -170,10 +171,10 @@ AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
   s.batch_count = ReadInRange(in, "a number of batch entries", 0, 32767);
   s.residue_file = in.ReadText();
   s.working_folder = in.ReadTextLine();
-  s.per_kg = ReadFlag(in);
-  s.second_adjustment = ReadFlag(in);
-  s.monte_carlo = ReadFlag(in);
-  s.eating_occasion = ReadFlag(in);
+  s.per_kg = ReadFlag(in, "a per-kg flag");
+  s.second_adjustment = ReadFlag(in, "a second-adjustment flag");
+  s.monte_carlo = ReadFlag(in, "a Monte Carlo flag");
+  s.eating_occasion = ReadFlag(in, "an eating-occasion flag");
   ReadRuns(in, s, layout);
   ReadCustomPopulations(in, s);
   if (s.IsBatch()) {
@@ -185,7 +186,7 @@ AnalysisSettings ReadFull(ListReader& in, const PassFileLayout& layout) {
       s.rdl_rows = ReadRdlRows(in, n, s.max_rdl_index);
     }
   }
-  s.cec_flag = ReadFlag(in);
+  s.cec_flag = ReadFlag(in, "a CEC flag");
   if (s.cec_flag) s.cec = ReadCec(in);
   return s;
 }

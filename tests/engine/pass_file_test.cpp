@@ -399,6 +399,18 @@ TEST(PassFile, DistributionRowsOutOfRangeAreRefused) {
     const std::string message = RefusalOf(s);
     EXPECT_NE(message.find(part), std::string::npos) << message;
   }
+  // A yes/no field holds 0 or 1; a check box's third state (2) or a -1 is no answer at all.
+  for (const char* flags : {" 2  1  1  1 \r\n", " 1  1 -1  1 \r\n"}) {
+    std::string text = PassFileText(SingleMonteCarloRun(), kLayout);
+    const std::size_t line = text.find(" 1  1  1  1 \r\n");  // per kg, second, MC, occasions
+    ASSERT_NE(line, std::string::npos) << text;
+    text.replace(line, std::char_traits<char>::length(flags), flags);
+    ScratchFolder dir;
+    testing::WriteText(dir / kPassFileName, text);
+    ScriptedPort port;
+    EXPECT_THROW(ReadPassFile(dir / kPassFileName, kLayout, port), ProgramEnds) << flags;
+    EXPECT_NE(port.LastMessage().find("outside 0 to 1"), std::string::npos) << port.LastMessage();
+  }
   // A normal distribution may still draw below 0: a mean of 0 is a residue.
   AnalysisSettings s = SingleMonteCarloRun();
   s.rdl_rows[1] = {7, DistributionType::Normal, 0, 0, 0, 0, 0, 0, 0, 0, 0, {0, 1, 0}};
