@@ -121,6 +121,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
   if (o.residue.empty() && o.batch.empty())
     RefuseOption(port, "analyze needs --residue FILE or --batch FILE.");
   if (const std::string idle = IdleOptionFault(o); !idle.empty()) RefuseOption(port, idle + ".");
+  const std::filesystem::path csv = CsvFolderOption(o.csv, port);
   const Session session = OpenSession(global, port);
   MainFormModel model;
   if (!SetAnalyzeForm(o, session, port, model)) return 1;
@@ -132,6 +133,7 @@ int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& o) {
     std::cout << "\nCEC report (head):\n";
     PrintCecHead(session.WorkFolder() / kCecReportFileName, 40);
   }
+  if (status == 0 && !csv.empty() && !SaveCsvTables(session.WorkFolder(), csv, port)) return 1;
   return status;
 }
 
@@ -141,6 +143,7 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   if (!hours) return 1;
   const std::string results_copy = ResultsCopyName(o.json);
   if (!CheckOutputName(results_copy, port)) return 1;
+  const std::filesystem::path csv = CsvFolderOption(o.csv, port);
   const Session session = OpenSession(global, port);
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return 1;
@@ -172,7 +175,9 @@ int RunPassFile(const GlobalOptions& global, const RunOptions& o) {
   request.specs = *specs;
   request.results_copy = results_copy;
   EngineOutcome outcome = RunEngine(request, port);
-  return Finish(outcome);
+  const int status = Finish(outcome);
+  if (status == 0 && !csv.empty() && !SaveCsvTables(session.WorkFolder(), csv, port)) return 1;
+  return status;
 }
 
 }  // namespace acute::cli

@@ -22,6 +22,8 @@ void AddInputCommands(CLI::App& app, const GlobalOptions& global, Subcommands& c
 void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
 void AddRunCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
 void AddRedoCecCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
+// results: a results file on the terminal.
+void AddResultsCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
 // specs, report and show.
 void AddReportCommands(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
 

@@ -96,6 +96,11 @@ void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& 
                           "save a copy of the results file (every figure of the reports as JSON) "
                           "as NAME (.json; beside the residue file unless NAME has a folder; "
                           "default: only results.json in the work folder)");
+  analyze_cmd->add_option(
+      "--csv", o->csv,
+      "write the run's figures as CSV tables into folder DIR (made when missing): "
+      "populations.csv, percentiles.csv and, for a CEC run, the cec_*.csv "
+      "tables (default: none)");
   analyze_cmd->add_flag("--dwloc", o->dwloc,
                         "a DWLOC analysis (drinking-water levels of comparison, ppm) instead "
                         "of an acute analysis (the default)");
@@ -150,6 +155,10 @@ void AddRunCommand(CLI::App& app, const GlobalOptions& global, Subcommands& comm
   run_cmd->add_option("--json", o->json,
                       "save a copy of the results file as NAME (.json; beside the residue file "
                       "unless NAME has a folder; default: only results.json in the work folder)");
+  run_cmd->add_option("--csv", o->csv,
+                      "write the run's figures as CSV tables into folder DIR (made when missing): "
+                      "populations.csv, percentiles.csv and, for a CEC run, the cec_*.csv "
+                      "tables (default: none)");
   run_cmd->add_flag("--two-day", o->two_day,
                     "two-day average (the pass file does not carry it; default: each day)");
   run_cmd->add_flag("--qa", o->qa, "QA listing of a DWLOC run, dwloc2.tmp (default: none)");

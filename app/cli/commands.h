@@ -59,6 +59,7 @@ struct AnalyzeOptions {
   std::string report;
   std::string plot;
   std::string json;                    // --json NAME: a copy of the results file
+  std::string csv;                     // --csv DIR: the results as CSV tables
   std::optional<std::string> comment;  // none: the residue or batch file's own
   bool dwloc = false;
   std::string dwloc_report;
@@ -73,6 +74,7 @@ struct AnalyzeOptions {
 struct RunOptions {
   std::string pass_file;
   std::string json;  // --json NAME: a copy of the results file
+  std::string csv;   // --csv DIR: the results as CSV tables
   bool two_day = false;
   bool qa = false;
   std::optional<std::string> reversal;
@@ -97,6 +99,12 @@ struct ReportOptions {
   std::optional<std::string> arfd;
 };
 
+struct ResultsOptions {
+  std::string file;  // none: results.json of the work folder
+  std::optional<int> population;
+  std::string format = "text";
+};
+
 struct SpecsOptions {
   std::optional<bool> users;
   std::optional<bool> per_capita;
@@ -113,12 +121,22 @@ int RunSpecs(const GlobalOptions& global, const SpecsOptions& options);
 int RunAnalyze(const GlobalOptions& global, const AnalyzeOptions& options);
 int RunPassFile(const GlobalOptions& global, const RunOptions& options);
 int RunRedoCec(const GlobalOptions& global, const RedoCecOptions& options);
+int RunResults(const GlobalOptions& global, const ResultsOptions& options);
 int RunSampleData(const SampleDataOptions& options);
 int RunCheckResidue(const GlobalOptions& global, const std::string& file);
 int RunResidueSummary(const GlobalOptions& global);
 int RunPopulations(const GlobalOptions& global);
 // The program's version; with `data_given`, the data folder's list version too.
 int RunVersion(const GlobalOptions& global, bool data_given);
+
+// `--csv DIR` (analyze, run): the folder, taken from the current folder; empty when none is
+// given. A name with a control character, or the name of a file that is not a folder, is
+// refused before the run.
+std::filesystem::path CsvFolderOption(const std::string& name, UserPort& port);
+// After a completed run: the tables of the work folder's results file written into `folder`
+// and named; false after the message when they cannot be.
+bool SaveCsvTables(const std::filesystem::path& work_folder, const std::filesystem::path& folder,
+                   UserPort& port);
 
 // The session of a command: the data folder (a clear error when it cannot be found without a
 // terminal to ask on) and the work folder that --work names (made when missing). Throws

@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
   AddRunCommand(app, global, commands);
   AddRedoCecCommand(app, global, commands);
   AddReportCommands(app, global, commands);
+  AddResultsCommand(app, global, commands);
 
   CLI11_PARSE(app, argc, argv);
   if (yes && no)

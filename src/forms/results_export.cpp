@@ -1,4 +1,5 @@
 // The Results table as text: tab-separated for the clipboard, CSV for a file.
+#include "common/csv_text.h"
 #include "common/file_names.h"
 #include "common/print_writer.h"
 #include "forms/results_numbers.h"
@@ -11,14 +12,6 @@ namespace {
 std::string FieldOf(const ResultsCell& cell) {
   if (cell.value) return NumberText(*cell.value);
   return cell.text == kAbsentFigure ? "" : cell.text;
-}
-
-// Quoted when it holds a comma, a quote or a line end; quotes doubled.
-std::string CsvField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string quoted = "\"";
-  for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
 }
 
 // A tab in a field would start another column: it reads as a blank.
@@ -57,7 +50,7 @@ std::string ResultsTable::CopyText() const {
 }
 
 std::string ResultsTable::CsvText() const {
-  return TableText(*this, ',', "\r\n", CsvField);
+  return TableText(*this, ',', "\r\n", [](const std::string& f) { return CsvField(f); });
 }
 
 std::optional<std::string> SaveResultsCsv(const ResultsTable& table, UserPort& port,

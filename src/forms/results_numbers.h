@@ -1,13 +1,9 @@
 #pragma once
-// Numbers of the Results table as text at full precision: the shortest text that reads back
-// as the same number, always with a dot and without a thousands separator.
-#include <string>
+// Numbers of the Results table: figures as text at full precision (NumberText), float
+// figures and percentile labels as the doubles they are shown as.
+#include "common/number_text.h"
 
 namespace acute {
-
-// The shortest round-trip text of `value`, without an exponent from 1e-7 up to 1e15
-// ("0.125", "0.0000001", "1000000"), with one outside ("1e-08").
-std::string NumberText(double value);
 
 // A float figure as the double its shortest text names, so that 12.34f prints as "12.34".
 double FloatValue(float value);
