@@ -16,8 +16,8 @@
 #include <string>
 
 #include "cec/cec_work_files.h"
-#include "common/work_set.h"
 #include "common/list_reader.h"
+#include "common/work_set.h"
 #include "engine/pass_file.h"
 #include "forms/main_form.h"
 #include "inputs/data_session.h"

@@ -48,6 +48,7 @@ for kind in 2 0; do
     rm -f "$data/tarnpass.tmp" "$data/rdfacute.tmp"
     "$acute" --data "$data" --yes analyze "$@" >/dev/null 2>&1 || true
     [ -f "$data/tarnpass.tmp" ] || return 0
+    [ -f "$data/results.json" ] && seed results_file "$data/results.json" "k$kind-$run.json"
     seed pass_file "$data/tarnpass.tmp" "k$kind-$run.tmp"
     if [ -f "$data/rdfacute.tmp" ]; then
       mkdir -p "$out/scratch_file"

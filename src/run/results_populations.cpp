@@ -58,13 +58,14 @@ Json MomentsJson(const PopulationResult& r, Distribution d, Endpoints e) {
 Json PointJson(const PopulationResult& r, Distribution d, int level, Endpoints e) {
   const bool searched = level < kSearchedLevelCount;
   const std::optional<ExactPoint> exact = ExactAt(r, d, level);
-  return {{"exposure", Figure(r.Exposure(d, level))},
-          {"exposure_exact", exact ? Figure(exact->exposure) : Json(nullptr)},
-          {"moe", e.moe && searched ? Json(r.Moe(d, level)) : Json(nullptr)},
-          {"moe_exact", e.moe && exact && exact->moe ? Figure(*exact->moe) : Json(nullptr)},
-          {"percent_dose", e.percent && searched ? Figure(r.DosePercent(d, level)) : Json(nullptr)},
-          {"percent_dose_exact",
-           e.percent && exact && exact->percent_dose ? Figure(*exact->percent_dose) : Json(nullptr)}};
+  return {
+      {"exposure", Figure(r.Exposure(d, level))},
+      {"exposure_exact", exact ? Figure(exact->exposure) : Json(nullptr)},
+      {"moe", e.moe && searched ? Json(r.Moe(d, level)) : Json(nullptr)},
+      {"moe_exact", e.moe && exact && exact->moe ? Figure(*exact->moe) : Json(nullptr)},
+      {"percent_dose", e.percent && searched ? Figure(r.DosePercent(d, level)) : Json(nullptr)},
+      {"percent_dose_exact",
+       e.percent && exact && exact->percent_dose ? Figure(*exact->percent_dose) : Json(nullptr)}};
 }
 
 Json PercentilesJson(const ReportContext& ctx, const PopulationResult& r, Endpoints e) {

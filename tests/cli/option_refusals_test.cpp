@@ -39,10 +39,7 @@ TEST_F(OptionRefusalsTest, EachOptionIsCheckedAlikeOnEveryCommand) {
        endpoint_commands,
        {"1e30"},
        "Warning: The NOEL must be a number from 0 to 1000000, or blank."},
-      {"--reversal",
-       {"analyze --residue SAMPLE.R10", "run"},
-       {"''", "0", "48.5"},
-       kHalfLife},
+      {"--reversal", {"analyze --residue SAMPLE.R10", "run"}, {"''", "0", "48.5"}, kHalfLife},
   };
   for (const Case& c : cases)
     for (const std::string& command : c.commands)

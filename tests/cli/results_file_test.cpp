@@ -61,9 +61,10 @@ TEST_F(ResultsFile, EveryKindOfRunMatchesTheSchema) {
   ASSERT_EQ(Acute("specs --exact on").status, 0);
   RunAndKeep("analyze --residue SAMPLEMC.R10 --mc 5 --seed 3 --pop 1 --pop 2", "exact.json");
   RunAndKeep("analyze --residue SAMPLE.R10 --dwloc --pop 1", "exact-dwloc.json");
-  EXPECT_TRUE(ReadJson(dir_ / "exact.json")["populations"][0]["percentiles"][3]["per_capita"]
-                  ["exposure_exact"]
-                      .is_number());
+  EXPECT_TRUE(
+      ReadJson(dir_ /
+               "exact.json")["populations"][0]["percentiles"][3]["per_capita"]["exposure_exact"]
+          .is_number());
   for (const char* entry : {"SAMPLE.json", "SAMPLEMC.json", "TWOCHEM.json"})
     kept_.push_back(Residues() / entry);
   EXPECT_TRUE(ReadJson(dir_ / "cumulative.json")["cec"]["cumulative"].get<bool>());

@@ -1,7 +1,8 @@
 // The main window as a user meets it, offscreen: every Alt+letter reaches one control, the
 // standard keys, a window that keeps its size with the population list readable, nothing
 // that cannot act enabled during a run, Escape, closing and Cancel in the progress window
-// ask the Cancel question and a cancelled run leaves no report, the focus on the control a refusal names, and Clear Form's question.
+// ask the Cancel question and a cancelled run leaves no report, the focus on the control a refusal
+// names, and Clear Form's question.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>

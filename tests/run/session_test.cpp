@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_port.h"
 #include "sample_data/sample_data.h"
+#include "support/scripted_port.h"
 #include "support/test_support.h"
 
 namespace acute {
