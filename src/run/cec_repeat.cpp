@@ -128,8 +128,9 @@ void RewriteResultsOnRanking(const EngineRequest& request, const WorkSetState& s
   StampDateTime(date, time);
   q.on_ranked = [&q, &work, &port, results, id = last_run->id, date,
                  time](const std::vector<RankedSection>& ranked) {
-    if (!IsResultsFileOfRun(results, id)) return;
-    if (!RewriteCecResults(results, work.TempFor(results), id, q, ranked, date, time)) {
+    const CecRewrite rewrite = RewriteCecResults(
+        results, [&work, &results] { return work.TempFor(results); }, id, q, ranked, date, time);
+    if (rewrite == CecRewrite::Failed) {
       const std::string message = "Can't write file " + results.string() + ".";
       Tell(port, "Tarn-VELD Acute Module", message + " The CEC report was not made.",
            Icon::Critical);

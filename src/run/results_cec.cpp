@@ -161,9 +161,9 @@ class ObjectText {
     char digits[24];
     return Raw(key, std::string_view(digits, std::to_chars(digits, digits + 24, v).ptr));
   }
-  // A figure at full precision (the shortest text that reads back as the same double); null
-  // when it is not finite.
-  ObjectText& Num(std::string_view key, double v) {
+  // A single-precision figure of a record in the shortest text that reads back as the same
+  // single (the record files hold singles); null when it is not finite.
+  ObjectText& Num(std::string_view key, float v) {
     if (!std::isfinite(v)) return Raw(key, "null");
     char digits[32];
     return Raw(key, std::string_view(digits, std::to_chars(digits, digits + 32, v).ptr));
@@ -181,7 +181,7 @@ ObjectText& NumberField(ObjectText& o, std::string_view key, const std::vector<s
   if (i >= f.size() || !ParseNumber(f[i], v)) return o.Raw(key, "null");
   if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15)
     return o.Int(key, static_cast<std::int64_t>(v));
-  return o.Num(key, v);
+  return o.Num(key, static_cast<float>(v));  // a body weight as the record line prints it
 }
 
 std::string TextField(const std::vector<std::string>& f, std::size_t i) {

@@ -6,6 +6,7 @@
 // describes the layout.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,15 +67,17 @@ std::string BatchResultsText(const std::string& batch_file,
                              const std::vector<std::string>& entry_members,
                              const ResultsProvenance& provenance);
 
-// Whether `path` is a results file of an acute run whose id is `run_id`.
-bool IsResultsFileOfRun(const std::filesystem::path& path, const std::string& run_id);
+enum class CecRewrite { Written, NotOfRun, Failed };
 
-// Redo Last CEC: the text of `old_file` (the work folder's results file) is copied to
-// `temp` with its "cec" member written anew and the redo noted in its provenance. False
-// when the old file is not a results file of the run `run_id` or cannot be read or written.
-bool RewriteCecResults(const std::filesystem::path& old_file, const std::filesystem::path& temp,
-                       const std::string& run_id, const CecReportRequest& request,
-                       const std::vector<RankedSection>& ranked, const std::string& date,
-                       const std::string& time);
+// Redo Last CEC: the text of `old_file` (the work folder's results file) is copied to the
+// file `temp_for()` names with its "cec" member written anew and the redo noted in its
+// provenance. NotOfRun (nothing asked for, nothing written) when the old file is not a
+// results file of the run `run_id` as this program writes them; Failed when the new file
+// cannot be written.
+CecRewrite RewriteCecResults(const std::filesystem::path& old_file,
+                             const std::function<std::filesystem::path()>& temp_for,
+                             const std::string& run_id, const CecReportRequest& request,
+                             const std::vector<RankedSection>& ranked, const std::string& date,
+                             const std::string& time);
 
 }  // namespace acute

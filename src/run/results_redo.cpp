@@ -65,17 +65,15 @@ bool OfRun(const Json& old, const std::string& run_id) {
 
 }  // namespace
 
-bool IsResultsFileOfRun(const std::filesystem::path& path, const std::string& run_id) {
-  const std::optional<OldFile> old = ReadOldFile(path);
-  return old && OfRun(old->members, run_id);
-}
-
-bool RewriteCecResults(const std::filesystem::path& old_file, const std::filesystem::path& temp,
-                       const std::string& run_id, const CecReportRequest& request,
-                       const std::vector<RankedSection>& ranked, const std::string& date,
-                       const std::string& time) {
+CecRewrite RewriteCecResults(const std::filesystem::path& old_file,
+                             const std::function<std::filesystem::path()>& temp_for,
+                             const std::string& run_id, const CecReportRequest& request,
+                             const std::vector<RankedSection>& ranked, const std::string& date,
+                             const std::string& time) {
   const std::optional<OldFile> old = ReadOldFile(old_file);
-  if (!old || !OfRun(old->members, run_id) || temp.empty()) return false;
+  if (!old || !OfRun(old->members, run_id)) return CecRewrite::NotOfRun;
+  const std::filesystem::path temp = temp_for();
+  if (temp.empty()) return CecRewrite::Failed;
   Json provenance = old->members["provenance"];
   provenance["cec_redone"] = {{"date", results::Text(date)}, {"time", results::Text(time)}};
   std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -83,7 +81,7 @@ bool RewriteCecResults(const std::filesystem::path& old_file, const std::filesys
   WriteCecMember(out, request, ranked);
   out << ",\n" << results::MemberText("provenance", provenance) << "\n}\n";
   out.close();
-  return static_cast<bool>(out);
+  return out ? CecRewrite::Written : CecRewrite::Failed;
 }
 
 }  // namespace acute
