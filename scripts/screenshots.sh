@@ -52,8 +52,9 @@ SHOT_DELAY=3 shot progress-window SAMPLEMC.R10 progress
 "$cli" --yes --data "$data" analyze --residue SAMPLEMC.R10 --mc 100 --seed 1 --pop 1 --pop 3 \
   --pop 6 >/dev/null
 shot chart-window SAMPLEMC.R10 chart
-# A short run of three populations, then its Results window.
-shot results-window SAMPLE.R10 results
 shot specs-dialog SAMPLE.R10 specs
+# The Results window of a run with the exact percentiles beside the binned ones.
+"$cli" --data "$data" specs --exact on >/dev/null
+shot results-window SAMPLE.R10 results
 shot destination-dialog SAMPLE.R10 destination
 shot batch-editor SAMPLE.R10 batch-editor
