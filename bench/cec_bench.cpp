@@ -61,25 +61,11 @@ class PhasePort : public ScriptedPort {
   std::string last_;
 };
 
-// Stages the distribution files' scratch file for a run, as the run start does, so that the
-// run commits it with its other work files.
-RdfTables StageScratch(const DataSession& session, const MainForm& form, WorkSetWriter& staging) {
-  ScriptedPort port;
-  RdfTables rdf;
-  if (SetUpRdfs(*form.residue, staging.TempFor(session.folder / kRdfScratchFileName), false, port,
-                rdf) != RdfSetUp::Ok) {
-    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
-    std::exit(1);
-  }
-  return rdf;
-}
-
 // Writes the pass file of `form` and times the engine on it.
 Timing TimeEngine(const DataSession& session, const MainForm& form, bool phases = false) {
+  // The scratch file is staged, as the run start stages it, so that the run commits it.
   WorkSetWriter staging(session.folder, WorkRun{});
-  const RdfTables rdf = StageScratch(session, form, staging);
-  WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
-                {session.support.DatabaseKind, session.support.StandardPopulationCount()});
+  bench::WriteRunStartFiles(session, form, staging.TempFor(session.folder / kRdfScratchFileName));
   ScriptedPort quiet;
   PhasePort timed;
   ScriptedPort& port = phases ? timed : quiet;

@@ -46,14 +46,7 @@ RunSetup Prepare(const DataSession& session, int iterations, bool exact) {
   MainForm form = bench::SampleMonteCarloForm(session, iterations);
   form.standard.assign(session.support.StandardPopulationCount(), false);
   for (int p : kPopulations) form.standard[static_cast<std::size_t>(p - 1)] = true;
-  RdfTables rdf;
-  if (SetUpRdfs(*form.residue, session.folder / kRdfScratchFileName, false, port, rdf) !=
-      RdfSetUp::Ok) {
-    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
-    std::exit(1);
-  }
-  WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
-                {session.support.DatabaseKind, session.support.StandardPopulationCount()});
+  bench::WriteRunStartFiles(session, form, session.folder / kRdfScratchFileName);
   ReportSpecs specs = DefaultReportSpecs();
   specs.exact = exact;
   EngineRequest request{session, FormSettingsFromForm(form), specs, "12/06/2026", "10:00:00"};

@@ -50,14 +50,7 @@ RunSetup Prepare(const std::filesystem::path& folder, int iterations, DataSessio
   ScriptedPort port;
   session = OpenDataSession(folder, port);
   MainForm form = bench::SampleMonteCarloForm(session, iterations);
-  RdfTables rdf;
-  if (SetUpRdfs(*form.residue, session.folder / kRdfScratchFileName, false, port, rdf) !=
-      RdfSetUp::Ok) {
-    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
-    std::exit(1);
-  }
-  WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
-                {session.support.DatabaseKind, session.support.StandardPopulationCount()});
+  bench::WriteRunStartFiles(session, form, session.folder / kRdfScratchFileName);
   EngineRequest request{session, FormSettingsFromForm(form), DefaultReportSpecs(), "", ""};
   // The set the run would stage its files in; a bench run writes none, but the set outlives it.
   static std::vector<std::unique_ptr<WorkSetWriter>> sets;

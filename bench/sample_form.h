@@ -2,10 +2,16 @@
 // The main form of the benchmarks' Monte Carlo analysis of the full-size sample:
 // SAMPLEMC.R10 with its own endpoints, populations 1 to 5, `iterations` iterations, seed 1,
 // Mersenne Twister.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include "common/work_file_names.h"
+#include "engine/pass_file.h"
 #include "forms/main_form.h"
 #include "inputs/data_session.h"
+#include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_reader.h"
 #include "support/scripted_port.h"
 
@@ -23,6 +29,22 @@ inline MainForm SampleMonteCarloForm(const DataSession& session, int iterations)
   form.seed = "1";
   form.mersenne_twister = true;
   return form;
+}
+
+// What a run start writes for `form` before the engine runs: the distribution files' scratch
+// file at `scratch` and the pass file of the data folder. Ends the bench when the
+// distribution files cannot be used.
+inline RdfTables WriteRunStartFiles(const DataSession& session, const MainForm& form,
+                                    const std::filesystem::path& scratch) {
+  ScriptedPort port;
+  RdfTables rdf;
+  if (SetUpRdfs(*form.residue, scratch, false, port, rdf) != RdfSetUp::Ok) {
+    std::fprintf(stderr, "distribution files: %s\n", port.LastMessage().c_str());
+    std::exit(1);
+  }
+  WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
+                {session.support.DatabaseKind, session.support.StandardPopulationCount()});
+  return rdf;
 }
 
 }  // namespace acute::bench
