@@ -7,7 +7,7 @@ SAMPLE ?= sample-data
 ACUTE := build/release/acute
 FUZZ_SECONDS ?= 60
 
-.PHONY: demo test deps release debug asan fuzz package clean
+.PHONY: demo test deps release debug asan fuzz package cluster-test clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -44,6 +44,13 @@ test: debug
 # The Debian package of the release build: build/release/acute_<version>_<arch>.deb.
 package: release
 	@cd build/release && cpack -G DEB
+
+# A one-node Slurm cluster on this machine (installs slurm-wlm and munge when missing; needs
+# root, else skipped with status 77): the batch recipe submitted through sbatch gives the
+# reports of the one-process run.
+cluster-test: release
+	@./scripts/cluster/cluster-test.sh build/release/acute; status=$$?; \
+	  if [ $$status -eq 77 ]; then exit 0; else exit $$status; fi
 
 clean:
 	rm -rf build
