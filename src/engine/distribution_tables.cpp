@@ -62,6 +62,8 @@ RdlSampler FromRow(const RdlRow& row) {
   return s;
 }
 
+}  // namespace
+
 float EmpiricalMean(const RdlSampler& s, const std::vector<float>& values) {
   if (s.count_with_lod == 0) return 0;
   double sum = 0;
@@ -69,8 +71,6 @@ float EmpiricalMean(const RdlSampler& s, const std::vector<float>& values) {
   sum += static_cast<double>(s.lod_res) * s.total_lod;
   return static_cast<float>(sum / s.count_with_lod);
 }
-
-}  // namespace
 
 bool ScratchValueMatches(float v, float f) {
   const double scale = v > 1 ? 10 : (v > 0.001 ? 1000 : 1000000);

@@ -68,6 +68,10 @@ struct DistributionTables {
 DistributionTables LoadDistributions(const std::vector<RdlRow>& rows, int max_rdl_index,
                                      const std::filesystem::path& scratch_file, UserPort& port);
 
+// The mean residue of an empirical distribution: its values and LOD samples over their count
+// (the zero samples left out).
+float EmpiricalMean(const RdlSampler& s, const std::vector<float>& values);
+
 // The check of one scratch record value v against the first value f of its distribution.
 bool ScratchValueMatches(float v, float f);
 
