@@ -15,7 +15,10 @@ DayPassExposure::DayPassExposure(const PassSetup& s, PassKind kind, double timer
   mean_ = mc->tables->mc.FfMeanResidue.data();
   cum_total_ = mc->tables->cum_ratio_total.data();
   if (calibration_) return;
-  uniforms_.emplace(mc->mersenne_twister, mc->seed, timer);
+  if (mc->start != nullptr)
+    uniforms_.emplace(*mc->start);
+  else
+    uniforms_.emplace(mc->mersenne_twister, mc->seed, timer);
   draws_.emplace(*mc->tables, *mc->distributions, mc->hold_residues);
 }
 

@@ -14,6 +14,7 @@
 #include "engine/exposure.h"
 #include "engine/qa_listing.h"
 #include "engine/run_tables.h"
+#include "random/mersenne_twister.h"
 
 namespace acute {
 
@@ -30,6 +31,9 @@ struct MonteCarloSetup {
   bool mersenne_twister = false;
   std::int16_t seed = 0;
   bool hold_residues = false;
+  // A bootstrap round: every pass but calibration draws from this Mersenne Twister state
+  // instead of a generator seeded with `seed`. Null: the run's own generator.
+  const MersenneTwister* start = nullptr;
 };
 
 struct PassSetup {

@@ -24,6 +24,8 @@ class UniformSource {
   // Seeds the chosen generator: with `seed`, or with the timer (seconds since midnight)
   // when the seed is 0. The runtime-style generator is reset by a draw with -1 first.
   UniformSource(bool mersenne_twister, std::int16_t seed, double timer_seconds);
+  // A Mersenne Twister stream from the state `start` (a bootstrap round's draws).
+  explicit UniformSource(const MersenneTwister& start) : mersenne_twister_(true), mt_(start) {}
 
   float Next() {
     if (mersenne_twister_) return MtUniform(mt_.NextWord());

@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+#include "random/uniform_source.h"
+
 namespace acute {
 namespace {
 
@@ -35,6 +37,20 @@ TEST(RoundStreams, EachRoundAndPurposeHasItsOwnFixedStretchOfTheSeedsSequence) {
   EXPECT_EQ(starts.size(), 12u);
   EXPECT_THROW(RoundGenerator(17, 0, RoundStream::Survey), std::out_of_range);
   EXPECT_THROW(RoundGenerator(17, kMaxBootstrapRounds + 1, RoundStream::Survey), std::out_of_range);
+}
+
+// A round's draws come from its stream as a run's come from its seeded generator.
+TEST(RoundStreams, ARunsUniformsFromAStreamAreThoseOfItsState) {
+  MersenneTwister seeded;
+  seeded.Seed(7);
+  UniformSource from_state(seeded);
+  UniformSource from_seed(true, 7, 0);
+  std::vector<float> a(1000), b(1000);
+  from_state.Fill(a);
+  from_seed.Fill(b);
+  EXPECT_EQ(a, b);
+  UniformSource round(RoundGenerator(7, 3, RoundStream::Draws));
+  EXPECT_NE(round.Next(), a[0]);
 }
 
 TEST(RoundStreams, ResamplingDrawsAsManyAsThereAreWithoutFavouringAny) {
