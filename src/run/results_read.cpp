@@ -1,8 +1,7 @@
 // The results file read back: its populations and their percentile levels (a batch's
 // entries one after the other), and the CEC part of a CEC run.
-#include <fstream>
-#include <sstream>
 
+#include "common/list_reader.h"
 #include "run/results_cec_tables.h"
 #include "run/results_fields.h"
 #include "run/results_tables.h"
@@ -193,14 +192,16 @@ ResultsReading ReadResultsTables(const std::filesystem::path& file) {
     return {std::nullopt, "There is no file " + file.string() + "."};
   if (!std::filesystem::is_regular_file(file, ec))
     return {std::nullopt, file.string() + " is not a file."};
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in) return {std::nullopt, "The file " + file.string() + " cannot be read."};
+  std::string text;
+  try {
+    text = ReadWholeFile(file);
+  } catch (const std::runtime_error&) {
+    return {std::nullopt, "The file " + file.string() + " cannot be read."};
+  }
   const std::string not_results = file.string() + " is not a results file: ";
   Json doc;
   try {
-    doc = Json::parse(text.str());
+    doc = Json::parse(text);
   } catch (const Json::exception& e) {
     return {std::nullopt, not_results + "it is not JSON (" + ParseFault(e.what()) + ")."};
   }

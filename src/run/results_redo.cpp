@@ -1,9 +1,9 @@
 // Redo Last CEC and the results file: the run's members stay as they are, the "cec" member is
 // written anew and the provenance notes the redo.
 #include <fstream>
-#include <iterator>
 #include <string_view>
 
+#include "common/list_reader.h"
 #include "run/results_file.h"
 #include "run/results_json.h"
 
@@ -20,9 +20,11 @@ struct OldFile {
 };
 
 std::optional<std::string> ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  try {
+    return ReadWholeFile(path);
+  } catch (const std::runtime_error&) {
+    return std::nullopt;
+  }
 }
 
 std::optional<Json> Parse(std::string_view text) {
