@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstring>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <thread>
 
@@ -112,6 +113,11 @@ class WorkSetFaults : public CliTest {
     EXPECT_EQ(SameRunFault(state, {"acute.tmp", "plot.tmp", "cec1.tmp", "cec2.tmp", "expos.tmp"}),
               "")
         << trial;
+    // The results file is the run's whose report it is (a redo rewrites only its CEC part).
+    const WorkRun* run = RunOf(state, "acute.tmp");
+    ASSERT_NE(run, nullptr) << trial;
+    const auto results = nlohmann::json::parse(ReadText(Work() / "results.json"), nullptr, false);
+    EXPECT_EQ(results["provenance"]["run_id"], run->id) << trial;
     const std::string residue = ResidueOf("acute.tmp");
     for (const char* name : {"plot.tmp", "cec1.tmp", "cec4.tmp"})
       EXPECT_EQ(ResidueOf(name), residue) << trial << ": " << name;
