@@ -47,7 +47,11 @@ void PrintTimerSeed(const TimerSeed& t) {
 int Finish(const std::optional<EngineOutcome>& outcome) {
   if (!outcome || !outcome->completed) return 1;
   if (outcome->timer_seed) PrintTimerSeed(*outcome->timer_seed);
-  if (outcome->batch) {
+  if (outcome->bootstrap_seed)
+    std::cerr << "bootstrap seed 0 took the timer value " << *outcome->bootstrap_seed
+              << ": give --bootstrap-seed " << *outcome->bootstrap_seed
+              << " to repeat the rounds\n";
+  if (outcome->batch || outcome->reports.empty()) {  // a batch, or a partial bootstrap run
     for (const auto& f : outcome->saved_files) std::cout << "Saved: " << f.string() << "\n";
     return 0;
   }

@@ -11,6 +11,8 @@
 namespace acute::cli {
 namespace {
 
+constexpr int kMaxBootstrapRoundsOption = 20000;
+
 // A name with a folder is taken relative to the folder the command runs in; a bare name
 // goes beside the residue file, as on the main form.
 std::string OutputName(const std::string& name) {
@@ -102,6 +104,52 @@ void SetReports(const AnalyzeOptions& o, MainFormModel& model) {
   model.form.results_copy = ResultsCopyName(o.json);
 }
 
+// "a-b" or "a": the rounds of a partial run.
+void SetRoundRange(const std::string& range, BootstrapFrame& frame, UserPort& port) {
+  const std::size_t dash = range.find('-');
+  double first = 0, last = 0;
+  const bool ok = dash == std::string::npos ? ParseNumber(range, first) && ParseNumber(range, last)
+                                            : ParseNumber(range.substr(0, dash), first) &&
+                                                  ParseNumber(range.substr(dash + 1), last);
+  if (!ok || first < 0 || last < first || last > kMaxBootstrapRoundsOption ||
+      first != static_cast<int>(first) || last != static_cast<int>(last))
+    RefuseOption(port, "--rounds: \"" + range + "\" is not a round number or range (a-b).");
+  frame.first_round = static_cast<int>(first);
+  frame.last_round = static_cast<int>(last);
+}
+
+// The "Uncertainty analysis" frame, as a user fills it; the command line adds the rounds'
+// iterations, the level and a partial run's rounds.
+void SetBootstrap(const BootstrapOptions& o, UserPort& port, BootstrapFrame& frame) {
+  if (o.rounds) frame.rounds = std::to_string(*o.rounds);
+  if (o.seed) frame.seed = *o.seed;
+  if (o.iterations) frame.iterations = std::to_string(*o.iterations);
+  if (o.sources) {
+    frame.survey = *o.sources != "residues";
+    frame.residues = *o.sources != "survey";
+  }
+  if (o.level) frame.level = *o.level;
+  if (o.range) SetRoundRange(*o.range, frame, port);
+}
+
+// The bootstrap options that need --bootstrap, or that a partial run needs.
+std::string BootstrapOptionFault(const AnalyzeOptions& o) {
+  const BootstrapOptions& b = o.bootstrap;
+  if (!b.Given()) return "";
+  if (!b.rounds || *b.rounds == 0)
+    return b.rounds ? ""
+                    : "--bootstrap-seed, --bootstrap-mc, --bootstrap-of, --bootstrap-level "
+                      "and --rounds need --bootstrap B.";
+  if (b.iterations && !o.iterations)
+    return "--bootstrap-mc: the rounds of a deterministic analysis have no iterations; give "
+           "--mc for a Monte Carlo analysis.";
+  if (b.range && o.json.empty())
+    return "--rounds: a partial run saves its rounds only in the file --json names.";
+  if (b.range && !o.csv.empty())
+    return "--csv: a partial run writes no results tables; give --csv to the run that merges.";
+  return "";
+}
+
 // What an option asked for that the form, as the options and the file left it, does not
 // show: the run would go without it, so the command line is refused instead.
 std::string HiddenOptionFault(const AnalyzeOptions& o, const MainFormModel& model) {
@@ -182,6 +230,8 @@ bool SetAnalyzeForm(const AnalyzeOptions& o, const Session& session, UserPort& p
   form.hold_residues = o.hold;
   form.threads = o.threads;
   SetCecFrame(o.cec, model);
+  if (const std::string fault = BootstrapOptionFault(o); !fault.empty()) RefuseOption(port, fault);
+  SetBootstrap(o.bootstrap, port, form.bootstrap);
   if (const std::string fault = HiddenOptionFault(o, model); !fault.empty())
     RefuseOption(port, fault);
   SelectBatchEntries(o, port, model);

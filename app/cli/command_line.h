@@ -24,6 +24,8 @@ void AddRunCommand(CLI::App& app, const GlobalOptions& global, Subcommands& comm
 void AddRedoCecCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
 // results: a results file on the terminal.
 void AddResultsCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
+// merge: partial bootstrap results files into one.
+void AddMergeCommand(CLI::App& app, Subcommands& commands);
 // specs, report and show.
 void AddReportCommands(CLI::App& app, const GlobalOptions& global, Subcommands& commands);
 

@@ -38,6 +38,25 @@ void AddCecOptions(CLI::App* cmd, CecOptions& cec, bool repeat) {
                 "do not ask before capping the iterations that produce CEC records");
 }
 
+void AddBootstrapOptions(CLI::App* cmd, BootstrapOptions& b) {
+  cmd->add_option("--bootstrap", b.rounds,
+                  "uncertainty analysis: this many bootstrap rounds after the main run, 0 to "
+                  "20000 (default 0: none; acute runs of one residue file, not with --cec or "
+                  "--rng vb)");
+  cmd->add_option("--bootstrap-seed", b.seed,
+                  "seed of the bootstrap rounds, 0 to 4294967295 (default 0: the timer; a "
+                  "partial run needs one)");
+  cmd->add_option("--bootstrap-mc", b.iterations,
+                  "Monte Carlo iterations of each round, 1 to 5000 (default: the run's own)");
+  cmd->add_option("--bootstrap-of", b.sources, "what each round resamples (default both)")
+      ->check(CLI::IsMember({"survey", "residues", "both"}));
+  cmd->add_option("--bootstrap-level", b.level,
+                  "level of the intervals in percent, 50 to 99.9 (default 95)");
+  cmd->add_option("--rounds", b.range,
+                  "a partial run: only rounds a-b (round 0 the main run), their figures saved "
+                  "with --json for `acute merge`");
+}
+
 }  // namespace
 
 void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& commands) {
@@ -131,11 +150,14 @@ void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& 
       ->check(CLI::Range(1, 1024));
 
   AddCecOptions(analyze_cmd, o->cec, false);
+  AddBootstrapOptions(analyze_cmd, o->bootstrap);
   analyze_cmd->footer(
       "Examples:\n"
       "  acute --data sample-data analyze --residue SAMPLE.R10 --pop 1 --pop 2 --report first\n"
       "  acute --data sample-data analyze --residue SAMPLEMC.R10 --mc 1000 --seed 1 --rng mt \\\n"
       "      --cec mc99 --cec-low 99 --cec-quiet\n"
+      "  acute --data sample-data analyze --residue SAMPLEMC.R10 --mc 20 --seed 1 --rng mt \\\n"
+      "      --bootstrap 200 --bootstrap-seed 7\n"
       "  acute --data sample-data analyze --residue SAMPLE.R10 --dwloc --pop 1 \\\n"
       "      --custom \"Toddlers|1,0,0,0,0|1,0,0,0,0|1,0,0,0,0|1,1,0,0,0|1,0,0|0,0,1,0,2\"");
   analyze_cmd->add_flag("--cumulative-cec", o->cec.cumulative,

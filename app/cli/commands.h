@@ -40,6 +40,18 @@ struct CecOptions {
   bool cumulative = false;
 };
 
+// The uncertainty analysis of an acute run (--bootstrap and the options that go with it).
+struct BootstrapOptions {
+  std::optional<int> rounds;           // --bootstrap B
+  std::optional<std::string> seed;     // --bootstrap-seed S (0: the timer)
+  std::optional<int> iterations;       // --bootstrap-mc N
+  std::optional<std::string> sources;  // --bootstrap-of survey|residues|both
+  std::optional<std::string> level;    // --bootstrap-level PERCENT
+  std::optional<std::string> range;    // --rounds a-b: a partial run
+
+  bool Given() const { return rounds || seed || iterations || sources || level || range; }
+};
+
 struct AnalyzeOptions {
   std::string residue;
   std::string batch;    // --batch FILE instead of --residue
@@ -69,6 +81,7 @@ struct AnalyzeOptions {
   bool hold = false;
   int threads = 0;  // 0: every core
   CecOptions cec;
+  BootstrapOptions bootstrap;
 };
 
 struct RunOptions {

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   AddRedoCecCommand(app, global, commands);
   AddReportCommands(app, global, commands);
   AddResultsCommand(app, global, commands);
+  AddMergeCommand(app, commands);
 
   CLI11_PARSE(app, argc, argv);
   if (yes && no)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/distribution_type.h"
+#include "engine/bootstrap_settings.h"
 #include "engine/standard_pads.h"
 
 namespace acute {
@@ -115,6 +116,7 @@ struct FormSettings {
   bool hold_residues = false;
   bool cumulative_cec = false;  // the "Cumulative CEC" switch of a critical exposure request
   int threads = 0;              // threads of the passes over the survey; 0: every core
+  BootstrapSettings bootstrap;  // the uncertainty analysis after the main run
 };
 
 }  // namespace acute

@@ -10,6 +10,7 @@
 #include "common/work_files.h"
 #include "common/work_set.h"
 #include "engine/analysis_settings.h"
+#include "forms/bootstrap_frame.h"
 #include "inputs/batch_setup.h"
 #include "inputs/data_session.h"
 #include "inputs/rdf/rdf_tables.h"
@@ -61,6 +62,8 @@ struct MainForm {
   bool cec_suppress = false;  // "Suppress CEC warning"
   bool cumulative_cec = false;
 
+  // The uncertainty analysis after the main run.
+  BootstrapFrame bootstrap;
   // A copy of the results file (the command line's --json NAME.json); none when empty.
   std::string results_copy;
 

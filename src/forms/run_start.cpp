@@ -347,6 +347,7 @@ FormSettings FormSettingsFromForm(const MainForm& f) {
   s.hold_residues = f.hold_residues && f.eating_occasion && f.monte_carlo;
   s.cumulative_cec = f.save_cec && !f.dwloc_mode && f.cumulative_cec;
   s.threads = f.threads;
+  s.bootstrap = BootstrapSettingsOf(f.bootstrap);
   return s;
 }
 
@@ -458,6 +459,7 @@ std::optional<EngineOutcome> LaunchAnalysis(const MainForm& original, const Data
                                             UserPort& port, const std::string& date,
                                             const std::string& time, bool* rdfs_unusable) {
   MainForm form = original;  // a DWLOC run clears the CEC box of its own copy
+  if (!CheckBootstrapFrame(form, port)) return std::nullopt;
   const auto lock = LockWorkFolder(session.WorkFolder(), port);
   if (!lock) return std::nullopt;
   const auto specs = ReportSpecsForRun(session, port);

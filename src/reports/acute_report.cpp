@@ -52,10 +52,13 @@ AcuteReport BuildAcuteReport(const ReportContext& ctx,
 }
 
 AnalysisReport BuildReport(const ReportContext& ctx, const std::vector<PopulationAccumulators>& acc,
-                           const std::vector<ExactPercentiles>& exact) {
+                           const std::vector<ExactPercentiles>& exact,
+                           const BootstrapSection* bootstrap) {
   AnalysisReport report;
   report.results = ComputeResults(ctx, acc, exact);
-  report.text = SummaryText(ctx, report.results) + PopulationPagesText(ctx, report.results);
+  report.text = SummaryText(ctx, report.results);
+  if (bootstrap != nullptr) report.text += BootstrapSectionPages(ctx, *bootstrap);
+  report.text += PopulationPagesText(ctx, report.results);
   return report;
 }
 

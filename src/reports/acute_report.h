@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/accumulators.h"
+#include "reports/bootstrap_section.h"
 #include "reports/population_stats.h"
 #include "reports/report_context.h"
 
@@ -18,9 +19,11 @@ using AcuteReport = AnalysisReport;
 
 // The report of either kind of run; the context says which. `acc[j]` are the accumulators
 // of ctx.populations[j] after the main pass (bounds laid out, sums over every iteration),
-// `exact[j]` its exact percentiles when the run found them (empty: none).
+// `exact[j]` its exact percentiles when the run found them (empty: none), `bootstrap` the
+// uncertainty analysis that follows the summary (null: none).
 AnalysisReport BuildReport(const ReportContext& ctx, const std::vector<PopulationAccumulators>& acc,
-                           const std::vector<ExactPercentiles>& exact = {});
+                           const std::vector<ExactPercentiles>& exact = {},
+                           const BootstrapSection* bootstrap = nullptr);
 
 // `acc[j]` are the accumulators of ctx.populations[j] after the main pass (bounds laid out,
 // sums over every iteration). An acute context only: the DWLOC report is not written here.

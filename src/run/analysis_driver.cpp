@@ -24,7 +24,9 @@
 #include "engine/survey_pass.h"
 #include "reports/acute_report.h"
 #include "reports/plot_file.h"
+#include "run/bootstrap_rounds.h"
 #include "run/cec_repeat.h"
+#include "run/results_bootstrap.h"
 #include "run/results_file.h"
 #include "run/run_record.h"
 #include "run/run_setup.h"
@@ -226,14 +228,17 @@ void MakeCecReport(const EngineRequest& request, RunSetup& run, const ReportCont
 }
 
 // The report step of a run: the last report and plot file in the work folder and their
-// copies under the names the run was given, staged.
-ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, EngineOutcome& out,
-                              UserPort& port) {
-  const std::filesystem::path folder = request.session.WorkFolder();
+// copies under the names the run was given, staged; with the uncertainty analysis's section
+// after the summary when the run has one.
+void StageRunReports(RunSetup& run, const ReportContext& ctx, const BootstrapOutcome* bootstrap,
+                     EngineOutcome& out, UserPort& port) {
+  const std::filesystem::path folder = run.work->Folder();
   run.qa.reset();  // the QA listing is complete
   ShowPhase(port, run.caption, "Compiling all reports");
-  const ReportContext ctx = MakeContext(request, run);
-  const AnalysisReport report = BuildReport(ctx, run.accumulators, run.exact);
+  std::optional<BootstrapSection> section;
+  if (bootstrap != nullptr) section = SectionOf(*bootstrap, LayoutOf(ctx));
+  const AnalysisReport report =
+      BuildReport(ctx, run.accumulators, run.exact, section ? &*section : nullptr);
   const bool dwloc = run.settings.dwloc;
   out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
   out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);
@@ -250,7 +255,6 @@ ReportContext StageRunReports(const EngineRequest& request, RunSetup& run, Engin
     out.saved_files.push_back(s.plot_file);
   }
   out.reports.push_back(ReportFigures{ctx, std::move(report.results)});
-  return ctx;
 }
 
 // The CEC step of a run: the record file (and the per-chemical residues of a cumulative
@@ -315,14 +319,58 @@ void StageResultsCopy(const EngineRequest& request, RunSetup& run,
 // The results file of a single run, with the CEC part of a CEC run, staged with the run's
 // other work files.
 void StageRunResults(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
-                     EngineOutcome& out, UserPort& port) {
+                     const BootstrapOutcome* bootstrap, EngineOutcome& out, UserPort& port) {
   const std::filesystem::path member = request.WorkFolder() / kResultsFileName;
   ResultsWriter results(run.work->TempFor(member));
-  results.Begin(AnalysisMembers(out.reports.back(), SourcesOf(run, ctx)));
+  std::string members = AnalysisMembers(out.reports.back(), SourcesOf(run, ctx));
+  if (bootstrap != nullptr) members += ",\n" + BootstrapMember(*bootstrap, LayoutOf(ctx));
+  results.Begin(members);
   if (!results.Ok()) CannotWrite(member, port);
   if (run.cec) StageCecFiles(request, run, ctx, results, out, port);
   if (!results.End(ProvenanceOf(request, run, ctx))) CannotWrite(member, port);
   StageResultsCopy(request, run, results.Path(), out, port);
+}
+
+// The bootstrap rounds after the main run, with its figures; a seed of 0 takes the timer.
+BootstrapOutcome RunBootstrap(const RunSetup& run, const ReportContext& ctx, UserPort& port) {
+  BootstrapSettings settings = run.form.bootstrap;
+  settings.seed = BootstrapSeed(settings);
+  const std::vector<PopulationResult> main = ComputeResults(ctx, run.accumulators, run.exact);
+  BootstrapOutcome outcome = RunBootstrapRounds(run, ctx, &main, settings, port);
+  outcome.seed_from_timer = run.form.bootstrap.seed == 0;
+  return outcome;
+}
+
+// A run of some of the bootstrap's rounds (round 0 the main run): their figures in the partial
+// results file it was given, and nothing else.
+EngineOutcome RunPartialBootstrap(const EngineRequest& request, RunSetup& run, UserPort& port) {
+  const BootstrapSettings& settings = run.form.bootstrap;
+  const ReportContext ctx = MakeContext(request, run);
+  std::optional<ReportFigures> main;
+  if (settings.HasMainRun()) {
+    RunAnalysisPasses(run, port);
+    main = ReportFigures{ctx, ComputeResults(ctx, run.accumulators, run.exact)};
+  }
+  const BootstrapOutcome outcome =
+      RunBootstrapRounds(run, ctx, main ? &main->results : nullptr, settings, port);
+  const std::string name = ResultsCopyName(request, run.settings);
+  if (name.empty()) {
+    const std::string text = "A partial bootstrap run needs a name for its results file.";
+    Tell(port, kCompletionTitle, text, Icon::Critical);
+    throw RunEnds(text);
+  }
+  StageFile(run.copies, name,
+            PartialResultsText(ctx, SourcesOf(run, ctx), main ? &*main : nullptr, outcome,
+                               ProvenanceOf(request, run, ctx)),
+            port);
+  if (const auto failed = run.copies.Commit()) CannotWrite(*failed, port);
+  EngineOutcome out;
+  out.completed = true;
+  out.saved_files.push_back(name);
+  out.completion_message = "Bootstrap rounds " + std::to_string(settings.first_round) + " to " +
+                           std::to_string(settings.last_round) + " saved as file " + name + "\r\n";
+  Tell(port, kCompletionTitle, out.completion_message, Icon::Information);
+  return out;
 }
 
 EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings, UserPort& port) {
@@ -332,11 +380,17 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   DescribeRun(work.Run(), run.settings.dwloc ? "dwloc" : "acute", run.form, run.settings,
               run.residue);
   CheckRoomForRun(request, run, port);
+  const BootstrapSettings& bootstrap = run.form.bootstrap;
+  if (bootstrap.Partial()) return RunPartialBootstrap(request, run, port);
   RunAnalysisPasses(run, port);
   EngineOutcome out;
   NoteTimerSeed(run, work, out);
-  const ReportContext ctx = StageRunReports(request, run, out, port);
-  StageRunResults(request, run, ctx, out, port);
+  const ReportContext ctx = MakeContext(request, run);
+  std::optional<BootstrapOutcome> rounds;
+  if (bootstrap.On()) rounds = RunBootstrap(run, ctx, port);
+  if (rounds && rounds->seed_from_timer) out.bootstrap_seed = rounds->settings.seed;
+  StageRunReports(run, ctx, rounds ? &*rounds : nullptr, out, port);
+  StageRunResults(request, run, ctx, rounds ? &*rounds : nullptr, out, port);
   CommitRun(run, port);
   ShowPhase(port, run.caption, "Run completed");
   out.completed = true;
@@ -390,7 +444,8 @@ EngineOutcome RunBatch(const EngineRequest& request, const AnalysisSettings& bat
     CheckRoomForRun(request, run, port);
     RunAnalysisPasses(run, port);
     NoteTimerSeed(run, work, out);
-    const ReportContext ctx = StageRunReports(request, run, out, port);
+    const ReportContext ctx = MakeContext(request, run);
+    StageRunReports(run, ctx, nullptr, out, port);
     StageEntryResults(request, batch, run, ctx, entries, out, port);
     CommitRun(run, port);
   }

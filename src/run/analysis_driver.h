@@ -65,6 +65,7 @@ struct EngineOutcome {
   std::filesystem::path last_report;               // "acute.tmp" (or "dwloc.tmp")
   std::filesystem::path last_plot;                 // "plot.tmp" (or "DWPlot.tmp")
   std::optional<TimerSeed> timer_seed;             // a Monte Carlo run with seed 0
+  std::optional<std::uint32_t> bootstrap_seed;     // the timer's, for bootstrap seed 0
   // The figures of every report the run wrote, in order: one, or one per batch entry.
   std::vector<ReportFigures> reports;
 };

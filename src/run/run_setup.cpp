@@ -66,12 +66,6 @@ void DecideMembership(RunSetup& run, const SupportData& support, UserPort& port)
   run.accumulators.assign(run.selected.size(), PopulationAccumulators{});
 }
 
-std::vector<float> RdlMeans(const DistributionTables& d) {
-  std::vector<float> means;
-  for (const RdlSampler& s : d.rdl) means.push_back(s.mean);
-  return means;
-}
-
 // Every distribution a food form draws from must be one the residue file defines.
 void CheckPointers(const RunSetup& run, UserPort& port) {
   const ResidueTables& t = run.tables.res;
@@ -135,6 +129,12 @@ void SetUpDwloc(RunSetup& run, const DataSession& session, UserPort& port) {
 }
 
 }  // namespace
+
+std::vector<float> RdlMeans(const DistributionTables& d) {
+  std::vector<float> means;
+  for (const RdlSampler& s : d.rdl) means.push_back(s.mean);
+  return means;
+}
 
 bool MissingWater(const SurveyGroup& g, int kind) {
   if (kind == 0) return g.water_code[0] >= 998 || g.water_code[1] >= 998;
@@ -290,7 +290,7 @@ PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {
   pass.threads = run.form.threads;
   if (run.monte_carlo) {
     mc = {&run.tables, &run.distributions, run.form.mersenne_twister, run.settings.seed,
-          run.form.hold_residues};
+          run.form.hold_residues, run.round_draws};
     pass.monte_carlo = &mc;
   }
   if (dwloc) {

@@ -64,7 +64,12 @@ struct RunSetup {
   // per population).
   bool exact_percentiles = false;
   std::vector<ExactPercentiles> exact;
+  // A bootstrap round: its Monte Carlo passes draw from this state (null: the run's seed).
+  const MersenneTwister* round_draws = nullptr;
 };
+
+// The mean of every residue distribution line, by line index.
+std::vector<float> RdlMeans(const DistributionTables& d);
 
 // The settings of the pass file in the work folder, after its header check.
 AnalysisSettings ReadRunSettings(const EngineRequest& request, UserPort& port);

@@ -1,0 +1,137 @@
+#include "run/bootstrap_rounds.h"
+
+#include <chrono>
+
+#include "engine/residue_resample.h"
+#include "engine/survey_resample.h"
+#include "random/round_streams.h"
+#include "reports/summary_section.h"
+
+namespace acute {
+namespace {
+
+// The survey of round `round`: the main run's, or its persons drawn with replacement.
+void TakeSurvey(const RunSetup& main, const BootstrapSettings& b, int round, RunSetup& r) {
+  if (!b.survey) {
+    r.consumption = main.consumption;
+    r.passes = main.passes;
+    r.membership = main.membership;
+    return;
+  }
+  MersenneTwister g = RoundGenerator(b.seed, round, RoundStream::Survey);
+  const auto persons = static_cast<std::uint32_t>(main.consumption.PersonRecords());
+  ResampledSurvey s =
+      ResampleSurvey(main.consumption, main.passes, main.membership, ResampleCounts(persons, g));
+  r.consumption = std::move(s.data);
+  r.passes = std::move(s.passes);
+  r.membership = std::move(s.membership);
+}
+
+// The residue distributions of round `round`, and the mean residues that depend on them.
+void TakeResidues(const RunSetup& main, const BootstrapSettings& b, int round, RunSetup& r) {
+  r.tables = main.tables;
+  if (!main.monte_carlo || !b.residues) {
+    r.distributions = main.distributions;
+    return;
+  }
+  MersenneTwister g = RoundGenerator(b.seed, round, RoundStream::Residues);
+  r.distributions = ResampleResidues(main.distributions, g);
+  AddMonteCarloTables(r.tables, main.master, RdlMeans(r.distributions), main.settings.dwloc);
+}
+
+RunSetup RoundSetup(const RunSetup& main, const BootstrapSettings& b, int round) {
+  RunSetup r;
+  r.caption = main.caption;
+  r.settings = main.settings;
+  r.form = main.form;
+  r.selected = main.selected;
+  r.monte_carlo = main.monte_carlo;
+  r.exact_percentiles = main.exact_percentiles;
+  if (main.monte_carlo && b.iterations > 0)
+    r.settings.iterations = static_cast<std::int16_t>(b.iterations);
+  TakeSurvey(main, b, round, r);
+  TakeResidues(main, b, round, r);
+  r.accumulators.assign(main.selected.size(), PopulationAccumulators{});
+  return r;
+}
+
+std::vector<FigureValues> FiguresOf(const std::vector<PopulationResult>& results, bool exact) {
+  std::vector<FigureValues> figures;
+  for (const PopulationResult& r : results) figures.push_back(BootstrapFigureValues(r, exact));
+  return figures;
+}
+
+// Round `round`'s figures of every population.
+std::vector<FigureValues> RunRound(const RunSetup& main, const ReportContext& ctx,
+                                   const BootstrapSettings& b, int round, UserPort& port) {
+  RunSetup r = RoundSetup(main, b, round);
+  const MersenneTwister draws = RoundGenerator(b.seed, round, RoundStream::Draws);
+  r.round_draws = &draws;
+  RunAnalysisPasses(r, port);
+  return FiguresOf(ComputeResults(ctx, r.accumulators, r.exact), r.exact_percentiles);
+}
+
+}  // namespace
+
+std::uint32_t BootstrapSeed(const BootstrapSettings& settings) {
+  if (settings.seed != 0) return settings.seed;
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+  const auto seed = static_cast<std::uint32_t>(micros % 4294967291LL);
+  return seed == 0 ? 1 : seed;
+}
+
+BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& ctx,
+                                    const std::vector<PopulationResult>* main_results,
+                                    const BootstrapSettings& settings, UserPort& port) {
+  BootstrapOutcome out;
+  out.settings = settings;
+  out.exact = main.exact_percentiles;
+  out.iterations =
+      main.monte_carlo && settings.iterations > 0 ? settings.iterations : main.settings.iterations;
+  if (main_results != nullptr) out.main = FiguresOf(*main_results, out.exact);
+  const std::size_t figures = BootstrapFigureList(out.exact).size();
+  out.values.assign(main.selected.size(), std::vector<FigureValues>(figures));
+  const int last = settings.LastBootstrapRound();
+  for (int round = settings.FirstBootstrapRound(); round <= last; ++round) {
+    ShowPhase(
+        port, main.caption,
+        "Bootstrap round " + std::to_string(round) + " of " + std::to_string(settings.rounds));
+    const std::vector<FigureValues> round_figures = RunRound(main, ctx, settings, round, port);
+    out.rounds.push_back(round);
+    for (std::size_t p = 0; p < round_figures.size(); ++p)
+      for (std::size_t f = 0; f < figures; ++f) out.values[p][f].push_back(round_figures[p][f]);
+  }
+  return out;
+}
+
+SectionLayout LayoutOf(const ReportContext& ctx) {
+  SectionLayout layout;
+  layout.toxicity_code = ctx.toxicity_code;
+  layout.per_capita = ctx.specs.ReportPerCapita();
+  layout.users = ctx.specs.ReportUsers();
+  for (const ReportPopulation& p : ctx.populations)
+    layout.population_names.push_back(p.report_name);
+  return layout;
+}
+
+BootstrapSection SectionOf(const BootstrapOutcome& outcome, const SectionLayout& layout) {
+  BootstrapSection s;
+  s.settings = outcome.settings;
+  s.iterations = outcome.iterations;
+  s.toxicity_code = layout.toxicity_code;
+  s.per_capita = layout.per_capita;
+  s.users = layout.users;
+  s.exact = outcome.exact;
+  s.population_names = layout.population_names;
+  for (std::size_t p = 0; p < outcome.values.size(); ++p) {
+    std::vector<FigureInterval> row;
+    for (std::size_t f = 0; f < outcome.values[p].size(); ++f)
+      row.push_back(
+          IntervalOf(outcome.main[p][f], outcome.values[p][f], outcome.settings.level_tenths));
+    s.intervals.push_back(std::move(row));
+  }
+  return s;
+}
+
+}  // namespace acute

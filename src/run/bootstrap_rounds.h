@@ -1,0 +1,54 @@
+#pragma once
+// The rounds of the uncertainty analysis: each resamples the survey's persons and the empirical
+// residue distribution files from its own generators, runs the main run's analysis again on
+// them and keeps the figures of every population.
+#include <optional>
+#include <vector>
+
+#include "common/user_port.h"
+#include "engine/bootstrap_settings.h"
+#include "reports/bootstrap_section.h"
+#include "reports/report_context.h"
+#include "run/run_setup.h"
+
+namespace acute {
+
+using FigureValues = std::vector<std::optional<double>>;  // one per figure
+
+struct BootstrapOutcome {
+  BootstrapSettings settings;  // with the seed the rounds took
+  bool seed_from_timer = false;
+  int iterations = 1;  // Monte Carlo iterations of each round
+  bool exact = false;  // the exact percentiles are among the figures
+  // The main run's figures of every population (none when this run does not hold round 0).
+  std::vector<FigureValues> main;
+  // The bootstrap rounds this run holds (from 1, ascending) and, by population and figure,
+  // each of their values: values[p][f][k] is the figure in rounds[k].
+  std::vector<int> rounds;
+  std::vector<std::vector<FigureValues>> values;
+};
+
+// The seed a bootstrap takes: its own, or with 0 one from the clock (never 0).
+std::uint32_t BootstrapSeed(const BootstrapSettings& settings);
+
+// Runs the rounds `settings` asks for (its seed not 0) after the main run `main` (set up, its
+// passes run when it holds round 0; `main_results` its figures then). Throws RunEnds when Cancel
+// is confirmed.
+BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& ctx,
+                                    const std::vector<PopulationResult>* main_results,
+                                    const BootstrapSettings& settings, UserPort& port);
+
+// What the report section needs besides the rounds: the toxicity code, the distributions
+// shown and the populations' report names.
+struct SectionLayout {
+  std::string toxicity_code;
+  bool per_capita = true;
+  bool users = true;
+  std::vector<std::string> population_names;
+};
+SectionLayout LayoutOf(const ReportContext& ctx);
+
+// The report section of a complete bootstrap (every round, the main run's figures).
+BootstrapSection SectionOf(const BootstrapOutcome& outcome, const SectionLayout& layout);
+
+}  // namespace acute
