@@ -389,6 +389,7 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   std::optional<BootstrapOutcome> rounds;
   if (bootstrap.On()) rounds = RunBootstrap(run, ctx, port);
   if (rounds && rounds->seed_from_timer) out.bootstrap_seed = rounds->settings.seed;
+  if (rounds) out.bootstrap = SectionOf(*rounds, LayoutOf(ctx));
   StageRunReports(run, ctx, rounds ? &*rounds : nullptr, out, port);
   StageRunResults(request, run, ctx, rounds ? &*rounds : nullptr, out, port);
   CommitRun(run, port);

@@ -13,6 +13,7 @@
 #include "inputs/data_session.h"
 #include "inputs/master_lists.h"
 #include "inputs/residue_data.h"
+#include "reports/bootstrap_section.h"
 #include "reports/report_figures.h"
 #include "reports/report_specs.h"
 
@@ -66,6 +67,8 @@ struct EngineOutcome {
   std::filesystem::path last_plot;                 // "plot.tmp" (or "DWPlot.tmp")
   std::optional<TimerSeed> timer_seed;             // a Monte Carlo run with seed 0
   std::optional<std::uint32_t> bootstrap_seed;     // the timer's, for bootstrap seed 0
+  // The uncertainty analysis of a run with bootstrap rounds: what its report section shows.
+  std::optional<BootstrapSection> bootstrap;
   // The figures of every report the run wrote, in order: one, or one per batch entry.
   std::vector<ReportFigures> reports;
 };
