@@ -79,8 +79,8 @@ void CheckSameRun(const std::vector<Partial>& parts) {
     const Json id = IdentityOf(parts[i].json);
     for (const auto& [key, value] : first.items())
       if (id[key] != value)
-        Refuse(Name(parts[i].path) + " is of another run than " + Name(parts[0].path) + ": its " +
-               key + " differ.");
+        Refuse(Name(parts[i].path) + " is of another run than " + Name(parts[0].path) +
+               " (their \"" + key + "\" members differ).");
   }
 }
 
