@@ -59,3 +59,27 @@ for f in "$tmp/whole"/*; do
 done
 [ "$count" -eq $((2 * entries)) ] || { echo "expected $((2 * entries)) reports, found $count"; exit 1; }
 echo "cluster test: the Slurm job array's $count batch reports equal the one-process run's"
+
+# A bootstrap through scripts/slurm-bootstrap.sh: its slices as a job array and the dependent
+# merge job, against the one-process run of every round.
+boot=(--residue SAMPLEMC.R10 --mc 20 --seed 5 --rng mt --pop 1 --pop 3 --bootstrap 20
+  --bootstrap-seed 11)
+"$acute" --data "$data" --work "$tmp/boot-one" --yes analyze "${boot[@]}" >/dev/null 2>&1
+read -r array merge < <(ACUTE="$acute" "$scripts/slurm-bootstrap.sh" -n 4 "$data" SAMPLEMC.R10 \
+  "$tmp/boot" "${boot[@]:2}")
+wait_jobs "$array"
+wait_jobs "$merge"
+python3 - "$tmp/boot-one/results.json" "$tmp/boot/results.json" <<'PY' ||
+import json, sys
+one, merged = (json.load(open(p)) for p in sys.argv[1:])
+for j in (one, merged):
+    j.pop("provenance")
+sys.exit(0 if one == merged else 1)
+PY
+  { echo "the merged bootstrap differs from the one-process run"; cat "$tmp"/boot/*.out; exit 1; }
+section=$(cat "$tmp/boot/uncertainty.txt")
+grep -qF "Uncertainty analysis (bootstrap, 20 rounds)" "$tmp/boot/uncertainty.txt" &&
+  [[ "$(cat "$tmp/boot-one/acute.tmp")" == *"$section"* ]] ||
+  { echo "the merged report section differs from the one-process report's"; exit 1; }
+parts=$(ls "$tmp"/boot/part-*.json | wc -l)
+echo "cluster test: the Slurm bootstrap's $parts partial runs, merged by the dependent job, equal the one-process run"

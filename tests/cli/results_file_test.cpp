@@ -61,6 +61,9 @@ TEST_F(ResultsFile, EveryKindOfRunMatchesTheSchema) {
   ASSERT_EQ(Acute("specs --exact on").status, 0);
   RunAndKeep("analyze --residue SAMPLEMC.R10 --mc 5 --seed 3 --pop 1 --pop 2", "exact.json");
   RunAndKeep("analyze --residue SAMPLE.R10 --dwloc --pop 1", "exact-dwloc.json");
+  RunAndKeep("analyze --residue SAMPLEMC.R10 --mc 5 --seed 3 --rng mt --pop 1 --pop 2 "
+             "--bootstrap 3 --bootstrap-seed 4",
+             "bootstrap.json");
   EXPECT_TRUE(
       ReadJson(dir_ /
                "exact.json")["populations"][0]["percentiles"][3]["per_capita"]["exposure_exact"]
