@@ -46,8 +46,8 @@ package: release
 	@cd build/release && cpack -G DEB
 
 # A one-node Slurm cluster on this machine (installs slurm-wlm and munge when missing; needs
-# root, else skipped with status 77): the batch recipe submitted through sbatch gives the
-# reports of the one-process run.
+# root, else skipped with status 77): the batch recipe and the bootstrap's job array with its
+# merge job, submitted through sbatch, give the results of the one-process runs.
 cluster-test: release
 	@./scripts/cluster/cluster-test.sh build/release/acute; status=$$?; \
 	  if [ $$status -eq 77 ]; then exit 0; else exit $$status; fi

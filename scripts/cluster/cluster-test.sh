@@ -25,6 +25,7 @@ cleanup() {
   rm -rf "$tmp"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM  # a time limit's signal still stops the daemons
 "$here/one-node.sh" start "$tmp/cluster" >/dev/null
 export SLURM_CONF=$tmp/cluster/slurm.conf
 
