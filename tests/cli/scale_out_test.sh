@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The scale-out recipes give the reports of the one-process batch run: the GNU parallel
-# recipe with two jobs at a time, and one task of the Slurm job array script run by hand.
+# recipe with two jobs at a time, and one task of the Slurm job array script run by hand; the
+# GNU parallel bootstrap recipe gives the results of the one-process bootstrap.
 # Usage: scale_out_test.sh ACUTE SCRIPTS_FOLDER
 set -euo pipefail
 acute=$1
@@ -41,4 +42,18 @@ SLURM_ARRAY_TASK_ID=2 ACUTE="$acute" WORK_ROOT="$tmp/slurm" \
 same "$tmp/whole/SAMPLEMC.AC10" "$reports/SAMPLEMC.AC10"
 same "$tmp/whole/SAMPLEMC.PLT" "$reports/SAMPLEMC.PLT"
 [ -f "$tmp/slurm/entry-2/tarnpass.tmp" ]
-echo "scale-out reports equal the one-process batch run"
+
+boot=(--mc 5 --seed 5 --rng mt --pop 1 --bootstrap 6 --bootstrap-seed 9)
+"$acute" --data "$data" --work "$tmp/boot-one" --yes analyze --residue SAMPLEMC.R10 "${boot[@]}" \
+  >/dev/null 2>&1
+"$scripts/parallel-bootstrap.sh" -j 2 -n 3 "$acute" "$data" SAMPLEMC.R10 "$tmp/boot" "${boot[@]}" \
+  >/dev/null 2>&1
+python3 - "$tmp/boot-one/results.json" "$tmp/boot/results.json" <<'PY'
+import json, sys
+one, merged = (json.load(open(p)) for p in sys.argv[1:])
+for j in (one, merged):
+    j.pop("provenance")
+sys.exit(0 if one == merged else 1)
+PY
+[ "$(ls "$tmp"/boot/part-*.json | wc -l)" -eq 3 ] || { echo "expected 3 partial files"; exit 1; }
+echo "scale-out reports equal the one-process batch run, and the bootstrap's results its own"
