@@ -1,11 +1,18 @@
 #include "run/bootstrap_rounds.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <exception>
+#include <mutex>
+#include <thread>
 
+#include "engine/pass_threads.h"
 #include "engine/residue_resample.h"
 #include "engine/survey_resample.h"
 #include "random/round_streams.h"
 #include "reports/summary_section.h"
+#include "run/shared_round_port.h"
 
 namespace acute {
 namespace {
@@ -61,14 +68,59 @@ std::vector<FigureValues> FiguresOf(const std::vector<PopulationResult>& results
   return figures;
 }
 
-// Round `round`'s figures of every population.
-std::vector<FigureValues> RunRound(const RunSetup& main, const ReportContext& ctx,
-                                   const BootstrapSettings& b, int round, UserPort& port) {
+using RoundFigures = std::vector<FigureValues>;  // by population
+
+// Round `round`'s figures of every population, its passes on `threads` threads.
+RoundFigures RunRound(const RunSetup& main, const ReportContext& ctx, const BootstrapSettings& b,
+                      int round, int threads, UserPort& port) {
   RunSetup r = RoundSetup(main, b, round);
+  r.form.threads = threads;
   const MersenneTwister draws = RoundGenerator(b.seed, round, RoundStream::Draws);
   r.round_draws = &draws;
   RunAnalysisPasses(r, port);
   return FiguresOf(ComputeResults(ctx, r.accumulators, r.exact), r.exact_percentiles);
+}
+
+std::string RoundPhase(int done, int first, int last, int rounds) {
+  return "Bootstrap rounds " + std::to_string(first) + " to " + std::to_string(last) + " of " +
+         std::to_string(rounds) + ": " + std::to_string(done) + " done";
+}
+
+// The rounds first..last, as many side by side as there are threads (each round's passes on
+// its share of them): each round's figures are the same whatever runs beside it.
+std::vector<RoundFigures> RunRounds(const RunSetup& main, const ReportContext& ctx,
+                                    const BootstrapSettings& b, int first, int last,
+                                    UserPort& port) {
+  const int count = last - first + 1;
+  const int threads = ThreadsFor(main.form.threads, static_cast<std::size_t>(count) * 64);
+  const int lanes = std::max(1, std::min(threads, count));
+  std::vector<RoundFigures> figures(static_cast<std::size_t>(std::max(count, 0)));
+  std::mutex mutex;
+  std::atomic<int> next{0}, done{0};
+  std::atomic<bool> failed{false};
+  std::exception_ptr error;
+  const auto lane = [&] {
+    SharedRoundPort shared(port, mutex);
+    UserPort& round_port = lanes == 1 ? port : shared;
+    for (int i = next++; i < count && !failed; i = next++) {
+      try {
+        figures[static_cast<std::size_t>(i)] =
+            RunRound(main, ctx, b, first + i, std::max(1, threads / lanes), round_port);
+      } catch (...) {
+        const std::lock_guard lock(mutex);
+        if (!failed.exchange(true)) error = std::current_exception();
+        return;
+      }
+      const std::lock_guard lock(mutex);
+      ShowPhase(port, main.caption, RoundPhase(++done, first, last, b.rounds));
+    }
+  };
+  std::vector<std::thread> pool;
+  for (int k = 1; k < lanes; ++k) pool.emplace_back(lane);
+  lane();
+  for (std::thread& t : pool) t.join();
+  if (error) std::rethrow_exception(error);
+  return figures;
 }
 
 }  // namespace
@@ -92,15 +144,13 @@ BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& c
   if (main_results != nullptr) out.main = FiguresOf(*main_results, out.exact);
   const std::size_t figures = BootstrapFigureList(out.exact).size();
   out.values.assign(main.selected.size(), std::vector<FigureValues>(figures));
-  const int last = settings.LastBootstrapRound();
-  for (int round = settings.FirstBootstrapRound(); round <= last; ++round) {
-    ShowPhase(
-        port, main.caption,
-        "Bootstrap round " + std::to_string(round) + " of " + std::to_string(settings.rounds));
-    const std::vector<FigureValues> round_figures = RunRound(main, ctx, settings, round, port);
-    out.rounds.push_back(round);
-    for (std::size_t p = 0; p < round_figures.size(); ++p)
-      for (std::size_t f = 0; f < figures; ++f) out.values[p][f].push_back(round_figures[p][f]);
+  const int first = settings.FirstBootstrapRound(), last = settings.LastBootstrapRound();
+  ShowPhase(port, main.caption, RoundPhase(0, first, last, settings.rounds));
+  const std::vector<RoundFigures> rounds = RunRounds(main, ctx, settings, first, last, port);
+  for (std::size_t k = 0; k < rounds.size(); ++k) {
+    out.rounds.push_back(first + static_cast<int>(k));
+    for (std::size_t p = 0; p < rounds[k].size(); ++p)
+      for (std::size_t f = 0; f < figures; ++f) out.values[p][f].push_back(rounds[k][p][f]);
   }
   return out;
 }
