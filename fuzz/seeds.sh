@@ -65,6 +65,13 @@ for kind in 2 0; do
   for mc in $(ls "$res" | grep "\.$ext$" | grep -v "^$plain$"); do
     analyze --residue "$mc" --mc 2 --seed 1 --rng mt --pop 1
   done
+  # Partial bootstrap results: one that holds the main run, one that does not.
+  for rounds in 0-1 2-3; do
+    "$acute" --data "$data" --yes analyze --residue "$plain" --pop 1 --pop 2 --bootstrap 3 \
+      --bootstrap-seed 5 --rounds "$rounds" --json "$out/part.json" >/dev/null 2>&1 || true
+    [ -f "$out/part.json" ] && seed partial_results "$out/part.json" "k$kind-$rounds.json"
+    rm -f "$out/part.json"
+  done
   # The CEC work files of a Monte Carlo run (kind 2): "cec2.tmp", a marker, "expos.tmp";
   # and the same followed by a marker and "cec1.tmp".
   if [ "$kind" = 2 ]; then

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "common/list_reader.h"
+#include "random/round_streams.h"
 #include "run/results_bootstrap.h"
 #include "run/results_json.h"
 
@@ -30,6 +31,8 @@ std::string Name(const std::filesystem::path& path) {
   return path.string();
 }
 
+long long Whole(const Json& j, const char* key, long long low, long long high);
+
 Partial ReadPartial(const std::filesystem::path& path) {
   Partial p;
   p.path = path;
@@ -43,11 +46,10 @@ Partial ReadPartial(const std::filesystem::path& path) {
       p.json.contains("bootstrap") && p.json["bootstrap"].is_object() &&
       p.json["bootstrap"].contains("partial"))
     partial = &p.json["bootstrap"]["partial"];
-  if (partial == nullptr || !partial->is_object() || !(*partial)["first"].is_number_integer() ||
-      !(*partial)["last"].is_number_integer())
+  if (partial == nullptr || !partial->is_object())
     Refuse(Name(path) + " is not the results file of a partial bootstrap run (--rounds).");
-  p.first = (*partial)["first"].get<int>();
-  p.last = (*partial)["last"].get<int>();
+  p.first = static_cast<int>(Whole(*partial, "first", 0, kMaxBootstrapRounds));
+  p.last = static_cast<int>(Whole(*partial, "last", p.first, kMaxBootstrapRounds));
   return p;
 }
 
@@ -106,39 +108,59 @@ void CheckRounds(std::vector<Partial>& parts, int rounds) {
 
 std::optional<double> ValueOf(const Json& v) {
   if (v.is_number()) return v.get<double>();
+  if (!v.is_null()) Refuse("A figure of the partial files is neither a number nor null.");
   return std::nullopt;
+}
+
+// The whole number `key` of `j`, from low to high.
+long long Whole(const Json& j, const char* key, long long low, long long high) {
+  const Json& v = j.at(key);
+  if (!v.is_number_integer() || v.get<long long>() < low || v.get<long long>() > high)
+    Refuse(std::string("The partial files' bootstrap \"") + key + "\" is out of range.");
+  return v.get<long long>();
+}
+
+BootstrapSettings SettingsOf(const Json& b) {
+  BootstrapSettings s;
+  s.rounds = static_cast<int>(Whole(b, "rounds", 1, kMaxBootstrapRounds));
+  s.seed = static_cast<std::uint32_t>(Whole(b, "seed", 1, 4294967295LL));
+  s.survey = b.at("sources").at("survey").get<bool>();
+  s.residues = b.at("sources").at("residues").get<bool>();
+  s.iterations = static_cast<int>(Whole(b, "iterations", 1, 5000));
+  const double level = b.at("interval_level").get<double>();
+  if (!(level >= 50 && level <= 99.9)) Refuse("The partial files' interval level is out of range.");
+  s.level_tenths = static_cast<int>(std::lround(level * 10));
+  return s;
 }
 
 // The merged rounds of every partial file (in round order), with the main run's figures.
 BootstrapOutcome MergedOutcome(const std::vector<Partial>& parts, SectionLayout& layout) {
-  const Json& b = parts[0].json["bootstrap"];
+  const Json& b = parts[0].json.at("bootstrap");
   BootstrapOutcome o;
-  o.settings.rounds = b["rounds"].get<int>();
-  o.settings.seed = b["seed"].get<std::uint32_t>();
-  o.seed_from_timer = b["seed_from_timer"].get<bool>();
-  o.settings.survey = b["sources"]["survey"].get<bool>();
-  o.settings.residues = b["sources"]["residues"].get<bool>();
-  o.iterations = b["iterations"].get<int>();
-  o.settings.iterations = o.iterations;
-  o.settings.level_tenths = static_cast<int>(std::lround(b["interval_level"].get<double>() * 10));
-  o.exact = b["report"]["exact"].get<bool>();
-  layout.toxicity_code = b["report"]["toxicity_code"].get<std::string>();
-  layout.per_capita = b["report"]["per_capita"].get<bool>();
-  layout.users = b["report"]["users"].get<bool>();
+  o.settings = SettingsOf(b);
+  o.iterations = o.settings.iterations;
+  o.seed_from_timer = b.at("seed_from_timer").get<bool>();
+  const Json& report = b.at("report");
+  o.exact = report.at("exact").get<bool>();
+  layout.toxicity_code = report.at("toxicity_code").get<std::string>();
+  layout.per_capita = report.at("per_capita").get<bool>();
+  layout.users = report.at("users").get<bool>();
   const std::vector<BootstrapFigure> list = BootstrapFigureList(o.exact);
-  for (const Json& p : b["populations"]) {
-    layout.population_names.push_back(p["name"].get<std::string>());
+  for (const Json& p : b.at("populations")) {
+    layout.population_names.push_back(p.at("name").get<std::string>());
     FigureValues main;
-    for (const BootstrapFigure& f : list) main.push_back(ValueOf(p["figures"].at(f.key)["main"]));
+    for (const BootstrapFigure& f : list)
+      main.push_back(ValueOf(p.at("figures").at(f.key).at("main")));
     o.main.push_back(main);
     o.values.emplace_back(list.size());
   }
   for (const Partial& part : parts) {
-    for (const Json& r : part.json["bootstrap"]["round_list"]) o.rounds.push_back(r.get<int>());
-    const Json& pops = part.json["bootstrap"]["populations"];
+    const Json& bootstrap = part.json.at("bootstrap");
+    for (const Json& r : bootstrap.at("round_list")) o.rounds.push_back(r.get<int>());
+    const Json& pops = bootstrap.at("populations");
     for (std::size_t p = 0; p < o.values.size(); ++p)
       for (std::size_t f = 0; f < list.size(); ++f)
-        for (const Json& v : pops[p]["figures"].at(list[f].key)["rounds"])
+        for (const Json& v : pops.at(p).at("figures").at(list[f].key).at("rounds"))
           o.values[p][f].push_back(ValueOf(v));
   }
   return o;
@@ -166,7 +188,7 @@ MergedResults MergePartialResults(const std::vector<std::filesystem::path>& path
     std::vector<Partial> parts;
     for (const auto& path : paths) parts.push_back(ReadPartial(path));
     CheckSameRun(parts);
-    CheckRounds(parts, parts[0].json["bootstrap"]["rounds"].get<int>());
+    CheckRounds(parts, SettingsOf(parts[0].json.at("bootstrap")).rounds);
     SectionLayout layout;
     const BootstrapOutcome outcome = MergedOutcome(parts, layout);
     CheckComplete(outcome);
