@@ -15,6 +15,7 @@
 #include "reports/report_context.h"
 #include "run/run_setup.h"
 #include "sample_data/sample_data.h"
+#include "sample_form.h"
 #include "support/scripted_port.h"
 
 namespace {
@@ -62,12 +63,7 @@ void BM_DeterministicEngine(benchmark::State& state) {
   for (auto _ : state) {
     port.events.clear();
     RunAnalysisPasses(p.run, port);
-    ReportContext ctx;
-    ctx.settings = p.run.settings;
-    ctx.toxicity_code = "NR";
-    ctx.populations = BuildPopulationList(
-        {p.session.support.PopulationNames.begin() + 1, p.session.support.PopulationNames.end()},
-        p.run.settings);
+    const ReportContext ctx = bench::BenchContext(p.session, p.run);
     AcuteReport report = BuildAcuteReport(ctx, p.run.accumulators);
     benchmark::DoNotOptimize(report.text.data());
     person_days += p.run.consumption.groups.size() * 2;

@@ -43,16 +43,6 @@ RunSetup Prepare(const DataSession& session, int iterations, int threads) {
   return SetUpRun(request, *sets.back(), port);
 }
 
-ReportContext ContextOf(const DataSession& session, const RunSetup& run) {
-  ReportContext ctx;
-  ctx.settings = run.settings;
-  ctx.toxicity_code = "NR";
-  ctx.populations = BuildPopulationList(
-      {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
-      run.settings);
-  return ctx;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +55,7 @@ int main(int argc, char** argv) {
   ScriptedPort port;
   const DataSession session = OpenDataSession(folder, port);
   RunSetup run = Prepare(session, iterations, threads);
-  const ReportContext ctx = ContextOf(session, run);
+  const ReportContext ctx = bench::BenchContext(session, run);
 
   auto start = std::chrono::steady_clock::now();
   RunAnalysisPasses(run, port);

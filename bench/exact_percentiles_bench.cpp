@@ -62,13 +62,8 @@ double TimeRun(const DataSession& session, int iterations, bool exact) {
   ScriptedPort port;
   const auto start = std::chrono::steady_clock::now();
   RunAnalysisPasses(run, port);
-  ReportContext ctx;
-  ctx.settings = run.settings;
-  ctx.toxicity_code = "NR";
+  ReportContext ctx = bench::BenchContext(session, run);
   ctx.specs.exact = exact;
-  ctx.populations = BuildPopulationList(
-      {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
-      run.settings);
   const AnalysisReport report = BuildReport(ctx, run.accumulators, run.exact);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -151,12 +151,7 @@ EngineRun RunEngine(RunSetup& run, const DataSession& session, int threads) {
   ScriptedPort port;
   const Stopwatch time;
   RunAnalysisPasses(run, port);
-  ReportContext ctx;
-  ctx.settings = run.settings;
-  ctx.toxicity_code = "NR";
-  ctx.populations = BuildPopulationList(
-      {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
-      run.settings);
+  const ReportContext ctx = bench::BenchContext(session, run);
   EngineRun out;
   out.report = BuildAcuteReport(ctx, run.accumulators).text;
   out.wall = time.Wall();

@@ -13,6 +13,8 @@
 #include "inputs/data_session.h"
 #include "inputs/rdf/rdf_tables.h"
 #include "inputs/residue_reader.h"
+#include "reports/report_context.h"
+#include "run/run_setup.h"
 #include "support/scripted_port.h"
 
 namespace acute::bench {
@@ -45,6 +47,17 @@ inline RdfTables WriteRunStartFiles(const DataSession& session, const MainForm& 
   WritePassFile(session.folder / kPassFileName, SettingsFromForm(form, session, &rdf),
                 {session.support.DatabaseKind, session.support.StandardPopulationCount()});
   return rdf;
+}
+
+// The report context of a bench run: its settings and populations, both endpoints.
+inline ReportContext BenchContext(const DataSession& session, const RunSetup& run) {
+  ReportContext ctx;
+  ctx.settings = run.settings;
+  ctx.toxicity_code = "NR";
+  ctx.populations = BuildPopulationList(
+      {session.support.PopulationNames.begin() + 1, session.support.PopulationNames.end()},
+      run.settings);
+  return ctx;
 }
 
 }  // namespace acute::bench

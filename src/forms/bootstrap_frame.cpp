@@ -53,9 +53,9 @@ std::string Conflict(const MainForm& f, const BootstrapSettings& s) {
   if (f.dwloc_mode)
     return "An uncertainty analysis is made for acute analyses only; choose Acute Analysis, or "
            "set the bootstrap rounds to 0.";
-  if (f.save_cec)
-    return "An uncertainty analysis cannot be made beside a CEC file; clear the CEC box, or set "
-           "the bootstrap rounds to 0.";
+  if (f.save_cec && s.Partial())
+    return "A run of some bootstrap rounds writes no CEC file: the CEC file comes from the main "
+           "run. Save it from a whole run, or clear the CEC box.";
   if (f.monte_carlo && !f.mersenne_twister)
     return "The bootstrap rounds draw from the Mersenne Twister generator: the Microsoft VB "
            "generator's period is too short for them. Choose Mersenne Twister, or set the "

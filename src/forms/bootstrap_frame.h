@@ -26,7 +26,8 @@ struct BootstrapFrame {
 inline constexpr const char* kBootstrapTitle = "Uncertainty analysis";
 
 // The frame's settings once its checks pass: the fields' ranges, then what a bootstrap cannot
-// go with (DWLOC, CEC, batch runs, the runtime-style generator, a partial run without a seed).
+// go with (DWLOC, batch runs, the runtime-style generator, a partial run without a seed or with
+// a CEC file). A run's CEC file comes from its main run.
 // std::nullopt after the message of the first check that fails.
 std::optional<BootstrapSettings> CheckBootstrapFrame(const MainForm& form, UserPort& port);
 

@@ -15,7 +15,8 @@ TEST_F(BootstrapCli, RefusesWhatABootstrapCannotGoWith) {
   const std::pair<std::string, std::string> cases[] = {
       {"analyze --residue SAMPLE.R10 --dwloc --bootstrap 5", "acute analyses only"},
       {"analyze --batch SAMPLE.B10 --bootstrap 5", "one residue file"},
-      {std::string(kMc) + "--cec c --bootstrap 5", "beside a CEC file"},
+      {std::string(kMc) + "--cec c --bootstrap 5 --bootstrap-seed 1 --rounds 0-2 --json p",
+       "writes no CEC file"},
       {"analyze --residue SAMPLEMC.R10 --mc 4 --seed 2 --bootstrap 5", "period is too short"},
       {std::string(kMc) + "--bootstrap 5 --rounds 0-2 --json p", "bootstrap seed other than 0"},
       {std::string(kMc) + "--bootstrap 5 --bootstrap-seed 1 --rounds 3-6 --json p",
@@ -44,6 +45,14 @@ TEST_F(BootstrapCli, RefusesWhatABootstrapCannotGoWith) {
     return text.substr(0, text.find("\"provenance\""));
   };
   EXPECT_EQ(without_provenance(ReadText(Data() / "results.json")), without_provenance(plain));
+  // A CEC file comes from the main run, beside the rounds.
+  const CliResult cec =
+      Acute(std::string(kMc) + "--cec c --cec-quiet --bootstrap 2 --bootstrap-seed 3");
+  ASSERT_EQ(cec.status, 0) << cec.err;
+  const std::string results = ReadText(Data() / "results.json");
+  EXPECT_NE(results.find("\"bootstrap\": {"), std::string::npos);
+  EXPECT_EQ(results.find("\"cec\": null"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(Residues() / "c.CEC"));
 }
 
 TEST_F(BootstrapCli, PartialRunsMergeIntoTheOneProcessResults) {
