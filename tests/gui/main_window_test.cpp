@@ -1,6 +1,7 @@
 // The desktop program's windows driven offscreen: a run from the main form gives the same
 // report as the command line, a custom population defined in its dialog reaches the report,
-// a refused field keeps the focus, and a report saved as PDF has the report's pages.
+// a refused field keeps the focus, the uncertainty frame writes the form, and a report saved
+// as PDF has the report's pages.
 #include "main_window.h"
 
 #include <QApplication>
@@ -162,6 +163,28 @@ class MainWindowTest : public QObject, private GuiSample {
     QFile f(svg);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.readAll().contains("<polyline"));
+  }
+
+  // The uncertainty frame writes the form, and is disabled with the form set up for DWLOC.
+  void uncertaintyFrameWritesTheForm() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    QVERIFY(w->bootstrap_rounds->isEnabled());
+    QCOMPARE(w->bootstrap_rounds->text(), QString("0"));
+    w->bootstrap_rounds->clear();
+    QTest::keyClicks(w->bootstrap_rounds, "12");
+    QTest::keyClicks(w->bootstrap_seed, "7");
+    w->resample_residues->click();
+    const BootstrapFrame& b = w->model().form.bootstrap;
+    QCOMPARE(b.rounds, std::string("12"));
+    QCOMPARE(b.seed, std::string("7"));
+    QVERIFY(b.survey && !b.residues);
+    w->resample_survey->click();
+    QVERIFY(!b.survey);
+    w->save_dwloc->click();
+    QVERIFY(!w->bootstrap_rounds->isEnabled() && !w->resample_survey->isEnabled());
+    w->save_dwloc->click();
+    QVERIFY(w->bootstrap_seed->isEnabled());
   }
 
   void pdfHasTheReportPages() {
