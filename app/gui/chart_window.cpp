@@ -1,5 +1,6 @@
 #include "chart_window.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
@@ -34,6 +35,25 @@ Series* Attached(QChart* chart, Series* series, QAbstractAxis* x, QAbstractAxis*
   return series;
 }
 
+// A curve's band: the polygon along its low bounds down the percent axis and back up its
+// high bounds, shaded in the curve's colour. The note below the chart names its level.
+QAreaSeries* Band(const ChartCurve& c, const QColor& colour) {
+  auto* low = new QLineSeries;
+  auto* high = new QLineSeries;
+  for (std::size_t k = 0; k < c.band_tail.size(); ++k) {
+    low->append(c.band_low[k], c.band_tail[k]);
+    high->append(c.band_high[k], c.band_tail[k]);
+  }
+  auto* band = new QAreaSeries(low, high);
+  QColor fill = colour;
+  fill.setAlphaF(0.18);
+  band->setBrush(fill);
+  QColor edge = colour;
+  edge.setAlphaF(0.35);
+  band->setPen(QPen(edge, 1));
+  return band;
+}
+
 }  // namespace
 
 ChartWindow::ChartWindow(ChartData data, QWidget* parent)
@@ -53,6 +73,15 @@ ChartWindow::ChartWindow(ChartData data, QWidget* parent)
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   double lo = 1e30, hi = 0;
+  for (std::size_t j = 0; j < data_.curves.size(); ++j) {  // under every curve
+    const ChartCurve& c = data_.curves[j];
+    if (c.band_tail.empty()) continue;
+    QAreaSeries* band = Band(c, kColours[j % std::size(kColours)]);
+    Attached(chart, band, x, y);
+    for (QLegendMarker* m : chart->legend()->markers(band)) m->setVisible(false);
+    for (double v : c.band_low) lo = std::min(lo, v);
+    for (double v : c.band_high) hi = std::max(hi, v);
+  }
   std::map<double, QColor> doses;  // one line per dose
   for (std::size_t j = 0; j < data_.curves.size(); ++j) {
     const ChartCurve& c = data_.curves[j];
@@ -96,7 +125,11 @@ ChartWindow::ChartWindow(ChartData data, QWidget* parent)
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
   view_->setMinimumSize(320, 240);
-  auto* note = new QLabel(QString::fromStdString(data_.note));
+  std::string note_text = data_.note;
+  if (!data_.band_label.empty())
+    note_text += "\nShaded: " + data_.band_label +
+                 ", of each population's per-capita percentiles (bootstrap).";
+  auto* note = new QLabel(QString::fromStdString(note_text));
   note->setWordWrap(true);
   auto* png = new QPushButton("Save as P&NG...");
   auto* svg = new QPushButton("Save as S&VG...");

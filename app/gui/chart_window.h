@@ -1,6 +1,7 @@
 #pragma once
 // The chart view of a run: each population's cumulative distribution on a log axis (Qt
-// Charts) with its aRfD or aPAD as a dashed line; saved as PNG or SVG.
+// Charts) with its aRfD or aPAD as a dashed line and, after an uncertainty analysis, the
+// band of its percentiles over the bootstrap rounds; saved as PNG or SVG.
 #include <QDialog>
 
 #include "forms/chart_model.h"

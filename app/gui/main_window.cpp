@@ -31,6 +31,7 @@
 #include "destination_window.h"
 #include "engine/pass_file.h"
 #include "forms/acute_help.h"
+#include "forms/chart_bands.h"
 #include "forms/field_checks.h"
 #include "forms/input_reports.h"
 #include "forms/show_last.h"
@@ -352,7 +353,9 @@ void MainWindow::ShowResults() {
 void MainWindow::ShowChart() {
   if (results_.Available()) {  // this session's run: its own figures, not its plot file
     const ReportFigures& last = results_.Reports().back();
-    ShowChartOf(ChartDataOf(last), last.context.PerKg());
+    ChartData data = ChartDataOf(last);
+    if (results_.Bootstrap()) AddBootstrapBands(data, *results_.Bootstrap());
+    ShowChartOf(std::move(data), last.context.PerKg());
     return;
   }
   const MainForm& run = last_run_ ? *last_run_ : model_.form;

@@ -89,9 +89,10 @@ class MainWindow : public QMainWindow {
 
   // Controls, for tests and screenshots.
   QLineEdit *half_life, *iterations, *seed, *noel, *arfd, *report_name, *plot_name, *dwloc_name,
-      *cec_name, *printed_records, *min_contribution, *comment;
+      *cec_name, *printed_records, *min_contribution, *comment, *bootstrap_rounds, *bootstrap_seed;
   QCheckBox *reversal, *hold, *second_adjustment, *body_weight, *use_pad, *two_day, *monte_carlo,
-      *save_report, *save_plot, *save_dwloc, *qa, *save_cec, *excel, *cumulative, *suppress;
+      *save_report, *save_plot, *save_dwloc, *qa, *save_cec, *excel, *cumulative, *suppress,
+      *resample_survey, *resample_residues;
   QRadioButton *daily, *occasions, *mersenne, *vb, *percentile_basis, *amount_basis;
   std::vector<QCheckBox*> standard;
   std::vector<QLineEdit*> custom_names;
@@ -116,6 +117,7 @@ class MainWindow : public QMainWindow {
   QWidget* BuildOutputs();
   QWidget* BuildCec();
   QWidget* BuildPopulations();
+  QWidget* BuildUncertainty();
   QWidget* BuildButtons();
   QWidget* BuildResultsOffer();
   void BuildMenus();
@@ -126,6 +128,7 @@ class MainWindow : public QMainWindow {
   void RefreshParameters(const FormVisibility& v);
   void RefreshOutputs(const FormVisibility& v);
   void RefreshCec(const FormVisibility& v);
+  void RefreshUncertainty(const FormVisibility& v);
   void Finished(std::optional<EngineOutcome> outcome);
   void RunOnWorker(std::function<std::optional<EngineOutcome>()> run);
   void ShowLastFile(const LastReportFile& last);
@@ -152,7 +155,8 @@ class MainWindow : public QMainWindow {
 
   QLabel *start_hint_, *chemical_, *saved_date_, *file_name_, *working_folder_, *units_, *units2_,
       *plot_label_, *cec_name_label_, *low_label_, *high_label_, *printer_hint_;
-  QGroupBox *file_frame_, *parameters_, *outputs_, *cec_frame_, *populations_, *rng_frame_;
+  QGroupBox *file_frame_, *parameters_, *outputs_, *cec_frame_, *populations_, *rng_frame_,
+      *uncertainty_;
   QWidget *tox_row_, *mc_fields_, *reversal_row_, *cec_settings_, *report_row_, *plot_row_,
       *dwloc_row_, *amount_row_, *percentile_row_;
   QComboBox *low_percentile_, *high_percentile_;

@@ -294,6 +294,9 @@ QWidget* MainWindow::BuildPopulations() {
   // At least eight rows show however small the window; the list takes the height left over.
   const int row_height = standard.empty() ? 20 : standard.front()->sizeHint().height() + 2;
   scroll->setMinimumHeight(8 * row_height + 8);
+  // Its preferred height is no more than that, so that the frames below it never make the
+  // window scroll while the list can give up rows.
+  scroll->setSizePolicy(scroll->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
   auto* pl = new QVBoxLayout(populations_);
   pl->addWidget(scroll);
   v->addWidget(populations_, 1);
@@ -321,6 +324,7 @@ QWidget* MainWindow::BuildPopulations() {
     connect(name, &QLineEdit::returnPressed, this, [this, name] { CheckField(name); });
   }
   v->addWidget(custom);
+  v->addWidget(BuildUncertainty());
   auto* comment_frame = new QGroupBox("Run Comment");
   comment = new QLineEdit;
   auto* cl = new QVBoxLayout(comment_frame);

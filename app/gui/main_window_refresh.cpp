@@ -39,14 +39,6 @@
 
 namespace acute::gui {
 
-namespace {
-
-void SetText(QLineEdit* e, const std::string& s) {
-  if (e->text() != Q(s)) e->setText(Q(s));
-}
-
-}  // namespace
-
 void MainWindow::Refresh() {
   refreshing_ = true;
   const FormVisibility v = model_.Visibility();
@@ -60,6 +52,7 @@ void MainWindow::Refresh() {
   RefreshParameters(v);
   RefreshOutputs(v);
   RefreshCec(v);
+  RefreshUncertainty(v);
   for (std::size_t i = 0; i < standard.size(); ++i) standard[i]->setChecked(f.standard[i]);
   for (std::size_t i = 0; i < custom_names.size(); ++i) {
     SetText(custom_names[i], f.custom[i].population.name);

@@ -83,6 +83,24 @@ void RunThenShowResults(MainWindow& window) {
   window.StartAnalysis(false);
 }
 
+// A run of three populations with bootstrap rounds, its messages unshown, then the chart
+// with each population's band, whose id is printed once it shows.
+void RunThenShowBands(MainWindow& window) {
+  static SilentPort quiet;
+  for (int i : {0, 2, 5})
+    if (i < static_cast<int>(window.standard.size())) window.standard[i]->click();
+  window.model().form.bootstrap.rounds = "50";
+  window.model().form.bootstrap.seed = "1";
+  window.Refresh();
+  window.port().SetScript(&quiet);
+  QObject::connect(&window, &MainWindow::runFinished, &window, [&window] {
+    window.port().SetScript(nullptr);
+    QTimer::singleShot(300, &window, [&window] { PrintShownWindow(window); });
+    window.ShowChart();
+  });
+  window.StartAnalysis(false);
+}
+
 void TickMainForm(MainWindow& window) {
   for (int i : {0, 2, 5})
     if (i < static_cast<int>(window.standard.size())) window.standard[i]->click();
@@ -90,6 +108,9 @@ void TickMainForm(MainWindow& window) {
   window.monte_carlo->click();
   window.save_report->click();
   window.save_cec->click();
+  window.model().form.bootstrap.rounds = "200";
+  window.model().form.bootstrap.seed = "1";
+  window.Refresh();
 }
 
 void SetScene(MainWindow& window, const QString& scene) {
@@ -106,14 +127,15 @@ void SetScene(MainWindow& window, const QString& scene) {
   if (scene == "chart") window.ShowChart();
   if (scene == "progress") StartLongRun(window);
   if (scene == "results") RunThenShowResults(window);
+  if (scene == "chart-bootstrap") RunThenShowBands(window);
 }
 
 }  // namespace
 
 void ShowSceneWhenStarted(MainWindow& window, const QString& scene) {
-  // The id is printed while a modal scene runs its own event loop; the Results scene prints
-  // it once its run has ended.
-  if (scene != "results")
+  // The id is printed while a modal scene runs its own event loop; the scenes that run an
+  // analysis first print it once their run has ended.
+  if (scene != "results" && scene != "chart-bootstrap")
     QTimer::singleShot(1500, &window, [&window] { PrintShownWindow(window); });
   QTimer::singleShot(300, &window, [&window, scene] { SetScene(window, scene); });
 }

@@ -10,7 +10,8 @@ class MainWindow;
 
 // The names --show takes.
 inline constexpr const char* kSceneNames =
-    "main|custom|pads|specs|destination|report|chart|batch-editor|progress|results";
+    "main|custom|pads|specs|destination|report|chart|chart-bootstrap|batch-editor|progress|"
+    "results";
 
 // Sets the scene shortly after the window shows, then prints the id of the window shown.
 void ShowSceneWhenStarted(MainWindow& window, const QString& scene);

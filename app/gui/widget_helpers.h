@@ -12,6 +12,11 @@ inline QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// The text of a line edit, set only when it differs (so the cursor stays where it is).
+inline void SetText(QLineEdit* e, const std::string& s) {
+  if (e->text() != Q(s)) e->setText(Q(s));
+}
+
 // The widgets side by side, left-aligned.
 inline QWidget* Row(std::initializer_list<QWidget*> widgets) {
   auto* row = new QWidget;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -255,12 +256,15 @@ Frame FrameOf(const ChartData& chart, int width, int height) {
   double lo = 1e30, hi = -1e30;
   for (const auto& c : chart.curves) {
     for (double x : c.x) lo = std::min(lo, x), hi = std::max(hi, x);
+    for (double x : c.band_low) lo = std::min(lo, x);
+    for (double x : c.band_high) hi = std::max(hi, x);
     if (c.reference > 0 && !chart.dwloc)
       lo = std::min(lo, c.reference), hi = std::max(hi, c.reference);
   }
   if (lo > hi) lo = hi = 1;
   std::size_t longest = 0;
   for (const auto& c : chart.curves) longest = std::max(longest, c.name.size());
+  longest = std::max(longest, chart.band_label.size());
   const double legend = std::min(width / 2.0, 60.0 + 7.0 * static_cast<double>(longest));
   return {80,
           50,
@@ -293,6 +297,32 @@ void Axes(std::ostringstream& s, const ChartData& chart, const Frame& f) {
     << Escape(chart.title) << "</text>\n";
 }
 
+// The colour "#rrggbb" mixed with white, `white` of it white.
+std::string Tint(const char* colour, double white) {
+  const unsigned long rgb = std::strtoul(colour + 1, nullptr, 16);
+  std::string out = "#";
+  for (int shift : {16, 8, 0}) {
+    const double c = static_cast<double>((rgb >> shift) & 0xff);
+    char part[3];
+    std::snprintf(part, sizeof part, "%02x", static_cast<int>(std::lround(c + (255 - c) * white)));
+    out += part;
+  }
+  return out;
+}
+
+// A curve's band: along its low bounds down the percent axis and back up its high bounds, a
+// pale tint of the curve's colour (translucent where the viewer can, so that bands overlap).
+void Band(std::ostringstream& s, const ChartCurve& c, const Frame& f, const char* colour) {
+  if (c.band_tail.empty()) return;
+  s << "<polygon fill='" << Tint(colour, 0.75) << "' fill-opacity='0.7' stroke='"
+    << Tint(colour, 0.5) << "' points='";
+  for (std::size_t k = 0; k < c.band_tail.size(); ++k)
+    s << f.X(c.band_low[k]) << ',' << f.Y(c.band_tail[k]) << ' ';
+  for (std::size_t k = c.band_tail.size(); k-- > 0;)
+    s << f.X(c.band_high[k]) << ',' << f.Y(c.band_tail[k]) << ' ';
+  s << "'/>\n";
+}
+
 }  // namespace
 
 std::string ChartSvg(const ChartData& chart, int width, int height) {
@@ -302,6 +332,8 @@ std::string ChartSvg(const ChartData& chart, int width, int height) {
     << width << "' height='" << height << "' font-family='sans-serif' font-size='12'>\n"
     << "<rect width='100%' height='100%' fill='white'/>\n";
   Axes(s, chart, f);
+  for (std::size_t j = 0; j < chart.curves.size(); ++j)  // under every curve
+    Band(s, chart.curves[j], f, kColours[j % std::size(kColours)]);
   for (std::size_t j = 0; j < chart.curves.size(); ++j) {
     const ChartCurve& c = chart.curves[j];
     const char* colour = kColours[j % std::size(kColours)];
@@ -316,6 +348,12 @@ std::string ChartSvg(const ChartData& chart, int width, int height) {
     s << "<line x1='" << f.right + 15 << "' y1='" << ly << "' x2='" << f.right + 35 << "' y2='"
       << ly << "' stroke='" << colour << "' stroke-width='2'/>\n<text x='" << f.right + 40
       << "' y='" << ly + 4 << "'>" << Escape(c.name) << "</text>\n";
+  }
+  if (!chart.band_label.empty()) {
+    const double ly = f.top + 10 + 20.0 * static_cast<double>(chart.curves.size());
+    s << "<rect x='" << f.right + 15 << "' y='" << ly - 6
+      << "' width='20' height='12' fill='#dddddd' stroke='#aaaaaa'/>\n<text x='" << f.right + 40
+      << "' y='" << ly + 4 << "'>" << Escape(chart.band_label) << "</text>\n";
   }
   s << "</svg>\n";
   return s.str();

@@ -36,6 +36,9 @@ struct ChartCurve {
   double Marked(std::size_t i) const;
   bool dwloc = false;
   std::vector<double> marks;  // from the run's figures: the exposure at each marked tail
+  // The run's uncertainty at the tail percents on the percent axis, top down: the interval of
+  // the per-capita percentile over the bootstrap rounds (see chart_bands.h); empty without.
+  std::vector<double> band_tail, band_low, band_high;
 };
 
 // The tail percents the markers show: the 95th, 99th and 99.9th percentiles.
@@ -50,7 +53,8 @@ struct ChartData {
   std::string title;  // the chemical, the residue file and the date of the run
   std::string x_title;
   std::string y_title;
-  std::string note;  // what the percents are of
+  std::string note;        // what the percents are of
+  std::string band_label;  // the level and rounds of the curves' bands; empty without bands
   std::vector<ChartCurve> curves;
 
   // The legend of a reference line: "aRfD = 0.01: 0.35% of person-days above" (the percent
@@ -69,7 +73,8 @@ std::optional<ChartData> ReadChartData(const std::filesystem::path& plot_file, b
 ChartData ChartDataOf(const ReportFigures& figures);
 
 // The chart as an SVG document of `width` x `height` pixels: a log exposure axis, a log
-// percent axis, one line per population and its reference dose as a dashed vertical line.
+// percent axis, one line per population and its reference dose as a dashed vertical line;
+// a curve's band shaded beneath it in the curve's colour, its level in the legend.
 std::string ChartSvg(const ChartData& chart, int width = 900, int height = 600);
 
 }  // namespace acute

@@ -67,6 +67,7 @@ FormVisibility MainFormModel::Visibility() const {
   v.redo_cec = v.cec_settings && completed_a_run;
   v.rdf_summary = !batch && form.residue && form.residue->OffersMonteCarlo();
   v.cec_enabled = form.residue.has_value() && !batch;
+  v.bootstrap_enabled = form.residue.has_value() && !batch && !form.save_dwloc;
   v.run = v.clear = v.open_file = v.batch_editor = !busy;
   v.close = open && !busy;
   return v;
@@ -137,6 +138,7 @@ MainForm MainFormModel::RunForm() const {
   if (!v.reversal) f.reversal = false;
   if (!v.hold_residues) f.hold_residues = false;
   if (!v.toxicology) f.pad = false;
+  if (!v.bootstrap_enabled) f.bootstrap.rounds = "0";
   f.save_cec = cec.save && v.cec_frame;
   f.cec_name = cec.name;
   f.cec_records = cec.printed_records;
@@ -239,6 +241,9 @@ Field MainFormModel::Leave(Field field, UserPort& port) {
       return Keep(CheckHighPercentileField(cec.high_percentile, cec.low_percentile, port), field);
     case Field::CustomName:
       return Field::None;  // SetCustomName holds the check of these rows
+    case Field::BootstrapRounds:
+    case Field::BootstrapSeed:
+      return Field::None;
     case Field::Comment:
       return Keep(CheckCommentField(form.comment, port), field);
     default:
@@ -442,6 +447,7 @@ bool MainFormModel::Clear(UserPort& port) {
   form.dwloc_name.clear();
   form.per_kg = true;
   form.second_adjustment = false;
+  form.bootstrap = BootstrapFrame{};
   cec = CecFrame{};
   cec.high_percentile = "100%";
   return true;
@@ -482,6 +488,8 @@ FieldAtFault MainFormModel::RefusalField(const std::string& text) {
       {"At least one toxicology endpoint", Field::Noel},
       {"At least one standard population", Field::StandardPopulations},
       {"Half Life cannot", Field::HalfLife},
+      {"Bootstrap rounds must", Field::BootstrapRounds},
+      {"Bootstrap seed must", Field::BootstrapSeed},
   };
   for (const auto& [start, field] : kStarts)
     if (text.rfind(start, 0) == 0) return {field, 0};

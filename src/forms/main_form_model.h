@@ -37,6 +37,8 @@ enum class Field {
   HighAmount,
   StandardPopulations,  // the first box of the standard population list
   UsePad,
+  BootstrapRounds,  // checked at run start, not as the field loses focus
+  BootstrapSeed,
 };
 
 // The control a refusal at run start names: a field (with its custom row for CustomName).
@@ -91,6 +93,9 @@ struct FormVisibility {
   bool cumulative_enabled = false;
   bool redo_cec = false;
   bool rdf_summary = false;  // "Show RDF Summary": distribution lines and chemicals to show
+  // The "Uncertainty analysis" frame: bootstrap rounds can follow an acute run of one residue
+  // file (not with a batch file, nor with the form set up for a DWLOC report).
+  bool bootstrap_enabled = false;
   // What can act now (enabled): nothing that starts, clears or closes while a run is on.
   bool cec_enabled = false;  // the CEC frame: a residue file is open
   bool run = true;           // "Run Analysis" and its entries
@@ -143,7 +148,8 @@ class MainFormModel {
 
   // The form as a run or Redo Last CEC takes it: the CEC frame's settings in its CEC fields,
   // and nothing of a control the user cannot see (a hidden box counts as unticked, a hidden
-  // name as blank), so that no hidden setting refuses, changes or names a run.
+  // name as blank, a disabled uncertainty frame as no rounds), so that no hidden setting
+  // refuses, changes or names a run.
   MainForm RunForm() const;
 
   // The lines the progress window shows above the progress of a run of `run`: the residue

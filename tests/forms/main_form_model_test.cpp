@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reports/report_display.h"
 #include "support/scripted_port.h"
 #include "support/test_support.h"
@@ -258,6 +260,40 @@ TEST_F(MainFormModelTest, ABatchFileHidesWhatBatchRunsDoNotOffer) {
   batch.CloseFile();
   EXPECT_TRUE(batch.Visibility().start_hint);
   EXPECT_EQ(batch.ParametersCaption(), "Analysis parameters");
+}
+
+// Bootstrap rounds follow an acute run of one residue file only; where the frame is disabled
+// its rounds never reach the run, and a refusal of its fields puts the focus on them.
+TEST_F(MainFormModelTest, TheUncertaintyFrameServesAnAcuteRunOfOneResidueFile) {
+  EXPECT_FALSE(MainFormModel().Visibility().bootstrap_enabled);  // no file open
+  model_.form.bootstrap.rounds = "200";
+  EXPECT_TRUE(model_.Visibility().bootstrap_enabled);
+  EXPECT_EQ(model_.RunForm().bootstrap.rounds, "200");
+  model_.SetSaveDwloc(true);  // the form set up for a DWLOC run
+  EXPECT_FALSE(model_.Visibility().bootstrap_enabled);
+  EXPECT_EQ(model_.RunForm().bootstrap.rounds, "0");
+  EXPECT_EQ(model_.form.bootstrap.rounds, "200") << "kept for when the frame is enabled again";
+  model_.SetSaveDwloc(false);
+  EXPECT_TRUE(model_.Visibility().bootstrap_enabled);
+
+  MainFormModel batch;
+  batch.form.batch = OpenBatch{};
+  batch.form.batch->entries = {ResidueData{}};
+  batch.form.bootstrap.rounds = "200";
+  EXPECT_TRUE(batch.Visibility().parameters);
+  EXPECT_FALSE(batch.Visibility().bootstrap_enabled);
+  EXPECT_EQ(batch.RunForm().bootstrap.rounds, "0");
+
+  for (const auto& [rounds, seed, field] :
+       {std::tuple{"x", "", Field::BootstrapRounds}, {"10", "-1", Field::BootstrapSeed}}) {
+    model_.form.bootstrap.rounds = rounds;
+    model_.form.bootstrap.seed = seed;
+    EXPECT_FALSE(CheckBootstrapFrame(model_.RunForm(), port_));
+    EXPECT_EQ(MainFormModel::RefusalField(port_.Messages().back().text).field, field);
+  }
+  ASSERT_TRUE(model_.Clear(port_));
+  EXPECT_EQ(model_.form.bootstrap.rounds, "0");
+  EXPECT_EQ(model_.form.bootstrap.seed, "");
 }
 
 TEST_F(MainFormModelTest, OpeningAResidueFileShowsItAndTakesItsCommentUntilClose) {

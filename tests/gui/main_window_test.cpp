@@ -1,6 +1,7 @@
 // The desktop program's windows driven offscreen: a run from the main form gives the same
 // report as the command line, a custom population defined in its dialog reaches the report,
-// a refused field keeps the focus, and a report saved as PDF has the report's pages.
+// a refused field keeps the focus, the uncertainty frame writes the form and a run with
+// bootstrap rounds bands its chart, and a report saved as PDF has the report's pages.
 #include "main_window.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -162,6 +164,50 @@ class MainWindowTest : public QObject, private GuiSample {
     QFile f(svg);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.readAll().contains("<polyline"));
+  }
+
+  // The uncertainty frame writes the form, and is disabled with the form set up for DWLOC.
+  void uncertaintyFrameWritesTheForm() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    QVERIFY(w->bootstrap_rounds->isEnabled());
+    QCOMPARE(w->bootstrap_rounds->text(), QString("0"));
+    w->bootstrap_rounds->clear();
+    QTest::keyClicks(w->bootstrap_rounds, "12");
+    QTest::keyClicks(w->bootstrap_seed, "7");
+    w->resample_residues->click();
+    const BootstrapFrame& b = w->model().form.bootstrap;
+    QCOMPARE(b.rounds, std::string("12"));
+    QCOMPARE(b.seed, std::string("7"));
+    QVERIFY(b.survey && !b.residues);
+    w->save_dwloc->click();
+    QVERIFY(!w->bootstrap_rounds->isEnabled() && !w->resample_survey->isEnabled());
+  }
+
+  // A run with bootstrap rounds: its chart bands each population, the note names the level.
+  void bootstrapRunBandsTheChart() {
+    auto w = Window(sample_.plain_residue);
+    QVERIFY(w);
+    w->model().form.bootstrap.rounds = "12";
+    w->model().form.bootstrap.seed = "7";
+    w->standard[0]->click();
+    w->standard[2]->click();
+    QVERIFY(Run(*w));
+    QVERIFY(w->lastOutcome()->bootstrap);
+    int bands = -1;
+    QString note;
+    QTimer::singleShot(0, [&] {
+      auto* chart = qobject_cast<ChartWindow*>(QApplication::activeModalWidget());
+      if (chart == nullptr) return;
+      bands = 0;
+      for (QAbstractSeries* series : chart->view()->chart()->series())
+        bands += series->type() == QAbstractSeries::SeriesTypeArea ? 1 : 0;
+      for (QLabel* label : chart->findChildren<QLabel*>()) note += label->text();
+      chart->accept();
+    });
+    w->ShowChart();
+    QCOMPARE(bands, 2);
+    QVERIFY2(note.contains("95% interval, 12 rounds"), qPrintable(note));
   }
 
   void pdfHasTheReportPages() {
