@@ -30,7 +30,7 @@ shot() {
   local log="$work/$name.log"
   DISPLAY=$display "$gui" "$data" "$residue" ${what:+--show "$what"} >"$log" 2>&1 &
   local pid=$!
-  for _ in $(seq 1 50); do
+  for _ in $(seq 1 "${SHOT_WAIT:-50}"); do
     grep -q '^window-id:' "$log" && break
     sleep 0.2
   done
@@ -52,6 +52,9 @@ SHOT_DELAY=3 shot progress-window SAMPLEMC.R10 progress
 "$cli" --yes --data "$data" analyze --residue SAMPLEMC.R10 --mc 100 --seed 1 --pop 1 --pop 3 \
   --pop 6 >/dev/null
 shot chart-window SAMPLEMC.R10 chart
+# The chart of a run with bootstrap rounds: a band for each population's interval (the scene
+# runs the rounds before its window shows).
+SHOT_WAIT=300 shot chart-bootstrap SAMPLE.R10 chart-bootstrap
 shot specs-dialog SAMPLE.R10 specs
 # The Results window of a run with the exact percentiles beside the binned ones.
 "$cli" --data "$data" specs --exact on >/dev/null
