@@ -170,6 +170,11 @@ std::string HiddenOptionFault(const AnalyzeOptions& o, const MainFormModel& mode
   if (o.pad && !v.toxicology)
     return "--pad: PADs apply to exposures per kg body weight of a residue file (not with "
            "--per-person or --batch).";
+  if (o.bootstrap.rounds && *o.bootstrap.rounds > 0 && !v.bootstrap_enabled)
+    return o.batch.empty() ? "--bootstrap: an uncertainty analysis is made for acute analyses "
+                             "only, not beside a saved DWLOC report."
+                           : "--bootstrap: an uncertainty analysis is made for one residue "
+                             "file; run the residue files of the batch one at a time.";
   if (!o.cec.name.empty() && !v.cec_frame)
     return o.batch.empty() ? "--cec: a DWLOC analysis that saves its report makes no CEC report."
                            : "--cec: CEC files cannot be generated in a batch run; run the "

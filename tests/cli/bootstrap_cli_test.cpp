@@ -15,6 +15,8 @@ TEST_F(BootstrapCli, RefusesWhatABootstrapCannotGoWith) {
   const std::pair<std::string, std::string> cases[] = {
       {"analyze --residue SAMPLE.R10 --dwloc --bootstrap 5", "acute analyses only"},
       {"analyze --batch SAMPLE.B10 --bootstrap 5", "one residue file"},
+      {"analyze --residue SAMPLE.R10 --dwloc --dwloc-report d --bootstrap 5",
+       "acute analyses only"},
       {std::string(kMc) + "--cec c --bootstrap 5 --bootstrap-seed 1 --rounds 0-2 --json p",
        "writes no CEC file"},
       {"analyze --residue SAMPLEMC.R10 --mc 4 --seed 2 --bootstrap 5", "period is too short"},
