@@ -81,9 +81,15 @@ RoundFigures RunRound(const RunSetup& main, const ReportContext& ctx, const Boot
   return FiguresOf(ComputeResults(ctx, r.accumulators, r.exact), r.exact_percentiles);
 }
 
-std::string RoundPhase(int done, int first, int last, int rounds) {
-  return "Bootstrap rounds " + std::to_string(first) + " to " + std::to_string(last) + " of " +
-         std::to_string(rounds) + ": " + std::to_string(done) + " done";
+// Where the rounds stand: `done` of the rounds first..last.
+void ShowRounds(UserPort& port, const std::string& caption, int done, int first, int last,
+                int rounds) {
+  const int count = last - first + 1;
+  port.Progress(ProgressReport{caption,
+                               "Bootstrap rounds " + std::to_string(first) + " to " +
+                                   std::to_string(last) + " of " + std::to_string(rounds),
+                               std::to_string(done) + " of " + std::to_string(count) + " done",
+                               count > 0 ? done * 100 / count : 100, std::nullopt});
 }
 
 // The rounds first..last, as many side by side as there are threads (each round's passes on
@@ -100,8 +106,7 @@ std::vector<RoundFigures> RunRounds(const RunSetup& main, const ReportContext& c
   std::atomic<bool> failed{false};
   std::exception_ptr error;
   const auto lane = [&] {
-    SharedRoundPort shared(port, mutex);
-    UserPort& round_port = lanes == 1 ? port : shared;
+    SharedRoundPort round_port(port, mutex);  // the rounds' progress shows, not their passes'
     for (int i = next++; i < count && !failed; i = next++) {
       try {
         figures[static_cast<std::size_t>(i)] =
@@ -112,7 +117,7 @@ std::vector<RoundFigures> RunRounds(const RunSetup& main, const ReportContext& c
         return;
       }
       const std::lock_guard lock(mutex);
-      ShowPhase(port, main.caption, RoundPhase(++done, first, last, b.rounds));
+      ShowRounds(port, main.caption, ++done, first, last, b.rounds);
     }
   };
   std::vector<std::thread> pool;
@@ -145,7 +150,7 @@ BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& c
   const std::size_t figures = BootstrapFigureList(out.exact).size();
   out.values.assign(main.selected.size(), std::vector<FigureValues>(figures));
   const int first = settings.FirstBootstrapRound(), last = settings.LastBootstrapRound();
-  ShowPhase(port, main.caption, RoundPhase(0, first, last, settings.rounds));
+  ShowRounds(port, main.caption, 0, first, last, settings.rounds);
   const std::vector<RoundFigures> rounds = RunRounds(main, ctx, settings, first, last, port);
   for (std::size_t k = 0; k < rounds.size(); ++k) {
     out.rounds.push_back(first + static_cast<int>(k));

@@ -1,7 +1,7 @@
 #pragma once
-// The port of a bootstrap round that runs beside other rounds: its passes' progress is left
-// out (the rounds' own progress shows instead), and everything else reaches the run's port one
-// call at a time.
+// The port of a bootstrap round, which may run beside other rounds: its passes' progress is
+// left out (the rounds' own progress shows instead), and everything else reaches the run's
+// port one call at a time.
 #include <mutex>
 #include <optional>
 #include <string>
