@@ -20,7 +20,7 @@ int CapitaFigure(const std::vector<BootstrapFigure>& figures, int level) {
 // The section's population of the j-th curve: the same place when the name is there, else
 // the first of that name; -1 when none.
 int PopulationOf(const BootstrapSection& section, const std::string& name, std::size_t j) {
-  const auto& names = section.population_names;
+  const auto& names = section.layout.population_names;
   if (j < names.size() && names[j] == name) return static_cast<int>(j);
   const auto at = std::find(names.begin(), names.end(), name);
   return at == names.end() ? -1 : static_cast<int>(at - names.begin());

@@ -43,10 +43,11 @@ std::string Label(const BootstrapFigure& f, const std::string& code) {
 }
 
 bool Shown(const BootstrapFigure& f, const BootstrapSection& s) {
-  if (f.kind == FigureKind::Moe && !HasMoe(s.toxicity_code)) return false;
-  if (f.kind == FigureKind::DosePercent && !HasPercent(s.toxicity_code)) return false;
-  if (f.distribution == Distribution::Users) return s.users;
-  if (f.distribution == Distribution::PerCapita) return s.per_capita;
+  const SectionLayout& l = s.layout;
+  if (f.kind == FigureKind::Moe && !HasMoe(l.toxicity_code)) return false;
+  if (f.kind == FigureKind::DosePercent && !HasPercent(l.toxicity_code)) return false;
+  if (f.distribution == Distribution::Users) return l.users;
+  if (f.distribution == Distribution::PerCapita) return l.per_capita;
   return true;
 }
 
@@ -78,11 +79,11 @@ void WriteColumnTitles(PrintWriter& out, const BootstrapSettings& b) {
 void WritePopulation(PrintWriter& out, const BootstrapSection& s, std::size_t j,
                      const std::vector<BootstrapFigure>& figures) {
   out.EndLine();
-  out.Line(":" + s.population_names[j]);
+  out.Line(":" + s.layout.population_names[j]);
   WriteColumnTitles(out, s.settings);
   for (std::size_t f = 0; f < figures.size(); ++f) {
     if (!Shown(figures[f], s)) continue;
-    std::string label = Label(figures[f], s.toxicity_code);
+    std::string label = Label(figures[f], s.layout.toxicity_code);
     label.resize(kLabelWidth, ' ');
     const FigureInterval& v = s.intervals[j][f];
     const FigureKind kind = figures[f].kind;
@@ -94,7 +95,7 @@ void WritePopulation(PrintWriter& out, const BootstrapSection& s, std::size_t j,
 void WriteBody(PrintWriter& out, const BootstrapSection& section) {
   WriteSettings(out, section);
   const std::vector<BootstrapFigure> figures = BootstrapFigureList(section.exact);
-  for (std::size_t j = 0; j < section.population_names.size(); ++j)
+  for (std::size_t j = 0; j < section.layout.population_names.size(); ++j)
     WritePopulation(out, section, j, figures);
   out.EndLine();
 }

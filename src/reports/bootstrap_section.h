@@ -12,14 +12,20 @@
 
 namespace acute {
 
+// What the section shows besides the rounds: the toxicity code (which endpoints), the
+// distributions of the report and the populations' report names in report order.
+struct SectionLayout {
+  std::string toxicity_code;
+  bool per_capita = true;
+  bool users = true;
+  std::vector<std::string> population_names;
+};
+
 struct BootstrapSection {
   BootstrapSettings settings;  // its seed the one the rounds took (the timer's with seed 0)
   int iterations = 1;          // Monte Carlo iterations of each round
-  std::string toxicity_code;
-  bool per_capita = true;  // the distributions the report shows
-  bool users = true;
   bool exact = false;
-  std::vector<std::string> population_names;           // report names, report order
+  SectionLayout layout;
   std::vector<std::vector<FigureInterval>> intervals;  // [population][figure]
 };
 

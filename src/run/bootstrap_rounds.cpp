@@ -174,11 +174,8 @@ BootstrapSection SectionOf(const BootstrapOutcome& outcome, const SectionLayout&
   BootstrapSection s;
   s.settings = outcome.settings;
   s.iterations = outcome.iterations;
-  s.toxicity_code = layout.toxicity_code;
-  s.per_capita = layout.per_capita;
-  s.users = layout.users;
   s.exact = outcome.exact;
-  s.population_names = layout.population_names;
+  s.layout = layout;
   for (std::size_t p = 0; p < outcome.values.size(); ++p) {
     std::vector<FigureInterval> row;
     for (std::size_t f = 0; f < outcome.values[p].size(); ++f)

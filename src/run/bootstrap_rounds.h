@@ -38,14 +38,7 @@ BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& c
                                     const std::vector<PopulationResult>* main_results,
                                     const BootstrapSettings& settings, UserPort& port);
 
-// What the report section needs besides the rounds: the toxicity code, the distributions
-// shown and the populations' report names.
-struct SectionLayout {
-  std::string toxicity_code;
-  bool per_capita = true;
-  bool users = true;
-  std::vector<std::string> population_names;
-};
+// The report section's layout of a run's report.
 SectionLayout LayoutOf(const ReportContext& ctx);
 
 // The report section of a complete bootstrap (every round, the main run's figures).

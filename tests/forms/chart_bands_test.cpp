@@ -63,7 +63,7 @@ TEST(ChartBandsTest, BandsFollowTheNamesAndLeaveOutWhatCannotBeDrawn) {
   BootstrapSection s;
   s.settings.rounds = 1;
   s.settings.level_tenths = 975;
-  s.population_names = {"Children", "All"};
+  s.layout.population_names = {"Children", "All"};
   const auto figures = BootstrapFigureList(false);
   s.intervals.assign(2, std::vector<FigureInterval>(figures.size()));
   for (std::size_t i = 0; i < figures.size(); ++i) {
