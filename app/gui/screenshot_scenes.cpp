@@ -106,6 +106,7 @@ void TickMainForm(MainWindow& window) {
     if (i < static_cast<int>(window.standard.size())) window.standard[i]->click();
   window.occasions->click();
   window.monte_carlo->click();
+  window.mersenne->click();  // the bootstrap rounds draw from the Mersenne Twister
   window.save_report->click();
   window.save_cec->click();
   window.model().form.bootstrap.rounds = "200";
