@@ -2,6 +2,7 @@
 // entries one after the other), and the CEC part of a CEC run.
 
 #include "common/list_reader.h"
+#include "run/results_bootstrap_table.h"
 #include "run/results_cec_tables.h"
 #include "run/results_fields.h"
 #include "run/results_tables.h"
@@ -173,6 +174,8 @@ ResultsTables TablesOf(const Json& doc) {
   }
   reader.Analysis(doc, "", 0);
   ResultsTables tables = std::move(reader).Tables(kind);
+  if (const Json* bootstrap = results::ObjectAt(doc, "bootstrap", ""))
+    tables.tables.push_back(results::BootstrapTable(*bootstrap, "/bootstrap"));
   if (const Json* cec = results::ObjectAt(doc, "cec", ""))
     for (ResultsTable& t : results::CecTables(*cec, "/cec")) tables.tables.push_back(std::move(t));
   return tables;

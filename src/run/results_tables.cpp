@@ -8,8 +8,10 @@
 namespace acute {
 namespace {
 
-// Every table a CEC run writes, whether this run has it or not.
-constexpr const char* kCecTables[] = {"cec_pairs", "cec_foods", "cec_records", "cec_chemicals"};
+// Every table that only some runs write (the bootstrap's, a CEC run's), whether this run has
+// it or not.
+constexpr const char* kOptionalTables[] = {"bootstrap", "cec_pairs", "cec_foods", "cec_records",
+                                           "cec_chemicals"};
 
 std::filesystem::path CsvFile(const std::filesystem::path& folder, std::string_view table) {
   return folder / (std::string(table) + ".csv");
@@ -54,7 +56,7 @@ std::string WriteResultsCsv(const ResultsTables& tables, const std::filesystem::
   for (const ResultsTable& t : tables.tables)
     if (!WriteFileAtomically(CsvFile(folder, t.name), CsvText(t)))
       return "The file " + CsvFile(folder, t.name).string() + " cannot be written.";
-  for (const char* name : kCecTables)
+  for (const char* name : kOptionalTables)
     if (tables.Find(name) == nullptr) std::filesystem::remove(CsvFile(folder, name), ec);
   return "";
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The results file read back as tidy tables, one observation a row: a row per population, a
-// row per percentile level of each of its distributions and, for a CEC run, a row per
-// critical pair, food and printed food line. Every figure is text at full precision (an
+// row per percentile level of each of its distributions, for a run with bootstrap rounds a
+// row per population and figure with its interval and, for a CEC run, a row per critical
+// pair, food and printed food line. Every figure is text at full precision (an
 // absent figure is empty), so that the tables go into CSV files or onto the terminal as they
 // are. The file may have been edited by hand: every value is checked for its type before it
 // is used, and a fault is named by its place in the file.
@@ -49,8 +50,8 @@ ResultsReading ReadResultsTables(const std::filesystem::path& file);
 // The table as comma-separated text (common/csv_text.h): a heading row, then its rows.
 std::string CsvText(const ResultsTable& table);
 
-// Every table written into `folder` (made when missing) as NAME.csv; the CEC tables an
-// earlier run left there are removed when this run has none. Empty, or why not.
+// Every table written into `folder` (made when missing) as NAME.csv; the bootstrap and CEC
+// tables an earlier run left there are removed when this run has none. Empty, or why not.
 std::string WriteResultsCsv(const ResultsTables& tables, const std::filesystem::path& folder);
 
 }  // namespace acute

@@ -1,6 +1,8 @@
 // The uncertainty analysis on the command line: what it refuses, a run with the timer's seed,
 // and partial runs merged into the one-process results.
+#include <algorithm>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "cli/cli_fixture.h"
 
@@ -84,6 +86,24 @@ TEST_F(BootstrapCli, PartialRunsMergeIntoTheOneProcessResults) {
   one["bootstrap"]["seed_from_timer"] = false;  // the partial runs were given the seed
   EXPECT_EQ(one, two);
   EXPECT_NE(report.find(ReadText(dir_ / "s.txt")), std::string::npos);
+  // --csv: the intervals as a table, a row per population and figure.
+  ASSERT_EQ(Acute(run + "--bootstrap-seed 5 --csv out").status, 0);
+  const Json boot = Json::parse(ReadText(Data() / "results.json"))["bootstrap"];
+  const std::string csv = ReadText(dir_ / "out/bootstrap.csv");
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "population,figure,main,low,median,high\r");
+  const Json& mean = boot["populations"][0]["figures"]["capita_mean"];
+  std::istringstream lines(csv);
+  std::string line;
+  std::getline(lines, line);
+  std::getline(lines, line);  // the first figure of the first population
+  std::vector<std::string> fields;
+  for (std::stringstream in(line); std::getline(in, line, ',');) fields.push_back(line);
+  ASSERT_EQ(fields.size(), 6u);
+  EXPECT_EQ(fields[1], "capita_mean");
+  EXPECT_EQ(std::stod(fields[3]), mean["low"].get<double>());
+  EXPECT_EQ(std::stod(fields[5]), mean["high"].get<double>());
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'),
+            1 + static_cast<long>(boot["populations"][0]["figures"].size()));
   const CliResult gap = Acute("merge " + (Residues() / "b.json").string() + " --json n.json");
   EXPECT_EQ(gap.status, 1);
   EXPECT_NE(gap.err.find("Rounds 0 to 1 are in none of the files"), std::string::npos) << gap.err;
