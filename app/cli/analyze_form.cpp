@@ -7,16 +7,28 @@
 #include "common/str.h"
 #include "option_checks.h"
 #include "option_error.h"
+#include "random/round_streams.h"
 
 namespace acute::cli {
 namespace {
-
-constexpr int kMaxBootstrapRoundsOption = 20000;
 
 // A name with a folder is taken relative to the folder the command runs in; a bare name
 // goes beside the residue file, as on the main form.
 std::string OutputName(const std::string& name) {
   return HasFolder(name) ? std::filesystem::absolute(name).string() : name;
+}
+
+// "a" or "a-b": whole numbers from `low` to `high`, the first not above the last.
+std::optional<std::pair<int, int>> WholeRange(const std::string& item, int low, int high) {
+  const std::size_t dash = item.find('-');
+  double first = 0, last = 0;
+  const bool ok = dash == std::string::npos ? ParseNumber(item, first) && ParseNumber(item, last)
+                                            : ParseNumber(item.substr(0, dash), first) &&
+                                                  ParseNumber(item.substr(dash + 1), last);
+  if (!ok || first < low || last < first || last > high || first != static_cast<int>(first) ||
+      last != static_cast<int>(last))
+    return std::nullopt;
+  return std::pair{static_cast<int>(first), static_cast<int>(last)};
 }
 
 // "3" or "1,4-6": the entry numbers of a batch to run.
@@ -25,15 +37,9 @@ std::vector<int> ParseEntries(const std::string& list, UserPort& port) {
   std::stringstream ss(list);
   std::string item;
   while (std::getline(ss, item, ',')) {
-    const std::size_t dash = item.find('-');
-    double first = 0, last = 0;
-    const bool ok = dash == std::string::npos ? ParseNumber(item, first) && ParseNumber(item, last)
-                                              : ParseNumber(item.substr(0, dash), first) &&
-                                                    ParseNumber(item.substr(dash + 1), last);
-    if (!ok || first < 1 || last < first || last > 32767 || first != static_cast<int>(first) ||
-        last != static_cast<int>(last))
-      RefuseOption(port, "--entries: \"" + item + "\" is not an entry number or range.");
-    for (int n = static_cast<int>(first); n <= static_cast<int>(last); ++n) numbers.push_back(n);
+    const auto range = WholeRange(item, 1, 32767);
+    if (!range) RefuseOption(port, "--entries: \"" + item + "\" is not an entry number or range.");
+    for (int n = range->first; n <= range->second; ++n) numbers.push_back(n);
   }
   if (numbers.empty()) RefuseOption(port, "--entries: no entry numbers given.");
   return numbers;
@@ -105,17 +111,12 @@ void SetReports(const AnalyzeOptions& o, MainFormModel& model) {
 }
 
 // "a-b" or "a": the rounds of a partial run.
-void SetRoundRange(const std::string& range, BootstrapFrame& frame, UserPort& port) {
-  const std::size_t dash = range.find('-');
-  double first = 0, last = 0;
-  const bool ok = dash == std::string::npos ? ParseNumber(range, first) && ParseNumber(range, last)
-                                            : ParseNumber(range.substr(0, dash), first) &&
-                                                  ParseNumber(range.substr(dash + 1), last);
-  if (!ok || first < 0 || last < first || last > kMaxBootstrapRoundsOption ||
-      first != static_cast<int>(first) || last != static_cast<int>(last))
-    RefuseOption(port, "--rounds: \"" + range + "\" is not a round number or range (a-b).");
-  frame.first_round = static_cast<int>(first);
-  frame.last_round = static_cast<int>(last);
+void SetRoundRange(const std::string& text, BootstrapFrame& frame, UserPort& port) {
+  const auto range = WholeRange(text, 0, kMaxBootstrapRounds);
+  if (!range)
+    RefuseOption(port, "--rounds: \"" + text + "\" is not a round number or range (a-b).");
+  frame.first_round = range->first;
+  frame.last_round = range->second;
 }
 
 // The "Uncertainty analysis" frame, as a user fills it; the command line adds the rounds'

@@ -38,6 +38,18 @@ void AddCecOptions(CLI::App* cmd, CecOptions& cec, bool repeat) {
                 "do not ask before capping the iterations that produce CEC records");
 }
 
+// --json and --csv: the run's results file copied, and written as CSV tables.
+void AddResultsFileOptions(CLI::App* cmd, std::string& json, std::string& csv) {
+  cmd->add_option("--json", json,
+                  "save a copy of the results file (every figure of the reports as JSON) as NAME "
+                  "(.json; beside the residue file unless NAME has a folder; default: only "
+                  "results.json in the work folder)");
+  cmd->add_option("--csv", csv,
+                  "write the run's figures as CSV tables into folder DIR (made when missing): "
+                  "populations.csv, percentiles.csv, with bootstrap rounds bootstrap.csv, and "
+                  "for a CEC run the cec_*.csv tables (default: none)");
+}
+
 void AddBootstrapOptions(CLI::App* cmd, BootstrapOptions& b) {
   cmd->add_option("--bootstrap", b.rounds,
                   "uncertainty analysis: this many bootstrap rounds after the main run, 0 to "
@@ -111,15 +123,7 @@ void AddAnalyzeCommand(CLI::App& app, const GlobalOptions& global, Subcommands& 
   analyze_cmd->add_option("--plot", o->plot,
                           "save the plot file as NAME (.PLT; .DWP in a DWLOC analysis; default: "
                           "only plot.tmp in the work folder)");
-  analyze_cmd->add_option("--json", o->json,
-                          "save a copy of the results file (every figure of the reports as JSON) "
-                          "as NAME (.json; beside the residue file unless NAME has a folder; "
-                          "default: only results.json in the work folder)");
-  analyze_cmd->add_option(
-      "--csv", o->csv,
-      "write the run's figures as CSV tables into folder DIR (made when missing): "
-      "populations.csv, percentiles.csv and, for a CEC run, the cec_*.csv "
-      "tables (default: none)");
+  AddResultsFileOptions(analyze_cmd, o->json, o->csv);
   analyze_cmd->add_flag("--dwloc", o->dwloc,
                         "a DWLOC analysis (drinking-water levels of comparison, ppm) instead "
                         "of an acute analysis (the default)");
@@ -174,13 +178,7 @@ void AddRunCommand(CLI::App& app, const GlobalOptions& global, Subcommands& comm
                          "folder)");
   run_cmd->add_option("PASSFILE", o->pass_file,
                       "pass file, copied to tarnpass.tmp of the work folder first");
-  run_cmd->add_option("--json", o->json,
-                      "save a copy of the results file as NAME (.json; beside the residue file "
-                      "unless NAME has a folder; default: only results.json in the work folder)");
-  run_cmd->add_option("--csv", o->csv,
-                      "write the run's figures as CSV tables into folder DIR (made when missing): "
-                      "populations.csv, percentiles.csv and, for a CEC run, the cec_*.csv "
-                      "tables (default: none)");
+  AddResultsFileOptions(run_cmd, o->json, o->csv);
   run_cmd->add_flag("--two-day", o->two_day,
                     "two-day average (the pass file does not carry it; default: each day)");
   run_cmd->add_flag("--qa", o->qa, "QA listing of a DWLOC run, dwloc2.tmp (default: none)");

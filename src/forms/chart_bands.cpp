@@ -29,10 +29,7 @@ int PopulationOf(const BootstrapSection& section, const std::string& name, std::
 }  // namespace
 
 std::string BandLabel(const BootstrapSettings& settings) {
-  const int tenths = settings.level_tenths;
-  std::string level = std::to_string(tenths / 10);
-  if (tenths % 10 != 0) level += "." + std::to_string(tenths % 10);
-  return level + "% interval, " + std::to_string(settings.rounds) +
+  return LevelText(settings.level_tenths) + "% interval, " + std::to_string(settings.rounds) +
          (settings.rounds == 1 ? " round" : " rounds");
 }
 

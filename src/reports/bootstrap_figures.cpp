@@ -117,6 +117,10 @@ IntervalRanks RanksOf(int count, int level_tenths) {
   return {ceil_share(1000 - level_tenths), ceil_share(1000), ceil_share(1000 + level_tenths)};
 }
 
+std::string LevelText(int level_tenths) {
+  return PercentText(level_tenths * 10);
+}
+
 IntervalNames IntervalNamesOf(int level_tenths) {
   const int low = (1000 - level_tenths) * 5;
   return {PercentText(low), "50", PercentText(10000 - low)};

@@ -40,6 +40,9 @@ struct IntervalRanks {
 };
 IntervalRanks RanksOf(int count, int level_tenths);
 
+// The interval's level as a percent ("95", "99.9").
+std::string LevelText(int level_tenths);
+
 // The interval's quantiles as percents ("2.5", "50", "97.5"), for titles.
 struct IntervalNames {
   std::string low, median, high;

@@ -58,11 +58,12 @@ void WriteSettings(PrintWriter& out, const BootstrapSection& s) {
   out.EndLine();
   out.Line("Resampled in each round: " + SourcesText(b));
   out.Line("Bootstrap seed = " + std::to_string(b.seed) +
-           "; MC iterations per round = " + std::to_string(s.iterations));
-  out.Line("Interval: " + IntervalNamesOf(b.level_tenths).low + "th to " +
-           IntervalNamesOf(b.level_tenths).high + "th percentile of the round values (ranks " +
-           std::to_string(ranks.low) + ", " + std::to_string(ranks.median) + " and " +
-           std::to_string(ranks.high) + " of " + std::to_string(b.rounds) + ", ascending)");
+           "; MC iterations per round = " + std::to_string(b.iterations));
+  const IntervalNames names = IntervalNamesOf(b.level_tenths);
+  out.Line("Interval: " + names.low + "th to " + names.high +
+           "th percentile of the round values (ranks " + std::to_string(ranks.low) + ", " +
+           std::to_string(ranks.median) + " and " + std::to_string(ranks.high) + " of " +
+           std::to_string(b.rounds) + ", ascending)");
 }
 
 void WriteColumnTitles(PrintWriter& out, const BootstrapSettings& b) {

@@ -22,8 +22,8 @@ struct SectionLayout {
 };
 
 struct BootstrapSection {
-  BootstrapSettings settings;  // its seed the one the rounds took (the timer's with seed 0)
-  int iterations = 1;          // Monte Carlo iterations of each round
+  // The seed the rounds took (the timer's with seed 0), the iterations each round ran.
+  BootstrapSettings settings;
   bool exact = false;
   SectionLayout layout;
   std::vector<std::vector<FigureInterval>> intervals;  // [population][figure]

@@ -229,16 +229,13 @@ void MakeCecReport(const EngineRequest& request, RunSetup& run, const ReportCont
 
 // The report step of a run: the last report and plot file in the work folder and their
 // copies under the names the run was given, staged; with the uncertainty analysis's section
-// after the summary when the run has one.
-void StageRunReports(RunSetup& run, const ReportContext& ctx, const BootstrapOutcome* bootstrap,
+// (`bootstrap`, null without rounds) after the summary.
+void StageRunReports(RunSetup& run, const ReportContext& ctx, const BootstrapSection* bootstrap,
                      EngineOutcome& out, UserPort& port) {
   const std::filesystem::path folder = run.work->Folder();
   run.qa.reset();  // the QA listing is complete
   ShowPhase(port, run.caption, "Compiling all reports");
-  std::optional<BootstrapSection> section;
-  if (bootstrap != nullptr) section = SectionOf(*bootstrap, LayoutOf(ctx));
-  const AnalysisReport report =
-      BuildReport(ctx, run.accumulators, run.exact, section ? &*section : nullptr);
+  const AnalysisReport report = BuildReport(ctx, run.accumulators, run.exact, bootstrap);
   const bool dwloc = run.settings.dwloc;
   out.last_report = folder / (dwloc ? kDwlocReportFileName : kAcuteReportFileName);
   out.last_plot = folder / (dwloc ? kDwlocPlotFileName : kAcutePlotFileName);
@@ -316,14 +313,14 @@ void StageResultsCopy(const EngineRequest& request, RunSetup& run,
   out.saved_files.push_back(name);
 }
 
-// The results file of a single run, with the CEC part of a CEC run, staged with the run's
-// other work files.
+// The results file of a single run, with the bootstrap part of a run with rounds (out.bootstrap
+// its section) and the CEC part of a CEC run, staged with the run's other work files.
 void StageRunResults(const EngineRequest& request, RunSetup& run, const ReportContext& ctx,
                      const BootstrapOutcome* bootstrap, EngineOutcome& out, UserPort& port) {
   const std::filesystem::path member = request.WorkFolder() / kResultsFileName;
   ResultsWriter results(run.work->TempFor(member));
   std::string members = AnalysisMembers(out.reports.back(), SourcesOf(run, ctx));
-  if (bootstrap != nullptr) members += ",\n" + BootstrapMember(*bootstrap, LayoutOf(ctx));
+  if (bootstrap != nullptr) members += ",\n" + BootstrapMember(*bootstrap, *out.bootstrap);
   results.Begin(members);
   if (!results.Ok()) CannotWrite(member, port);
   if (run.cec) StageCecFiles(request, run, ctx, results, out, port);
@@ -390,7 +387,7 @@ EngineOutcome RunSingle(const EngineRequest& request, AnalysisSettings settings,
   if (bootstrap.On()) rounds = RunBootstrap(run, ctx, port);
   if (rounds && rounds->seed_from_timer) out.bootstrap_seed = rounds->settings.seed;
   if (rounds) out.bootstrap = SectionOf(*rounds, LayoutOf(ctx));
-  StageRunReports(run, ctx, rounds ? &*rounds : nullptr, out, port);
+  StageRunReports(run, ctx, out.bootstrap ? &*out.bootstrap : nullptr, out, port);
   StageRunResults(request, run, ctx, rounds ? &*rounds : nullptr, out, port);
   CommitRun(run, port);
   ShowPhase(port, run.caption, "Run completed");

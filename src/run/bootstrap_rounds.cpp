@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <exception>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -98,8 +99,8 @@ std::vector<RoundFigures> RunRounds(const RunSetup& main, const ReportContext& c
                                     const BootstrapSettings& b, int first, int last,
                                     UserPort& port) {
   const int count = last - first + 1;
-  const int threads = ThreadsFor(main.form.threads, static_cast<std::size_t>(count) * 64);
-  const int lanes = std::max(1, std::min(threads, count));
+  const int threads = ThreadsFor(main.form.threads, std::numeric_limits<std::size_t>::max());
+  const int lanes = ThreadsFor(threads, static_cast<std::size_t>(std::max(count, 0)));
   std::vector<RoundFigures> figures(static_cast<std::size_t>(std::max(count, 0)));
   std::mutex mutex;
   std::atomic<int> next{0}, done{0};
@@ -144,7 +145,7 @@ BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& c
   BootstrapOutcome out;
   out.settings = settings;
   out.exact = main.exact_percentiles;
-  out.iterations =
+  out.settings.iterations =
       main.monte_carlo && settings.iterations > 0 ? settings.iterations : main.settings.iterations;
   if (main_results != nullptr) out.main = FiguresOf(*main_results, out.exact);
   const std::size_t figures = BootstrapFigureList(out.exact).size();
@@ -173,14 +174,17 @@ SectionLayout LayoutOf(const ReportContext& ctx) {
 BootstrapSection SectionOf(const BootstrapOutcome& outcome, const SectionLayout& layout) {
   BootstrapSection s;
   s.settings = outcome.settings;
-  s.iterations = outcome.iterations;
   s.exact = outcome.exact;
   s.layout = layout;
   for (std::size_t p = 0; p < outcome.values.size(); ++p) {
     std::vector<FigureInterval> row;
-    for (std::size_t f = 0; f < outcome.values[p].size(); ++f)
-      row.push_back(
-          IntervalOf(outcome.main[p][f], outcome.values[p][f], outcome.settings.level_tenths));
+    for (std::size_t f = 0; f < outcome.values[p].size(); ++f) {
+      const std::optional<double> main = outcome.main.empty() ? std::nullopt : outcome.main[p][f];
+      // A partial run's rounds are not all the rounds: no interval.
+      row.push_back(outcome.settings.Partial()
+                        ? FigureInterval{main, std::nullopt, std::nullopt, std::nullopt}
+                        : IntervalOf(main, outcome.values[p][f], outcome.settings.level_tenths));
+    }
     s.intervals.push_back(std::move(row));
   }
   return s;

@@ -16,9 +16,9 @@ namespace acute {
 using FigureValues = std::vector<std::optional<double>>;  // one per figure
 
 struct BootstrapOutcome {
-  BootstrapSettings settings;  // with the seed the rounds took
+  // With the seed the rounds took and the Monte Carlo iterations of each round.
+  BootstrapSettings settings;
   bool seed_from_timer = false;
-  int iterations = 1;  // Monte Carlo iterations of each round
   bool exact = false;  // the exact percentiles are among the figures
   // The main run's figures of every population (none when this run does not hold round 0).
   std::vector<FigureValues> main;
@@ -41,7 +41,8 @@ BootstrapOutcome RunBootstrapRounds(const RunSetup& main, const ReportContext& c
 // The report section's layout of a run's report.
 SectionLayout LayoutOf(const ReportContext& ctx);
 
-// The report section of a complete bootstrap (every round, the main run's figures).
+// The report section of the rounds: each figure's main-run value and, when the outcome holds
+// every round, its interval (a partial run's section has the main-run values alone).
 BootstrapSection SectionOf(const BootstrapOutcome& outcome, const SectionLayout& layout);
 
 }  // namespace acute

@@ -23,7 +23,7 @@ Json SettingsPart(const BootstrapOutcome& o, const SectionLayout& layout) {
                {"seed", b.seed},
                {"seed_from_timer", o.seed_from_timer},
                {"sources", {{"survey", b.survey}, {"residues", b.residues}}},
-               {"iterations", o.iterations},
+               {"iterations", b.iterations},
                {"interval_level", LevelJson(b.level_tenths)},
                {"ranks", {{"low", ranks.low}, {"median", ranks.median}, {"high", ranks.high}}},
                {"report",
@@ -35,38 +35,35 @@ Json SettingsPart(const BootstrapOutcome& o, const SectionLayout& layout) {
   return part;
 }
 
-Json FigureJson(const BootstrapOutcome& o, std::size_t p, std::size_t f) {
-  const FigureValues& values = o.values[p][f];
+Json FigureJson(const FigureInterval& interval, const FigureValues& values) {
   Json rounds = Json::array();
   for (const auto& v : values) rounds.push_back(Figure(v));
-  const std::optional<double> main = o.main.empty() ? std::nullopt : o.main[p][f];
-  FigureInterval interval;
-  if (!o.settings.Partial()) interval = IntervalOf(main, values, o.settings.level_tenths);
-  return {{"main", Figure(main)},
+  return {{"main", Figure(interval.main)},
           {"low", Figure(interval.low)},
           {"median", Figure(interval.median)},
           {"high", Figure(interval.high)},
           {"rounds", rounds}};
 }
 
-Json PopulationsPart(const BootstrapOutcome& o, const SectionLayout& layout) {
+Json PopulationsPart(const BootstrapOutcome& o, const BootstrapSection& section) {
   const std::vector<BootstrapFigure> list = BootstrapFigureList(o.exact);
   Json populations = Json::array();
   for (std::size_t p = 0; p < o.values.size(); ++p) {
     Json figures = Json::object();
-    for (std::size_t f = 0; f < list.size(); ++f) figures[list[f].key] = FigureJson(o, p, f);
+    for (std::size_t f = 0; f < list.size(); ++f)
+      figures[list[f].key] = FigureJson(section.intervals[p][f], o.values[p][f]);
     populations.push_back(
-        {{"name", results::Text(layout.population_names[p])}, {"figures", figures}});
+        {{"name", results::Text(section.layout.population_names[p])}, {"figures", figures}});
   }
   return populations;
 }
 
 }  // namespace
 
-std::string BootstrapMember(const BootstrapOutcome& outcome, const SectionLayout& layout) {
-  Json member = SettingsPart(outcome, layout);
+std::string BootstrapMember(const BootstrapOutcome& outcome, const BootstrapSection& section) {
+  Json member = SettingsPart(outcome, section.layout);
   member["round_list"] = outcome.rounds;
-  member["populations"] = PopulationsPart(outcome, layout);
+  member["populations"] = PopulationsPart(outcome, section);
   return MemberText("bootstrap", member);
 }
 
@@ -88,7 +85,7 @@ std::string PartialResultsText(const ReportContext& ctx, const ResultsSources& s
     for (const auto& [key, value] : members)
       text += (text.size() > 2 ? ",\n" : "") + MemberText(key, value);
   }
-  text += ",\n" + BootstrapMember(outcome, LayoutOf(ctx));
+  text += ",\n" + BootstrapMember(outcome, SectionOf(outcome, LayoutOf(ctx)));
   if (main != nullptr) text += ",\n" + MemberText("cec", nullptr);
   return text + ProvenanceTail(provenance);
 }

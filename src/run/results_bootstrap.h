@@ -13,8 +13,9 @@
 
 namespace acute {
 
-// The "bootstrap" member (text at two spaces, without a separator).
-std::string BootstrapMember(const BootstrapOutcome& outcome, const SectionLayout& layout);
+// The "bootstrap" member (text at two spaces, without a separator): the settings, each
+// figure's interval as `section` has it (SectionOf the outcome) and every round's value.
+std::string BootstrapMember(const BootstrapOutcome& outcome, const BootstrapSection& section);
 
 // The text of a partial results file: the analysis's members when it holds round 0 (`main`),
 // else the members that identify the run; then the bootstrap member with the rounds it holds.

@@ -138,7 +138,6 @@ BootstrapOutcome MergedOutcome(const std::vector<Partial>& parts, SectionLayout&
   const Json& b = parts[0].json.at("bootstrap");
   BootstrapOutcome o;
   o.settings = SettingsOf(b);
-  o.iterations = o.settings.iterations;
   o.seed_from_timer = b.at("seed_from_timer").get<bool>();
   const Json& report = b.at("report");
   o.exact = report.at("exact").get<bool>();
@@ -197,9 +196,10 @@ MergedResults MergePartialResults(const std::vector<std::filesystem::path>& path
       if (key == "bootstrap" || key == "cec" || key == "provenance") continue;
       text += (text.size() > 2 ? ",\n" : "") + MemberText(key, value);
     }
-    text += ",\n" + BootstrapMember(outcome, layout) + ",\n" + MemberText("cec", nullptr);
+    const BootstrapSection section = SectionOf(outcome, layout);
+    text += ",\n" + BootstrapMember(outcome, section) + ",\n" + MemberText("cec", nullptr);
     merged.results = text + ProvenanceTail(provenance);
-    merged.section = BootstrapSectionBody(SectionOf(outcome, layout));
+    merged.section = BootstrapSectionBody(section);
   } catch (const MergeRefused& refused) {
     merged.error = refused.text;
   } catch (const Json::exception& e) {

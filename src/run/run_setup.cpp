@@ -289,8 +289,8 @@ PassSetup PassSetupOf(const RunSetup& run, MonteCarloSetup& mc) {
   pass.caption = run.caption;
   pass.threads = run.form.threads;
   if (run.monte_carlo) {
-    mc = {&run.tables, &run.distributions, run.form.mersenne_twister, run.settings.seed,
-          run.form.hold_residues, run.round_draws};
+    mc = {&run.tables,       &run.distributions,     run.form.mersenne_twister,
+          run.settings.seed, run.form.hold_residues, run.round_draws};
     pass.monte_carlo = &mc;
   }
   if (dwloc) {
