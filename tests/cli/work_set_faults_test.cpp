@@ -39,7 +39,10 @@ class WorkSetFaults : public CliTest {
         "analyze", "--residue",  monte_carlo ? "SAMPLEMC.R10" : "SAMPLE.R10",
         "--cec",   cec,          "--cec-low",
         "90",      "--cec-quiet"};
-    if (monte_carlo) args.insert(args.end(), {"--mc", "40", "--seed", "3"});
+    // The Monte Carlo run also has bootstrap rounds: a set whose results file holds them.
+    if (monte_carlo)
+      args.insert(args.end(), {"--mc", "40", "--seed", "3", "--rng", "mt", "--bootstrap", "3",
+                               "--bootstrap-seed", "2"});
     return args;
   }
 
