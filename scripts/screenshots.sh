@@ -55,6 +55,7 @@ shot chart-window SAMPLEMC.R10 chart
 # The chart of a run with bootstrap rounds: a band for each population's interval (the scene
 # runs the rounds before its window shows).
 SHOT_WAIT=300 shot chart-bootstrap SAMPLE.R10 chart-bootstrap
+shot bootstrap-refusal SAMPLEMC.R10 bootstrap-refusal
 shot specs-dialog SAMPLE.R10 specs
 # The Results window of a run with the exact percentiles beside the binned ones.
 "$cli" --data "$data" specs --exact on >/dev/null

@@ -68,6 +68,17 @@ void StartLongRun(MainWindow& window) {
   window.StartAnalysis(false);
 }
 
+// A Monte Carlo run with bootstrap rounds on the form's default generator: the refusal the
+// user meets, the focus then on the rounds.
+void RefuseBootstrapOnVb(MainWindow& window) {
+  window.monte_carlo->click();
+  window.model().form.iterations = "100";
+  window.model().form.seed = "1";
+  window.bootstrap_rounds->setText("200");
+  window.model().form.bootstrap.rounds = "200";
+  window.StartAnalysis(false);
+}
+
 // A short run of three populations, its messages unshown, then the Results window, whose id
 // is printed once it shows.
 void RunThenShowResults(MainWindow& window) {
@@ -129,6 +140,7 @@ void SetScene(MainWindow& window, const QString& scene) {
   if (scene == "progress") StartLongRun(window);
   if (scene == "results") RunThenShowResults(window);
   if (scene == "chart-bootstrap") RunThenShowBands(window);
+  if (scene == "bootstrap-refusal") RefuseBootstrapOnVb(window);
 }
 
 }  // namespace
