@@ -1,12 +1,12 @@
 // The residue folder of both kinds: residue files read by the program against the master
-// lists, their distribution lines, and the batch file. The distribution files themselves are
+// lists, and their distribution lines (the batch file and the two-chemical file are read by
+// the batch and cumulative CEC runs). The distribution files themselves are
 // read by the distribution set-up of the RDF summary tests, against golden files.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "common/file_names.h"
-#include "inputs/batch_file.h"
 #include "inputs/residue_reader.h"
 #include "sample_fixture.h"
 #include "support/scripted_port.h"
@@ -91,31 +91,6 @@ TEST_P(ResidueFiles, MonteCarloFileUsesEveryDistributionType) {
       if (set.ptr[static_cast<std::size_t>(chemical)] != 0)
         used.insert(set.ptr[static_cast<std::size_t>(chemical)]);
   EXPECT_EQ(used, defined) << "every distribution is defined and used";
-}
-
-TEST_P(ResidueFiles, TwoChemicalLinesAllPointWithRatiosAddingToOne) {
-  const SampleManifest& m = SmallSample(GetParam());
-  const ResidueData d = Read(m, OpenSample(m), m.two_chemical_residue);
-  EXPECT_EQ(d.ChemicalCount, 2);
-  for (const ResiduePairs& set : PointerSets(d)) {
-    ASSERT_EQ(set.ptr.size(), 3u);
-    EXPECT_NE(set.ptr[1], 0);
-    EXPECT_NE(set.ptr[2], 0);
-    EXPECT_EQ(set.ratio[1] + set.ratio[2], 1.0f);
-  }
-}
-
-TEST_P(ResidueFiles, BatchFileNamesTheResidueFiles) {
-  const SampleManifest& m = SmallSample(GetParam());
-  ScriptedPort port;
-  const auto batch = ReadBatchFile(m.residue_folder / m.batch_file,
-                                   OpenSample(m).session.support.ResidueExtension(), true, port);
-  ASSERT_TRUE(batch.has_value()) << port.LastMessage();
-  EXPECT_FALSE(batch->comment.empty());
-  EXPECT_EQ(batch->BatchResFile,
-            (std::vector<std::string>{ToUpper(m.plain_residue), ToUpper(m.mc_residue),
-                                      ToUpper(m.two_chemical_residue)}));
-  for (const std::string& report : batch->BatchRptFile) EXPECT_FALSE(report.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ResidueFiles, ::testing::Values(0, 2));

@@ -1,12 +1,9 @@
-// The data-folder files of both kinds: support list, master lists, set-up file, report
-// specifications and food-form descriptions.
+// The data-folder files of both kinds: the support list and the master lists agree.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "common/list_reader.h"
 #include "sample_fixture.h"
-#include "support/test_support.h"
 
 namespace acute::sample::testing {
 namespace {
@@ -55,34 +52,6 @@ TEST_P(SupportFiles, SupportListAndMasterListsAgree) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SupportFiles, ::testing::Values(0, 2));
-
-TEST(SupportFiles, SetupAndReportSpecificationLines) {
-  const SampleManifest& m = SmallSample(2);
-  ListReader setup(ReadWholeFile(m.folder / "setupTARNNH.txt"));
-  std::vector<std::string> lines;
-  while (!setup.AtEnd()) lines.push_back(setup.ReadLine());
-  ASSERT_EQ(lines.size(), 10u);
-  EXPECT_EQ(lines[0], "residues/");  // relative to the data folder: a copy uses its own
-  EXPECT_EQ(lines[4], "survey/");
-  EXPECT_EQ(std::stoi(lines[1]), 60);
-  EXPECT_EQ(lines[6], "Y");
-  EXPECT_EQ(acute::testing::ReadText(m.folder / "AcutSpec.txt"),
-            " 1             1             1 \r\n 0 \r\n 1             3             6 \r\n");
-}
-
-TEST(SupportFiles, FoodFormDescriptionTablesHaveTenEntriesEach) {
-  ListReader in(ReadWholeFile(SmallSample(2).folder / "FFDESC.TXT"));
-  for (int table = 0; table < 3; ++table) {
-    EXPECT_FALSE(in.ReadString().empty());
-    const int count = in.ReadInt16();
-    EXPECT_GE(count, 10);
-    for (int i = 0; i < count; ++i) {
-      EXPECT_EQ(in.ReadInt16(), i);
-      EXPECT_FALSE(in.ReadString().empty());
-    }
-  }
-  EXPECT_TRUE(in.AtEnd());
-}
 
 }  // namespace
 }  // namespace acute::sample::testing
